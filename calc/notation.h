@@ -1,0 +1,36 @@
+// The notation buttons, the other-notation cycle behind "X" and the digit-key rule. Both
+// programs compile this file: the calculator's keypad and the converter's two panes follow
+// the same rules.
+#pragma once
+
+#include "calc/control_view.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+
+// Notations with a button of their own; every other one from 3 to 32 lives behind "X".
+inline constexpr int FIXED_NOTATIONS[] = {2, 4, 8, 10, 16};
+inline constexpr int FIXED_NOTATION_COUNT = 5;
+
+bool HasOwnButton(int notation);
+bool IsValidNotation(int notation);
+
+// The cycle 3, 5, 6, 7, 9, 11..15, 17..32, wrapping at both ends. A value outside the cycle
+// moves to the nearest member in the stepping direction.
+int NextOtherNotation(int notation);
+int PreviousOtherNotation(int notation);
+
+// Index 0..4 of a fixed notation's button (2, 4, 8, 10, 16), 5 for "X".
+int NotationButtonIndex(int notation);
+
+// A digit key of value v is pressable in notation n exactly when v < n.
+bool DigitKeyEnabled(int value, int notation);
+
+// Gives each of the 32 digit keys (ids firstDigitId .. firstDigitId + 31) an explicit enabled
+// state by the digit-key rule; a notation outside 2..32 changes nothing.
+void ApplyDigitKeys(ControlView& view, int firstDigitId, int notation);
+
+// Decimal text of a notation into a small buffer (at least 3 bytes), NUL-terminated.
+void NotationDecimalText(int notation, char* out, int outSize);
+
+}  // namespace quarnic

@@ -1,0 +1,20 @@
+// Digit characters "0".."9", "A".."V" for the values 0..31, shared by both programs.
+#pragma once
+
+namespace quarnic {
+
+inline constexpr int MIN_NOTATION = 2;
+inline constexpr int MAX_NOTATION = 32;
+
+// Value of a digit character. Anything that is not one of the 32 digit characters
+// (lower case included) counts as 0, so a stray byte can never index past a table.
+int DigitValue(char c);
+
+// Character for a digit value. Values above 31 only arise from a too-large division count;
+// they are written as "V" (the largest digit) and values below 0 as "0", never as a byte
+// outside the digit alphabet.
+char DigitChar(int value);
+
+bool IsDigitChar(char c);
+
+}  // namespace quarnic

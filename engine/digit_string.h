@@ -1,0 +1,21 @@
+// The fixed-point digit string every calculator number is held in.
+#pragma once
+
+#include <array>
+
+namespace quarnic {
+
+// 1200 digit characters and a NUL. The point lies between place 299 (the units digit) and
+// place 300; place p weighs base^(299 - p). Sign and notation travel beside the string.
+inline constexpr int DIGIT_PLACES = 1200;
+inline constexpr int INTEGER_PLACES = 300;
+inline constexpr int FRACTION_PLACES = 900;
+inline constexpr int UNITS_PLACE = 299;
+
+using DigitString = std::array<char, DIGIT_PLACES + 1>;
+
+// Plain text of a number: optional "-", integer digits, optional "." and fraction digits.
+inline constexpr int PLAIN_TEXT_BYTES = 957;
+using PlainText = std::array<char, PLAIN_TEXT_BYTES>;
+
+}  // namespace quarnic

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, on Debian 12, everything the build, the programs and the tests need.
+# Quick when everything is there already: apt is only asked for what is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang libclang-rt-14-dev
+    googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64
+    wine wine64 wine32:i386 xvfb imagemagick x11-utils
+    fonts-ipafont-gothic locales zip python3
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+echo "installing: ${missing[*]}"
+"${sudo_cmd[@]}" dpkg --add-architecture i386
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The one test command: installs what is needed, builds every preset and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-deps.sh
+
+echo "== native build and tests (ASan + UBSan)"
+cmake --preset native
+cmake --build --preset native
+ctest --preset native -j2
+
+echo "== Windows builds"
+for preset in win32 win64; do
+    cmake --preset "$preset"
+    cmake --build --preset "$preset"
+done
+
+if [ -x tests/e2e/run.sh ]; then
+    echo "== end-to-end tests under Wine"
+    tests/e2e/run.sh
+fi

@@ -1,0 +1,58 @@
+#include "calc/notation.h"
+
+#include <gtest/gtest.h>
+
+#include "calc/recording_control_view.h"
+
+namespace quarnic {
+namespace {
+
+TEST(OtherNotationCycle, StepsUpThroughEveryNotationWithoutAButtonAndWraps) {
+    const int expected[] = {3,  5,  6,  7,  9,  11, 12, 13, 14, 15, 17, 18, 19,
+                            20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32};
+    int n = 32;
+    for (int want : expected) {
+        n = NextOtherNotation(n);
+        EXPECT_EQ(n, want);
+    }
+    EXPECT_EQ(NextOtherNotation(15), 17);
+    EXPECT_EQ(PreviousOtherNotation(17), 15);
+}
+
+TEST(OtherNotationCycle, PreviousUndoesNextForEveryMember) {
+    int n = 3;
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(PreviousOtherNotation(NextOtherNotation(n)), n);
+        EXPECT_FALSE(HasOwnButton(n)) << n;
+        n = NextOtherNotation(n);
+    }
+    EXPECT_EQ(n, 3) << "26 steps come back round";
+    EXPECT_EQ(PreviousOtherNotation(3), 32);
+}
+
+TEST(DigitKeys, FollowTheNotationAndIgnoreInvalidOnes) {
+    RecordingControlView view;
+    ApplyDigitKeys(view, 100, 13);
+    EXPECT_TRUE(view.IsControlEnabled(100 + 12));
+    EXPECT_FALSE(view.IsControlEnabled(100 + 13));
+    EXPECT_EQ(view.EnabledIds(100, 131).size(), 13u);
+
+    ApplyDigitKeys(view, 100, 0);
+    ApplyDigitKeys(view, 100, 33);
+    EXPECT_EQ(view.EnabledIds(100, 131).size(), 13u) << "notations outside 2..32 change nothing";
+
+    ApplyDigitKeys(view, 100, 2);
+    EXPECT_EQ(view.EnabledIds(100, 131), (std::vector<int>{100, 101}));
+    ApplyDigitKeys(view, 100, 32);
+    EXPECT_EQ(view.EnabledIds(100, 131).size(), 32u);
+}
+
+TEST(NotationButtons, FixedNotationsMapToTheirButtonsAndTheRestToX) {
+    EXPECT_EQ(NotationButtonIndex(2), 0);
+    EXPECT_EQ(NotationButtonIndex(16), 4);
+    EXPECT_EQ(NotationButtonIndex(32), 5);
+    EXPECT_EQ(NotationButtonIndex(3), 5);
+}
+
+}  // namespace
+}  // namespace quarnic
