@@ -15,13 +15,18 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-echo "installing: ${missing[*]}"
-"${sudo_cmd[@]}" dpkg --add-architecture i386
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "installing: ${missing[*]}"
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes code page 932 (the Japanese texts) from this locale.
+if ! locale -a | grep -qix 'ja_JP.utf8'; then
+    "${sudo_cmd[@]}" sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    "${sudo_cmd[@]}" locale-gen
+fi
