@@ -1,0 +1,67 @@
+// The short console form of the answer in ResultDigits.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "engine/digit_string.h"
+#include "engine/engine_registers.h"
+
+namespace quarnic {
+
+// Pixel width of a text in the console's font. The window measures with its own font; the
+// script runner and the tests with a fixed pitch.
+class TextMeasurer {
+  public:
+    virtual ~TextMeasurer() = default;
+    virtual int TextWidth(std::string_view text) const = 0;
+};
+
+class FixedPitchMeasurer final : public TextMeasurer {
+  public:
+    explicit FixedPitchMeasurer(int pixelsPerCharacter) : pitch_(pixelsPerCharacter) {}
+    int TextWidth(std::string_view text) const override {
+        return pitch_ * static_cast<int>(text.size());
+    }
+
+  private:
+    int pitch_;
+};
+
+// Sets DigitsThatFit: how many significant digits of ResultDigits, with a point and a minus
+// sign when sign is -1, fit on a console 10 * keyWidth pixels wide beside room for an
+// exponent suffix. 0 for a zero answer.
+void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+                        int sign);
+
+// When a run of DigitsThatFit top digits (notation - 1) occurs in ResultDigits after place 0,
+// drops it and everything after it and adds one unit in the place before it. Returns 0, or
+// -1 when that addition overflows.
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation);
+
+// Appends to ResultConsoleText (cleared by the caller) the DigitsThatFit leading significant
+// digits of ResultDigits with sign, point and, where digits are cut off or skipped, the suffix
+// " <symbol>^<decimal exponent>". Never writes past the 956th character.
+void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation);
+
+// Moves trailing zeros of ResultConsoleText into its exponent (integers with more than six of
+// them, or a text already with an exponent), drops those of a fraction and a bare point, and
+// normalises a "0.xxx" mantissa that has an exponent.
+void TidyConsoleNumber(EngineRegisters& regs, int notation);
+
+// Rewrites a console text "0.123 10^-2" (or with a leading "-") as "1.23 10^-3"; leaves any
+// other text as it is.
+void NormaliseMantissa(PlainText& consoleText);
+
+// The exponent symbol of a notation: "2".."9", "10", then "B".."W" for 11..32; empty for any
+// other value.
+using NotationSymbolText = std::array<char, 3>;
+void NotationSymbol(int notation, NotationSymbolText& symbol);
+
+// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun,
+// FormatAnswerText into `destination`, clear ResultConsoleText, FormatConsoleNumber,
+// TidyConsoleNumber. Returns 0, or -1 when the round-up overflows (nothing formatted then).
+int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
+                      int notation, int destination);
+
+}  // namespace quarnic
