@@ -1,0 +1,94 @@
+// A ConverterView that remembers what the window would show, for tests and the script runner.
+#pragma once
+
+#include <string>
+
+#include "calc/recording_control_view.h"
+#include "conv/converter_view.h"
+
+namespace quarnic {
+
+class RecordingConverterView : public ConverterView, public RecordingControlView {
+  public:
+    // Both bases declare the control operations; these overrides serve both.
+    void EnableControl(int id, bool enabled) override {
+        RecordingControlView::EnableControl(id, enabled);
+    }
+    bool IsControlEnabled(int id) const override {
+        return RecordingControlView::IsControlEnabled(id);
+    }
+    void SetCheck(int id, bool checked) override { RecordingControlView::SetCheck(id, checked); }
+    bool IsChecked(int id) const override { return RecordingControlView::IsChecked(id); }
+    void EnableMenuItem(int id, bool enabled) override {
+        RecordingControlView::EnableMenuItem(id, enabled);
+    }
+    bool IsMenuItemEnabled(int id) const override {
+        return RecordingControlView::IsMenuItemEnabled(id);
+    }
+    void SetWaitCursor(bool waiting) override { RecordingControlView::SetWaitCursor(waiting); }
+
+    void ClearInputConsole() override { inputConsole_.clear(); }
+    void DrawInputConsole(const char* text) override {
+        inputConsole_ = text;
+        ++inputDraws_;
+    }
+    void ClearAnswerConsole() override { answerConsole_.clear(); }
+    void DrawAnswerConsole(const char* text) override {
+        answerConsole_ = text;
+        ++answerDraws_;
+    }
+    void ClearFromOtherBox() override { fromBox_.clear(); }
+    void DrawFromOtherBox(const char* label) override { fromBox_ = label; }
+    void ClearToOtherBox() override { toBox_.clear(); }
+    void DrawToOtherBox(const char* label) override { toBox_ = label; }
+
+    int ShowWarningDialog(const char* text, bool japanese) override {
+        lastWarning_ = text;
+        lastWarningJapanese_ = japanese;
+        ++warnings_;
+        return failDialogs_ ? -1 : 1;
+    }
+    void ShowSystemErrorBox(const char* text, const char* caption) override {
+        lastErrorBox_ = std::string(caption) + ": " + text;
+        ++errorBoxes_;
+    }
+    void PutTextOnClipboard(const char* text) override {
+        clipboard_ = text;
+        hasClipboard_ = true;
+    }
+
+    // Makes every later warning dialog fail to appear, as when its template is missing.
+    void FailDialogs() { failDialogs_ = true; }
+
+    const std::string& InputConsole() const { return inputConsole_; }
+    const std::string& AnswerConsole() const { return answerConsole_; }
+    const std::string& FromBox() const { return fromBox_; }
+    const std::string& ToBox() const { return toBox_; }
+    int InputDraws() const { return inputDraws_; }
+    int AnswerDraws() const { return answerDraws_; }
+    int Warnings() const { return warnings_; }
+    const std::string& LastWarning() const { return lastWarning_; }
+    bool LastWarningJapanese() const { return lastWarningJapanese_; }
+    int ErrorBoxes() const { return errorBoxes_; }
+    const std::string& LastErrorBox() const { return lastErrorBox_; }
+    bool HasClipboard() const { return hasClipboard_; }
+    const std::string& Clipboard() const { return clipboard_; }
+
+  private:
+    std::string inputConsole_;
+    std::string answerConsole_;
+    std::string fromBox_;
+    std::string toBox_;
+    int inputDraws_ = 0;
+    int answerDraws_ = 0;
+    int warnings_ = 0;
+    std::string lastWarning_;
+    bool lastWarningJapanese_ = false;
+    bool failDialogs_ = false;
+    int errorBoxes_ = 0;
+    std::string lastErrorBox_;
+    bool hasClipboard_ = false;
+    std::string clipboard_;
+};
+
+}  // namespace quarnic
