@@ -1,6 +1,7 @@
 // The square-root key (command 161) and the setting of its truncation (system command 162).
 #pragma once
 
+#include "calc/calculator_view.h"
 #include "engine/digit_string.h"
 
 namespace quarnic {
@@ -16,8 +17,8 @@ inline constexpr const char* PLEASE_WAIT_TEXT_J = "ちょっとお待ちくだ�
 
 struct SqrtState {
     int SqrtTruncation = SQRT_TRUNCATION_AT_START;  // fraction places kept: 100, 200 or 300
-    int SqrtRepeatCount = 0;                         // roots taken in a row
-    int SqrtNotation = 10;                           // notation of the last root's operand
+    int SqrtRepeatCount = 0;                        // roots taken in a row
+    int SqrtNotation = 10;                          // notation of the last root's operand
     DigitString SqrtEstimate{};   // the last root, as published (after the console round-up)
     DigitString PreSqrtAnswer{};  // ResultDigits when the first root of a run was taken
     int PreSqrtNotation = 10;     // and the answer notation at that moment
@@ -29,27 +30,26 @@ struct SqrtState {
 // state of the main window are undone on every path.
 void SquareRoot(Calculator& calculator);
 
-// The setting dialog's logic; its window belongs to the platform. The dialog procedure calls
-// BeginSqrtSetting on WM_INITDIALOG, SqrtSettingCommand on WM_COMMAND and CloseSqrtSetting on
-// WM_CLOSE, checks session.CheckedButton among 163..165 after each, and ends the dialog with
-// any result that is not SQRT_SETTING_STAYS_OPEN.
-inline constexpr int SQRT_SETTING_STAYS_OPEN = -1;
-inline constexpr int SQRT_SETTING_OK = 1;         // IDOK: the chosen truncation stays
-inline constexpr int SQRT_SETTING_CANCELLED = 2;  // IDCANCEL: the previous one comes back
-inline constexpr int SQRT_SETTING_CLOSED = 0;     // WM_CLOSE: likewise restored
+// System command 162: runs the setting dialog with the button of the current truncation
+// checked. A click sets the truncation at once; OK keeps it, Cancel and the close box restore
+// the one before the dialog.
+void SqrtSettingDialog(Calculator& calculator);
 
-struct SqrtSettingSession {
-    int RestoreTruncation = SQRT_TRUNCATION_AT_START;
-    int CheckedButton = 163;
+// 163 for 100 places, 164 for 200, 165 for any other value.
+int TruncationButtonFor(int truncation);
+
+// The dialog's rules, fed by the view that runs its window.
+class SqrtSettingChoice final : public SqrtSettingEvents {
+  public:
+    explicit SqrtSettingChoice(SqrtState& sqrt);
+    int OnTruncationClicked(int buttonId) override;
+    void OnOk() override {}
+    void OnCancel() override;
+    void OnClose() override;
+
+  private:
+    SqrtState& sqrt_;
+    int restoreTruncation_;
 };
-
-int TruncationButtonFor(int truncation);  // 163 for 100, 164 for 200, 165 for any other
-SqrtSettingSession BeginSqrtSetting(const SqrtState& sqrt);
-int SqrtSettingCommand(SqrtSettingSession& session, SqrtState& sqrt, int commandId);
-int CloseSqrtSetting(const SqrtSettingSession& session, SqrtState& sqrt);
-
-// The whole dialog without a window, as the script runner's SQRT100/200/300 keys use it:
-// open, click the button of that truncation, press OK.
-void ChooseSqrtTruncation(SqrtState& sqrt, int buttonId);
 
 }  // namespace quarnic
