@@ -59,7 +59,6 @@ struct ShellState {
     Layout layout;
     ProgramPaths paths;
     int pathsFormed = 0;  // only a first instance forms them, and only it writes the settings
-    int ReadyFlag = 0;
     HWND controls[CONTROL_TABLE_SIZE] = {};
 };
 
