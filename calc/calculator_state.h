@@ -4,7 +4,12 @@
 
 #include <array>
 
+#include "calc/calculator_view.h"
+#include "calc/last_calculation.h"
+#include "calc/square_root.h"
+#include "engine/console_form.h"
 #include "engine/digit_string.h"
+#include "engine/engine_registers.h"
 
 namespace quarnic {
 
@@ -46,6 +51,34 @@ struct CalculatorState {
     int ReadyFlag = 0;  // set once the window's own WM_USER arrives
     int SuppressConsolePaint = 0;
     int SqrtKeyNeedsRedraw = 0;
+};
+
+// The whole process-wide record of the calculator. The view is the window (or a recording of
+// it) and outlives the record's use.
+struct Calculator {
+    CalculatorState state;
+    EngineRegisters engine;
+    SqrtState sqrt;
+    LastCalculation last;
+    CalculatorView* view = nullptr;
+};
+
+// Sets the start state of the record and of the keys: every flag and text at its initial value,
+// "10" checked, the digit keys of notation 10, both step buttons and "MR" disabled, "Sa&ve
+// answer..." greyed, every other key and the six notation buttons enabled.
+void StartCalculator(Calculator& calc, CalculatorView& view);
+
+// The one entry for key commands (WM_COMMAND ids): ids that name no command are ignored.
+void DispatchCommand(Calculator& calc, int id);
+
+// Measures in the view's console font, for the engine's fitting of an answer to the console.
+class ViewTextMeasurer final : public TextMeasurer {
+  public:
+    explicit ViewTextMeasurer(const CalculatorView& view) : view_(view) {}
+    int TextWidth(std::string_view text) const override { return view_.MeasureText(text); }
+
+  private:
+    const CalculatorView& view_;
 };
 
 }  // namespace quarnic
