@@ -1,0 +1,241 @@
+#include "engine/console_form.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "engine/add_subtract.h"
+#include "engine/digit_codec.h"
+#include "engine/digit_text.h"
+#include "engine/text_builder.h"
+
+namespace quarnic {
+
+void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+                        int sign) {
+    const int pointWidth = measurer.TextWidth(".");
+    const int signedPointWidth = measurer.TextWidth("-.");
+    const int suffixWidth = measurer.TextWidth(" C-333");
+    const int limit = 10 * keyWidth - 27 - suffixWidth;
+    const int lz = LeadingZeroCount(regs.ResultDigits);
+    const int extra = sign == -1 ? signedPointWidth : pointWidth;
+    int fit = 0;
+    for (int k = 1; k <= DIGIT_PLACES - lz; ++k) {
+        const std::string_view prefix(regs.ResultDigits.data() + lz, static_cast<size_t>(k));
+        if (measurer.TextWidth(prefix) + extra > limit) {
+            break;
+        }
+        fit = k;
+    }
+    regs.DigitsThatFit = fit;
+}
+
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation) {
+    std::array<char, DIGIT_PLACES> run;
+    const int runLength = std::clamp(regs.DigitsThatFit, 0, DIGIT_PLACES);
+    std::fill(run.begin(), run.begin() + runLength, DigitChar(notation - 1));
+    const std::string_view digits(regs.ResultDigits.data(), DIGIT_PLACES);
+    const size_t found = digits.find(std::string_view(run.data(), static_cast<size_t>(runLength)));
+    if (found == std::string_view::npos || found == 0) {
+        return 0;
+    }
+    const int q = static_cast<int>(found);
+    DigitString head;
+    DigitString unit;
+    ClearDigits(head);
+    ClearDigits(unit);
+    std::copy(regs.ResultDigits.begin(), regs.ResultDigits.begin() + q, head.begin());
+    unit[q - 1] = '1';
+    return AddDigits(regs, head, unit, notation);
+}
+
+namespace {
+
+void PutExponent(TextBuilder& out, int notation, int exponent) {
+    NotationSymbolText symbol;
+    NotationSymbol(notation, symbol);
+    out.Put(' ');
+    out.Put(symbol.data());
+    out.Put('^');
+    out.PutDecimal(exponent);
+}
+
+}  // namespace
+
+void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
+    TextBuilder out(regs.ResultConsoleText);
+    const DigitString& digits = regs.ResultDigits;
+    const int lz = LeadingZeroCount(digits);
+    const int tz = TrailingZeroCount(digits);
+    const int fit = regs.DigitsThatFit;
+    if (lz < INTEGER_PLACES) {
+        if (sign == -1) {
+            out.Put('-');
+        }
+        const int integerDigits = INTEGER_PLACES - lz;
+        if (integerDigits > fit) {
+            out.PutPlaces(digits, lz, fit);
+            PutExponent(out, notation, integerDigits - fit);
+            return;
+        }
+        out.PutPlaces(digits, lz, integerDigits);
+        if (tz < FRACTION_PLACES) {
+            out.Put('.');
+            out.PutPlaces(digits, INTEGER_PLACES,
+                          std::min(fit - integerDigits, FRACTION_PLACES - tz));
+        }
+    } else if (lz < 2 * INTEGER_PLACES) {
+        if (sign == -1) {
+            out.Put('-');
+        }
+        out.Put("0.");
+        out.PutPlaces(digits, lz, std::min(fit, FRACTION_PLACES - tz));
+        if (lz > INTEGER_PLACES) {
+            PutExponent(out, notation, INTEGER_PLACES - lz);
+        }
+    } else {
+        out.Put('0');
+    }
+}
+
+namespace {
+
+int TextLength(const PlainText& text) {
+    return static_cast<int>(strnlen(text.data(), PLAIN_TEXT_BYTES - 1));
+}
+
+int TrailingZerosBefore(const PlainText& text, int end) {
+    int z = 0;
+    while (z < end && text[end - 1 - z] == '0') {
+        ++z;
+    }
+    return z;
+}
+
+// Reads the decimal exponent after "^"; 0 when there is none.
+int ExponentAfterCaret(const PlainText& text) {
+    const char* caret = std::strchr(text.data(), '^');
+    if (caret == nullptr) {
+        return 0;
+    }
+    int value = 0;
+    const char* end = text.data() + TextLength(text);
+    std::from_chars(caret + 1, end, value);
+    return value;
+}
+
+void CutAt(PlainText& text, int length) {
+    std::fill(text.begin() + length, text.end(), '\0');
+}
+
+// Index of the first c in the text, or -1.
+int IndexOf(const PlainText& text, char c) {
+    const char* at = std::strchr(text.data(), c);
+    return at == nullptr ? -1 : static_cast<int>(at - text.data());
+}
+
+// Rebuilds "mantissa <symbol>^exponent" with the mantissa's trailing zeros removed and
+// returns how many were removed.
+int StripMantissaZeros(PlainText& text, int notation, int exponent) {
+    const int space = IndexOf(text, ' ');
+    const int zeros = TrailingZerosBefore(text, space);
+    CutAt(text, space - zeros);
+    TextBuilder out(text);
+    PutExponent(out, notation, exponent);
+    return zeros;
+}
+
+void TidyInteger(PlainText& text, int notation) {
+    if (IndexOf(text, '^') < 0) {
+        const int length = TextLength(text);
+        const int zeros = TrailingZerosBefore(text, length);
+        if (zeros > 6) {
+            CutAt(text, length - zeros);
+            TextBuilder out(text);
+            PutExponent(out, notation, zeros);
+        }
+        return;
+    }
+    const int exponent = ExponentAfterCaret(text);
+    const int space = IndexOf(text, ' ');
+    const int zeros = TrailingZerosBefore(text, space);
+    StripMantissaZeros(text, notation, exponent + zeros);
+}
+
+void TidyFraction(PlainText& text, int notation) {
+    if (IndexOf(text, '^') < 0) {
+        CutAt(text, TextLength(text) - TrailingZerosBefore(text, TextLength(text)));
+    } else {
+        StripMantissaZeros(text, notation, ExponentAfterCaret(text));
+    }
+    const int point = IndexOf(text, '.');
+    if (point == TextLength(text) - 1 || text[point + 1] == ' ') {
+        std::copy(text.begin() + point + 1, text.end(), text.begin() + point);
+        text.back() = '\0';
+    }
+    NormaliseMantissa(text);
+}
+
+}  // namespace
+
+void TidyConsoleNumber(EngineRegisters& regs, int notation) {
+    if (IndexOf(regs.ResultConsoleText, '.') < 0) {
+        TidyInteger(regs.ResultConsoleText, notation);
+    } else {
+        TidyFraction(regs.ResultConsoleText, notation);
+    }
+}
+
+void NormaliseMantissa(PlainText& consoleText) {
+    const int space = IndexOf(consoleText, ' ');
+    if (IndexOf(consoleText, '.') < 0 || space < 0) {
+        return;
+    }
+    const int start = consoleText[0] == '-' ? 1 : 0;
+    const bool zeroPoint = consoleText[start] == '0' && consoleText[start + 1] == '.';
+    if (!zeroPoint || start + 2 >= space) {
+        return;
+    }
+    // "0.d rest <sym>^e" becomes "d.rest <sym>^(e-1)".
+    PlainText old = consoleText;
+    const int caret = IndexOf(old, '^');
+    const int exponent = ExponentAfterCaret(old);
+    TextBuilder out = TextBuilder::Cleared(consoleText);
+    if (start == 1) {
+        out.Put('-');
+    }
+    out.Put(old[start + 2]);
+    if (start + 3 < space) {
+        out.Put('.');
+        out.Put(std::string_view(old.data() + start + 3, static_cast<size_t>(space - start - 3)));
+    }
+    out.Put(std::string_view(old.data() + space, static_cast<size_t>(caret + 1 - space)));
+    out.PutDecimal(exponent - 1);
+}
+
+void NotationSymbol(int notation, NotationSymbolText& symbol) {
+    symbol.fill('\0');
+    if (notation >= 2 && notation <= 9) {
+        symbol[0] = static_cast<char>('0' + notation);
+    } else if (notation == 10) {
+        symbol[0] = '1';
+        symbol[1] = '0';
+    } else if (notation >= 11 && notation <= 32) {
+        // The digit character of the notation's own value, running on to "W" for 32.
+        symbol[0] = static_cast<char>('A' + notation - 10);
+    }
+}
+
+int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
+                      int notation, int destination) {
+    FitDigitsToConsole(regs, measurer, keyWidth, sign);
+    if (RoundUpTopDigitRun(regs, notation) != 0) {
+        return -1;
+    }
+    FormatAnswerText(regs, sign, destination);
+    regs.ResultConsoleText.fill('\0');
+    FormatConsoleNumber(regs, sign, notation);
+    TidyConsoleNumber(regs, notation);
+    return 0;
+}
+
+}  // namespace quarnic
