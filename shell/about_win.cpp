@@ -1,0 +1,80 @@
+// The About box and the readme it opens in Notepad.
+#include <cwchar>
+
+#include "shell/shell_win.h"
+
+namespace quarnic {
+namespace {
+
+constexpr int ABOUT_CLOSE = 1;
+constexpr int ABOUT_README = 2;
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(dialog, 0);
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == ABOUT_CLOSE) {
+                EndDialog(dialog, ABOUT_CLOSE);
+            } else if (LOWORD(wParam) == ABOUT_README) {
+                // Escape arrives as this id as well, and so opens the readme too.
+                OpenReadme();
+                EndDialog(dialog, ABOUT_README);
+            }
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void ShowReadmeMessage(const wchar_t* englishFormat, const wchar_t* japaneseFormat) {
+    wchar_t text[256] = {};
+    std::swprintf(text, 256, UiText(englishFormat, japaneseFormat), Shell().program->readmeName);
+    MessageBoxW(nullptr, text, UiText(L"Error", L"エラー"), MB_ICONERROR);
+}
+
+}  // namespace
+
+void ShowAbout(HWND owner) {
+    INT_PTR result = DialogBoxParamW(Shell().instance, UiText(L"ABOUT_DLG", L"ABOUT_DLG_J"), owner,
+                                     AboutProc, 0);
+    if (result == -1) {
+        ShowDialogFailure();
+    }
+}
+
+void OpenReadme() {
+    const wchar_t* readme = Shell().paths.readme.data();
+    WIN32_FIND_DATAW data;
+    HANDLE find = Shell().pathsFormed ? FindFirstFileW(readme, &data) : INVALID_HANDLE_VALUE;
+    if (find == INVALID_HANDLE_VALUE) {
+        ShowReadmeMessage(L"Install the readme file (%ls)\nin the same directory.",
+                          L"説明ファイル(%ls)を、本フォルダに\nインストールしてください.");
+        return;
+    }
+    wchar_t command[PATH_CAPACITY + 300] = {};
+    GetWindowsDirectoryW(command, 256);
+    std::wcscat(command, L"\\NOTEPAD.EXE ");
+    std::wcscat(command, readme);
+    // WinExec takes only an ANSI command line; CreateProcess is its wide twin, and a start
+    // that does not happen counts as the failure that WinExec's 32 or less would report.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    } else {
+        ShowReadmeMessage(L"Unable to open the readme file (%ls) by Notepad.",
+                          L"使い方のファイル(%ls)をメモ帳で開けません.");
+    }
+    FindClose(find);
+}
+
+}  // namespace quarnic

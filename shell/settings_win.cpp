@@ -1,0 +1,94 @@
+#include <cwchar>
+
+#include "shell/shell_win.h"
+
+namespace quarnic {
+namespace {
+
+struct ColorKey {
+    const wchar_t* name;
+    const wchar_t* defaultText;
+    int ConsoleColor::*component;
+};
+
+constexpr ColorKey COLOR_KEYS[] = {
+    {L"Red", L"188", &ConsoleColor::red},
+    {L"Green", L"83", &ConsoleColor::green},
+    {L"Blue", L"45", &ConsoleColor::blue},
+};
+
+constexpr wchar_t COLOR_SECTION[] = L"Color";
+
+// The standard search order finds the running program's own file first; when it is not there
+// under its usual name (a renamed copy), the module's own path stands in.
+bool FindProgramFile(PathText& found) {
+    found.fill(L'\0');
+    DWORD length = SearchPathW(nullptr, Shell().program->programFileName, nullptr,
+                               static_cast<DWORD>(found.size()), found.data(), nullptr);
+    if (length > 0 && length < found.size()) {
+        return true;
+    }
+    found.fill(L'\0');
+    length = GetModuleFileNameW(nullptr, found.data(), static_cast<DWORD>(found.size()));
+    return length > 0 && length < found.size();
+}
+
+bool FileExists(const wchar_t* path) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(path, &data);
+    if (find == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    FindClose(find);
+    return true;
+}
+
+// An old installation may have left the readme under its alternative name: it becomes the
+// readme, or goes when the readme is there already. Failures are of no consequence.
+void TidyReadme(const ProgramPaths& paths) {
+    if (paths.alternativeReadme[0] == L'\0' || !FileExists(paths.alternativeReadme.data())) {
+        return;
+    }
+    if (!FileExists(paths.readme.data())) {
+        MoveFileW(paths.alternativeReadme.data(), paths.readme.data());
+    } else {
+        DeleteFileW(paths.alternativeReadme.data());
+    }
+}
+
+void ReadConsoleColor(const wchar_t* settingsPath) {
+    for (const ColorKey& key : COLOR_KEYS) {
+        wchar_t value[8] = {};
+        GetPrivateProfileStringW(COLOR_SECTION, key.name, key.defaultText, value, 6, settingsPath);
+        Shell().console.*key.component = ParseColorComponent(value);
+    }
+}
+
+}  // namespace
+
+void ReadStartupFiles() {
+    ShellState& shell = Shell();
+    PathText found;
+    const ProgramDescription& program = *shell.program;
+    if (!FindProgramFile(found) || !FormProgramPaths(found.data(), program.readmeName,
+                                                     program.alternativeReadmeName, shell.paths)) {
+        return;  // no folder known: default colour, nothing read or written
+    }
+    shell.pathsFormed = 1;
+    TidyReadme(shell.paths);
+    ReadConsoleColor(shell.paths.settings.data());
+}
+
+void SaveSettings() {
+    ShellState& shell = Shell();
+    if (shell.pathsFormed) {
+        for (const ColorKey& key : COLOR_KEYS) {
+            wchar_t text[8] = {};
+            std::swprintf(text, 8, L"%d", shell.console.*key.component);
+            WritePrivateProfileStringW(COLOR_SECTION, key.name, text, shell.paths.settings.data());
+        }
+    }
+    PostQuitMessage(0);
+}
+
+}  // namespace quarnic

@@ -1,0 +1,202 @@
+#include "shell/shell_win.h"
+
+#include "shell/platform_rules.h"
+
+namespace quarnic {
+
+ShellState& Shell() {
+    static ShellState state;
+    return state;
+}
+
+namespace {
+
+bool RegisterMainClass(const ProgramDescription& program) {
+    WNDCLASSW windowClass{};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = program.windowProc;
+    windowClass.hInstance = Shell().instance;
+    windowClass.hIcon = LoadIconW(Shell().instance, program.iconName);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = program.className;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        HWND wait = Shell().pleaseWaitDialog;
+        if (Shell().program->hasPleaseWaitDialog && wait != nullptr &&
+            IsDialogMessageW(wait, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HWND FindRunningCopy() {
+    const ProgramDescription& program = *Shell().program;
+    HWND found = FindWindowExW(nullptr, nullptr, program.className, program.englishTitle);
+    if (found == nullptr) {
+        found = FindWindowExW(nullptr, nullptr, program.className, program.japaneseTitle);
+    }
+    return found;
+}
+
+void CentreOnScreen(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    int x = (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
+    int y = (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
+    HDWP positions = BeginDeferWindowPos(1);
+    positions = DeferWindowPos(positions, window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EndDeferWindowPos(positions);
+}
+
+}  // namespace
+
+int RunProgram(HINSTANCE instance, const ProgramDescription& program) {
+    ShellState& shell = Shell();
+    shell.instance = instance;
+    shell.program = &program;
+    if (!RegisterMainClass(program)) {
+        return 0;
+    }
+    // The window moves, sizes and shows itself while it is being created; these are
+    // placeholders only.
+    shell.mainWindow = CreateWindowExW(0, program.className, program.creationCaption,
+                                       WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 300,
+                                       100, nullptr, nullptr, instance, nullptr);
+    if (shell.mainWindow == nullptr) {
+        return 0;
+    }
+    return RunMessageLoop();
+}
+
+bool BringRunningCopyForward(HWND window) {
+    HWND running = FindRunningCopy();
+    if (running == nullptr) {
+        return false;
+    }
+    if (IsIconic(running)) {
+        ShowWindow(running, SW_SHOWNORMAL);
+    }
+    ShowWindow(running, SW_HIDE);
+    CentreOnScreen(running);
+    ShowWindow(running, SW_SHOW);
+    SetForegroundWindow(running);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    return true;
+}
+
+void DetectLanguage(HWND) {
+    Shell().JapaneseUi = IsJapaneseCodePage(GetACP()) ? 1 : 0;
+}
+
+namespace {
+
+enum class VersionRead { KeyMissing, ValueMissing, Read };
+
+// Opens the key for reading only: an ordinary user may not open these keys for writing, and
+// must not be taken for a Windows 95 user because of that.
+VersionRead ReadVersionValue(const wchar_t* keyPath, const wchar_t* valueName, wchar_t* text,
+                             DWORD textBytes) {
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return VersionRead::KeyMissing;
+    }
+    DWORD type = 0;
+    DWORD size = textBytes - static_cast<DWORD>(
+                                 sizeof(wchar_t));  // the zeroed last character stays a terminator
+    LONG status =
+        RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        text[0] = L'\0';
+        return VersionRead::ValueMissing;
+    }
+    return VersionRead::Read;
+}
+
+}  // namespace
+
+void DetectPlatform() {
+    wchar_t text[129] = {};
+    if (ReadVersionValue(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentVersion",
+                         text, sizeof(text)) == VersionRead::Read) {
+        Shell().PlatformCode = PlatformCodeFromNtVersion(text);
+        return;
+    }
+    wchar_t product[129] = {};
+    if (ReadVersionValue(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProductName", product,
+                         sizeof(product)) == VersionRead::KeyMissing) {
+        return;
+    }
+    Shell().PlatformCode = PlatformCodeFromProductName(product);
+}
+
+const wchar_t* UiText(const wchar_t* english, const wchar_t* japanese) {
+    return Shell().JapaneseUi ? japanese : english;
+}
+
+int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseText,
+                const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags) {
+    return MessageBoxW(owner, UiText(englishText, japaneseText),
+                       UiText(englishCaption, japaneseCaption), flags);
+}
+
+void ShowDialogFailure() {
+    ShowMessage(nullptr, L"Unable to display dialog", L"ダイアログを表示できません",
+                L"System Error", L"システム・エラー", MB_SYSTEMMODAL | MB_ICONERROR);
+}
+
+COLORREF ConsoleColorRef() {
+    const ConsoleColor& c = Shell().console;
+    return RGB(c.red & 0xFF, c.green & 0xFF, c.blue & 0xFF);
+}
+
+int TextWidth(HWND window, const wchar_t* text, int length) {
+    WindowDC dc(window);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, length, &size);
+    return size.cx;
+}
+
+int TextWidthNarrow(HWND window, const char* text, int length) {
+    // Console texts are digits, signs and points: plain ASCII, widened one to one.
+    wchar_t wide[1210];
+    int count = length < 1209 ? length : 1209;
+    for (int i = 0; i < count; ++i) {
+        wide[i] = static_cast<unsigned char>(text[i]);
+    }
+    return TextWidth(window, wide, count);
+}
+
+void SetWaitCursorShown(bool waiting) {
+    SetCursor(LoadCursorW(nullptr, waiting ? IDC_WAIT : IDC_ARROW));
+}
+
+void DrawLine(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void DrawPolyline(HDC dc, const POINT* points, int count) {
+    MoveToEx(dc, points[0].x, points[0].y, nullptr);
+    for (int i = 1; i < count; ++i) {
+        LineTo(dc, points[i].x, points[i].y);
+    }
+}
+
+ScopedPen::ScopedPen(HDC dc, COLORREF color)
+    : dc_(dc), pen_(CreatePen(PS_SOLID, 1, color)), old_(SelectObject(dc, pen_)) {}
+
+ScopedPen::~ScopedPen() {
+    SelectObject(dc_, old_);
+    DeleteObject(pen_);
+}
+
+}  // namespace quarnic

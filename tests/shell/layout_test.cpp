@@ -1,0 +1,80 @@
+#include "shell/layout.h"
+
+#include <gtest/gtest.h>
+
+namespace quarnic {
+namespace {
+
+LayoutInputs CalculatorInputs(int keySample, int markSample) {
+    LayoutInputs in;
+    in.keySampleWidth = keySample;
+    in.sideMargin = CalculatorSideMargin(markSample);
+    in.menuHeight = 19;
+    in.captionHeight = 23;
+    in.platformCode = 5;
+    in.heightSpacingUnits = 9;
+    in.screenWidth = 1280;
+    in.screenHeight = 1024;
+    return in;
+}
+
+TEST(Layout, KeyWidthIsATenthOfTheSampleRoundedDown) {
+    EXPECT_EQ(ComputeLayout(CalculatorInputs(480, 30)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(CalculatorInputs(487, 30)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(CalculatorInputs(489, 30)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(CalculatorInputs(490, 30)).KeyWidth, 49);
+}
+
+TEST(Layout, CalculatorMarginComesFromTheMarkSampleAndIsTruncatedForPixels) {
+    Layout layout = ComputeLayout(CalculatorInputs(480, 30));
+    EXPECT_DOUBLE_EQ(layout.SideMargin, 8.5);
+    EXPECT_EQ(layout.Margin(), 8);
+    // The "+" key's left edge: 3L + W + 1.
+    EXPECT_EQ(3 * layout.Margin() + layout.KeyWidth + 1, 73);
+    EXPECT_EQ(layout.WindowWidth, 2 * 8 + 10 * 48 + 6);
+}
+
+TEST(Layout, ConverterMarginIsAQuarterOfAKeyWidth) {
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(680), 17.0);
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(687), 17.0);  // key width 68, not 68.7
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(540), 13.5);
+}
+
+TEST(Layout, KeyHeightAndItsHalfFollowTheMenuBar) {
+    LayoutInputs in = CalculatorInputs(480, 30);
+    in.menuHeight = 19;
+    Layout layout = ComputeLayout(in);
+    EXPECT_EQ(layout.KeyHeight, 21);
+    EXPECT_DOUBLE_EQ(layout.HalfKeyHeight, 10.5);
+    EXPECT_EQ(layout.HalfKey(), 10);
+}
+
+TEST(Layout, OnlyTheLatestPlatformUsesTheCaptionHeight) {
+    LayoutInputs in = CalculatorInputs(480, 30);
+    in.menuHeight = 19;
+    in.captionHeight = 30;
+    int keys = 9 * 5 + 8 * 21 + 9;
+    in.platformCode = 5;
+    EXPECT_EQ(ComputeLayout(in).WindowHeight, 30 + keys);
+    for (int code : {0, 1, 2, 3, 4}) {
+        in.platformCode = code;
+        EXPECT_EQ(ComputeLayout(in).WindowHeight, 19 + keys) << "platform " << code;
+    }
+    in.platformCode = 5;
+    in.heightSpacingUnits = 10;
+    EXPECT_EQ(ComputeLayout(in).WindowHeight, 30 + keys + 5);
+}
+
+TEST(Layout, CentringTruncatesTowardZeroOnSmallScreens) {
+    LayoutInputs in = CalculatorInputs(480, 30);
+    Layout fits = ComputeLayout(in);
+    EXPECT_EQ(fits.WindowX, (1280 - 502) / 2);
+    in.screenWidth = fits.WindowWidth - 5;
+    in.screenHeight = fits.WindowHeight - 3;
+    Layout tooSmall = ComputeLayout(in);
+    EXPECT_EQ(tooSmall.WindowX, -2);
+    EXPECT_EQ(tooSmall.WindowY, -1);
+}
+
+}  // namespace
+}  // namespace quarnic
