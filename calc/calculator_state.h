@@ -53,6 +53,11 @@ struct CalculatorState {
     int SqrtKeyNeedsRedraw = 0;
 };
 
+// The operand that entry, "+/-", "Min", "MR" and the square root work on.
+inline PlainText& TargetOperand(CalculatorState& state) {
+    return state.SecondOperandActive == 1 ? state.SecondOperandText : state.FirstOperandText;
+}
+
 // The whole process-wide record of the calculator. The view is the window (or a recording of
 // it) and outlives the record's use.
 struct Calculator {

@@ -1,0 +1,146 @@
+// The command table: every key id to its operation, and the start state of the keys.
+#include "calc/calc_ids.h"
+#include "calc/calculator_state.h"
+#include "calc/display_updates.h"
+#include "calc/evaluation.h"
+#include "calc/keypad_entry.h"
+#include "calc/memory_keys.h"
+#include "calc/notation_buttons.h"
+#include "calc/notation_switching.h"
+#include "calc/square_root.h"
+#include "calc/text_buffer.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+namespace {
+
+constexpr int START_NOTATION = 10;
+
+// Keys that are never disabled, and the notation buttons, which start enabled.
+constexpr int ALWAYS_ENABLED_KEYS[] = {
+    IDC_POINT,      IDC_SIGN,       IDC_ALL_CLEAR,   IDC_CLEAR_ENTRY, IDC_ADD,
+    IDC_SUBTRACT,   IDC_MULTIPLY,   IDC_DIVIDE,      IDC_EQUALS,      IDC_NOTATION_2,
+    IDC_NOTATION_4, IDC_NOTATION_8, IDC_NOTATION_10, IDC_NOTATION_16, IDC_NOTATION_X,
+    IDC_MEMORY_IN,  IDC_SQRT};
+
+// A lone number is evaluated as itself plus zero, without the console showing the "+ 0".
+void EqualsCommand(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    if (state.SecondOperandActive == 0 && !IsEmptyText(state.FirstOperandText)) {
+        state.SuppressConsolePaint = 1;
+        EnterOperator(calc, "+");
+        EnterDigit(calc, '0');
+        state.SuppressConsolePaint = 0;
+    }
+    Evaluate(calc);
+}
+
+bool IsDigitKey(int id) {
+    return id >= IDC_DIGIT_FIRST && id <= IDC_DIGIT_LAST;
+}
+
+// Fixed notation of a notation button 144..148.
+int FixedNotationOf(int id) {
+    return FIXED_NOTATIONS[id - IDC_NOTATION_FIRST];
+}
+
+// Every command but the square root's; false for an id that names none.
+bool RunKeyCommand(Calculator& calc, int id) {
+    if (IsDigitKey(id)) {
+        EnterDigit(calc, DigitChar(id - IDC_DIGIT_FIRST));
+        return true;
+    }
+    switch (id) {
+        case IDC_POINT:
+            EnterDigit(calc, '.');
+            return true;
+        case IDC_SIGN:
+            ToggleSign(calc);
+            return true;
+        case IDC_ALL_CLEAR:
+            AllClear(calc);
+            return true;
+        case IDC_CLEAR_ENTRY:
+            ClearEntry(calc);
+            return true;
+        case IDC_ADD:
+            EnterOperator(calc, "+");
+            return true;
+        case IDC_SUBTRACT:
+            EnterOperator(calc, "-");
+            return true;
+        case IDC_MULTIPLY:
+            EnterOperator(calc, "*");
+            return true;
+        case IDC_DIVIDE:
+            EnterOperator(calc, "/");
+            return true;
+        case IDC_EQUALS:
+            EqualsCommand(calc);
+            return true;
+        case IDC_NOTATION_2:
+        case IDC_NOTATION_4:
+        case IDC_NOTATION_8:
+        case IDC_NOTATION_10:
+        case IDC_NOTATION_16:
+            SelectFixedNotation(calc, FixedNotationOf(id));
+            return true;
+        case IDC_NOTATION_X:
+            SelectOtherNotation(calc);
+            return true;
+        case IDC_STEP_DOWN:
+            StepOtherNotation(calc, StepDirection::Down);
+            return true;
+        case IDC_STEP_UP:
+            StepOtherNotation(calc, StepDirection::Up);
+            return true;
+        case IDC_MEMORY_IN:
+            MemoryIn(calc);
+            return true;
+        case IDC_MEMORY_RECALL:
+            MemoryRecall(calc);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsKeyCommand(int id) {
+    return (id >= IDC_DIGIT_FIRST && id <= IDC_EQUALS) ||
+           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL);
+}
+
+}  // namespace
+
+void StartCalculator(Calculator& calc, CalculatorView& view) {
+    calc.state = CalculatorState{};
+    calc.engine = EngineRegisters{};
+    calc.sqrt = SqrtState{};
+    calc.last = LastCalculation{};
+    calc.view = &view;
+    for (int id : ALWAYS_ENABLED_KEYS) {
+        view.EnableControl(id, true);
+    }
+    CheckNotationButton(calc, START_NOTATION);
+    ApplyDigitKeys(calc, START_NOTATION);
+    view.EnableControl(IDC_STEP_DOWN, false);
+    view.EnableControl(IDC_STEP_UP, false);
+    view.EnableControl(IDC_MEMORY_RECALL, false);
+    SetSaveAnswerItem(calc, false);
+}
+
+void DispatchCommand(Calculator& calc, int id) {
+    if (id == IDC_SQRT) {
+        // The key stays drawn pressed; the next command redraws it.
+        calc.state.SqrtKeyNeedsRedraw = 1;
+        SquareRoot(calc);
+        return;
+    }
+    if (!IsKeyCommand(id)) {
+        return;
+    }
+    RefreshSqrtKey(calc);
+    RunKeyCommand(calc, id);
+}
+
+}  // namespace quarnic

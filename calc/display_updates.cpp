@@ -1,0 +1,40 @@
+#include "calc/display_updates.h"
+
+#include "calc/calc_ids.h"
+#include "calc/notation.h"
+#include "calc/text_buffer.h"
+
+namespace quarnic {
+
+void RepaintConsole(Calculator& calc) {
+    calc.view->ClearConsole();
+    calc.view->DrawConsole(TextOf(calc.state.ConsoleText));
+}
+
+void SetSaveAnswerItem(Calculator& calc, bool enabled) {
+    calc.view->EnableMenuItem(IDM_SAVE_ANSWER, enabled);
+}
+
+void RefreshSqrtKey(Calculator& calc) {
+    if (calc.state.SqrtKeyNeedsRedraw == 1) {
+        calc.view->RedrawSqrtKey();
+        calc.state.SqrtKeyNeedsRedraw = 0;
+    }
+}
+
+void SetNotationLabel(NotationLabel& label, int notation) {
+    ClearText(label);
+    NotationDecimalText(notation, label.data(), NOTATION_LABEL_BYTES);
+}
+
+void ClearOtherNotationBox(Calculator& calc) {
+    ClearText(calc.state.OtherNotationLabel);
+    calc.view->ClearOtherNotationBox();
+}
+
+void ShowOtherNotationBox(Calculator& calc, int notation) {
+    SetNotationLabel(calc.state.OtherNotationLabel, notation);
+    calc.view->DrawOtherNotationBox(TextOf(calc.state.OtherNotationLabel));
+}
+
+}  // namespace quarnic

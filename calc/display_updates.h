@@ -1,0 +1,26 @@
+// Small screen updates the commands share: the console, the "Sa&ve answer..." item and the
+// square-root key's pending redraw.
+#pragma once
+
+#include "calc/calculator_state.h"
+
+namespace quarnic {
+
+// Blank the console, then draw ConsoleText on it.
+void RepaintConsole(Calculator& calc);
+
+// Enables or greys the system-menu item "Sa&ve answer...".
+void SetSaveAnswerItem(Calculator& calc, bool enabled);
+
+// The square-root key is drawn pressed until something redraws it; every key command but the
+// square root's own does that once after a root was taken.
+void RefreshSqrtKey(Calculator& calc);
+
+// Decimal text of a notation into a notation label buffer.
+void SetNotationLabel(NotationLabel& label, int notation);
+
+// The box of "X": blanked with its label emptied, or showing the value of a notation.
+void ClearOtherNotationBox(Calculator& calc);
+void ShowOtherNotationBox(Calculator& calc, int notation);
+
+}  // namespace quarnic

@@ -1,0 +1,203 @@
+#include "calc/evaluation.h"
+
+#include "calc/display_updates.h"
+#include "calc/notation_buttons.h"
+#include "calc/text_buffer.h"
+#include "engine/engine.h"
+
+namespace quarnic {
+namespace {
+
+bool IsOperatorChar(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/';
+}
+
+// The console after an operator key: the text shown, without an operator already shown there,
+// then a blank and op. The 954-character cut leaves room for both in the buffer.
+void ShowOperatorOnConsole(CalculatorState& state, std::string_view op) {
+    constexpr std::size_t KEPT_CHARACTERS = PLAIN_TEXT_BYTES - 3;
+    PlainText shown = state.ConsoleText;
+    std::string_view text = TextOf(shown);
+    if (!text.empty() && IsOperatorChar(text.back())) {
+        text.remove_suffix(text.size() < 2 ? text.size() : 2);
+    } else if (text.size() > KEPT_CHARACTERS) {
+        text = text.substr(0, KEPT_CHARACTERS);
+    }
+    SetText(state.ConsoleText, text);
+    AppendChar(state.ConsoleText, ' ');
+    for (char c : op) {
+        AppendChar(state.ConsoleText, c);
+    }
+}
+
+// Brings the first operand into the second operand's notation. False when the conversion is
+// impossible; the caller then leaves everything as it was.
+bool ConvertFirstOperand(Calculator& calc, DigitString& first) {
+    EngineRegisters& engine = calc.engine;
+    const int from = calc.state.FirstNotation;
+    const int to = calc.state.SecondNotation;
+    if (PrepareConversion(engine, first, from, to) != 0) {
+        return false;
+    }
+    const DigitString staged = engine.ConversionDigits;
+    if (ConvertDigits(engine, staged, from, engine.ConversionDigitCount,
+                      engine.ConversionFractionCount, to, CONVERSION_DIGIT_LIMIT) != 0) {
+        return false;
+    }
+    first = engine.ResultDigits;
+    return true;
+}
+
+// Applies the pending operator to the two magnitudes into ResultDigits; -1 on overflow or
+// division by zero.
+int ApplyOperator(Calculator& calc, const DigitString& first, int firstSign,
+                  const DigitString& second, int secondSign, int& answerSign) {
+    const char op = calc.state.PendingOperator[0];
+    const int notation = calc.state.SecondNotation;
+    if (op == '+' || op == '-') {
+        return AddOrSubtractSigned(calc.engine, op, first, firstSign, second, secondSign, notation,
+                                   answerSign);
+    }
+    answerSign = firstSign * secondSign;
+    if (op == '*') {
+        return MultiplyDigits(calc.engine, first, second, notation);
+    }
+    return DivideDigits(calc.engine, first, second, notation);
+}
+
+// Everything of "=" between the wait cursor and the arrow.
+void EvaluateOperands(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    DigitString first{};
+    int firstSign = 1;
+    if (ParseOperandText(TextOf(state.FirstOperandText), true, first, firstSign) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    RecordFirstOperand(calc.last, first, firstSign, state.FirstNotation);
+    // A first operand that cannot be brought into the second's notation leaves the console,
+    // the texts and the flags as they were: no error display.
+    if (state.FirstNotation != state.SecondNotation && !ConvertFirstOperand(calc, first)) {
+        return;
+    }
+    DigitString second{};
+    int secondSign = 1;
+    if (ParseOperandText(TextOf(state.SecondOperandText), true, second, secondSign) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    RecordSecondOperand(calc.last, second, secondSign, state.SecondNotation,
+                        state.PendingOperator.data());
+    const int notation = state.SecondNotation;
+    int sign = 1;
+    if (ApplyOperator(calc, first, firstSign, second, secondSign, sign) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    FitDigitsToConsole(calc.engine, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
+    if (RoundUpTopDigitRun(calc.engine, notation) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    RecordAnswer(calc.last, sign, notation);
+    PresentResult(calc, sign, notation, ResultKind::Answer);
+    SyncNotationToAnswer(calc);
+    state.FirstNotation = notation;
+    calc.sqrt.SqrtRepeatCount = 0;
+}
+
+}  // namespace
+
+void EnterOperator(Calculator& calc, std::string_view op) {
+    CalculatorState& state = calc.state;
+    if (IsEmptyText(state.ConsoleText)) {
+        return;
+    }
+    state.SecondOperandActive = 1;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    SetText(state.PendingOperator, op);
+    calc.sqrt.SqrtRepeatCount = 0;
+    EnableNotationButtons(calc);
+    ShowOperatorOnConsole(state, op);
+    if (state.SuppressConsolePaint == 0) {
+        RepaintConsole(calc);
+    }
+    state.SecondOperandText = state.FirstOperandText;
+    state.SecondNotation = state.FirstNotation;
+}
+
+void Evaluate(Calculator& calc) {
+    const CalculatorState& state = calc.state;
+    if (IsEmptyText(state.FirstOperandText) || IsEmptyText(state.SecondOperandText) ||
+        IsEmptyText(state.PendingOperator)) {
+        return;
+    }
+    calc.view->SetWaitCursor(true);
+    EvaluateOperands(calc);
+    calc.view->SetWaitCursor(false);
+}
+
+void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
+    CalculatorState& state = calc.state;
+    EngineRegisters& engine = calc.engine;
+    FormatAnswerText(engine, sign, TO_RESULT_PLAIN_TEXT);
+    ClearText(engine.ResultConsoleText);
+    FormatConsoleNumber(engine, sign, notation);
+    TidyConsoleNumber(engine, notation);
+    state.SecondOperandActive = 0;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    ClearText(state.FirstOperandText);
+    ClearText(state.ConsoleText);
+    if (kind == ResultKind::Answer) {
+        ClearText(state.SecondOperandText);
+        ClearText(state.LastAnswerText);
+    }
+    ClearText(state.PendingOperator);
+    state.ConsoleText = engine.ResultConsoleText;
+    EnableNotationButtons(calc);
+    RepaintConsole(calc);
+    state.AnswerNotation = notation;
+    if (kind == ResultKind::Answer) {
+        state.LastAnswerText = engine.ResultPlainText;
+        state.AnswerShown = 1;
+    }
+    state.FirstOperandText = engine.ResultPlainText;
+    SetSaveAnswerItem(calc, true);
+}
+
+void ShowErrorDisplay(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    state.SecondOperandActive = 0;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    state.ErrorShown = 1;
+    for (PlainText* text :
+         {&state.FirstOperandText, &state.SecondOperandText, &calc.engine.ResultPlainText,
+          &state.ConsoleText, &calc.engine.ResultConsoleText, &state.LastAnswerText}) {
+        ClearText(*text);
+    }
+    ClearText(state.PendingOperator);
+    calc.sqrt.SqrtRepeatCount = 0;
+    SetText(state.ConsoleText, ERROR_DISPLAY_TEXT);
+    EnableNotationButtons(calc);
+    RepaintConsole(calc);
+}
+
+void SyncNotationToAnswer(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    const int notation = state.SecondNotation;
+    if (ReadNotation(calc) == notation) {
+        return;
+    }
+    ClearOtherNotationBox(calc);
+    ApplyDigitKeys(calc, notation);
+    CheckNotationButton(calc, notation);
+    if (!HasOwnButton(notation)) {
+        state.OtherNotation = notation;
+        ShowOtherNotationBox(calc, notation);
+    }
+}
+
+}  // namespace quarnic

@@ -1,0 +1,73 @@
+#include "calc/memory_keys.h"
+
+#include <cstdlib>
+
+#include "calc/calc_ids.h"
+#include "calc/display_updates.h"
+#include "calc/notation_buttons.h"
+#include "calc/text_buffer.h"
+
+namespace quarnic {
+
+void MemoryIn(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    const PlainText& source = TargetOperand(state);
+    if (IsEmptyText(source)) {
+        return;
+    }
+    state.MemoryText = source;
+    // The notation selected now, which after an operator need not be the operand's own.
+    SetNotationLabel(state.MemoryNotation, ReadNotation(calc));
+    state.MemoryConsoleText = state.ConsoleText;
+    state.MemoryHeld = 1;
+    calc.view->DrawMemoryMark();
+    if (!calc.view->IsControlEnabled(IDC_MEMORY_RECALL)) {
+        calc.view->EnableControl(IDC_MEMORY_RECALL, true);
+    }
+}
+
+namespace {
+
+// The notation buttons move to the memory's notation and then stay fixed, as for a typed
+// operand, until an operator, "=", "AC", the error display or a blanking "CE".
+void SelectMemoryNotation(Calculator& calc, int notation) {
+    EnableNotationButtons(calc);
+    ClearOtherNotationBox(calc);
+    ApplyDigitKeys(calc, notation);
+    CheckNotationButton(calc, notation);
+    if (!HasOwnButton(notation)) {
+        calc.state.OtherNotation = notation;
+        ShowOtherNotationBox(calc, notation);
+    }
+    DisableNotationButtons(calc);
+}
+
+}  // namespace
+
+void MemoryRecall(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    if (state.MemoryHeld != 1 || IsEmptyText(state.MemoryText)) {
+        return;
+    }
+    const int notation = std::atoi(state.MemoryNotation.data());
+    SelectMemoryNotation(calc, notation);
+    if (state.SecondOperandActive == 0) {
+        state.ErrorShown = 0;
+        state.AnswerShown = 0;
+        state.FirstOperandText = state.MemoryText;
+        state.FirstNotation = notation;
+        SetSaveAnswerItem(calc, false);
+    } else {
+        state.SecondOperandText = state.MemoryText;
+        state.SecondNotation = notation;
+    }
+    calc.engine.ResultConsoleText = state.MemoryConsoleText;
+    state.ConsoleText = state.MemoryConsoleText;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    state.ErrorShown = 0;
+    calc.sqrt.SqrtRepeatCount = 0;
+    RepaintConsole(calc);
+}
+
+}  // namespace quarnic

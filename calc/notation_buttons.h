@@ -1,0 +1,28 @@
+// The calculator's six notation buttons, the step buttons beside "X" and the digit keys: which
+// notation is selected and which of them can be pressed.
+#pragma once
+
+#include "calc/calculator_state.h"
+#include "calc/notation.h"
+
+namespace quarnic {
+
+// The calculator's one row of notation buttons.
+NotationPane CalculatorNotationPane();
+
+// The notation new numbers are typed in: 2, 4, 8, 10 or 16 for those buttons, OtherNotation
+// for "X".
+int ReadNotation(const Calculator& calc);
+
+// Checks the button of n ("X" for a notation without a button of its own), unchecks the others
+// and enables the step buttons exactly when "X" is checked. OtherNotation is not changed.
+void CheckNotationButton(Calculator& calc, int n);
+
+// Typing may go on / an operand's notation may not change under it.
+void EnableNotationButtons(Calculator& calc);
+void DisableNotationButtons(Calculator& calc);
+
+// The 32 digit keys by the digit-key rule of notation n; any n outside 2..32 changes nothing.
+void ApplyDigitKeys(Calculator& calc, int n);
+
+}  // namespace quarnic

@@ -1,0 +1,88 @@
+#include "calc/notation_switching.h"
+
+#include "calc/display_updates.h"
+#include "calc/evaluation.h"
+#include "calc/notation_buttons.h"
+#include "calc/text_buffer.h"
+#include "engine/engine.h"
+
+namespace quarnic {
+namespace {
+
+// An answer of "=" (or its conversion, root or sign change) is on show. While typing the
+// notation buttons are disabled, and with an operator pending a new notation only applies to
+// the second operand still to be typed.
+bool ShownAnswerConverts(const CalculatorState& state) {
+    return state.ErrorShown == 0 && state.SecondOperandActive == 0 &&
+           !IsEmptyText(state.LastAnswerText);
+}
+
+void ConvertShownAnswerInto(Calculator& calc, int notation) {
+    if (ShownAnswerConverts(calc.state)) {
+        calc.state.FirstNotation = notation;
+        ConvertShownAnswer(calc, calc.state.AnswerNotation, notation);
+    }
+}
+
+// Selecting "X" or stepping its value: the box shows the value and the digit keys follow it.
+void ShowOtherNotationSelected(Calculator& calc) {
+    const int notation = calc.state.OtherNotation;
+    ClearOtherNotationBox(calc);
+    ApplyDigitKeys(calc, notation);
+    ShowOtherNotationBox(calc, notation);
+    ConvertShownAnswerInto(calc, notation);
+}
+
+}  // namespace
+
+void SelectFixedNotation(Calculator& calc, int n) {
+    calc.view->SetWaitCursor(true);
+    CheckNotationButton(calc, n);
+    ClearOtherNotationBox(calc);
+    ApplyDigitKeys(calc, n);
+    ConvertShownAnswerInto(calc, n);
+    calc.view->SetWaitCursor(false);
+}
+
+void SelectOtherNotation(Calculator& calc) {
+    calc.view->SetWaitCursor(true);
+    CheckNotationButton(calc, calc.state.OtherNotation);
+    ShowOtherNotationSelected(calc);
+    calc.view->SetWaitCursor(false);
+}
+
+void StepOtherNotation(Calculator& calc, StepDirection direction) {
+    calc.view->SetWaitCursor(true);
+    int& other = calc.state.OtherNotation;
+    other =
+        direction == StepDirection::Up ? NextOtherNotation(other) : PreviousOtherNotation(other);
+    ShowOtherNotationSelected(calc);
+    calc.view->SetWaitCursor(false);
+}
+
+void ConvertShownAnswer(Calculator& calc, int from, int to) {
+    EngineRegisters& engine = calc.engine;
+    if (PrepareConversion(engine, engine.ResultDigits, from, to) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    const DigitString staged = engine.ConversionDigits;
+    const bool failed =
+        ConvertDigits(engine, staged, from, engine.ConversionDigitCount,
+                      engine.ConversionFractionCount, to, CONVERSION_DIGIT_LIMIT) != 0;
+    // The sign follows the console, so an answer negated with "+/-" converts as negative.
+    const int sign = calc.state.ConsoleText[0] == '-' ? -1 : 1;
+    if (failed) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    FitDigitsToConsole(engine, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
+    if (RoundUpTopDigitRun(engine, to) != 0) {
+        ShowErrorDisplay(calc);
+        return;
+    }
+    RecordAnswer(calc.last, sign, to);
+    PresentResult(calc, sign, to, ResultKind::Conversion);
+}
+
+}  // namespace quarnic

@@ -1,0 +1,20 @@
+// The notation buttons "2", "4", "8", "10", "16", "X" and the step buttons beside the box of "X".
+// While an answer of "=" is on show and no operator is pending, a new notation converts it.
+#pragma once
+
+#include "calc/calculator_state.h"
+
+namespace quarnic {
+
+enum class StepDirection { Down, Up };
+
+// n is 2, 4, 8, 10 or 16.
+void SelectFixedNotation(Calculator& calc, int n);
+void SelectOtherNotation(Calculator& calc);
+void StepOtherNotation(Calculator& calc, StepDirection direction);
+
+// Converts the shown answer (ResultDigits, in notation from) into notation to and shows it; a
+// conversion that fails shows the error display.
+void ConvertShownAnswer(Calculator& calc, int from, int to);
+
+}  // namespace quarnic
