@@ -1,0 +1,128 @@
+// ostramel-script [--ja] KEY...: presses the converter's keys on a fresh converter, as the
+// window would, and prints the state after the last one as a line of JSON.
+#include <map>
+#include <optional>
+#include <string>
+
+#include "conv/conv_ids.h"
+#include "conv/converter_state.h"
+#include "conv/recording_converter_view.h"
+#include "engine/digit_codec.h"
+#include "tools/script_io.h"
+
+namespace quarnic {
+namespace {
+
+constexpr char PROGRAM[] = "ostramel-script";
+constexpr int COPY_KEY = IDM_CONV_COPY_ANSWER;
+
+const std::map<std::string, int>& NamedKeys() {
+    static const std::map<std::string, int> keys = {
+        {"AC", IDC_CONV_ALL_CLEAR},
+        {"CE", IDC_CONV_CLEAR_ERROR},
+        {"F2", IDC_CONV_FROM_2},
+        {"F4", IDC_CONV_FROM_4},
+        {"F8", IDC_CONV_FROM_8},
+        {"F10", IDC_CONV_FROM_10},
+        {"F16", IDC_CONV_FROM_16},
+        {"FX", IDC_CONV_FROM_X},
+        {"F+", IDC_CONV_FROM_STEP_UP},
+        {"F-", IDC_CONV_FROM_STEP_DOWN},
+        {"T2", IDC_CONV_TO_2},
+        {"T4", IDC_CONV_TO_4},
+        {"T8", IDC_CONV_TO_8},
+        {"T10", IDC_CONV_TO_10},
+        {"T16", IDC_CONV_TO_16},
+        {"TX", IDC_CONV_TO_X},
+        {"T+", IDC_CONV_TO_STEP_UP},
+        {"T-", IDC_CONV_TO_STEP_DOWN},
+        {"COPY", COPY_KEY},
+    };
+    return keys;
+}
+
+std::optional<int> KeyId(const std::string& token) {
+    if (token.size() == 1 && IsDigitChar(token[0])) {
+        return IDC_CONV_DIGIT_0 + DigitValue(token[0]);
+    }
+    const auto found = NamedKeys().find(token);
+    if (found == NamedKeys().end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+// A disabled button and a greyed menu item cannot be chosen, so such presses do nothing.
+void Press(Converter& converter, RecordingConverterView& view, int id) {
+    if (id == COPY_KEY) {
+        if (view.IsMenuItemEnabled(id)) {
+            DispatchConverterSystemCommand(converter, id);
+        }
+    } else if (view.IsControlEnabled(id)) {
+        DispatchConverterCommand(converter, id);
+    }
+}
+
+nlohmann::json CheckedId(const RecordingConverterView& view, int firstButtonId) {
+    for (int id = firstButtonId; id < firstButtonId + 6; ++id) {
+        if (view.IsChecked(id)) {
+            return id;
+        }
+    }
+    return nullptr;
+}
+
+nlohmann::json StateLine(const Converter& converter, const RecordingConverterView& view) {
+    const ConverterState& state = converter.State;
+    nlohmann::json line;
+    line["input"] = converter.Texts.InputDigits.data();
+    line["answer"] = converter.Texts.AnswerText.data();
+    line["input_console"] = view.InputConsole();
+    line["answer_console"] = view.AnswerConsole();
+    line["from_notation"] = state.FromNotation;
+    line["to_notation"] = state.ToNotation;
+    line["from_other"] = state.FromOtherNotation;
+    line["to_other"] = state.ToOtherNotation;
+    line["from_box"] = view.FromBox();
+    line["to_box"] = view.ToBox();
+    line["entry_started"] = state.EntryStarted;
+    line["error_shown"] = state.ErrorShown;
+    line["max_digits"] = state.MaxDigits;
+    line["warning"] = view.Warnings() > 0 ? TextOrNull(view.LastWarning().c_str()) : nullptr;
+    line["warnings"] = view.Warnings();
+    line["clipboard"] = view.HasClipboard() ? TextOrNull(view.Clipboard().c_str()) : nullptr;
+    line["enabled"] = view.EnabledIds(IDC_CONV_FIRST, IDC_CONV_LAST);
+    line["from_checked"] = CheckedId(view, IDC_CONV_FROM_2);
+    line["to_checked"] = CheckedId(view, IDC_CONV_TO_2);
+    line["copy_enabled"] = view.IsMenuItemEnabled(COPY_KEY);
+    return line;
+}
+
+int Run(int argc, char** argv) {
+    const ScriptArguments args = ReadScriptArguments(argc, argv);
+    std::vector<int> ids;
+    for (const std::string& token : args.keys) {
+        const std::optional<int> id = KeyId(token);
+        if (!id) {
+            return ReportUnknownKey(PROGRAM, token);
+        }
+        ids.push_back(*id);
+    }
+    RecordingConverterView view;
+    Converter converter;
+    converter.JapaneseUi = args.japanese;
+    converter.View = &view;
+    SetUpConverterStart(converter);
+    for (int id : ids) {
+        Press(converter, view, id);
+    }
+    PrintStateLine(StateLine(converter, view));
+    return 0;
+}
+
+}  // namespace
+}  // namespace quarnic
+
+int main(int argc, char** argv) {
+    return quarnic::Run(argc, argv);
+}
