@@ -1,0 +1,143 @@
+#include "calc/square_root.h"
+
+#include <string_view>
+
+#include "calc/calc_ids.h"
+#include "calc/calculator_state.h"
+#include "calc/display_updates.h"
+#include "calc/evaluation.h"
+#include "calc/text_buffer.h"
+#include "engine/console_form.h"
+#include "engine/digit_text.h"
+#include "engine/exact_root.h"
+
+namespace quarnic {
+
+namespace {
+
+constexpr int FAILED = -1;
+
+// Beyond this place the operand lies below notation^-301: too small to root.
+constexpr int DEEPEST_ROOTABLE_PLACE = 600;
+
+// The first root of a run keeps the answer it started from, for saving.
+void RememberAnswerBeforeRoots(Calculator& calc) {
+    if (calc.sqrt.SqrtRepeatCount == 0) {
+        calc.sqrt.PreSqrtAnswer = calc.engine.ResultDigits;
+        calc.sqrt.PreSqrtNotation = calc.last.AnswerNotation;
+    }
+}
+
+// Leaves the truncated root in SqrtEstimate, or fails for a negative, too long, zero or too
+// small operand and for a root that truncates to zero.
+int ComputeRoot(Calculator& calc, std::string_view operandText) {
+    DigitString operand;
+    int sign = 1;
+    if (ParseOperandText(operandText, false, operand, sign) != 0) {
+        return FAILED;
+    }
+    RememberAnswerBeforeRoots(calc);
+    if (LeadingZeroCount(operand) > DEEPEST_ROOTABLE_PLACE) {
+        return FAILED;
+    }
+    SqrtState& sqrt = calc.sqrt;
+    ExactSquareRoot(operand, sqrt.SqrtNotation, sqrt.SqrtTruncation, sqrt.SqrtEstimate);
+    if (LeadingZeroCount(sqrt.SqrtEstimate) >= DEEPEST_ROOTABLE_PLACE) {
+        return FAILED;
+    }
+    return 0;
+}
+
+// The root goes through the same console form as an answer; its plain text replaces the
+// operand it was taken of, so "=" and further roots work on every digit of it.
+int PublishRoot(Calculator& calc) {
+    EngineRegisters& engine = calc.engine;
+    SqrtState& sqrt = calc.sqrt;
+    engine.ResultDigits = sqrt.SqrtEstimate;
+    const ViewTextMeasurer measurer(*calc.view);
+    if (FormatShownAnswer(engine, measurer, calc.view->KeyWidth(), 1, sqrt.SqrtNotation,
+                          TO_SQRT_PLAIN_TEXT) != 0) {
+        return FAILED;
+    }
+    // The round-up for the console may have changed the root; the saved root follows it.
+    sqrt.SqrtEstimate = engine.ResultDigits;
+
+    CalculatorState& state = calc.state;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    SetText(state.ConsoleText, TextOf(engine.ResultConsoleText));
+    RepaintConsole(calc);
+    SetText(TargetOperand(state), TextOf(engine.SqrtPlainText));
+    ++sqrt.SqrtRepeatCount;
+    return 0;
+}
+
+void RootOfTargetOperand(Calculator& calc) {
+    CalculatorState& state = calc.state;
+    calc.sqrt.SqrtNotation =
+        state.SecondOperandActive == 1 ? state.SecondNotation : state.FirstNotation;
+    const PlainText& operand = TargetOperand(state);
+    if (IsEmptyText(operand)) {
+        return;
+    }
+    if (ComputeRoot(calc, TextOf(operand)) != 0 || PublishRoot(calc) != 0) {
+        ShowErrorDisplay(calc);
+    }
+}
+
+}  // namespace
+
+void SquareRoot(Calculator& calculator) {
+    CalculatorView& view = *calculator.view;
+    view.SetWaitCursor(true);
+    view.OpenPleaseWait();
+    RootOfTargetOperand(calculator);
+    view.ClosePleaseWait();
+    view.SetWaitCursor(false);
+}
+
+int TruncationButtonFor(int truncation) {
+    if (truncation == 100) {
+        return IDC_SQRT_TRUNCATION_100;
+    }
+    if (truncation == 200) {
+        return IDC_SQRT_TRUNCATION_200;
+    }
+    return IDC_SQRT_TRUNCATION_300;
+}
+
+SqrtSettingChoice::SqrtSettingChoice(SqrtState& sqrt)
+    : sqrt_(sqrt), restoreTruncation_(sqrt.SqrtTruncation) {}
+
+int SqrtSettingChoice::OnTruncationClicked(int buttonId) {
+    switch (buttonId) {
+        case IDC_SQRT_TRUNCATION_100:
+            sqrt_.SqrtTruncation = 100;
+            break;
+        case IDC_SQRT_TRUNCATION_200:
+            sqrt_.SqrtTruncation = 200;
+            break;
+        case IDC_SQRT_TRUNCATION_300:
+            sqrt_.SqrtTruncation = 300;
+            break;
+        default:
+            break;
+    }
+    return TruncationButtonFor(sqrt_.SqrtTruncation);
+}
+
+void SqrtSettingChoice::OnCancel() {
+    sqrt_.SqrtTruncation = restoreTruncation_;
+}
+
+void SqrtSettingChoice::OnClose() {
+    sqrt_.SqrtTruncation = restoreTruncation_;
+}
+
+void SqrtSettingDialog(Calculator& calculator) {
+    SqrtSettingChoice choice(calculator.sqrt);
+    calculator.view->RunSqrtSettingDialog(TruncationButtonFor(calculator.sqrt.SqrtTruncation),
+                                          choice);
+}
+
+}  // namespace quarnic
