@@ -1,0 +1,341 @@
+// e2e-driver: drives a running KELVARIN.EXE or OSTRAMEL.EXE (or the test fixture) from outside,
+// the way a user's clicks would, and reports what the window shows. It runs under the same Wine
+// prefix as the program. Usage: e2e-driver CLASS COMMAND [ARGS...]; every command prints one JSON
+// line, exits with 0 on success and 1 on failure.
+
+#include <windows.h>
+
+#include <cwchar>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "json_line_win.h"
+#include "window_probe_win.h"
+
+namespace quarnic::e2e {
+namespace {
+
+struct IdName {
+    const wchar_t* name;
+    int id;
+};
+
+#include "id_tables.inc"
+
+constexpr DWORD kDefaultTimeoutMs = 10000;
+constexpr UINT kCommandTimeoutMs = 120000;  // a 300-place square root takes a while
+constexpr int kSaveDialogNameCombo = 1148;
+constexpr int kSaveDialogNameEdit = 1152;
+
+using Args = std::vector<std::wstring>;
+
+struct Context {
+    std::wstring window_class;
+    Args args;  // after the command name
+};
+
+const IdName* IdTableFor(const std::wstring& window_class) {
+    if (window_class == L"KELVARIN") {
+        return kCalculatorIds;
+    }
+    if (window_class == L"OSTRAMEL") {
+        return kConverterIds;
+    }
+    return kFixtureIds;
+}
+
+// A number, a macro name of the program's id header, or NAME+N for ranges such as digit keys.
+bool ResolveId(const std::wstring& window_class, const std::wstring& text, int& id) {
+    wchar_t* end = nullptr;
+    long number = std::wcstol(text.c_str(), &end, 0);
+    if (!text.empty() && *end == L'\0') {
+        id = static_cast<int>(number);
+        return true;
+    }
+    size_t plus = text.find(L'+');
+    std::wstring name = text.substr(0, plus);
+    int offset = plus == std::wstring::npos ? 0 : _wtoi(text.c_str() + plus + 1);
+    for (const IdName* entry = IdTableFor(window_class); entry->name; ++entry) {
+        if (name == entry->name) {
+            id = entry->id + offset;
+            return true;
+        }
+    }
+    return false;
+}
+
+int Fail(const std::string& message) {
+    PrintLine(JsonLine().Flag("ok", false).Utf8("error", message).Finish());
+    return 1;
+}
+
+int Succeed(JsonLine line) {
+    std::string body = line.Finish();
+    PrintLine("{\"ok\":true" + (body.size() > 2 ? "," + body.substr(1) : "}"));
+    return 0;
+}
+
+DWORD TimeoutArg(const Args& args, size_t index) {
+    return args.size() > index ? static_cast<DWORD>(_wtoi(args[index].c_str())) : kDefaultTimeoutMs;
+}
+
+bool ResolveAll(const Context& context, size_t first, std::vector<int>& ids, std::string& bad) {
+    for (size_t i = first; i < context.args.size(); ++i) {
+        int id = 0;
+        if (!ResolveId(context.window_class, context.args[i], id)) {
+            bad = ToUtf8(context.args[i]);
+            return false;
+        }
+        ids.push_back(id);
+    }
+    return true;
+}
+
+int ListIds(const Context& context) {
+    std::string table = "{";
+    for (const IdName* entry = IdTableFor(context.window_class); entry->name; ++entry) {
+        table += (table.size() > 1 ? "," : "") + QuoteJson(ToUtf8(entry->name)) + ":" +
+                 std::to_string(entry->id);
+    }
+    return Succeed(JsonLine().Raw("ids", table + "}"));
+}
+
+int Wait(const Context& context) {
+    const wchar_t* title = context.args.size() > 1 ? context.args[1].c_str() : nullptr;
+    HWND main = WaitForMainWindow(context.window_class, title, TimeoutArg(context.args, 0));
+    if (!main) {
+        return Fail("no window of the class appeared");
+    }
+    return Succeed(JsonLine().Text("title", WindowText(main)));
+}
+
+int Count(const Context& context) {
+    long long visible = 0;
+    std::vector<HWND> windows = FindTopLevelWindows(context.window_class, nullptr);
+    for (HWND window : windows) {
+        visible += IsWindowVisible(window) ? 1 : 0;
+    }
+    return Succeed(JsonLine()
+                       .Number("windows", static_cast<long long>(windows.size()))
+                       .Number("visible", visible));
+}
+
+HWND RequireMain(const Context& context) {
+    return FindMainWindow(context.window_class);
+}
+
+int State(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("state", DescribeMainWindow(main)));
+}
+
+// Sends (synchronously) or posts one message per id to the main window.
+int Deliver(const Context& context, UINT message, bool post) {
+    HWND main = RequireMain(context);
+    std::vector<int> ids;
+    std::string bad;
+    if (!ResolveAll(context, 0, ids, bad)) {
+        return Fail("unknown id " + bad);
+    }
+    if (!main) {
+        return Fail("window not found");
+    }
+    for (int id : ids) {
+        LPARAM control = message == WM_COMMAND ? reinterpret_cast<LPARAM>(GetDlgItem(main, id)) : 0;
+        WPARAM wparam = MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED);
+        DWORD_PTR ignored = 0;
+        bool delivered = post ? PostMessageW(main, message, wparam, control) != FALSE
+                              : SendMessageTimeoutW(main, message, wparam, control, SMTO_NORMAL,
+                                                    kCommandTimeoutMs, &ignored) != 0;
+        if (!delivered) {
+            return Fail("the window did not take id " + std::to_string(id));
+        }
+    }
+    return Succeed(JsonLine().Number("delivered", static_cast<long long>(ids.size())));
+}
+
+HWND SaveDialogNameBox(HWND dialog) {
+    HWND box = FindDescendantById(dialog, kSaveDialogNameCombo);
+    if (!box) {
+        box = FindDescendantById(dialog, kSaveDialogNameEdit);
+    }
+    if (box && ClassOf(box) == L"ComboBox") {
+        box = FindWindowExW(box, nullptr, L"Edit", nullptr);
+    }
+    return box;
+}
+
+HWND WaitForSaveDialog(HWND main, DWORD timeout_ms) {
+    DWORD start = GetTickCount();
+    do {
+        HWND dialog = FindProcessDialog(main);
+        if (dialog && SaveDialogNameBox(dialog)) {
+            return dialog;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < timeout_ms);
+    return nullptr;
+}
+
+// Types the name into the real save dialog and presses Save until the dialog is gone. A press
+// that arrives while the dialog is still setting itself up is lost, hence the repeats; a dialog
+// that turns disabled has opened a question or message of its own, which is reported instead.
+int SaveAs(const Context& context) {
+    int command = 0;
+    if (context.args.size() < 2 || !ResolveId(context.window_class, context.args[0], command)) {
+        return Fail("usage: save-as SYSTEM_MENU_ID PATH [TIMEOUT_MS]");
+    }
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    DWORD timeout = TimeoutArg(context.args, 2);
+    PostMessageW(main, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+    HWND dialog = WaitForSaveDialog(main, timeout);
+    if (!dialog) {
+        return Fail("the save dialog did not open");
+    }
+    std::wstring caption = WindowText(dialog);
+    const std::wstring& path = context.args[1];
+    DWORD start = GetTickCount();
+    while (IsWindow(dialog)) {
+        if (!IsWindowEnabled(dialog)) {
+            HWND blocker = FindProcessDialog(main);
+            return Succeed(JsonLine()
+                               .Text("dialog_caption", caption)
+                               .Flag("closed", false)
+                               .Raw("blocked_by", blocker ? DescribeDialog(blocker) : "null"));
+        }
+        if (GetTickCount() - start >= timeout) {
+            return Fail("the save dialog stayed open");
+        }
+        HWND name_box = SaveDialogNameBox(dialog);
+        if (name_box && WindowText(name_box) != path) {
+            SendMessageTimeoutW(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                                SMTO_ABORTIFHUNG, 5000, nullptr);
+        }
+        if (HWND save = GetDlgItem(dialog, IDOK)) {
+            PostMessageW(save, BM_CLICK, 0, 0);
+        }
+        WaitUntilGone(dialog, 700);
+    }
+    return Succeed(JsonLine().Text("dialog_caption", caption).Flag("closed", true));
+}
+
+int Dialog(const Context& context) {
+    HWND main = RequireMain(context);
+    HWND dialog = main ? WaitForProcessDialog(main, TimeoutArg(context.args, 0)) : nullptr;
+    if (!dialog) {
+        return Fail("no dialog is open");
+    }
+    return Succeed(JsonLine().Raw("dialog", DescribeDialog(dialog)));
+}
+
+int NoDialog(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    Sleep(TimeoutArg(context.args, 0));
+    HWND dialog = FindProcessDialog(main);
+    return Succeed(JsonLine().Raw("dialog", dialog ? DescribeDialog(dialog) : "null"));
+}
+
+int DialogPress(const Context& context) {
+    int id = 0;
+    if (context.args.empty() || !ResolveId(context.window_class, context.args[0], id)) {
+        return Fail("usage: dialog-press ID [TIMEOUT_MS]");
+    }
+    HWND main = RequireMain(context);
+    DWORD timeout = TimeoutArg(context.args, 1);
+    HWND dialog = main ? WaitForProcessDialog(main, timeout) : nullptr;
+    if (!dialog) {
+        return Fail("no dialog is open");
+    }
+    std::string described = DescribeDialog(dialog);
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    if (!WaitUntilGone(dialog, timeout)) {
+        return Fail("the dialog stayed open");
+    }
+    return Succeed(JsonLine().Raw("dialog", described));
+}
+
+int Clipboard(const Context&) {
+    return Succeed(JsonLine().Raw("clipboard", DescribeClipboard()));
+}
+
+int Minimize(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    ShowWindow(main, SW_MINIMIZE);
+    DWORD start = GetTickCount();
+    while (!IsIconic(main) && GetTickCount() - start < kDefaultTimeoutMs) {
+        Sleep(50);
+    }
+    return IsIconic(main) ? Succeed(JsonLine()) : Fail("the window did not minimize");
+}
+
+int Close(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    if (!WaitUntilGone(main, TimeoutArg(context.args, 0))) {
+        return Fail("the window stayed open");
+    }
+    return Succeed(JsonLine());
+}
+
+int Send(const Context& c) {
+    return Deliver(c, WM_COMMAND, false);
+}
+int Post(const Context& c) {
+    return Deliver(c, WM_COMMAND, true);
+}
+int SysCommand(const Context& c) {
+    return Deliver(c, WM_SYSCOMMAND, false);
+}
+int PostSysCommand(const Context& c) {
+    return Deliver(c, WM_SYSCOMMAND, true);
+}
+
+using Handler = int (*)(const Context&);
+
+const std::map<std::wstring, Handler>& Commands() {
+    static const std::map<std::wstring, Handler> commands = {
+        {L"ids", ListIds},         {L"wait", Wait},
+        {L"count", Count},         {L"state", State},
+        {L"press", Send},          {L"post", Post},
+        {L"syscmd", SysCommand},   {L"post-syscmd", PostSysCommand},
+        {L"save-as", SaveAs},      {L"dialog", Dialog},
+        {L"no-dialog", NoDialog},  {L"dialog-press", DialogPress},
+        {L"clipboard", Clipboard}, {L"minimize", Minimize},
+        {L"close", Close},
+    };
+    return commands;
+}
+
+}  // namespace
+}  // namespace quarnic::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace quarnic::e2e;
+    if (argc < 3) {
+        PrintLine(R"({"ok":false,"error":"usage: e2e-driver CLASS COMMAND [ARGS...]"})");
+        return 2;
+    }
+    auto found = Commands().find(argv[2]);
+    if (found == Commands().end()) {
+        return Fail("unknown command " + ToUtf8(argv[2]));
+    }
+    Context context{argv[1], Args(argv + 3, argv + argc)};
+    return found->second(context);
+}
