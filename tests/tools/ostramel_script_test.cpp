@@ -1,0 +1,121 @@
+// Runs the built ostramel-script as a user of it would and reads its JSON line.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "conv/conv_ids.h"
+
+namespace quarnic {
+namespace {
+
+struct ScriptRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// keys go on the command line; with stdinKeys set they are piped in instead.
+ScriptRun RunScript(const std::string& keys, const std::string& stdinKeys = "") {
+    const std::string dir = ::testing::TempDir();
+    const std::string out = dir + "ostramel_out.txt";
+    const std::string err = dir + "ostramel_err.txt";
+    std::string command = "'" OSTRAMEL_SCRIPT_PATH "' " + keys + " >'" + out + "' 2>'" + err + "'";
+    if (!stdinKeys.empty()) {
+        command = "echo '" + stdinKeys + "' | " + command;
+    }
+    const int raw = std::system(command.c_str());
+    ScriptRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadFile(out);
+    run.err = ReadFile(err);
+    return run;
+}
+
+nlohmann::json StateAfter(const std::string& keys) {
+    const ScriptRun run = RunScript(keys);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "exactly one line";
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(OstramelScript, ConvertsAndCopiesAsTheWindowWould) {
+    const nlohmann::json state = StateAfter("2 5 5 T16 COPY");
+    EXPECT_EQ(state["input"], "255");
+    EXPECT_EQ(state["answer"], "FF");
+    EXPECT_EQ(state["clipboard"], "255 (10) = FF (16)");
+    EXPECT_EQ(state["from_notation"], 10);
+    EXPECT_EQ(state["to_notation"], 16);
+    EXPECT_EQ(state["to_checked"], IDC_CONV_TO_16);
+    EXPECT_EQ(state["from_checked"], IDC_CONV_FROM_10);
+    EXPECT_EQ(state["entry_started"], 1);
+    EXPECT_EQ(state["max_digits"], 19);
+    EXPECT_EQ(state["copy_enabled"], true);
+    EXPECT_EQ(state["warning"], nullptr);
+    EXPECT_EQ(state["warnings"], 0);
+    for (const auto& id : state["enabled"]) {
+        EXPECT_FALSE(id >= IDC_CONV_FROM_2 && id <= IDC_CONV_FROM_STEP_UP)
+            << "the From pane is locked while a number is typed";
+    }
+}
+
+TEST(OstramelScript, FreshStateHasNullsWhereNothingHappened) {
+    const nlohmann::json state = StateAfter("");
+    EXPECT_EQ(state["clipboard"], nullptr);
+    EXPECT_EQ(state["warning"], nullptr);
+    EXPECT_EQ(state["copy_enabled"], false);
+    EXPECT_EQ(state["from_other"], 32);
+    EXPECT_EQ(state["to_other"], 32);
+    EXPECT_EQ(state["error_shown"], 0);
+    EXPECT_EQ(state["enabled"].size(), 24u);
+}
+
+TEST(OstramelScript, PressesOnDisabledKeysAndAGreyedCopyAreIgnored) {
+    const nlohmann::json state = StateAfter("COPY F2 2 1 F16 T+ 0");
+    EXPECT_EQ(state["input"], "10") << "2 is disabled in notation 2; F16 and T+ are locked";
+    EXPECT_EQ(state["from_notation"], 2);
+    EXPECT_EQ(state["to_other"], 32);
+    EXPECT_EQ(state["answer"], "2");
+    EXPECT_EQ(state["clipboard"], nullptr) << "COPY came before any answer";
+}
+
+TEST(OstramelScript, ReportsTheLastWarningInTheChosenLanguage) {
+    const std::string thirteenVs = "FX V V V V V V V V V V V V V";
+    nlohmann::json state = StateAfter(thirteenVs);
+    EXPECT_EQ(state["warning"], "Maximum number of digits is 12 for 32 notation number.");
+    EXPECT_EQ(state["warnings"], 1);
+    EXPECT_EQ(state["answer"], "1152921504606846975");
+    state = StateAfter("--ja " + thirteenVs + " V");
+    EXPECT_EQ(state["warning"], "32進数の最大入力桁数は12です.");
+    EXPECT_EQ(state["warnings"], 2);
+}
+
+TEST(OstramelScript, ReadsKeysFromStandardInputWhenNoneAreGiven) {
+    const ScriptRun run = RunScript("", "FX F- F- 1 D T2\nCOPY");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const nlohmann::json state = nlohmann::json::parse(run.out);
+    EXPECT_EQ(state["clipboard"], "1D (30) = 101011 (2)");
+}
+
+TEST(OstramelScript, AnUnknownKeyFailsWithNothingOnStdout) {
+    for (const char* keys : {"1 Z", "1 f2", "W", "10"}) {
+        const ScriptRun run = RunScript(keys);
+        EXPECT_EQ(run.status, 2) << keys;
+        EXPECT_EQ(run.out, "") << keys;
+        EXPECT_NE(run.err.find("unknown key"), std::string::npos) << keys;
+    }
+}
+
+}  // namespace
+}  // namespace quarnic
