@@ -2,8 +2,9 @@
 // greyed system-menu item, the save dialog, a message box, the clipboard, single instance), so
 // the driver and the harness can be checked without the real programs.
 
-#include <commdlg.h>
 #include <windows.h>
+// The common dialogs need the types of windows.h.
+#include <commdlg.h>
 
 #include <cstdio>
 #include <cstring>
