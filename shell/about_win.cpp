@@ -1,13 +1,14 @@
 // The About box and the readme it opens in Notepad.
 #include <cwchar>
 
+#include "shell/dialog_ids.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
 namespace {
 
-constexpr int ABOUT_CLOSE = 1;
-constexpr int ABOUT_README = 2;
+constexpr int ABOUT_CLOSE = IDC_ABOUT_CLOSE;
+constexpr int ABOUT_README = IDC_ABOUT_README;
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {

@@ -1,0 +1,26 @@
+// What the calculator draws itself in its main window: the bands in the console colour around
+// the keys, the console, the notation row and its label, the box of "X" and the memory mark.
+// Every routine takes its own device context from GetDC and releases it.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace quarnic {
+
+struct Calculator;
+
+void PaintCalculatorWindow(HWND window, Calculator& calc);
+void PaintWindowBands(HWND window);
+void ClearConsole(HWND window);
+void DrawConsole(HWND window, std::string_view text);
+void ClearOtherNotationBox(HWND window);
+void DrawOtherNotationBox(HWND window, std::string_view label);
+void DrawMemoryMark(HWND window);
+void EraseMemoryMark(HWND window);
+
+// The memory mark's colour: red on a greyish console, where a complement would hardly show.
+COLORREF MemoryMarkColor(int red, int green, int blue);
+
+}  // namespace quarnic

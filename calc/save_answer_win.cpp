@@ -1,0 +1,187 @@
+#include "calc/save_answer_win.h"
+
+#include <commdlg.h>
+
+#include <cstdio>
+#include <cwchar>
+
+#include "calc/calculator_state.h"
+#include "calc/last_calculation.h"
+#include "shell/file_save_rules.h"
+#include "shell/shell_win.h"
+
+namespace quarnic {
+namespace {
+
+// The saved text at its longest plus a margin.
+constexpr std::uint64_t REQUIRED_FREE_BYTES = SAVED_TEXT_BYTES + 1000;
+constexpr int FILE_NAME_CHARS = 258;
+
+class Win32ReplacingFile final : public ReplacingFile {
+  public:
+    explicit Win32ReplacingFile(const wchar_t* target) : target_(target) {}
+
+    bool CreateTemporary() override {
+        wchar_t folder[FILE_NAME_CHARS + 2] = {};
+        std::wcsncpy(folder, target_, FILE_NAME_CHARS);
+        wchar_t* slash = std::wcsrchr(folder, L'\\');
+        if (slash == nullptr) {
+            return false;
+        }
+        slash[1] = L'\0';
+        // Creates the empty file, so its unique name stays ours.
+        if (GetTempFileNameW(folder, L"qrn", 0, temporary_) == 0) {
+            return false;
+        }
+        handle_ = CreateFileW(temporary_, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            DeleteFileW(temporary_);
+            return false;
+        }
+        return true;
+    }
+    bool WriteAll(const char* data, std::size_t size) override {
+        DWORD written = 0;
+        return WriteFile(handle_, data, static_cast<DWORD>(size), &written, nullptr) &&
+               written == size && FlushFileBuffers(handle_);
+    }
+    bool CloseTemporary() override {
+        bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+    bool ReplaceTarget() override {
+        return MoveFileExW(temporary_, target_,
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    void RemoveTemporary() override { DeleteFileW(temporary_); }
+
+  private:
+    const wchar_t* target_;
+    wchar_t temporary_[MAX_PATH + 1] = {};
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+void Warn(HWND owner, const wchar_t* english, const wchar_t* japanese) {
+    ShowMessage(owner, english, japanese, L"Warning", L"警告", MB_ICONWARNING);
+}
+
+void Fail(HWND owner, const wchar_t* english, const wchar_t* japanese, UINT icon) {
+    ShowMessage(owner, english, japanese, L"Error", L"エラー", icon);
+}
+
+bool AskFileName(HWND owner, wchar_t* fileName) {
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = L"Text file (*.txt)\0*.txt\0";
+    dialog.lpstrFile = fileName;
+    dialog.nMaxFile = FILE_NAME_CHARS;
+    dialog.lpstrTitle =
+        UiText(L"Assign a file to save the answer.", L"答を保存するファイル名の選択");
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+    dialog.lpstrDefExt = L"txt";
+    if (GetSaveFileNameW(&dialog)) {
+        return true;
+    }
+    DWORD code = CommDlgExtendedError();
+    if (code != 0) {
+        wchar_t englishText[64] = {};
+        wchar_t japaneseText[64] = {};
+        std::swprintf(englishText, 64, L"GetSaveFileName error 0x%lx", code);
+        std::swprintf(japaneseText, 64, L"GetSaveFileName エラー 0x%lx", code);
+        Fail(owner, englishText, japaneseText, MB_ICONERROR);
+    }
+    return false;
+}
+
+bool IsLocalDisk(const wchar_t* root) {
+    switch (GetDriveTypeW(root)) {
+        case DRIVE_UNKNOWN:
+        case DRIVE_NO_ROOT_DIR:
+        case DRIVE_REMOTE:
+        case DRIVE_CDROM:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool UsesExtendedFreeSpaceQuery() {
+    if (Shell().PlatformCode != 0) {
+        return true;
+    }
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&version)) {
+        return false;
+    }
+#pragma GCC diagnostic pop
+    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS &&
+           LOWORD(version.dwBuildNumber) > 1000;
+}
+
+// A free-space query that fails decides nothing: the write that follows is checked in full
+// and reports any shortage itself.
+bool HasFreeSpace(const wchar_t* root) {
+    if (UsesExtendedFreeSpaceQuery()) {
+        ULARGE_INTEGER available;
+        if (!GetDiskFreeSpaceExW(root, &available, nullptr, nullptr)) {
+            return true;
+        }
+        return available.QuadPart >= REQUIRED_FREE_BYTES;
+    }
+    DWORD sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
+    if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters,
+                           &totalClusters)) {
+        return true;
+    }
+    return ClustersHoldBytes(sectorsPerCluster, bytesPerSector, freeClusters, REQUIRED_FREE_BYTES);
+}
+
+bool TargetPassesChecks(HWND owner, const wchar_t* fileName) {
+    wchar_t root[4] = {};
+    std::wcsncpy(root, fileName, 3);
+    if (!IsLocalDisk(root)) {
+        Warn(owner, L"Unable to save the answer to the remote disk.",
+             L"リモート・ディスクへは答をセーブできません.");
+        return false;
+    }
+    if (!HasFreeSpace(root)) {
+        Warn(owner, L"Not enough free diskspace.", L"ディスクの空容量が不足です.");
+        return false;
+    }
+    if (!HasTxtExtension(fileName)) {
+        Fail(owner, L"Assign a file with TXT extension.",
+             L"ファイルは拡張子 TXT を持つ必要があります.", MB_ICONWARNING);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void SaveAnswer(HWND mainWindow, const Calculator& calc) {
+    wchar_t fileName[FILE_NAME_CHARS] = {};
+    if (!AskFileName(mainWindow, fileName) || !TargetPassesChecks(mainWindow, fileName)) {
+        return;
+    }
+    SavedText text{};
+    int length = BuildSavedText(calc, text);
+    SetWaitCursorShown(true);
+    Win32ReplacingFile file(fileName);
+    SaveResult result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
+    SetWaitCursorShown(false);
+    if (result == SaveResult::NotCreated) {
+        Fail(mainWindow, L"Unable to create a file to save the answer.",
+             L"答を保存するためのファイルを作成できません.", MB_ICONERROR);
+    } else if (result == SaveResult::NotWritten) {
+        Fail(mainWindow, L"Unable to write the answer to the file. The file was not changed.",
+             L"答をファイルに書き込めません. ファイルは変更されていません.", MB_ICONERROR);
+    }
+}
+
+}  // namespace quarnic

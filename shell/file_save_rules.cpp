@@ -1,0 +1,42 @@
+#include "shell/file_save_rules.h"
+
+#include <cwchar>
+#include <cwctype>
+
+namespace quarnic {
+
+bool HasTxtExtension(const wchar_t* path) {
+    std::size_t length = std::wcslen(path);
+    if (length < 4) {
+        return false;
+    }
+    const wchar_t* tail = path + length - 4;
+    return tail[0] == L'.' && std::towupper(tail[1]) == L'T' && std::towupper(tail[2]) == L'X' &&
+           std::towupper(tail[3]) == L'T';
+}
+
+bool ClustersHoldBytes(std::uint32_t sectorsPerCluster, std::uint32_t bytesPerSector,
+                       std::uint32_t freeClusters, std::uint64_t required) {
+    // Two 32-bit factors always fit in 64 bits; the third may not.
+    std::uint64_t clusterBytes = std::uint64_t{sectorsPerCluster} * bytesPerSector;
+    if (clusterBytes == 0 || freeClusters == 0) {
+        return required == 0;
+    }
+    std::uint64_t clustersNeeded = required / clusterBytes + (required % clusterBytes != 0 ? 1 : 0);
+    return freeClusters >= clustersNeeded;
+}
+
+SaveResult WriteReplacing(ReplacingFile& file, const char* data, std::size_t size) {
+    if (!file.CreateTemporary()) {
+        return SaveResult::NotCreated;
+    }
+    bool written = file.WriteAll(data, size);
+    bool closed = file.CloseTemporary();
+    if (written && closed && file.ReplaceTarget()) {
+        return SaveResult::Saved;
+    }
+    file.RemoveTemporary();
+    return SaveResult::NotWritten;
+}
+
+}  // namespace quarnic
