@@ -12,8 +12,8 @@ namespace quarnic {
 
 int ConversionBudget(int from, int to) {
     // Where `from` is the square of `to` (4, 9, 16, 25) the exact budget is a whole 149 and
-    // rounding decides; all four are settled at 148, as the logarithms give for 4 and 16, so
-    // the answer does not hang on how wide the platform's long double is.
+    // rounding decides: the logarithms give 148 for 4, 9 and 16 but 149 for 25. All four are
+    // settled at 148, the documented answer, so like pairs truncate alike.
     if (from == to * to) {
         return 148;
     }

@@ -1,0 +1,200 @@
+#include "engine/console_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/add_subtract.h"
+#include "engine/digit_text.h"
+#include "tests/support/exact_number.h"
+
+namespace quarnic {
+namespace {
+
+using exact::Digits;
+using exact::Spell;
+
+constexpr int kPitch = 8;
+
+// A key width at which exactly `digits` digits and a point fit (positive answers): the limit
+// 10 * key - 27 - 6 * pitch must hold (digits + 1) * pitch but not (digits + 2) * pitch.
+// Good for 40 digits (key width 41).
+int KeyWidthFor(int digits) {
+    return ((digits + 1) * kPitch + 27 + 6 * kPitch + 9) / 10;
+}
+
+struct Shown {
+    std::string console;
+    std::string plain;
+    int code;
+};
+
+Shown Show(const DigitString& digits, int sign, int notation, int fit = 40) {
+    EngineRegisters regs;
+    regs.ResultDigits = digits;
+    const FixedPitchMeasurer measurer(kPitch);
+    const int code =
+        FormatShownAnswer(regs, measurer, KeyWidthFor(fit), sign, notation, TO_RESULT_PLAIN_TEXT);
+    return {regs.ResultConsoleText.data(), regs.ResultPlainText.data(), code};
+}
+
+std::string Console(const std::string& plain, int notation = 10, int sign = 1) {
+    return Show(Digits(plain), sign, notation).console;
+}
+
+TEST(FitDigitsToConsole, CountsTheDigitsThatFitBesideTheSuffixRoom) {
+    const FixedPitchMeasurer measurer(kPitch);
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("1." + std::string(100, '1'));
+    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    EXPECT_EQ(regs.DigitsThatFit, 40);
+    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), -1);
+    EXPECT_EQ(regs.DigitsThatFit, 39) << "the minus sign takes one digit's room";
+    // 45 digits at the runner's key width of 45.
+    FitDigitsToConsole(regs, measurer, 45, 1);
+    EXPECT_EQ(regs.DigitsThatFit, 45);
+
+    regs.ResultDigits = Digits("123");
+    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    EXPECT_EQ(regs.DigitsThatFit, 40) << "the zeros after the last digit count as digits too";
+    regs.ResultDigits = Digits("0");
+    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    EXPECT_EQ(regs.DigitsThatFit, 0);
+}
+
+TEST(ConsoleForm, ShortAnswersShowAsTheyAre) {
+    EXPECT_EQ(Console("0.5"), "0.5");
+    EXPECT_EQ(Console("0.5", 10, -1), "-0.5");
+    EXPECT_EQ(Console("12"), "12");
+    EXPECT_EQ(Console("0"), "0");
+    EXPECT_EQ(Console("0", 10, -1), "0");
+    EXPECT_EQ(Console("123000000"), "123000000") << "six trailing zeros stay";
+    EXPECT_EQ(Console("1230000000"), "123 10^7") << "seven do not";
+    EXPECT_EQ(Console("1" + std::string(39, '0')), "1 10^39");
+}
+
+TEST(ConsoleForm, SmallNumbersGetANegativeExponent) {
+    EXPECT_EQ(Console("0.00123"), "1.23 10^-3");
+    EXPECT_EQ(Console("0.001", 16), "1 G^-3");
+    EXPECT_EQ(Console("0.01", 10, -1), "-1 10^-2");
+    EXPECT_EQ(Console("0." + std::string(299, '0') + "1"), "1 10^-300");
+    EXPECT_EQ(Console("0." + std::string(300, '0') + "1"), "0") << "beyond 300 places below";
+}
+
+TEST(ConsoleForm, LongIntegersKeepTheirTopDigitsAndCountTheRest) {
+    const std::string sixty = "1234567890" + std::string(50, '7');
+    EXPECT_EQ(Console(sixty), "1234567890" + std::string(30, '7') + " 10^20");
+    const std::string zeros = "12" + std::string(58, '0') + "5";
+    EXPECT_EQ(Console(zeros), "12 10^59") << "zeros among the shown digits join the exponent";
+    EXPECT_EQ(Console(std::string(41, '1') + ".5"), std::string(40, '1') + " 10^1");
+}
+
+TEST(ConsoleForm, TheFractionGetsWhatIsLeftOfTheBudget) {
+    EXPECT_EQ(Console("1." + std::string(60, '3')), "1." + std::string(39, '3'));
+    EXPECT_EQ(Console(std::string(40, '2') + ".5"), std::string(40, '2'))
+        << "no room for the fraction: no point either";
+    EXPECT_EQ(Console("12.50"), "12.5");
+    EXPECT_EQ(Console("0." + std::string(900, '3')), "0." + std::string(40, '3'));
+}
+
+TEST(ConsoleForm, ExponentSymbolsFollowTheNotation) {
+    EXPECT_EQ(Console("1" + std::string(9, '0'), 32), "1 W^9");
+    EXPECT_EQ(Console("1" + std::string(9, '0'), 11), "1 B^9");
+    EXPECT_EQ(Console("1" + std::string(9, '0'), 2), "1 2^9");
+    EXPECT_EQ(Console("0.0A", 11), "A B^-2");
+}
+
+TEST(RoundUpTopDigitRun, RoundsARunOfTopDigitsUpToTheNextUnit) {
+    const Shown nines = Show(Digits("0." + std::string(900, '9')), 1, 10);
+    EXPECT_EQ(nines.console, "1");
+    EXPECT_EQ(nines.plain, "1");
+
+    EXPECT_EQ(Console("0.1" + std::string(899, '9')), "0.2");
+    EXPECT_EQ(Console(std::string(40, '9')), "1 10^40");
+    EXPECT_EQ(Console("0." + std::string(900, 'V'), 32), "1");
+    EXPECT_EQ(Console("0.3" + std::string(40, '9')), "0.4") << "a run of exactly 40 still rounds";
+    EXPECT_EQ(Console("0.3" + std::string(39, '9')), "0.3" + std::string(39, '9'));
+}
+
+TEST(RoundUpTopDigitRun, LeavesARunAtPlaceZeroAndReportsOverflow) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.DigitsThatFit = 40;
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0) << "a run starting at place 0 is left alone";
+    EXPECT_EQ(Spell(regs.ResultDigits), std::string(300, '9'));
+
+    regs.ResultDigits = Digits(std::string(299, '9'));
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "1" + std::string(299, '0'));
+
+    regs.DigitsThatFit = 0;
+    regs.ResultDigits = Digits("5");
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "5");
+}
+
+TEST(RoundUpTopDigitRun, OverflowsWhenTheCarryLeavesTheTopPlace) {
+    // Only a digit at or above the notation on place 0 (left by a division's too-large count)
+    // can carry the unit out of the top place without being part of the run itself.
+    EngineRegisters regs;
+    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.ResultDigits[0] = 'A';
+    regs.DigitsThatFit = 40;
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), -1);
+
+    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.ResultDigits[0] = '8';
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "9" + std::string(299, '0'));
+}
+
+TEST(TidyConsoleNumber, MovesZerosIntoAnExistingExponent) {
+    EngineRegisters regs;
+    std::string("1200 10^5").copy(regs.ResultConsoleText.data(), 9);
+    TidyConsoleNumber(regs, 10);
+    EXPECT_STREQ(regs.ResultConsoleText.data(), "12 10^7");
+}
+
+TEST(NormaliseMantissa, MovesThePointOnePlaceAndLowersTheExponent) {
+    PlainText text{};
+    std::string("0.123 10^-2").copy(text.data(), 11);
+    NormaliseMantissa(text);
+    EXPECT_STREQ(text.data(), "1.23 10^-3");
+
+    text.fill('\0');
+    std::string("-0.1 G^-2").copy(text.data(), 9);
+    NormaliseMantissa(text);
+    EXPECT_STREQ(text.data(), "-1 G^-3");
+
+    text.fill('\0');
+    std::string("0.5").copy(text.data(), 3);
+    NormaliseMantissa(text);
+    EXPECT_STREQ(text.data(), "0.5") << "no exponent, nothing to do";
+}
+
+TEST(NotationSymbol, CoversEveryNotationAndNothingElse) {
+    NotationSymbolText symbol;
+    const std::string expected[] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "B", "C",
+                                    "D", "E", "F", "G", "H", "I", "J", "K", "L",  "M", "N",
+                                    "O", "P", "Q", "R", "S", "T", "U", "V", "W"};
+    for (int n = 2; n <= 32; ++n) {
+        NotationSymbol(n, symbol);
+        EXPECT_EQ(symbol.data(), expected[n - 2]);
+    }
+    NotationSymbol(33, symbol);
+    EXPECT_STREQ(symbol.data(), "");
+    NotationSymbol(1, symbol);
+    EXPECT_STREQ(symbol.data(), "");
+}
+
+TEST(FormatConsoleNumber, StaysInsideItsBufferOnAnEnormousConsole) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits(std::string(300, '1') + "." + std::string(900, '2'));
+    regs.DigitsThatFit = 1200;
+    FormatConsoleNumber(regs, -1, 10);
+    EXPECT_EQ(std::string(regs.ResultConsoleText.data()).size(), 956u);
+    EXPECT_EQ(regs.ResultConsoleText[956], '\0');
+}
+
+}  // namespace
+}  // namespace quarnic

@@ -1,0 +1,120 @@
+#include "engine/digit_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/exact_number.h"
+
+namespace quarnic {
+namespace {
+
+using exact::Digits;
+using exact::Spell;
+
+std::string FormatBack(const DigitString& digits, int sign) {
+    EngineRegisters regs;
+    regs.ResultDigits = digits;
+    FormatAnswerText(regs, sign, TO_RESULT_PLAIN_TEXT);
+    return regs.ResultPlainText.data();
+}
+
+TEST(ZeroCounts, LocateTheFirstAndLastSignificantPlace) {
+    EXPECT_EQ(LeadingZeroCount(Digits("0")), 1200);
+    EXPECT_EQ(TrailingZeroCount(Digits("0")), 1200);
+    EXPECT_EQ(LeadingZeroCount(Digits("1")), 299);
+    EXPECT_EQ(TrailingZeroCount(Digits("1")), 900);
+    EXPECT_EQ(LeadingZeroCount(Digits("0.5")), 300);
+    EXPECT_EQ(TrailingZeroCount(Digits("0.5")), 899);
+    EXPECT_EQ(LeadingZeroCount(Digits(std::string(300, 'V'))), 0);
+    EXPECT_EQ(TrailingZeroCount(Digits("0." + std::string(899, '0') + "1")), 0);
+}
+
+TEST(ParseOperandText, PlacesDigitsAroundThePointAndReadsTheSign) {
+    DigitString d;
+    int sign = 0;
+    ASSERT_EQ(ParseOperandText("-12.50", true, d, sign), 0);
+    EXPECT_EQ(sign, -1);
+    EXPECT_EQ(d[298], '1');
+    EXPECT_EQ(d[299], '2');
+    EXPECT_EQ(d[300], '5');
+    EXPECT_EQ(d[301], '0');
+    EXPECT_EQ(d[1200], '\0');
+    EXPECT_EQ(Spell(d), "12.5");
+    EXPECT_EQ(FormatBack(d, sign), "-12.5");
+
+    ASSERT_EQ(ParseOperandText("0.001", true, d, sign), 0);
+    EXPECT_EQ(sign, 1);
+    EXPECT_EQ(d[302], '1');
+    EXPECT_EQ(FormatBack(d, sign), "0.001");
+
+    ASSERT_EQ(ParseOperandText("V", true, d, sign), 0);
+    EXPECT_EQ(d[299], 'V') << "digits are copied unchecked, whatever the notation";
+}
+
+TEST(ParseOperandText, RefusesTooManyIntegerDigitsAndUnwantedSigns) {
+    DigitString d;
+    int sign = 0;
+    EXPECT_EQ(ParseOperandText(std::string(300, '7'), true, d, sign), 0);
+    EXPECT_EQ(LeadingZeroCount(d), 0);
+    EXPECT_EQ(ParseOperandText(std::string(301, '7'), true, d, sign), -1);
+    EXPECT_EQ(ParseOperandText("-" + std::string(300, '7'), true, d, sign), 0);
+    EXPECT_EQ(sign, -1);
+    EXPECT_EQ(ParseOperandText("-4", false, d, sign), -1);
+    EXPECT_EQ(ParseOperandText("4", false, d, sign), 0);
+}
+
+TEST(ParseOperandText, DropsFractionDigitsBeyondThe900th) {
+    DigitString d;
+    int sign = 0;
+    const std::string fraction = std::string(899, '1') + "2" + std::string(50, '3');
+    ASSERT_EQ(ParseOperandText("0." + fraction, true, d, sign), 0);
+    EXPECT_EQ(d[1199], '2');
+    EXPECT_EQ(d[1200], '\0');
+    EXPECT_EQ(TrailingZeroCount(d), 0);
+}
+
+TEST(FormatAnswerText, WritesZeroOnesAndFractions) {
+    EXPECT_EQ(FormatBack(Digits("0"), 1), "0");
+    EXPECT_EQ(FormatBack(Digits("0"), -1), "0");
+    EXPECT_EQ(FormatBack(Digits("1"), 1), "1");
+    EXPECT_EQ(FormatBack(Digits("0.5"), 1), "0.5");
+    EXPECT_EQ(FormatBack(Digits("0.5"), -1), "-0.5");
+    EXPECT_EQ(FormatBack(Digits("1A.0C"), 1), "1A.0C");
+}
+
+TEST(FormatAnswerText, CutsTheFractionSoTheTextFitsIts957Bytes) {
+    const DigitString big = Digits(std::string(300, '9') + "." + std::string(700, '8'));
+    const std::string positive = FormatBack(big, 1);
+    EXPECT_EQ(positive.size(), 956u);
+    EXPECT_EQ(positive.substr(300, 1), ".");
+    EXPECT_EQ(positive.size() - 301, 655u);
+    const std::string negative = FormatBack(big, -1);
+    EXPECT_EQ(negative.size(), 956u);
+    EXPECT_EQ(negative.size() - 302, 654u);
+
+    // A shorter integer part leaves room for more fraction digits.
+    const std::string mid =
+        FormatBack(Digits(std::string(100, '1') + "." + std::string(900, '2')), 1);
+    EXPECT_EQ(mid.size(), 956u);
+
+    // Below 1 every fraction digit fits: "0." and 900 digits.
+    const std::string small = FormatBack(Digits("0." + std::string(900, '3')), -1);
+    EXPECT_EQ(small.size(), 903u);
+}
+
+TEST(FormatAnswerText, WritesTheSquareRootBufferWhenAsked) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("1.5");
+    FormatAnswerText(regs, 1, TO_RESULT_PLAIN_TEXT);
+    regs.ResultDigits = Digits("2");
+    FormatAnswerText(regs, 1, TO_SQRT_PLAIN_TEXT);
+    EXPECT_STREQ(regs.ResultPlainText.data(), "1.5");
+    EXPECT_STREQ(regs.SqrtPlainText.data(), "2");
+    regs.ResultDigits = Digits("3");
+    FormatAnswerText(regs, 1, TO_RESULT_PLAIN_TEXT);
+    EXPECT_STREQ(regs.ResultPlainText.data(), "3") << "the old, longer text is cleared first";
+}
+
+}  // namespace
+}  // namespace quarnic
