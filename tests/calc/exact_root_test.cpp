@@ -1,78 +1,24 @@
 // The exact root against an independent check: r is the integer root of m exactly when
-// r^2 <= m < (r + 1)^2, which plain schoolbook arithmetic on base-n digits decides.
+// r^2 <= m < (r + 1)^2, which the tests' own exact natural numbers decide.
 #include "engine/exact_root.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "engine/digit_codec.h"
+#include "tests/support/exact_number.h"
 
 namespace quarnic {
 namespace {
 
-// A natural number as base-n digits, least significant first, no leading zeros.
-using Digits = std::vector<int>;
-
-void Normalise(Digits& a) {
-    while (!a.empty() && a.back() == 0) {
-        a.pop_back();
-    }
-}
-
-Digits Multiply(const Digits& a, const Digits& b, int base) {
-    std::vector<long long> sum(a.size() + b.size() + 1, 0);
-    for (size_t i = 0; i < a.size(); ++i) {
-        for (size_t j = 0; j < b.size(); ++j) {
-            sum[i + j] += static_cast<long long>(a[i]) * b[j];
-        }
-    }
-    Digits out(sum.size(), 0);
-    long long carry = 0;
-    for (size_t i = 0; i < sum.size(); ++i) {
-        long long v = sum[i] + carry;
-        out[i] = static_cast<int>(v % base);
-        carry = v / base;
-    }
-    Normalise(out);
-    return out;
-}
-
-Digits AddOne(Digits a, int base) {
-    for (size_t i = 0;; ++i) {
-        if (i == a.size()) {
-            a.push_back(1);
-            return a;
-        }
-        if (++a[i] < base) {
-            return a;
-        }
-        a[i] = 0;
-    }
-}
-
-int Compare(const Digits& a, const Digits& b) {
-    if (a.size() != b.size()) {
-        return a.size() < b.size() ? -1 : 1;
-    }
-    for (size_t i = a.size(); i-- > 0;) {
-        if (a[i] != b[i]) {
-            return a[i] < b[i] ? -1 : 1;
-        }
-    }
-    return 0;
-}
+using exact::Natural;
 
 // The integer formed by places first..last of a digit string.
-Digits ReadInteger(const DigitString& s, int first, int last) {
-    Digits out;
-    for (int p = last; p >= first; --p) {
-        out.push_back(DigitValue(s[p]));
-    }
-    Normalise(out);
-    return out;
+Natural ReadInteger(const DigitString& s, int first, int last, int base) {
+    return Natural::FromDigits(std::string_view(s.data() + first, last - first + 1), base);
 }
 
 DigitString ZeroString() {
@@ -83,9 +29,10 @@ DigitString ZeroString() {
 }
 
 // Writes an integer so that its units digit lands on place `last`.
-void WriteInteger(const Digits& value, int last, DigitString& s) {
-    for (size_t i = 0; i < value.size(); ++i) {
-        s[last - static_cast<int>(i)] = DigitChar(value[i]);
+void WriteInteger(const Natural& value, int last, int base, DigitString& s) {
+    const std::string digits = value.ToDigits(base);
+    for (size_t i = 0; i < digits.size(); ++i) {
+        s[last + 1 - digits.size() + i] = digits[i];
     }
 }
 
@@ -105,13 +52,13 @@ void WriteInteger(const Digits& value, int last, DigitString& s) {
     if (root[DIGIT_PLACES] != '\0') {
         return ::testing::AssertionFailure() << "no NUL after place 1199";
     }
-    const Digits m = ReadInteger(x, 0, UNITS_PLACE + 2 * places);
-    const Digits r = ReadInteger(root, 0, UNITS_PLACE + places);
-    if (Compare(Multiply(r, r, base), m) > 0) {
+    const Natural m = ReadInteger(x, 0, UNITS_PLACE + 2 * places, base);
+    const Natural r = ReadInteger(root, 0, UNITS_PLACE + places, base);
+    if (m < r * r) {
         return ::testing::AssertionFailure() << "root too large";
     }
-    const Digits next = AddOne(r, base);
-    if (Compare(Multiply(next, next, base), m) <= 0) {
+    const Natural next = r + Natural(1);
+    if (next * next <= m) {
         return ::testing::AssertionFailure() << "root too small";
     }
     return ::testing::AssertionSuccess();
@@ -236,17 +183,17 @@ TEST(ExactSquareRoot, PerfectSquaresAndTheirNeighbours) {
     for (int round = 0; round < 150; ++round) {
         const int base = 2 + static_cast<int>(random() % 31);
         const int places = 100 * (1 + static_cast<int>(random() % 3));
-        Digits r(1 + random() % (150 + places), 0);
-        for (int& d : r) {
-            d = static_cast<int>(random() % base);
+        std::string rootDigits(1 + random() % (150 + places), '0');
+        for (char& d : rootDigits) {
+            d = DigitChar(static_cast<int>(random() % base));
         }
-        r.back() = 1 + static_cast<int>(random() % (base - 1));
-        const Digits square = Multiply(r, r, base);
+        rootDigits[0] = DigitChar(1 + static_cast<int>(random() % (base - 1)));
+        const Natural r = Natural::FromDigits(rootDigits, base);
         DigitString x = ZeroString();
-        WriteInteger(square, UNITS_PLACE + 2 * places, x);
+        WriteInteger(r * r, UNITS_PLACE + 2 * places, base, x);
         DigitString root;
         ExactSquareRoot(x, base, places, root);
-        ASSERT_EQ(Compare(ReadInteger(root, 0, UNITS_PLACE + places), r), 0)
+        ASSERT_EQ(ReadInteger(root, 0, UNITS_PLACE + places, base), r)
             << "seed " << seed << ", round " << round << ", notation " << base;
         // One unit less in the last kept place: the root drops by one unit.
         int p = UNITS_PLACE + 2 * places;
@@ -257,7 +204,7 @@ TEST(ExactSquareRoot, PerfectSquaresAndTheirNeighbours) {
         ExactSquareRoot(x, base, places, root);
         ASSERT_TRUE(IsTruncatedRoot(x, base, places, root))
             << "seed " << seed << ", round " << round << ", notation " << base;
-        ASSERT_EQ(Compare(AddOne(ReadInteger(root, 0, UNITS_PLACE + places), base), r), 0)
+        ASSERT_EQ(ReadInteger(root, 0, UNITS_PLACE + places, base) + Natural(1), r)
             << "seed " << seed << ", round " << round << ", notation " << base;
     }
 }
