@@ -1,6 +1,7 @@
 #include "window_probe_win.h"
 
 #include "json_line_win.h"
+#include "menu_probe_win.h"
 
 namespace quarnic::e2e {
 namespace {
@@ -70,25 +71,6 @@ std::string DescribeControl(HWND control, HWND main) {
         line.Flag("checked", AskControl(control, BM_GETCHECK) == BST_CHECKED);
     }
     return line.Finish();
-}
-
-std::string DescribeSystemMenu(HWND main) {
-    HMENU menu = GetSystemMenu(main, FALSE);
-    int count = menu ? GetMenuItemCount(menu) : -1;
-    std::string items = "[";
-    for (int pos = 0; pos < count; ++pos) {
-        wchar_t text[256] = {};
-        GetMenuStringW(menu, static_cast<UINT>(pos), text, 255, MF_BYPOSITION);
-        UINT state = GetMenuState(menu, static_cast<UINT>(pos), MF_BYPOSITION);
-        JsonLine item;
-        item.Number("id", static_cast<int>(GetMenuItemID(menu, pos)))
-            .Text("text", text)
-            .Flag("separator", (state & MF_SEPARATOR) != 0)
-            .Flag("grayed", (state & MF_GRAYED) != 0)
-            .Flag("disabled", (state & MF_DISABLED) != 0);
-        items += (pos ? "," : "") + item.Finish();
-    }
-    return items + "]";
 }
 
 }  // namespace
@@ -169,7 +151,7 @@ std::string DescribeMainWindow(HWND main) {
         .Numbers("client_origin", {origin.x, origin.y})
         .Numbers("client_size", {client.right, client.bottom})
         .Raw("controls", controls + "]")
-        .Raw("menu", DescribeSystemMenu(main));
+        .Raw("menu", ProbeSystemMenu(main));
     return line.Finish();
 }
 

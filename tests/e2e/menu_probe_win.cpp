@@ -1,0 +1,64 @@
+#include "menu_probe_win.h"
+
+#include <cstdio>
+
+#include "json_line_win.h"
+
+namespace quarnic::e2e {
+namespace {
+
+std::wstring ProbeDllPath() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring text = path;
+    return text.substr(0, text.find_last_of(L"\\/") + 1) + L"e2e-probe.dll";
+}
+
+std::string ReadAndRemove(const std::wstring& path) {
+    std::string content;
+    if (FILE* file = _wfopen(path.c_str(), L"rb")) {
+        char buffer[4096];
+        size_t got = 0;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            content.append(buffer, got);
+        }
+        std::fclose(file);
+        DeleteFileW(path.c_str());
+    }
+    return content;
+}
+
+}  // namespace
+
+std::wstring MenuProbeFile(DWORD requester_process_id) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"quarnic-e2e-menu-" + std::to_wstring(requester_process_id) +
+           L".json";
+}
+
+std::string ProbeSystemMenu(HWND main) {
+    HMODULE probe = LoadLibraryW(ProbeDllPath().c_str());
+    auto hook = probe ? reinterpret_cast<HOOKPROC>(
+                            reinterpret_cast<void*>(GetProcAddress(probe, kMenuProbeExport)))
+                      : nullptr;
+    if (!hook) {
+        return "null";
+    }
+    DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, hook, probe, thread);
+    std::string menu;
+    if (handle) {
+        std::wstring file = MenuProbeFile(GetCurrentProcessId());
+        DeleteFileW(file.c_str());
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(main, RegisterWindowMessageW(kMenuProbeMessage), GetCurrentProcessId(),
+                            0, SMTO_ABORTIFHUNG, 5000, &ignored);
+        menu = ReadAndRemove(file);
+        UnhookWindowsHookEx(handle);
+    }
+    FreeLibrary(probe);
+    return menu.empty() ? "null" : menu;
+}
+
+}  // namespace quarnic::e2e
