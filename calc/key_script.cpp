@@ -1,0 +1,102 @@
+#include "calc/key_script.h"
+
+#include "calc/calc_ids.h"
+#include "calc/square_root.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+namespace {
+
+struct NamedKey {
+    std::string_view token;
+    int id;
+};
+
+constexpr NamedKey NAMED_KEYS[] = {
+    {".", IDC_POINT},          {"+/-", IDC_SIGN},        {"AC", IDC_ALL_CLEAR},
+    {"CE", IDC_CLEAR_ENTRY},   {"+", IDC_ADD},           {"-", IDC_SUBTRACT},
+    {"*", IDC_MULTIPLY},       {"/", IDC_DIVIDE},        {"=", IDC_EQUALS},
+    {"N2", IDC_NOTATION_2},    {"N4", IDC_NOTATION_4},   {"N8", IDC_NOTATION_8},
+    {"N10", IDC_NOTATION_10},  {"N16", IDC_NOTATION_16}, {"NX", IDC_NOTATION_X},
+    {"X+", IDC_STEP_UP},       {"X-", IDC_STEP_DOWN},    {"Min", IDC_MEMORY_IN},
+    {"MR", IDC_MEMORY_RECALL}, {"SQRT", IDC_SQRT}};
+
+struct TruncationChoice {
+    std::string_view token;
+    int buttonId;
+};
+
+constexpr TruncationChoice TRUNCATION_CHOICES[] = {{"SQRT100", IDC_SQRT_TRUNCATION_100},
+                                                   {"SQRT200", IDC_SQRT_TRUNCATION_200},
+                                                   {"SQRT300", IDC_SQRT_TRUNCATION_300}};
+
+std::optional<int> TruncationButtonOfToken(std::string_view token) {
+    for (const TruncationChoice& choice : TRUNCATION_CHOICES) {
+        if (choice.token == token) {
+            return choice.buttonId;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+std::optional<int> KeyIdOfToken(std::string_view token) {
+    if (token.size() == 1 && IsDigitChar(token[0])) {
+        return IDC_DIGIT_FIRST + DigitValue(token[0]);
+    }
+    for (const NamedKey& key : NAMED_KEYS) {
+        if (key.token == token) {
+            return key.id;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsKnownKeyToken(std::string_view token) {
+    return KeyIdOfToken(token).has_value() || TruncationButtonOfToken(token).has_value();
+}
+
+bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token) {
+    if (std::optional<int> button = TruncationButtonOfToken(token)) {
+        scripted.view.ScriptSqrtDialog({*button}, RecordingCalculatorView::DIALOG_OK);
+        SqrtSettingDialog(scripted.calc);
+        return true;
+    }
+    std::optional<int> id = KeyIdOfToken(token);
+    if (!id) {
+        return false;
+    }
+    if (scripted.view.IsControlEnabled(*id)) {
+        DispatchCommand(scripted.calc, *id);
+    }
+    return true;
+}
+
+std::optional<std::string_view> ApplyKeyScript(ScriptedCalculator& scripted,
+                                               std::string_view script) {
+    std::size_t pos = 0;
+    while (pos < script.size()) {
+        while (pos < script.size() && IsSpace(script[pos])) {
+            ++pos;
+        }
+        std::size_t end = pos;
+        while (end < script.size() && !IsSpace(script[end])) {
+            ++end;
+        }
+        if (end > pos) {
+            std::string_view token = script.substr(pos, end - pos);
+            if (!ApplyKeyToken(scripted, token)) {
+                return token;
+            }
+        }
+        pos = end;
+    }
+    return std::nullopt;
+}
+
+}  // namespace quarnic

@@ -1,0 +1,40 @@
+// Key scripts: the runner's key tokens ("2", "+/-", "N16", "SQRT200", ...) applied to a
+// calculator as the window would apply clicks. The key-script runner and the scenario tests
+// share this path.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "calc/calculator_state.h"
+#include "calc/recording_calculator_view.h"
+
+namespace quarnic {
+
+// A calculator in its start state on a recording view, as the window creates it.
+struct ScriptedCalculator {
+    RecordingCalculatorView view;
+    Calculator calc;
+
+    ScriptedCalculator() { StartCalculator(calc, view); }
+    ScriptedCalculator(const ScriptedCalculator&) = delete;
+    ScriptedCalculator& operator=(const ScriptedCalculator&) = delete;
+};
+
+// The key id of a token: digits "0".."9", "A".."V", ".", "+/-", "AC", "CE", "+", "-", "*", "/",
+// "=", "N2".."N16", "NX", "X+", "X-", "Min", "MR", "SQRT". Empty for any other token.
+std::optional<int> KeyIdOfToken(std::string_view token);
+
+// Whether a token names a key or a truncation choice.
+bool IsKnownKeyToken(std::string_view token);
+
+// Applies one token. A press on a disabled key does nothing, as a disabled button cannot be
+// pressed; "SQRT100", "SQRT200" and "SQRT300" choose that truncation in the setting dialog and
+// press OK. Returns false for an unknown token, which changes nothing.
+bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token);
+
+// Applies whitespace-separated tokens in order; returns the first unknown one, or empty.
+std::optional<std::string_view> ApplyKeyScript(ScriptedCalculator& scripted,
+                                               std::string_view script);
+
+}  // namespace quarnic

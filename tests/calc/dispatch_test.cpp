@@ -1,0 +1,72 @@
+#include "calc_scenario.h"
+
+namespace quarnic {
+namespace {
+
+using Dispatch = CalcScenario;
+
+std::string Snapshot(const Calculator& calc, const RecordingCalculatorView& view) {
+    const CalculatorState& s = calc.state;
+    std::string snap;
+    for (int value : {s.SecondOperandActive, s.EntryInProgress, s.PointEntered, s.FirstNotation,
+                      s.SecondNotation, s.OtherNotation, s.MemoryHeld, s.ErrorShown, s.AnswerShown,
+                      s.AnswerNotation, s.SqrtKeyNeedsRedraw}) {
+        snap += std::to_string(value) + ",";
+    }
+    for (std::string_view text :
+         {TextOf(s.FirstOperandText), TextOf(s.SecondOperandText), TextOf(s.ConsoleText),
+          TextOf(s.PendingOperator), TextOf(s.OtherNotationLabel), TextOf(s.MemoryText),
+          TextOf(s.MemoryNotation), TextOf(s.MemoryConsoleText), TextOf(s.LastAnswerText)}) {
+        snap += std::string(text) + "|";
+    }
+    for (int id : view.EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {
+        snap += std::to_string(id) + " ";
+    }
+    return snap + std::to_string(view.ConsoleDraws());
+}
+
+TEST_F(Dispatch, IdsThatNameNoKeyChangeNothing) {
+    Press("NX 5 + 3 Min");
+    const std::string before = Snapshot(Calc(), View());
+    for (int id : {IDM_ABOUT, 142, IDM_CONSOLE_COLOR, 154, 158, IDM_SAVE_ANSWER, IDM_SQRT_SETTING,
+                   99, 0, -1, 1000}) {
+        DispatchCommand(Calc(), id);
+        EXPECT_EQ(Snapshot(Calc(), View()), before) << "id " << id;
+    }
+}
+
+TEST_F(Dispatch, SquareRootKeyIsRedrawnOnceByTheNextCommand) {
+    Press("SQRT");
+    EXPECT_EQ(State().SqrtKeyNeedsRedraw, 1);
+    EXPECT_EQ(View().SqrtKeyRedraws(), 0);
+    Press("5");
+    EXPECT_EQ(View().SqrtKeyRedraws(), 1);
+    EXPECT_EQ(State().SqrtKeyNeedsRedraw, 0);
+    Press("6 SQRT SQRT");
+    EXPECT_EQ(View().SqrtKeyRedraws(), 1) << "the root's own key does not redraw";
+    Press("AC");
+    EXPECT_EQ(View().SqrtKeyRedraws(), 2);
+}
+
+TEST_F(Dispatch, KeyTokensMapToTheirIds) {
+    EXPECT_EQ(KeyIdOfToken("0"), IDC_DIGIT_0);
+    EXPECT_EQ(KeyIdOfToken("V"), IDC_DIGIT_V);
+    EXPECT_EQ(KeyIdOfToken("+/-"), IDC_SIGN);
+    EXPECT_EQ(KeyIdOfToken("X-"), IDC_STEP_DOWN);
+    EXPECT_EQ(KeyIdOfToken("MR"), IDC_MEMORY_RECALL);
+    for (const char* unknown : {"a", "W", "N3", "SQRT400", "", "10", "min"}) {
+        EXPECT_FALSE(IsKnownKeyToken(unknown)) << unknown;
+    }
+    EXPECT_TRUE(IsKnownKeyToken("SQRT300"));
+}
+
+TEST_F(Dispatch, UnknownTokenStopsTheScriptAndIsNamed) {
+    ScriptedCalculator s;
+    std::optional<std::string_view> unknown = ApplyKeyScript(s, " 1\t2 BAD 3");
+    ASSERT_TRUE(unknown.has_value());
+    EXPECT_EQ(*unknown, "BAD");
+    EXPECT_EQ(TextOf(s.calc.state.FirstOperandText), "12");
+}
+
+}  // namespace
+}  // namespace quarnic

@@ -1,0 +1,114 @@
+// kelvarin-script [--ja] KEY...: presses the calculator's keys on a fresh calculator, as the
+// window would, and prints the state after the last one as a line of JSON.
+#include <cstdlib>
+#include <string>
+
+#include "calc/calc_ids.h"
+#include "calc/key_script.h"
+#include "calc/last_calculation.h"
+#include "calc/notation_buttons.h"
+#include "calc/text_buffer.h"
+#include "tools/script_io.h"
+
+namespace quarnic {
+namespace {
+
+constexpr char PROGRAM[] = "kelvarin-script";
+
+// Ids in 100..161 that name a control; the rest of the range are menu items or unused.
+bool IsControlId(int id) {
+    return (id >= IDC_COMMAND_FIRST && id <= IDC_EQUALS) ||
+           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL) || id == IDC_SQRT;
+}
+
+nlohmann::json EnabledControls(const RecordingCalculatorView& view) {
+    nlohmann::json ids = nlohmann::json::array();
+    for (int id : view.EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {
+        if (IsControlId(id)) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}
+
+nlohmann::json CheckedNotationButton(const RecordingCalculatorView& view) {
+    for (int id = IDC_NOTATION_FIRST; id <= IDC_NOTATION_LAST; ++id) {
+        if (view.IsChecked(id)) {
+            return id;
+        }
+    }
+    return nullptr;
+}
+
+template <std::size_t N>
+std::string Text(const std::array<char, N>& buffer) {
+    return std::string(TextOf(buffer));
+}
+
+nlohmann::json MemoryNotation(const CalculatorState& state) {
+    if (IsEmptyText(state.MemoryNotation)) {
+        return nullptr;
+    }
+    return std::atoi(state.MemoryNotation.data());
+}
+
+nlohmann::json SavedText(const Calculator& calc) {
+    if (calc.last.Recorded == 0) {
+        return nullptr;
+    }
+    quarnic::SavedText text{};
+    int length = BuildSavedText(calc, text);
+    return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+nlohmann::json StateLine(const ScriptedCalculator& scripted) {
+    const Calculator& calc = scripted.calc;
+    const CalculatorState& state = calc.state;
+    const RecordingCalculatorView& view = scripted.view;
+    nlohmann::json line;
+    line["console"] = Text(state.ConsoleText);
+    line["first"] = Text(state.FirstOperandText);
+    line["second"] = Text(state.SecondOperandText);
+    line["operator"] = Text(state.PendingOperator);
+    line["first_notation"] = state.FirstNotation;
+    line["second_notation"] = state.SecondNotation;
+    line["answer_notation"] = state.AnswerNotation;
+    line["other_notation"] = state.OtherNotation;
+    line["other_label"] = Text(state.OtherNotationLabel);
+    line["notation"] = ReadNotation(calc);
+    line["memory"] = Text(state.MemoryText);
+    line["memory_notation"] = MemoryNotation(state);
+    line["memory_held"] = state.MemoryHeld == 1;
+    line["error_shown"] = state.ErrorShown == 1;
+    line["answer_shown"] = state.AnswerShown == 1;
+    line["sqrt_count"] = calc.sqrt.SqrtRepeatCount;
+    line["sqrt_truncation"] = calc.sqrt.SqrtTruncation;
+    line["enabled"] = EnabledControls(view);
+    line["checked"] = CheckedNotationButton(view);
+    line["save_enabled"] = view.IsMenuItemEnabled(IDM_SAVE_ANSWER);
+    line["saved"] = SavedText(calc);
+    return line;
+}
+
+int Run(int argc, char** argv) {
+    const ScriptArguments args = ReadScriptArguments(argc, argv);
+    for (const std::string& token : args.keys) {
+        if (!IsKnownKeyToken(token)) {
+            return ReportUnknownKey(PROGRAM, token);
+        }
+    }
+    // The language only changes texts the window draws itself, none of which the line reports.
+    ScriptedCalculator scripted;
+    for (const std::string& token : args.keys) {
+        ApplyKeyToken(scripted, token);
+    }
+    PrintStateLine(StateLine(scripted));
+    return 0;
+}
+
+}  // namespace
+}  // namespace quarnic
+
+int main(int argc, char** argv) {
+    return quarnic::Run(argc, argv);
+}
