@@ -10,3 +10,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # Each EXE must run alone, without MinGW's runtime DLLs beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# GCC's interprocedural register allocation trusts that every copy of an inline function
+# clobbers the same registers; on PE targets the linker may keep a copy from another unit that
+# was inlined differently, and callers then lose a volatile register (seen as a crash in the
+# calculator's key entry). Turn the assumption off.
+set(CMAKE_C_FLAGS_INIT "-fno-ipa-ra")
+set(CMAKE_CXX_FLAGS_INIT "-fno-ipa-ra")
