@@ -13,6 +13,10 @@
 #include "json_line_win.h"
 #include "window_probe_win.h"
 
+#if __has_include("shell/program_titles.h")
+#include "shell/program_titles.h"
+#endif
+
 namespace quarnic::e2e {
 namespace {
 
@@ -265,6 +269,18 @@ int DialogPress(const Context& context) {
     return Succeed(JsonLine().Raw("dialog", described));
 }
 
+// The titles the programs were built with, so the tests expect exactly those texts.
+int Titles(const Context&) {
+    JsonLine line;
+#ifdef KELVARIN_TITLE_EN
+    line.Text("KELVARIN_TITLE_EN", KELVARIN_TITLE_EN).Text("KELVARIN_TITLE_JA", KELVARIN_TITLE_JA);
+#endif
+#ifdef OSTRAMEL_TITLE_EN
+    line.Text("OSTRAMEL_TITLE_EN", OSTRAMEL_TITLE_EN).Text("OSTRAMEL_TITLE_JA", OSTRAMEL_TITLE_JA);
+#endif
+    return Succeed(line);
+}
+
 int Clipboard(const Context&) {
     return Succeed(JsonLine().Raw("clipboard", DescribeClipboard()));
 }
@@ -318,7 +334,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"save-as", SaveAs},      {L"dialog", Dialog},
         {L"no-dialog", NoDialog},  {L"dialog-press", DialogPress},
         {L"clipboard", Clipboard}, {L"minimize", Minimize},
-        {L"close", Close},
+        {L"close", Close},         {L"titles", Titles},
     };
     return commands;
 }

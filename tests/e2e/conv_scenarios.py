@@ -1,0 +1,1 @@
+"""Scenarios of the converter, OSTRAMEL.EXE."""

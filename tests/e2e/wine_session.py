@@ -1,0 +1,159 @@
+"""The machinery under the end-to-end scenarios: a virtual display, one Wine prefix per
+architecture, a fresh working folder per test, the program started in it, and the driver that
+presses its keys and reads its window."""
+
+import json
+import os
+import shutil
+import signal
+import subprocess
+import time
+from pathlib import Path
+
+WINE_ENV_BASE = {
+    "WINEDEBUG": "-all",
+    # No Mono or Gecko install prompts in a fresh prefix.
+    "WINEDLLOVERRIDES": "mscoree,mshtml=",
+}
+ENGLISH_LOCALE = "C.UTF-8"
+JAPANESE_LOCALE = "ja_JP.UTF-8"
+
+
+class E2EError(Exception):
+    """A step of a scenario could not be carried out (as opposed to a wrong result)."""
+
+
+class VirtualDisplay:
+    """Xvfb on a display number of its own, so parallel sessions do not meet."""
+
+    def __init__(self, first_number=120):
+        self.number = self._free_number(first_number)
+        self.name = f":{self.number}"
+        self.process = None
+
+    @staticmethod
+    def _free_number(first):
+        for number in range(first, first + 200):
+            if not Path(f"/tmp/.X{number}-lock").exists() and not Path(
+                f"/tmp/.X11-unix/X{number}"
+            ).exists():
+                return number
+        raise E2EError("no free X display number")
+
+    def start(self):
+        self.process = subprocess.Popen(
+            ["Xvfb", self.name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL,
+        )
+        deadline = time.time() + 10
+        while not Path(f"/tmp/.X11-unix/X{self.number}").exists():
+            if time.time() > deadline or self.process.poll() is not None:
+                raise E2EError(f"Xvfb did not start on {self.name}")
+            time.sleep(0.1)
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+
+    def screenshot(self, path, crop=None):
+        """Writes the screen, or the rectangle crop = (x, y, width, height) of it, to path."""
+        command = ["import", "-display", self.name, "-window", "root"]
+        if crop:
+            x, y, width, height = crop
+            command += ["-crop", f"{width}x{height}+{x}+{y}", "+repage"]
+        subprocess.run(command + [str(path)], check=True, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=30)
+
+    def pixel(self, x, y):
+        """The (red, green, blue) of the screen pixel at (x, y)."""
+        out = subprocess.run(
+            ["import", "-display", self.name, "-window", "root", "-crop", f"1x1+{x}+{y}",
+             "-depth", "8", "txt:-"],
+            check=True, capture_output=True, text=True, timeout=30,
+        ).stdout
+        # "0,0: (188,83,45)  #BC532D  srgb(188,83,45)"
+        hex_colour = out.split("#")[1][:6]
+        return tuple(int(hex_colour[i:i + 2], 16) for i in (0, 2, 4))
+
+
+class WinePrefix:
+    """One prefix per architecture, reused by every test of that architecture."""
+
+    def __init__(self, arch, root, display, driver_dir):
+        self.arch = arch
+        self.path = Path(root) / f"prefix-{arch}"
+        self.display = display
+        self.driver_dir = Path(driver_dir)
+        self.loader = "/usr/lib/wine/wine64" if arch == "win64" else "wine"
+        self.env = dict(os.environ, WINEPREFIX=str(self.path), DISPLAY=display.name,
+                        LC_ALL=ENGLISH_LOCALE, **WINE_ENV_BASE)
+        if arch == "win32":
+            self.env["WINEARCH"] = "win32"
+        self.tools = self.path / "drive_c" / "e2e-tools"
+        self.logs = Path(root) / f"logs-{arch}"
+        self.output_count = 0
+
+    def create(self):
+        self.logs.mkdir(parents=True, exist_ok=True)
+        with open(self.logs / "wineboot.log", "wb") as log:
+            subprocess.run([self.loader, "wineboot", "--init"], env=self.env, stdout=log,
+                           stderr=subprocess.STDOUT, check=True, timeout=300)
+        # A lasting wineserver keeps every later start quick and holds no pipe of ours (it exits
+        # with 2 when wineboot's server is still there, which then stays for good as well).
+        subprocess.run(["wineserver", "-p"], env=self.env, timeout=60)
+        # Without a window manager, Wine waits about two seconds for every closed window to be
+        # withdrawn unless it leaves the windows unmanaged.
+        subprocess.run([self.loader, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v",
+                        "Managed", "/t", "REG_SZ", "/d", "N", "/f"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=60)
+        self.tools.mkdir(parents=True, exist_ok=True)
+        for name in ("e2e-driver.exe", "e2e-probe.dll"):
+            shutil.copy2(self.driver_dir / name, self.tools / name)
+
+    def kill_all(self):
+        subprocess.run(["wineserver", "-k"], env=self.env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def shutdown(self):
+        self.kill_all()
+        subprocess.run(["wineserver", "-w"], env=self.env, timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def windows_path(self, unix_path):
+        relative = Path(unix_path).relative_to(self.path / "drive_c")
+        return "C:\\" + str(relative).replace("/", "\\")
+
+    def work_folder(self, name):
+        folder = self.path / "drive_c" / "e2e" / name
+        if folder.exists():
+            shutil.rmtree(folder)
+        folder.mkdir(parents=True)
+        return folder
+
+    def start(self, exe, folder, locale=ENGLISH_LOCALE):
+        """Starts the program from its folder; its output goes to a log file, never a pipe."""
+        log = open(self.logs / f"{folder.name}-{exe.name}.log", "ab")
+        env = dict(self.env, LC_ALL=locale)
+        process = subprocess.Popen([self.loader, str(exe)], cwd=folder, env=env, stdout=log,
+                                   stderr=subprocess.STDOUT)
+        log.close()
+        return process
+
+    def driver(self, window_class, *args, timeout=180):
+        """Runs one driver command and returns its JSON answer."""
+        self.output_count += 1
+        out_path = self.logs / f"driver-{self.output_count}.json"
+        with open(out_path, "wb") as out:
+            subprocess.run([self.loader, str(self.tools / "e2e-driver.exe"), window_class,
+                            *map(str, args)], env=self.env, stdout=out,
+                           stderr=subprocess.DEVNULL, timeout=timeout, cwd=self.tools)
+        text = out_path.read_text(encoding="utf-8").strip()
+        out_path.unlink()
+        if not text:
+            raise E2EError(f"driver gave no answer to {args}")
+        return json.loads(text.splitlines()[-1])
