@@ -10,11 +10,6 @@ struct Calculator;
 
 inline constexpr int SQRT_TRUNCATION_AT_START = 100;
 
-// The setting dialog's radio buttons are 163 (100 places), 164 (200) and 165 (300); the
-// please-wait dialog's static text is 166. Their names live with the other control ids.
-inline constexpr const char* PLEASE_WAIT_TEXT = "Please wait a moment.";
-inline constexpr const char* PLEASE_WAIT_TEXT_J = "ちょっとお待ちください.";
-
 struct SqrtState {
     int SqrtTruncation = SQRT_TRUNCATION_AT_START;  // fraction places kept: 100, 200 or 300
     int SqrtRepeatCount = 0;                        // roots taken in a row
@@ -35,7 +30,7 @@ void SquareRoot(Calculator& calculator);
 // the one before the dialog.
 void SqrtSettingDialog(Calculator& calculator);
 
-// 163 for 100 places, 164 for 200, 165 for any other value.
+// IDC_SQRT_TRUNCATION_100 for 100 places, _200 for 200, _300 for any other value.
 int TruncationButtonFor(int truncation);
 
 // The dialog's rules, fed by the view that runs its window.
