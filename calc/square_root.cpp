@@ -55,6 +55,8 @@ int PublishRoot(Calculator& calc) {
     SqrtState& sqrt = calc.sqrt;
     engine.ResultDigits = sqrt.SqrtEstimate;
     const ViewTextMeasurer measurer(*calc.view);
+    // A root has at most 150 integer digits, so its round-up cannot carry out of place 0;
+    // the failure is still honoured like every answer's.
     if (FormatShownAnswer(engine, measurer, calc.view->KeyWidth(), 1, sqrt.SqrtNotation,
                           TO_SQRT_PLAIN_TEXT) != 0) {
         return FAILED;
