@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds the 64-bit Windows programs and starts the calculator under
+# Wine. Without a display it starts a virtual one and writes a screenshot to a file it names.
+#   ./run.sh              the calculator (KELVARIN.EXE)
+#   ./run.sh OSTRAMEL     the converter, once it is built
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+program=${1:-KELVARIN}
+
+scripts/install-deps.sh
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target "$program"
+exe=$(find build/win64 -name "$program.EXE" -print -quit)
+[ -n "$exe" ] || { echo "run.sh: $program.EXE was not built" >&2; exit 1; }
+
+export WINEPREFIX=${WINEPREFIX:-$HOME/.quarnic-wine64}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine64=/usr/lib/wine/wine64
+[ -x "$wine64" ] || wine64=$(command -v wine64 || command -v wine)
+
+xvfb_pid=
+if [ -z "${DISPLAY:-}" ]; then
+    display=:$((90 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=$display
+    sleep 2
+fi
+
+[ -d "$WINEPREFIX" ] || "$wine64" wineboot --init >/dev/null 2>&1
+# The program keeps its settings beside itself: give it a folder of its own in the prefix.
+folder="$WINEPREFIX/drive_c/quarnic"
+mkdir -p "$folder"
+cp "$exe" "$folder/"
+[ -f "res/$program.TXT" ] && cp "res/$program.TXT" "$folder/"
+cd "$folder"
+
+if [ -z "$xvfb_pid" ]; then
+    exec "$wine64" "$program.EXE"
+fi
+
+"$wine64" "$program.EXE" &
+sleep 8
+shot="$root/$program-screenshot.png"
+import -display "$DISPLAY" -window root "$shot"
+echo "run.sh: $program runs on the virtual display $DISPLAY; screenshot written to $shot"
+wineserver -k 2>/dev/null || true
+kill "$xvfb_pid" 2>/dev/null || true
