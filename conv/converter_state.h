@@ -57,6 +57,10 @@ void DispatchConverterCommand(Converter& converter, int id);
 // Returns false for every other id, which the window passes on (About, colour, standard items).
 bool DispatchConverterSystemCommand(Converter& converter, int id);
 
+// The logic's part of WM_PAINT, after the background: both consoles with their texts and both
+// "X" boxes, which show their value only once ReadyFlag is set and only while "X" is checked.
+void RepaintConverterContents(Converter& converter);
+
 // Part of the command table, callable on their own (tests, the window).
 void OnAllClear(Converter& converter);
 void OnClearError(Converter& converter);

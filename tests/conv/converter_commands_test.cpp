@@ -164,3 +164,23 @@ TEST_F(ConverterTest, IdsOutsideTheCommandRangeAndOtherSystemCommandsAreLeftAlon
 
 }  // namespace
 }  // namespace quarnic
+
+namespace quarnic {
+namespace {
+
+TEST_F(ConverterTest, ARepaintShowsXValuesOnlyOnceReady) {
+    Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_TO_16});
+    Type("2");
+    RepaintConverterContents(converter);
+    EXPECT_EQ(view.FromBox(), "") << "a paint before the posted WM_USER leaves the boxes empty";
+    EXPECT_EQ(view.InputConsole(), "2");
+    EXPECT_EQ(view.AnswerConsole(), "2");
+
+    converter.ReadyFlag = 1;
+    RepaintConverterContents(converter);
+    EXPECT_EQ(view.FromBox(), "3");
+    EXPECT_EQ(view.ToBox(), "") << "a fixed To button has no box value";
+}
+
+}  // namespace
+}  // namespace quarnic
