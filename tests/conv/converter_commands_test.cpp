@@ -162,12 +162,6 @@ TEST_F(ConverterTest, IdsOutsideTheCommandRangeAndOtherSystemCommandsAreLeftAlon
     EXPECT_EQ(Input(), "9");
 }
 
-}  // namespace
-}  // namespace quarnic
-
-namespace quarnic {
-namespace {
-
 TEST_F(ConverterTest, ARepaintShowsXValuesOnlyOnceReady) {
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_TO_16});
     Type("2");
