@@ -4,17 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <random>
-#include <sstream>
 #include <string>
 
-#include "calc/calc_ids.h"
-#include "calc/calculator_state.h"
 #include "calc/last_calculation.h"
-#include "calc/recording_calculator_view.h"
-#include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
+#include "tests/calc/calc_scenario.h"
 #include "tests/support/exact_number.h"
 
 namespace quarnic {
@@ -39,66 +34,31 @@ bool SquareBrackets(const std::string& r, const std::string& x, int base) {
     return root * root <= operand && operand < next * next;
 }
 
-int KeyId(const std::string& token) {
-    static const std::map<std::string, int> named = {
-        {".", IDC_POINT},        {"+/-", IDC_SIGN},        {"AC", IDC_ALL_CLEAR},
-        {"CE", IDC_CLEAR_ENTRY}, {"+", IDC_ADD},           {"-", IDC_SUBTRACT},
-        {"*", IDC_MULTIPLY},     {"/", IDC_DIVIDE},        {"=", IDC_EQUALS},
-        {"N2", IDC_NOTATION_2},  {"N16", IDC_NOTATION_16}, {"SQRT", IDC_SQRT}};
-    auto it = named.find(token);
-    if (it != named.end()) {
-        return it->second;
-    }
-    return IDC_DIGIT_FIRST + DigitValue(token[0]);
-}
-
-class SquareRootTest : public ::testing::Test {
+class SquareRootTest : public CalcScenario {
   protected:
-    void SetUp() override { StartCalculator(calc, view); }
-
-    // Presses the keys, as the window would: a disabled key cannot be pressed.
-    void Press(const std::string& keys) {
-        std::istringstream tokens(keys);
-        std::string token;
-        while (tokens >> token) {
-            const int id = KeyId(token);
-            ASSERT_TRUE(view.IsControlEnabled(id)) << "key " << token << " is disabled";
-            DispatchCommand(calc, id);
-        }
-    }
-    void ChooseTruncation(int buttonId) {
-        view.ScriptSqrtDialog({buttonId}, RecordingCalculatorView::DIALOG_OK);
-        SqrtSettingDialog(calc);
-    }
     // An operand no key sequence can type, put where the keys would have left it.
     void TypeFirstOperand(const std::string& text) {
-        SetText(calc.state.FirstOperandText, text);
-        SetText(calc.state.ConsoleText, text);
-        calc.state.EntryInProgress = 1;
+        SetText(Calc().state.FirstOperandText, text);
+        SetText(Calc().state.ConsoleText, text);
+        Calc().state.EntryInProgress = 1;
     }
-    std::string First() const { return std::string(TextOf(calc.state.FirstOperandText)); }
-    std::string Second() const { return std::string(TextOf(calc.state.SecondOperandText)); }
-    std::string Saved() const {
+    std::string Saved() {
         SavedText text;
-        const int length = BuildSavedText(calc, text);
+        const int length = BuildSavedText(Calc(), text);
         return std::string(text.data(), length);
     }
-    bool ErrorShown() const {
-        return calc.state.ErrorShown == 1 && view.Console() == ERROR_DISPLAY_TEXT;
-    }
-
-    RecordingCalculatorView view;
-    Calculator calc;
+    bool ErrorShown() const { return State().ErrorShown == 1 && Console() == ERROR_DISPLAY_TEXT; }
+    const SqrtState& Sqrt() { return Calc().sqrt; }
 };
 
 TEST_F(SquareRootTest, RootOfTwoToTheChosenPlace) {
     Press("2 SQRT");
     EXPECT_EQ(First(), "1." + SQRT2_300.substr(0, 100));
-    EXPECT_EQ(view.Console(), "1." + SQRT2_300.substr(0, 44));  // 45 digits fit
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 1);
-    EXPECT_EQ(calc.state.EntryInProgress, 0);
+    EXPECT_EQ(Console(), "1." + SQRT2_300.substr(0, 44));  // 45 digits fit
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 1);
+    EXPECT_EQ(Calc().state.EntryInProgress, 0);
 
-    ChooseTruncation(IDC_SQRT_TRUNCATION_300);
+    Press("SQRT300");
     Press("AC 2 SQRT");
     EXPECT_EQ(First(), "1." + SQRT2_300);
 }
@@ -106,23 +66,23 @@ TEST_F(SquareRootTest, RootOfTwoToTheChosenPlace) {
 TEST_F(SquareRootTest, ExactRootsAndNotations) {
     Press("4 SQRT");
     EXPECT_EQ(First(), "2");
-    EXPECT_EQ(view.Console(), "2");
+    EXPECT_EQ(Console(), "2");
     Press("AC . 0 0 0 1 SQRT");
     EXPECT_EQ(First(), "0.01");
-    EXPECT_EQ(view.Console(), "1 10^-2");
+    EXPECT_EQ(Console(), "1 10^-2");
     // sqrt(1/2) in notation 2, where two is written "10".
     Press("AC N2 . 1 SQRT");
     EXPECT_EQ(First(),
               "0.10110101000001001111001100110011111110011101111001100100100001000101100101111"
               "10110001001101100110111");
-    EXPECT_EQ(calc.sqrt.SqrtNotation, 2);
+    EXPECT_EQ(Sqrt().SqrtNotation, 2);
 }
 
 TEST_F(SquareRootTest, OperandsFarFromOneGetTheirTrueRoot) {
     TypeFirstOperand("1" + std::string(60, '0'));
     Press("SQRT");
     EXPECT_EQ(First(), "1" + std::string(30, '0'));
-    EXPECT_EQ(view.Console(), "1 10^30");
+    EXPECT_EQ(Console(), "1 10^30");
 
     Press("AC N2");
     TypeFirstOperand("1" + std::string(200, '0'));
@@ -132,44 +92,44 @@ TEST_F(SquareRootTest, OperandsFarFromOneGetTheirTrueRoot) {
 
 TEST_F(SquareRootTest, TheWaitingDialogAndCursorAreUndoneOnEveryPath) {
     Press("SQRT");  // nothing to root: no error, no count
-    EXPECT_EQ(view.PleaseWaitOpenings(), 1);
-    EXPECT_EQ(calc.state.ErrorShown, 0);
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 0);
+    EXPECT_EQ(View().PleaseWaitOpenings(), 1);
+    EXPECT_EQ(Calc().state.ErrorShown, 0);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 0);
     Press("0 SQRT");  // an error
     EXPECT_TRUE(ErrorShown());
     Press("AC 9 SQRT");
-    EXPECT_EQ(view.PleaseWaitOpenings(), 3);
-    EXPECT_FALSE(view.PleaseWaitOpen());
-    EXPECT_FALSE(view.WaitCursorShown());
+    EXPECT_EQ(View().PleaseWaitOpenings(), 3);
+    EXPECT_FALSE(View().PleaseWaitOpen());
+    EXPECT_FALSE(View().WaitCursorShown());
 }
 
 TEST_F(SquareRootTest, RepeatedRootsCountAndKeepTheAnswerTheyStartedFrom) {
     Press("6 + 1 0 = SQRT SQRT");
     EXPECT_EQ(First(), "2");
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 2);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 2);
     EXPECT_EQ(Saved(), "6 (10) +\r\n10 (10) =\r\n16 (10)\r\n2 time(s) SQRT : 2 (10)\r\n");
     // A new run after "=" snapshots the new answer.
     Press("= SQRT");
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 1);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 1);
     EXPECT_EQ(Saved(), "2 (10) +\r\n0 (10) =\r\n2 (10)\r\n1 time(s) SQRT : 1." +
                            SQRT2_300.substr(0, 100) + " (10)\r\n");
     // The sign key leaves the count; an operator resets it.
     Press("+/-");
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 1);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 1);
     Press("+");
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 0);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 0);
     // A failed root ends the run.
     Press("AC 1 6 = SQRT +/- SQRT");
     EXPECT_TRUE(ErrorShown());
-    EXPECT_EQ(calc.sqrt.SqrtRepeatCount, 0);
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 0);
 }
 
 TEST_F(SquareRootTest, RootOfTheSecondOperandKeepsThePendingOperator) {
     Press("N16 2 + 1 0 0 SQRT");
     EXPECT_EQ(Second(), "10");
     EXPECT_EQ(First(), "2");
-    EXPECT_EQ(calc.state.SecondOperandActive, 1);
-    EXPECT_EQ(calc.sqrt.SqrtNotation, 16);
+    EXPECT_EQ(Calc().state.SecondOperandActive, 1);
+    EXPECT_EQ(Sqrt().SqrtNotation, 16);
     Press("=");
     EXPECT_EQ(First(), "12");
 }
@@ -185,7 +145,7 @@ TEST_F(SquareRootTest, OperandsThatCannotBeRooted) {
     EXPECT_TRUE(ErrorShown());
 
     // Below notation^-301 is refused; notation^-301 itself has a root at 300 places.
-    ChooseTruncation(IDC_SQRT_TRUNCATION_300);
+    Press("SQRT300");
     Press("AC");
     TypeFirstOperand("0." + std::string(301, '0') + "1");
     Press("SQRT");
@@ -201,22 +161,22 @@ TEST_F(SquareRootTest, RootThatTruncatesToZeroIsAnError) {
     Press("SQRT");
     EXPECT_TRUE(ErrorShown());
 
-    ChooseTruncation(IDC_SQRT_TRUNCATION_200);
+    Press("SQRT200");
     Press("AC");
     TypeFirstOperand("0." + std::string(249, '0') + "1");
     Press("SQRT");
     EXPECT_EQ(First(), "0." + std::string(124, '0') + "1");
-    EXPECT_EQ(view.Console(), "1 10^-125");
+    EXPECT_EQ(Console(), "1 10^-125");
 }
 
 TEST_F(SquareRootTest, ConsoleRoundUpAlsoChangesTheKeptRoot) {
     // sqrt(1 - 10^-100) = 0.999...9 (100 nines) 4999..., more nines than the console holds.
     TypeFirstOperand("0." + std::string(100, '9'));
     Press("SQRT");
-    EXPECT_EQ(view.Console(), "1");
+    EXPECT_EQ(Console(), "1");
     EXPECT_EQ(First(), "1");
-    EXPECT_EQ(calc.sqrt.SqrtEstimate[UNITS_PLACE], '1');
-    EXPECT_EQ(calc.sqrt.SqrtEstimate[INTEGER_PLACES], '0');
+    EXPECT_EQ(Sqrt().SqrtEstimate[UNITS_PLACE], '1');
+    EXPECT_EQ(Sqrt().SqrtEstimate[INTEGER_PLACES], '0');
 }
 
 // Through the key, the operand text is the exact truncated root of the typed text: checked on
@@ -238,10 +198,10 @@ TEST_F(SquareRootTest, RandomOperandsRoundTripThroughTheKey) {
         }
         text += "1";
         Press("AC");
-        calc.state.FirstNotation = base;
+        Calc().state.FirstNotation = base;
         TypeFirstOperand(text);
         Press("SQRT");
-        ASSERT_EQ(calc.state.ErrorShown, 0) << "seed " << seed << ", round " << round;
+        ASSERT_EQ(Calc().state.ErrorShown, 0) << "seed " << seed << ", round " << round;
         // r = root * n^100 and x = text * n^200: r^2 <= x < (r+1)^2, in integers of base n.
         const std::string root = First();
         const size_t point = root.find('.');
@@ -256,28 +216,28 @@ TEST_F(SquareRootTest, RandomOperandsRoundTripThroughTheKey) {
 }
 
 TEST_F(SquareRootTest, SettingDialogSetsAtOnceAndRestoresOnCancelOrClose) {
-    view.ScriptSqrtDialog({IDC_SQRT_TRUNCATION_300, IDC_SQRT_TRUNCATION_200},
-                          RecordingCalculatorView::DIALOG_OK);
-    SqrtSettingDialog(calc);
-    EXPECT_EQ(calc.sqrt.SqrtTruncation, 200);
-    EXPECT_EQ(view.SqrtDialogCheck(), IDC_SQRT_TRUNCATION_200);
+    View().ScriptSqrtDialog({IDC_SQRT_TRUNCATION_300, IDC_SQRT_TRUNCATION_200},
+                            RecordingCalculatorView::DIALOG_OK);
+    SqrtSettingDialog(Calc());
+    EXPECT_EQ(Sqrt().SqrtTruncation, 200);
+    EXPECT_EQ(View().SqrtDialogCheck(), IDC_SQRT_TRUNCATION_200);
 
-    view.ScriptSqrtDialog({IDC_SQRT_TRUNCATION_300}, RecordingCalculatorView::DIALOG_CANCEL);
-    SqrtSettingDialog(calc);
-    EXPECT_EQ(calc.sqrt.SqrtTruncation, 200);
+    View().ScriptSqrtDialog({IDC_SQRT_TRUNCATION_300}, RecordingCalculatorView::DIALOG_CANCEL);
+    SqrtSettingDialog(Calc());
+    EXPECT_EQ(Sqrt().SqrtTruncation, 200);
 
-    view.ScriptSqrtDialog({IDC_SQRT_TRUNCATION_100}, RecordingCalculatorView::DIALOG_CLOSE);
-    SqrtSettingDialog(calc);
-    EXPECT_EQ(calc.sqrt.SqrtTruncation, 200);
+    View().ScriptSqrtDialog({IDC_SQRT_TRUNCATION_100}, RecordingCalculatorView::DIALOG_CLOSE);
+    SqrtSettingDialog(Calc());
+    EXPECT_EQ(Sqrt().SqrtTruncation, 200);
 
     // The dialog opens with the current truncation checked.
-    view.ScriptSqrtDialog({}, RecordingCalculatorView::DIALOG_OK);
-    SqrtSettingDialog(calc);
-    EXPECT_EQ(view.SqrtDialogCheck(), IDC_SQRT_TRUNCATION_200);
+    View().ScriptSqrtDialog({}, RecordingCalculatorView::DIALOG_OK);
+    SqrtSettingDialog(Calc());
+    EXPECT_EQ(View().SqrtDialogCheck(), IDC_SQRT_TRUNCATION_200);
 
-    view.SetSqrtDialogFails(true);
-    SqrtSettingDialog(calc);
-    EXPECT_EQ(calc.sqrt.SqrtTruncation, 200);
+    View().SetSqrtDialogFails(true);
+    SqrtSettingDialog(Calc());
+    EXPECT_EQ(Sqrt().SqrtTruncation, 200);
 }
 
 TEST(SqrtSettingChoice, ClickedButtonSetsItsTruncation) {
