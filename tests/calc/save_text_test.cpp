@@ -5,6 +5,7 @@
 
 #include "calc/last_calculation.h"
 #include "calc/square_root.h"
+#include "tests/calc/calc_scenario.h"
 
 namespace quarnic {
 namespace {
@@ -120,6 +121,30 @@ TEST_F(SavedTextTest, LongestTextFitsTheBuffer) {
                                  "\r\n2147483647 time(s) SQRT : " + number + "\r\n";
     EXPECT_EQ(Text(), expected);
     EXPECT_LT(static_cast<int>(expected.size()), SAVED_TEXT_BYTES);
+}
+
+// What "=" and a notation switch record, through the keys.
+class SavedAfterKeys : public CalcScenario {
+  protected:
+    std::string Saved() {
+        SavedText text;
+        return std::string(text.data(), BuildSavedText(Calc(), text));
+    }
+};
+
+TEST_F(SavedAfterKeys, FirstOperandIsSavedAsTypedBeforeItsConversion) {
+    Press("2 + N16 A =");
+    EXPECT_EQ(Saved(), "2 (10) +\r\nA (16) =\r\nC (16)\r\n");
+}
+
+TEST_F(SavedAfterKeys, ConvertedAnswerIsSavedInItsNewNotation) {
+    Press("7 - 9 = N2");
+    EXPECT_EQ(Saved(), "7 (10) -\r\n9 (10) =\r\n-10 (2)\r\n");
+}
+
+TEST_F(SavedAfterKeys, RepeatedEqualsSavesTheAnswerPlusZero) {
+    Press("1 / 8 = =");
+    EXPECT_EQ(Saved(), "0.125 (10) +\r\n0 (10) =\r\n0.125 (10)\r\n");
 }
 
 }  // namespace
