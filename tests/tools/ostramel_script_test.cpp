@@ -1,7 +1,9 @@
 // Runs the built ostramel-script as a user of it would and reads its JSON line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -28,9 +30,12 @@ std::string ReadFile(const std::string& path) {
 
 // keys go on the command line; with stdinKeys set they are piped in instead.
 ScriptRun RunScript(const std::string& keys, const std::string& stdinKeys = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string out = dir + "ostramel_out.txt";
-    const std::string err = dir + "ostramel_err.txt";
+    // ctest runs tests in parallel: every test and process writes files of its own.
+    const std::string stem = ::testing::TempDir() + "ostramel_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+                             std::to_string(getpid());
+    const std::string out = stem + ".out";
+    const std::string err = stem + ".err";
     std::string command = "'" OSTRAMEL_SCRIPT_PATH "' " + keys + " >'" + out + "' 2>'" + err + "'";
     if (!stdinKeys.empty()) {
         command = "echo '" + stdinKeys + "' | " + command;
@@ -40,6 +45,8 @@ ScriptRun RunScript(const std::string& keys, const std::string& stdinKeys = "") 
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = ReadFile(out);
     run.err = ReadFile(err);
+    std::remove(out.c_str());
+    std::remove(err.c_str());
     return run;
 }
 
