@@ -56,6 +56,10 @@ class WindowState:
         item = self.menu.get(item_id)
         return item is not None and not item["grayed"] and not item["disabled"]
 
+    def window_rect(self):
+        """The whole window on the screen, frame included: (x, y, width, height)."""
+        return tuple(self.raw["window"])
+
     def screen_rect(self):
         """The client area on the screen: (x, y, width, height)."""
         x, y = self.raw["client_origin"]
@@ -211,7 +215,7 @@ class Kit:
     def screenshot(self, state, name):
         self.artifacts.mkdir(parents=True, exist_ok=True)
         path = self.artifacts / f"{self.prefix.arch}-{name}.png"
-        self.display.screenshot(path, crop=state.screen_rect())
+        self.display.screenshot(path, crop=state.window_rect())
         return path
 
     def client_pixel(self, state, x, y):

@@ -4,6 +4,7 @@ presses its keys and reads its window."""
 
 import json
 import os
+import re
 import shutil
 import signal
 import subprocess
@@ -76,9 +77,11 @@ class VirtualDisplay:
              "-depth", "8", "txt:-"],
             check=True, capture_output=True, text=True, timeout=30,
         ).stdout
-        # "0,0: (188,83,45)  #BC532D  srgb(188,83,45)"
-        hex_colour = out.split("#")[1][:6]
-        return tuple(int(hex_colour[i:i + 2], 16) for i in (0, 2, 4))
+        # "# ImageMagick pixel enumeration: ..." then "0,0: (188,83,45)  #BC532D  srgb(188,83,45)"
+        found = re.search(r"#([0-9A-Fa-f]{6})\b", out.splitlines()[-1])
+        if not found:
+            raise E2EError(f"no pixel colour in {out!r}")
+        return tuple(int(found.group(1)[i:i + 2], 16) for i in (0, 2, 4))
 
 
 class WinePrefix:

@@ -1,0 +1,78 @@
+"""Checks both programs share: the layout of the controls, the settings file, single instance."""
+
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 1024
+DEFAULT_COLOUR = (188, 83, 45)
+
+
+def overlaps(a, b):
+    ax, ay, aw, ah = a
+    bx, by, bw, bh = b
+    return ax < bx + bw and bx < ax + aw and ay < by + bh and by < ay + ah
+
+
+def check_layout(case, state, expected_count):
+    """Every control visible, inside the client area, and none covering another."""
+    width, height = state.raw["client_size"]
+    controls = list(state.controls.values())
+    case.equal(len(controls), expected_count, "number of controls")
+    for control in controls:
+        x, y, w, h = control["rect"]
+        case.check(control["visible"], f"control {control['id']} is hidden")
+        case.check(w > 0 and h > 0, f"control {control['id']} has no size")
+        case.check(x >= 0 and y >= 0 and x + w <= width and y + h <= height,
+                   f"control {control['id']} {control['rect']} leaves the client area "
+                   f"{width}x{height}")
+    for i, first in enumerate(controls):
+        for second in controls[i + 1:]:
+            case.check(not overlaps(first["rect"], second["rect"]),
+                       f"controls {first['id']} {first['rect']} and {second['id']} "
+                       f"{second['rect']} overlap")
+
+
+def check_centred(case, state):
+    x, y, width, height = state.window_rect()
+    # Integer halves truncating toward zero, as the program computes them.
+    case.equal((x, y), (int((SCREEN_WIDTH - width) / 2), int((SCREEN_HEIGHT - height) / 2)),
+               "window position (centred)")
+
+
+def settings_file(colour=None, raw=None):
+    """The bytes of a settings file with the three colour values (any text)."""
+    if raw is not None:
+        return raw.encode("ascii")
+    red, green, blue = colour
+    return f"[Color]\r\nRed={red}\r\nGreen={green}\r\nBlue={blue}\r\n".encode("ascii")
+
+
+def read_settings(path):
+    """{key: value} of the [Color] section, or None when there is no file."""
+    if not path.exists():
+        return None
+    values, section = {}, None
+    for line in path.read_text(encoding="latin-1").splitlines():
+        line = line.strip()
+        if line.startswith("["):
+            section = line.strip("[]")
+        elif "=" in line and section == "Color":
+            key, value = line.split("=", 1)
+            values[key.strip()] = value.strip()
+    return values
+
+
+def console_colour(kit, state):
+    """The colour of the left strip beside the keys, which is painted in the console colour."""
+    _, height = state.raw["client_size"]
+    return kit.client_pixel(state, 2, height // 2)
+
+
+def check_colour_setting(case, kit, key, settings, expected):
+    """Starts the program on the settings file, looks at the colour, closes it and reads back
+    what it wrote."""
+    with kit.running(case, key, settings=settings) as program:
+        state = program.state()
+        case.equal(console_colour(kit, state), expected, "colour on the screen")
+        case.equal(program.close(), 0, "exit code")
+        written = read_settings(program.folder / program.exe.with_suffix(".INI").name)
+    red, green, blue = expected
+    case.equal(written, {"Red": str(red), "Green": str(green), "Blue": str(blue)},
+               "settings written at exit")
