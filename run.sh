@@ -3,6 +3,7 @@
 # Wine. Without a display it starts a virtual one and writes a screenshot to a file it names.
 #   ./run.sh              the calculator (KELVARIN.EXE)
 #   ./run.sh OSTRAMEL     the converter, once it is built
+#   LC_ALL=ja_JP.UTF-8 ./run.sh   Japanese texts (Wine takes code page 932 from the locale)
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -29,7 +30,15 @@ if [ -z "${DISPLAY:-}" ]; then
     sleep 2
 fi
 
-[ -d "$WINEPREFIX" ] || "$wine64" wineboot --init >/dev/null 2>&1
+if [ ! -d "$WINEPREFIX" ]; then
+    "$wine64" wineboot --init >/dev/null 2>&1
+    # The Japanese dialogs ask for the proportional "ＭＳ Ｐゴシック", which Wine does not have;
+    # without this it falls back to a fixed-pitch face and the texts no longer fit.
+    for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
+        "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f \
+            >/dev/null 2>&1 || true
+    done
+fi
 # The program keeps its settings beside itself: give it a folder of its own in the prefix.
 folder="$WINEPREFIX/drive_c/quarnic"
 mkdir -p "$folder"
