@@ -1,12 +1,11 @@
 #include "calc/calculator_paint_win.h"
 
-#include <cstdlib>
-
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/notation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
+#include "shell/calculator_geometry.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -92,60 +91,15 @@ void DrawNotationRow(HDC dc, const Geometry& g) {
     DrawTextW(dc, UiText(L"NOTATION :", L"進法 ："), -1, &label, DT_SINGLELINE | DT_VCENTER);
 }
 
-// The bands between and around the keys, each a run of rows [first, last] from x1 to x2.
-struct Band {
-    int first, last, x1, x2;
-};
-
-int BandsOf(const Geometry& g, int clientWidth, int clientHeight, Band* out) {
-    const int W = g.W, H = g.H, S = g.S, L = g.L, h = g.h;
-    const int wide1 = L - 1, wide2 = L + 10 * W + 1;
-    const int opTop = 6 * S + 7 * H - h, opBottom = 8 * S + 8 * H - h;
-    const Band bands[] = {
-        {0, clientHeight, 0, L},
-        {0, clientHeight, L + 10 * W + 1, clientWidth},
-        {0, S - 1, wide1, wide2},
-        {2 * S + H + 1, 3 * S + H - 1, wide1, wide2},
-        {4 * S + 2 * H + 1, 5 * S + 2 * H - 1, wide1, wide2},
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 2 * W + 1, L + 3 * W},
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 6 * W + 1, wide2},
-        {5 * S + 6 * H, 7 * S + 6 * H - 1, wide1, wide2},
-        {7 * S + 6 * H, opTop - 1, L + W + 1, L + 9 * W},
-        {opBottom, 7 * S + 8 * H, L + W + 1, L + 9 * W},
-        {7 * S + 8 * H, clientHeight, wide1, wide2},
-        {opTop, opBottom, L + W + 1, 3 * L + W},
-        {opTop, opBottom, 3 * L + 2 * W + 1, 4 * L + 2 * W},
-        {opTop, opBottom, 4 * L + 3 * W + 1, 5 * L + 3 * W},
-        {opTop, opBottom, 5 * L + 4 * W + 1, 6 * L + 4 * W},
-        {opTop, opBottom, 6 * L + 5 * W + 1, 7 * L + 5 * W},
-        {opTop, opBottom, 7 * L + 7 * W + 1, L + 9 * W},
-    };
-    int count = 0;
-    for (const Band& band : bands) {
-        out[count++] = band;
-    }
-    return count;
-}
-
 }  // namespace
-
-COLORREF MemoryMarkColor(int red, int green, int blue) {
-    if (std::abs(red - green) < 10 && std::abs(green - blue) < 10 && std::abs(blue - red) < 10) {
-        return RGB(255, 0, 0);
-    }
-    return RGB((255 - red) & 0xFF, (255 - green) & 0xFF, (255 - blue) & 0xFF);
-}
 
 void PaintWindowBands(HWND window) {
     RECT client;
     GetClientRect(window, &client);
-    Geometry g = CurrentGeometry();
-    Band bands[20];
-    int count = BandsOf(g, client.right, client.bottom, bands);
     WindowDC dc(window);
     ScopedPen pen(dc, ConsoleColorRef());
-    for (int i = 0; i < count; ++i) {
-        FillRows(dc, bands[i].first, bands[i].last, bands[i].x1, bands[i].x2);
+    for (const Band& band : CalculatorBandsFor(Shell().layout, client.right, client.bottom)) {
+        FillRows(dc, band.firstRow, band.lastRow, band.x1, band.x2);
     }
 }
 
@@ -191,7 +145,8 @@ void DrawMemoryMark(HWND window) {
     const ConsoleColor& c = Shell().console;
     WindowDC dc(window);
     {
-        ScopedPen mark(dc, MemoryMarkColor(c.red, c.green, c.blue));
+        Rgb color = MemoryMarkColor(Rgb{c.red, c.green, c.blue});
+        ScopedPen mark(dc, RGB(color.red & 0xFF, color.green & 0xFF, color.blue & 0xFF));
         FillRows(dc, y0 - 10, y0 - 4, x0 - 3, x0 + 3);
     }
     DrawClosedFrame(dc, x0 - 3, y0 - 10, x0 + 3, y0 - 4);

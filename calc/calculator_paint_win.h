@@ -20,7 +20,4 @@ void DrawOtherNotationBox(HWND window, std::string_view label);
 void DrawMemoryMark(HWND window);
 void EraseMemoryMark(HWND window);
 
-// The memory mark's colour: red on a greyish console, where a complement would hardly show.
-COLORREF MemoryMarkColor(int red, int green, int blue);
-
 }  // namespace quarnic
