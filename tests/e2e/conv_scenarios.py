@@ -91,6 +91,7 @@ def conv_japanese_window_and_warning(case, kit):
         check_start_state(case, program, state, JAPANESE)
         type_keys(program, "9 " * 19)
         program.post("IDC_CONV_DIGIT_9")
+        kit.screenshot_rect(program.dialog()["window"], "conv-warning-ja")
         warning = program.press_in_dialog(1)
         case.equal(warning["caption"], "警告", "caption of the Japanese warning")
         case.equal(warning["statics"], ["10進数の最大入力桁数は19です."], "Japanese warning text")
@@ -127,6 +128,7 @@ def conv_twentieth_decimal_digit_warns(case, kit):
         check_copy(case, program, "9999999999999999999 (10) = 8AC7230489E7FFFF (16)", "19 nines")
         program.post("IDC_CONV_DIGIT_9")
         warning = program.dialog()
+        kit.screenshot_rect(warning["window"], "conv-warning-en")
         case.equal(warning["caption"], "Warning", "caption of the warning")
         case.equal(warning["statics"], ["Maximum number of digits is 19 for 10 notation number."],
                    "warning text")

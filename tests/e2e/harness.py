@@ -13,9 +13,10 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 
-import calc_scenarios  # noqa: E402,F401  (registers the scenarios)
+# Importing registers the scenarios; the driver's own checks run first.
+import fixture_scenarios  # noqa: E402,F401,I001
+import calc_scenarios  # noqa: E402,F401
 import conv_scenarios  # noqa: E402,F401
-import fixture_scenarios  # noqa: E402,F401
 from scenario_kit import SCENARIOS, Case, Kit, ProgramSpec  # noqa: E402
 from wine_session import E2EError, VirtualDisplay, WinePrefix  # noqa: E402
 
@@ -26,8 +27,8 @@ PROGRAMS = {"calc": ("KELVARIN.EXE", "KELVARIN"), "conv": ("OSTRAMEL.EXE", "OSTR
 def parse_args():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--arch", default="win32,win64", help="comma-separated: win32,win64")
-    parser.add_argument("--programs", default="calc,conv",
-                        help="comma-separated: calc,conv,fixture (the driver's own test window)")
+    parser.add_argument("--programs", default="fixture,calc,conv",
+                        help="comma-separated: fixture (the driver's own test window),calc,conv")
     parser.add_argument("-k", dest="pattern", default="", help="only scenarios whose name has this")
     parser.add_argument("--keep", action="store_true", help="keep the prefixes and logs")
     parser.add_argument("--artifacts", default=str(REPO / "artifacts" / "e2e"))
@@ -56,6 +57,8 @@ def programs_for(arch, wanted, notes):
     for key in wanted:
         if key == "fixture":
             exe = build / "tests" / "e2e" / "E2EFIXTURE.exe"
+            if not exe.exists():
+                raise E2EError(f"the driver's test window is not built in {exe.parent}")
             programs[key] = ProgramSpec(key, exe, "E2EFIXTURE")
             continue
         exe_name, window_class = PROGRAMS[key]

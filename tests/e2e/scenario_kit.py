@@ -93,8 +93,17 @@ class Program:
             raise E2EError(f"driver {' '.join(map(str, args))}: {answer.get('error')}")
         return answer
 
-    def wait_for_window(self, timeout_ms=30000):
-        return self.drive("wait", timeout_ms)["title"]
+    def wait_for_window(self, timeout_s=30):
+        """Waits for the window in short rounds, so a program that dies at start fails fast."""
+        deadline = time.time() + timeout_s
+        while time.time() < deadline:
+            answer = self.drive("wait", 2000, expect_ok=False)
+            if answer.get("ok"):
+                return answer["title"]
+            if self.process.poll() is not None:
+                raise E2EError(f"{self.exe.name} ended with code {self.process.returncode} "
+                               "before showing its window")
+        raise E2EError(f"no {self.window_class} window within {timeout_s} s")
 
     def press(self, *names):
         self.drive("press", *(self.id(n) for n in names))
@@ -213,9 +222,12 @@ class Kit:
         self._running = []
 
     def screenshot(self, state, name):
+        return self.screenshot_rect(state.window_rect(), name)
+
+    def screenshot_rect(self, rect, name):
         self.artifacts.mkdir(parents=True, exist_ok=True)
         path = self.artifacts / f"{self.prefix.arch}-{name}.png"
-        self.display.screenshot(path, crop=state.window_rect())
+        self.display.screenshot(path, crop=tuple(rect))
         return path
 
     def client_pixel(self, state, x, y):

@@ -192,9 +192,13 @@ std::string DescribeDialog(HWND dialog) {
             list += (list.size() > 1 ? "," : "") + QuoteJson(ToUtf8(text));
         }
     }
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
     JsonLine line;
     line.Text("caption", WindowText(dialog))
         .Flag("enabled", IsWindowEnabled(dialog) != FALSE)
+        .Numbers("window",
+                 {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top})
         .Raw("statics", statics + "]")
         .Raw("buttons", buttons + "]");
     return line.Finish();

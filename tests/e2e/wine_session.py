@@ -17,6 +17,19 @@ WINE_ENV_BASE = {
     "WINEDLLOVERRIDES": "mscoree,mshtml=",
 }
 ENGLISH_LOCALE = "C.UTF-8"
+
+# Without a window manager Wine waits about two seconds for every closed window to be withdrawn
+# unless it leaves the windows unmanaged. The Japanese dialogs ask for the proportional
+# "ＭＳ Ｐゴシック", which Wine lacks; the IPA face keeps their texts fitting (as run.sh does).
+PREFIX_SETTINGS = """Windows Registry Editor Version 5.00\r
+\r
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r
+"Managed"="N"\r
+\r
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r
+"ＭＳ Ｐゴシック"="IPAPGothic"\r
+"MS PGothic"="IPAPGothic"\r
+"""
 JAPANESE_LOCALE = "ja_JP.UTF-8"
 
 
@@ -109,10 +122,9 @@ class WinePrefix:
         # A lasting wineserver keeps every later start quick and holds no pipe of ours (it exits
         # with 2 when wineboot's server is still there, which then stays for good as well).
         subprocess.run(["wineserver", "-p"], env=self.env, timeout=60)
-        # Without a window manager, Wine waits about two seconds for every closed window to be
-        # withdrawn unless it leaves the windows unmanaged.
-        subprocess.run([self.loader, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v",
-                        "Managed", "/t", "REG_SZ", "/d", "N", "/f"], env=self.env,
+        settings = self.logs / "prefix-settings.reg"
+        settings.write_text(PREFIX_SETTINGS, encoding="utf-16")
+        subprocess.run([self.loader, "reg", "import", str(settings)], env=self.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=60)
         self.tools.mkdir(parents=True, exist_ok=True)
         for name in ("e2e-driver.exe", "e2e-probe.dll"):
