@@ -37,9 +37,8 @@ ScriptRun RunScript(const std::string& keys, const std::string& stdinKeys = "") 
     const std::string out = stem + ".out";
     const std::string err = stem + ".err";
     std::string command = "'" OSTRAMEL_SCRIPT_PATH "' " + keys + " >'" + out + "' 2>'" + err + "'";
-    if (!stdinKeys.empty()) {
-        command = "echo '" + stdinKeys + "' | " + command;
-    }
+    // Without keys of its own the runner reads standard input: never the test's terminal.
+    command = stdinKeys.empty() ? command + " </dev/null" : "echo '" + stdinKeys + "' | " + command;
     const int raw = std::system(command.c_str());
     ScriptRun run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
