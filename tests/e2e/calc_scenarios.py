@@ -2,6 +2,8 @@
 they leave, the "Sa&ve answer..." item, files saved through the real save dialog compared byte
 for byte, single instance, the settings file, and both languages."""
 
+import math
+
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_setting, check_layout,
                            console_colour, read_settings, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
@@ -179,6 +181,48 @@ def calc_saved_square_roots(case, kit):
         case.equal(save_and_read(case, program, "fraction.txt"),
                    b"0.0001 (10) +\r\n0 (10) =\r\n0.0001 (10)\r\n1 time(s) SQRT : 0.01 (10)\r\n",
                    "root of a fraction")
+
+
+def decimal_root(number, places):
+    """The square root of an integer cut after the given fraction place, written as the saved
+    file writes it (no trailing fraction zeros)."""
+    root = math.isqrt(number * 10 ** (2 * places))
+    whole, fraction = divmod(root, 10 ** places)
+    fraction_text = str(fraction).zfill(places).rstrip("0")
+    return f"{whole}.{fraction_text}" if fraction_text else str(whole)
+
+
+def root_file(number, places):
+    return (f"{number} (10) +\r\n0 (10) =\r\n{number} (10)\r\n"
+            f"1 time(s) SQRT : {decimal_root(number, places)} (10)\r\n").encode("ascii")
+
+
+@scenario("calc")
+def calc_square_root_truncation_setting(case, kit):
+    with kit.running(case, "calc") as program:
+        type_keys(program, "2 = SQRT")
+        case.equal(save_and_read(case, program, "default.txt"), root_file(2, 100),
+                   "root of 2 cut after 100 places")
+
+        program.post_syscmd("IDM_SQRT_SETTING")
+        setting = program.dialog()
+        case.equal(setting["caption"], "Set square root calculation", "setting dialog caption")
+        case.equal(setting["checked"], [program.id("IDC_SQRT_TRUNCATION_100")], "checked at first")
+        clicked = program.click_in_dialog("IDC_SQRT_TRUNCATION_300")
+        case.equal(clicked["checked"], [program.id("IDC_SQRT_TRUNCATION_300")], "checked on click")
+        program.press_in_dialog(1)
+        type_keys(program, "AC 3 = SQRT")
+        case.equal(save_and_read(case, program, "three.txt"), root_file(3, 300),
+                   "root of 3 cut after 300 places")
+
+        program.post_syscmd("IDM_SQRT_SETTING")
+        case.equal(program.dialog()["checked"], [program.id("IDC_SQRT_TRUNCATION_300")],
+                   "checked when opened again")
+        program.click_in_dialog("IDC_SQRT_TRUNCATION_200")
+        program.press_in_dialog(2)
+        type_keys(program, "AC 5 = SQRT")
+        case.equal(save_and_read(case, program, "five.txt"), root_file(5, 300),
+                   "root of 5 after Cancel kept 300 places")
 
 
 @scenario("calc")

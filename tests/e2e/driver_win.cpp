@@ -249,6 +249,24 @@ int NoDialog(const Context& context) {
     return Succeed(JsonLine().Raw("dialog", dialog ? DescribeDialog(dialog) : "null"));
 }
 
+// A click on a control of the open dialog that leaves the dialog open (a radio button, say).
+int DialogCommand(const Context& context) {
+    int id = 0;
+    if (context.args.empty() || !ResolveId(context.window_class, context.args[0], id)) {
+        return Fail("usage: dialog-command ID");
+    }
+    HWND main = RequireMain(context);
+    HWND dialog = main ? WaitForProcessDialog(main, kDefaultTimeoutMs) : nullptr;
+    if (!dialog) {
+        return Fail("no dialog is open");
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)), SMTO_NORMAL,
+                        kCommandTimeoutMs, &ignored);
+    return Succeed(JsonLine().Raw("dialog", DescribeDialog(dialog)));
+}
+
 int DialogPress(const Context& context) {
     int id = 0;
     if (context.args.empty() || !ResolveId(context.window_class, context.args[0], id)) {
@@ -327,14 +345,23 @@ using Handler = int (*)(const Context&);
 
 const std::map<std::wstring, Handler>& Commands() {
     static const std::map<std::wstring, Handler> commands = {
-        {L"ids", ListIds},         {L"wait", Wait},
-        {L"count", Count},         {L"state", State},
-        {L"press", Send},          {L"post", Post},
-        {L"syscmd", SysCommand},   {L"post-syscmd", PostSysCommand},
-        {L"save-as", SaveAs},      {L"dialog", Dialog},
-        {L"no-dialog", NoDialog},  {L"dialog-press", DialogPress},
-        {L"clipboard", Clipboard}, {L"minimize", Minimize},
-        {L"close", Close},         {L"titles", Titles},
+        {L"ids", ListIds},
+        {L"wait", Wait},
+        {L"count", Count},
+        {L"state", State},
+        {L"press", Send},
+        {L"post", Post},
+        {L"syscmd", SysCommand},
+        {L"post-syscmd", PostSysCommand},
+        {L"save-as", SaveAs},
+        {L"dialog", Dialog},
+        {L"no-dialog", NoDialog},
+        {L"dialog-press", DialogPress},
+        {L"clipboard", Clipboard},
+        {L"minimize", Minimize},
+        {L"close", Close},
+        {L"titles", Titles},
+        {L"dialog-command", DialogCommand},
     };
     return commands;
 }

@@ -114,6 +114,13 @@ class Program:
     def syscmd(self, name):
         self.drive("syscmd", self.id(name))
 
+    def post_syscmd(self, name):
+        """For system-menu items that open a modal dialog, which a sent message would wait for."""
+        self.drive("post-syscmd", self.id(name))
+
+    def click_in_dialog(self, name):
+        return self.drive("dialog-command", self.id(name))["dialog"]
+
     def state(self):
         return WindowState(self.drive("state")["state"])
 

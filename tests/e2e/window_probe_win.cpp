@@ -181,7 +181,11 @@ HWND WaitForProcessDialog(HWND main, DWORD timeout_ms) {
 std::string DescribeDialog(HWND dialog) {
     std::string statics = "[";
     std::string buttons = "[";
+    std::vector<long long> checked;
     for (HWND child : Descendants(dialog)) {
+        if (IsCheckable(child) && AskControl(child, BM_GETCHECK) == BST_CHECKED) {
+            checked.push_back(GetDlgCtrlID(child));
+        }
         std::wstring kind = ClassOf(child);
         std::wstring text = WindowText(child);
         if (!IsWindowVisible(child) || text.empty()) {
@@ -200,7 +204,8 @@ std::string DescribeDialog(HWND dialog) {
         .Numbers("window",
                  {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top})
         .Raw("statics", statics + "]")
-        .Raw("buttons", buttons + "]");
+        .Raw("buttons", buttons + "]")
+        .Numbers("checked", checked);
     return line.Finish();
 }
 
