@@ -13,6 +13,11 @@
 namespace quarnic {
 namespace {
 
+static_assert(DRIVE_TYPE_UNKNOWN == DRIVE_UNKNOWN && DRIVE_TYPE_NO_ROOT_DIR == DRIVE_NO_ROOT_DIR &&
+              DRIVE_TYPE_REMOVABLE == DRIVE_REMOVABLE && DRIVE_TYPE_FIXED == DRIVE_FIXED &&
+              DRIVE_TYPE_REMOTE == DRIVE_REMOTE && DRIVE_TYPE_CDROM == DRIVE_CDROM &&
+              DRIVE_TYPE_RAMDISK == DRIVE_RAMDISK && PLATFORM_ID_9X == VER_PLATFORM_WIN32_WINDOWS);
+
 // The saved text at its longest plus a margin.
 constexpr std::uint64_t REQUIRED_FREE_BYTES = SAVED_TEXT_BYTES + 1000;
 constexpr int FILE_NAME_CHARS = 258;
@@ -96,19 +101,7 @@ bool AskFileName(HWND owner, wchar_t* fileName) {
     return false;
 }
 
-bool IsLocalDisk(const wchar_t* root) {
-    switch (GetDriveTypeW(root)) {
-        case DRIVE_UNKNOWN:
-        case DRIVE_NO_ROOT_DIR:
-        case DRIVE_REMOTE:
-        case DRIVE_CDROM:
-            return false;
-        default:
-            return true;
-    }
-}
-
-bool UsesExtendedFreeSpaceQuery() {
+bool UsesExtendedQuery() {
     if (Shell().PlatformCode != 0) {
         return true;
     }
@@ -116,18 +109,15 @@ bool UsesExtendedFreeSpaceQuery() {
     version.dwOSVersionInfoSize = sizeof(version);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExW(&version)) {
-        return false;
-    }
+    BOOL known = GetVersionExW(&version);
 #pragma GCC diagnostic pop
-    return version.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS &&
-           LOWORD(version.dwBuildNumber) > 1000;
+    return known && UsesExtendedFreeSpaceQuery(0, version.dwPlatformId, version.dwBuildNumber);
 }
 
 // A free-space query that fails decides nothing: the write that follows is checked in full
 // and reports any shortage itself.
 bool HasFreeSpace(const wchar_t* root) {
-    if (UsesExtendedFreeSpaceQuery()) {
+    if (UsesExtendedQuery()) {
         ULARGE_INTEGER available;
         if (!GetDiskFreeSpaceExW(root, &available, nullptr, nullptr)) {
             return true;
@@ -145,7 +135,7 @@ bool HasFreeSpace(const wchar_t* root) {
 bool TargetPassesChecks(HWND owner, const wchar_t* fileName) {
     wchar_t root[4] = {};
     std::wcsncpy(root, fileName, 3);
-    if (!IsLocalDisk(root)) {
+    if (!DriveTakesAnswer(GetDriveTypeW(root))) {
         Warn(owner, L"Unable to save the answer to the remote disk.",
              L"リモート・ディスクへは答をセーブできません.");
         return false;

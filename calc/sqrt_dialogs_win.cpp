@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_view.h"
+#include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

@@ -2,6 +2,7 @@
 #include <cwchar>
 
 #include "shell/dialog_ids.h"
+#include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -56,10 +57,10 @@ void OpenReadme() {
                           L"説明ファイル(%ls)を、本フォルダに\nインストールしてください.");
         return;
     }
+    wchar_t windowsDirectory[256] = {};
+    GetWindowsDirectoryW(windowsDirectory, 256);
     wchar_t command[PATH_CAPACITY + 300] = {};
-    GetWindowsDirectoryW(command, 256);
-    std::wcscat(command, L"\\NOTEPAD.EXE ");
-    std::wcscat(command, readme);
+    BuildNotepadCommand(windowsDirectory, readme, command, PATH_CAPACITY + 300);
     // WinExec takes only an ANSI command line; CreateProcess is its wide twin, and a start
     // that does not happen counts as the failure that WinExec's 32 or less would report.
     STARTUPINFOW startup{};

@@ -1,10 +1,16 @@
 // The console-colour dialog: three scroll bars, their values and a live preview painted
 // straight onto the dialog. The console colour follows the scroll bars while the dialog is
 // open; Set keeps it, Cancel and the close box bring back the colour it opened with.
+#include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
 namespace {
+
+static_assert(SCROLL_LINE_LEFT == SB_LINELEFT && SCROLL_LINE_RIGHT == SB_LINERIGHT &&
+              SCROLL_PAGE_LEFT == SB_PAGELEFT && SCROLL_PAGE_RIGHT == SB_PAGERIGHT &&
+              SCROLL_THUMB_POSITION == SB_THUMBPOSITION && SCROLL_THUMB_TRACK == SB_THUMBTRACK &&
+              SCROLL_LEFT == SB_LEFT && SCROLL_RIGHT == SB_RIGHT && SCROLL_END == SB_ENDSCROLL);
 
 struct ColorDialogState {
     int working[3] = {};
@@ -104,32 +110,6 @@ void InitColorDialog(HWND dialog) {
     g_dialog.saved = console;
 }
 
-int Clamp(int value) {
-    return value < 0 ? 0 : (value > 255 ? 255 : value);
-}
-
-int ScrolledValue(int value, WPARAM wParam) {
-    switch (LOWORD(wParam)) {
-        case SB_LINELEFT:
-            return Clamp(value - 1);
-        case SB_LINERIGHT:
-            return Clamp(value + 1);
-        case SB_PAGELEFT:
-            return Clamp(value - 15);
-        case SB_PAGERIGHT:
-            return Clamp(value + 15);
-        case SB_THUMBPOSITION:
-        case SB_THUMBTRACK:
-            return static_cast<short>(HIWORD(wParam));
-        case SB_LEFT:
-            return 0;
-        case SB_RIGHT:
-            return 255;
-        default:
-            return value;
-    }
-}
-
 void OnColorScroll(HWND dialog, WPARAM wParam, HWND bar) {
     // A scroll message sent while one is being handled would fight over the preview.
     if (g_dialog.scrollGuard) {
@@ -142,7 +122,8 @@ void OnColorScroll(HWND dialog, WPARAM wParam, HWND bar) {
         g_dialog.scrollGuard = 0;
         return;
     }
-    int value = ScrolledValue(g_dialog.working[index], wParam);
+    int value = ScrolledColorValue(g_dialog.working[index], LOWORD(wParam),
+                                   static_cast<short>(HIWORD(wParam)));
     g_dialog.working[index] = value;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     SetDlgItemInt(dialog, ValueTextOf(barId), static_cast<UINT>(value), FALSE);

@@ -15,6 +15,25 @@ bool HasTxtExtension(const wchar_t* path) {
            std::towupper(tail[3]) == L'T';
 }
 
+bool DriveTakesAnswer(unsigned driveType) {
+    switch (driveType) {
+        case DRIVE_TYPE_UNKNOWN:
+        case DRIVE_TYPE_NO_ROOT_DIR:
+        case DRIVE_TYPE_REMOTE:
+        case DRIVE_TYPE_CDROM:
+            return false;
+        default:
+            return true;
+    }
+}
+
+bool UsesExtendedFreeSpaceQuery(int platformCode, unsigned platformId, unsigned buildNumber) {
+    if (platformCode != 0) {
+        return true;
+    }
+    return platformId == PLATFORM_ID_9X && (buildNumber & 0xFFFFu) > 1000;
+}
+
 bool ClustersHoldBytes(std::uint32_t sectorsPerCluster, std::uint32_t bytesPerSector,
                        std::uint32_t freeClusters, std::uint64_t required) {
     // Two 32-bit factors always fit in 64 bits; the third may not.

@@ -1,5 +1,6 @@
 #include <cwchar>
 
+#include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -46,13 +47,19 @@ bool FileExists(const wchar_t* path) {
 // An old installation may have left the readme under its alternative name: it becomes the
 // readme, or goes when the readme is there already. Failures are of no consequence.
 void TidyReadme(const ProgramPaths& paths) {
-    if (paths.alternativeReadme[0] == L'\0' || !FileExists(paths.alternativeReadme.data())) {
+    if (paths.alternativeReadme[0] == L'\0') {
         return;
     }
-    if (!FileExists(paths.readme.data())) {
-        MoveFileW(paths.alternativeReadme.data(), paths.readme.data());
-    } else {
-        DeleteFileW(paths.alternativeReadme.data());
+    switch (ChooseReadmeTidying(FileExists(paths.alternativeReadme.data()),
+                                FileExists(paths.readme.data()))) {
+        case ReadmeTidying::RenameAlternative:
+            MoveFileW(paths.alternativeReadme.data(), paths.readme.data());
+            break;
+        case ReadmeTidying::DeleteAlternative:
+            DeleteFileW(paths.alternativeReadme.data());
+            break;
+        case ReadmeTidying::Nothing:
+            break;
     }
 }
 
