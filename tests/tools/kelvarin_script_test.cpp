@@ -1,0 +1,125 @@
+// The kelvarin-script runner as a program: its arguments, standard input, output line and exit
+// status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built runner with the arguments (already shell-quoted) and, when given, the text on
+// its standard input.
+RunResult RunKelvarinScript(const std::string& arguments, const std::string& input = "") {
+    const std::string dir = ::testing::TempDir();
+    const std::string in = dir + "kelvarin_in.txt";
+    const std::string out = dir + "kelvarin_out.txt";
+    const std::string err = dir + "kelvarin_err.txt";
+    std::ofstream(in, std::ios::binary) << input;
+    const std::string command = std::string(QUARNIC_TOOLS_DIR) + "/kelvarin-script " + arguments +
+                                " <" + in + " >" + out + " 2>" + err;
+    const int raw = std::system(command.c_str());
+    RunResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadWholeFile(out);
+    result.err = ReadWholeFile(err);
+    return result;
+}
+
+nlohmann::json StateOf(const RunResult& run) {
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "exactly one line: " << run.out;
+    return nlohmann::json::parse(run.out);
+}
+
+TEST(KelvarinScript, ConvertsAnAnswerWhenTheNotationChanges) {
+    const nlohmann::json state = StateOf(RunKelvarinScript("2 5 5 = N16"));
+    EXPECT_EQ(state["console"], "FF");
+    EXPECT_EQ(state["first"], "FF");
+    EXPECT_EQ(state["checked"], 148);
+    EXPECT_EQ(state["notation"], 16);
+    EXPECT_EQ(state["answer_notation"], 16);
+    EXPECT_EQ(state["answer_shown"], true);
+    EXPECT_EQ(state["save_enabled"], true);
+}
+
+TEST(KelvarinScript, ReportsEveryDocumentedField) {
+    const nlohmann::json state = StateOf(RunKelvarinScript(""));
+    for (const char* field :
+         {"console", "first", "second", "operator", "first_notation", "second_notation",
+          "answer_notation", "other_notation", "notation", "memory", "memory_notation",
+          "error_shown", "answer_shown", "sqrt_count", "sqrt_truncation", "enabled", "checked",
+          "save_enabled", "saved"}) {
+        EXPECT_TRUE(state.contains(field)) << field;
+    }
+    EXPECT_TRUE(state["saved"].is_null()) << "nothing to save before the first =";
+    EXPECT_EQ(state["sqrt_truncation"], 100);
+    EXPECT_EQ(state["checked"], 147);
+    EXPECT_EQ(state["enabled"].size(), 27u);
+}
+
+TEST(KelvarinScript, ReadsKeysFromStandardInputWhenNoneAreGiven) {
+    const nlohmann::json fromArguments = StateOf(RunKelvarinScript("7 - 9 = Min"));
+    const nlohmann::json fromInput = StateOf(RunKelvarinScript("", "7\n-\t9  =\nMin\n"));
+    EXPECT_EQ(fromInput, fromArguments);
+    EXPECT_EQ(fromInput["console"], "-2");
+    EXPECT_EQ(fromInput["memory"], "-2");
+    EXPECT_EQ(fromInput["memory_notation"], 10);
+    const nlohmann::json japanese = StateOf(RunKelvarinScript("--ja", "7 - 9 = Min"));
+    EXPECT_EQ(japanese["console"], "-2");
+}
+
+TEST(KelvarinScript, SavedTextUsesCarriageReturnLineFeed) {
+    const nlohmann::json state = StateOf(RunKelvarinScript("1 2 + 3 ="));
+    EXPECT_EQ(state["saved"], "12 (10) +\r\n3 (10) =\r\n15 (10)\r\n");
+    EXPECT_NE(RunKelvarinScript("1 2 + 3 =").out.find(R"("saved":"12 (10) +\r\n3 (10))"),
+              std::string::npos)
+        << "CR LF written as the JSON escapes \\r\\n";
+}
+
+TEST(KelvarinScript, SquareRootKeysAndTruncationChoice) {
+    const nlohmann::json state = StateOf(RunKelvarinScript("SQRT300 2 SQRT"));
+    EXPECT_EQ(state["sqrt_truncation"], 300);
+    EXPECT_EQ(state["sqrt_count"], 1);
+    const std::string first = state["first"];
+    EXPECT_EQ(first.size(), 302u) << "1. and 300 fraction digits";
+    EXPECT_EQ(first.substr(0, 12), "1.4142135623");
+}
+
+TEST(KelvarinScript, PressesOnDisabledKeysAreIgnored) {
+    const nlohmann::json state = StateOf(RunKelvarinScript("N2 5 1 MR X+"));
+    EXPECT_EQ(state["console"], "1");
+    EXPECT_EQ(state["other_notation"], 32);
+}
+
+TEST(KelvarinScript, UnknownKeyIsNamedOnStandardErrorWithStatusTwo) {
+    for (const std::string& arguments : {std::string("1 + FOO ="), std::string("sqrt")}) {
+        const RunResult run = RunKelvarinScript(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        const std::string token = arguments == "sqrt" ? "sqrt" : "FOO";
+        EXPECT_NE(run.err.find(token), std::string::npos) << run.err;
+    }
+    const RunResult fromInput = RunKelvarinScript("", "1 2 N3");
+    EXPECT_EQ(fromInput.status, 2);
+    EXPECT_EQ(fromInput.out, "");
+    EXPECT_NE(fromInput.err.find("N3"), std::string::npos);
+}
+
+}  // namespace
