@@ -28,4 +28,18 @@ bool IsJapaneseCodePage(unsigned codePage) {
     return codePage == JAPANESE_CODE_PAGE;
 }
 
+int DetectPlatformCode(VersionRegistry& registry, int current) {
+    wchar_t text[VERSION_TEXT_CHARS] = {};
+    if (registry.Read(VersionValue::NtCurrentVersion, text, VERSION_TEXT_CHARS) ==
+        VersionRead::Read) {
+        return PlatformCodeFromNtVersion(text);
+    }
+    wchar_t product[VERSION_TEXT_CHARS] = {};
+    if (registry.Read(VersionValue::NineXProductName, product, VERSION_TEXT_CHARS) ==
+        VersionRead::KeyMissing) {
+        return current;
+    }
+    return PlatformCodeFromProductName(product);
+}
+
 }  // namespace quarnic

@@ -22,4 +22,21 @@ int PlatformCodeFromProductName(const wchar_t* productName);
 
 bool IsJapaneseCodePage(unsigned codePage);
 
+// The two version values DetectPlatform reads from the registry.
+enum class VersionValue { NtCurrentVersion, NineXProductName };
+enum class VersionRead { KeyMissing, ValueMissing, Read };
+
+class VersionRegistry {
+  public:
+    virtual ~VersionRegistry() = default;
+    // Reads the value as text into a zeroed buffer of `capacity` characters.
+    virtual VersionRead Read(VersionValue value, wchar_t* text, int capacity) = 0;
+};
+
+inline constexpr int VERSION_TEXT_CHARS = 129;
+
+// The NT version text decides when it can be read; otherwise the 9x product name, when its
+// key opens; otherwise the code stays `current` (0 at start: Windows 95 or unknown).
+int DetectPlatformCode(VersionRegistry& registry, int current);
+
 }  // namespace quarnic

@@ -98,44 +98,43 @@ void DetectLanguage(HWND) {
 
 namespace {
 
-enum class VersionRead { KeyMissing, ValueMissing, Read };
+// Reading is all the version keys are opened for: an ordinary user may not open them for
+// writing, and must not be taken for a Windows 95 user because of that.
+constexpr REGSAM VERSION_KEY_ACCESS = KEY_QUERY_VALUE;
+static_assert((VERSION_KEY_ACCESS & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK |
+                                     WRITE_DAC | WRITE_OWNER | DELETE)) == 0,
+              "the version keys are read only");
 
-// Opens the key for reading only: an ordinary user may not open these keys for writing, and
-// must not be taken for a Windows 95 user because of that.
-VersionRead ReadVersionValue(const wchar_t* keyPath, const wchar_t* valueName, wchar_t* text,
-                             DWORD textBytes) {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-        return VersionRead::KeyMissing;
+class Win32VersionRegistry final : public VersionRegistry {
+  public:
+    VersionRead Read(VersionValue value, wchar_t* text, int capacity) override {
+        bool nt = value == VersionValue::NtCurrentVersion;
+        const wchar_t* keyPath = nt ? L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"
+                                    : L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, keyPath, 0, VERSION_KEY_ACCESS, &key) !=
+            ERROR_SUCCESS) {
+            return VersionRead::KeyMissing;
+        }
+        DWORD type = 0;
+        // The last character stays the zero the caller put there.
+        DWORD size = static_cast<DWORD>((capacity - 1) * sizeof(wchar_t));
+        LONG status = RegQueryValueExW(key, nt ? L"CurrentVersion" : L"ProductName", nullptr, &type,
+                                       reinterpret_cast<BYTE*>(text), &size);
+        RegCloseKey(key);
+        if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
+            text[0] = L'\0';
+            return VersionRead::ValueMissing;
+        }
+        return VersionRead::Read;
     }
-    DWORD type = 0;
-    DWORD size = textBytes - static_cast<DWORD>(
-                                 sizeof(wchar_t));  // the zeroed last character stays a terminator
-    LONG status =
-        RegQueryValueExW(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        text[0] = L'\0';
-        return VersionRead::ValueMissing;
-    }
-    return VersionRead::Read;
-}
+};
 
 }  // namespace
 
 void DetectPlatform() {
-    wchar_t text[129] = {};
-    if (ReadVersionValue(L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", L"CurrentVersion",
-                         text, sizeof(text)) == VersionRead::Read) {
-        Shell().PlatformCode = PlatformCodeFromNtVersion(text);
-        return;
-    }
-    wchar_t product[129] = {};
-    if (ReadVersionValue(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProductName", product,
-                         sizeof(product)) == VersionRead::KeyMissing) {
-        return;
-    }
-    Shell().PlatformCode = PlatformCodeFromProductName(product);
+    Win32VersionRegistry registry;
+    Shell().PlatformCode = DetectPlatformCode(registry, Shell().PlatformCode);
 }
 
 const wchar_t* UiText(const wchar_t* english, const wchar_t* japanese) {
