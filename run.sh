@@ -32,9 +32,10 @@ fi
 
 if [ ! -d "$WINEPREFIX" ]; then
     "$wine64" wineboot --init >/dev/null 2>&1
-    # The Japanese dialogs ask for the proportional "ＭＳ Ｐゴシック", which Wine does not have;
-    # without this it falls back to a fixed-pitch face and the texts no longer fit.
-    for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
+    # The Japanese dialogs ask for the proportional "ＭＳ Ｐゴシック" and message boxes link to
+    # "MS UI Gothic"; Wine has neither, so the dialogs fall back to a fixed-pitch face whose
+    # texts no longer fit, and message boxes show empty boxes instead of Japanese characters.
+    for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic" "MS Gothic" "ＭＳ ゴシック"; do
         "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f \
             >/dev/null 2>&1 || true
     done
