@@ -1,5 +1,7 @@
 // The calculator's main window: creation, the message handlers and the program's entry point.
 // Key commands go to the logic's dispatcher; everything drawn goes through the Win32 view.
+#include <iterator>
+
 #include "calc/calc_ids.h"
 #include "calc/calculator_keys_win.h"
 #include "calc/calculator_paint_win.h"
@@ -44,7 +46,7 @@ void CreateMainWindowContents(HWND window) {
         return;
     }
     SetMainWindowTitle(window);
-    AddSystemMenuItems(window, MENU_ITEMS, 4);
+    AddSystemMenuItems(window, MENU_ITEMS, static_cast<int>(std::size(MENU_ITEMS)));
     EnableMenuItem(GetSystemMenu(window, FALSE), IDM_SAVE_ANSWER,
                    MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
     ComputeMainLayout(window, KEY_WIDTH_SAMPLE, MARGIN_SAMPLE, HEIGHT_SPACING_UNITS);
