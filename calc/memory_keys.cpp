@@ -16,8 +16,11 @@ void MemoryIn(Calculator& calc) {
         return;
     }
     state.MemoryText = source;
-    // The notation selected now, which after an operator need not be the operand's own.
-    SetNotationLabel(state.MemoryNotation, ReadNotation(calc));
+    // The memory must recall the value it stored, so it keeps the operand's own notation, not
+    // the one selected after an operator (in which its digits could mean another number).
+    const int sourceNotation =
+        state.SecondOperandActive == 1 ? state.SecondNotation : state.FirstNotation;
+    SetNotationLabel(state.MemoryNotation, sourceNotation);
     state.MemoryConsoleText = state.ConsoleText;
     state.MemoryHeld = 1;
     calc.view->DrawMemoryMark();

@@ -1,5 +1,5 @@
-// The one-value memory: "Min" keeps the operand with the selected notation and the console
-// text; "MR" puts all three back.
+// The one-value memory: "Min" keeps the operand with its notation and the console text; "MR"
+// puts all three back.
 #pragma once
 
 #include "calc/calculator_state.h"

@@ -105,10 +105,17 @@ TEST_F(MemoryKeys, StoresTheOperandOfTheMomentWithTheConsoleText) {
     EXPECT_EQ(First(), "5");
 }
 
-TEST_F(MemoryKeys, KeepsTheSelectedNotationNotTheOperands) {
+TEST_F(MemoryKeys, KeepsTheOperandsOwnNotationNotTheSelectedOne) {
     Press("1 2 + N16 Min");
     EXPECT_EQ(Memory(), "12");
-    EXPECT_EQ(std::string(TextOf(State().MemoryNotation)), "16");
+    EXPECT_EQ(std::string(TextOf(State().MemoryNotation)), "10");
+    Press("MR =");
+    EXPECT_EQ(Console(), "24") << "twelve, not 0x12";
+
+    Press("AC 2 9 7 + N8 Min MR");
+    EXPECT_EQ(Second(), "297");
+    EXPECT_EQ(State().SecondNotation, 10) << "9 is no octal digit";
+    EXPECT_TRUE(Checked(IDC_NOTATION_10));
 }
 
 TEST_F(MemoryKeys, RecallIntoXMovesItsValue) {

@@ -2,7 +2,9 @@
 // status.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -27,10 +29,13 @@ std::string ReadWholeFile(const std::string& path) {
 // Runs the built runner with the arguments (already shell-quoted) and, when given, the text on
 // its standard input.
 RunResult RunKelvarinScript(const std::string& arguments, const std::string& input = "") {
-    const std::string dir = ::testing::TempDir();
-    const std::string in = dir + "kelvarin_in.txt";
-    const std::string out = dir + "kelvarin_out.txt";
-    const std::string err = dir + "kelvarin_err.txt";
+    // ctest runs tests as parallel processes: every run gets files of its own.
+    static int runs = 0;
+    const std::string prefix = ::testing::TempDir() + "kelvarin_" + std::to_string(getpid()) + "_" +
+                               std::to_string(++runs);
+    const std::string in = prefix + "_in.txt";
+    const std::string out = prefix + "_out.txt";
+    const std::string err = prefix + "_err.txt";
     std::ofstream(in, std::ios::binary) << input;
     const std::string command = std::string(QUARNIC_TOOLS_DIR) + "/kelvarin-script " + arguments +
                                 " <" + in + " >" + out + " 2>" + err;
@@ -39,6 +44,9 @@ RunResult RunKelvarinScript(const std::string& arguments, const std::string& inp
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     result.out = ReadWholeFile(out);
     result.err = ReadWholeFile(err);
+    for (const std::string& path : {in, out, err}) {
+        std::remove(path.c_str());
+    }
     return result;
 }
 
