@@ -1,0 +1,198 @@
+// The checkers must pass what the programs do and catch each kind of broken state: a checker
+// that cannot fail would let the random run and the fuzzers pass anything.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calc/calc_ids.h"
+#include "calc/text_buffer.h"
+#include "conv/conv_ids.h"
+#include "conv/integer_conversion.h"
+#include "tests/invariants/calculator_actions.h"
+#include "tests/invariants/calculator_invariants.h"
+#include "tests/invariants/converter_actions.h"
+#include "tests/invariants/converter_invariants.h"
+
+namespace quarnic {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+class CalculatorChecker : public ::testing::Test {
+  protected:
+    void Press(const char* script) { ASSERT_FALSE(ApplyKeyScript(s_, script).has_value()); }
+    std::string Violation() const { return FindCalculatorViolation(s_.calc, s_.view); }
+
+    ScriptedCalculator s_;
+};
+
+TEST_F(CalculatorChecker, PassesOrdinaryUse) {
+    EXPECT_THAT(Violation(), IsEmpty());
+    Press("2 5 5 = N16 + 1 . 8 = Min AC NX X+ X+ 2 SQRT");
+    EXPECT_THAT(Violation(), IsEmpty());
+    Press("+ N2 1 0 = MR +/- 1 / 0 =");
+    EXPECT_THAT(Violation(), IsEmpty());
+}
+
+TEST_F(CalculatorChecker, CatchesOperandTextsOutsideThePlainForm) {
+    CalculatorState& state = s_.calc.state;
+    Press("1 9");
+    state.FirstNotation = 8;
+    EXPECT_THAT(Violation(), HasSubstr("'9', no digit of notation 8"));
+    state.FirstNotation = 10;
+    SetText(state.FirstOperandText, "1.2.3");
+    EXPECT_THAT(Violation(), HasSubstr("more than one point"));
+    SetText(state.FirstOperandText, "-");
+    EXPECT_THAT(Violation(), HasSubstr("no digit"));
+    state.FirstOperandText.fill('1');
+    EXPECT_THAT(Violation(), HasSubstr("no terminating NUL"));
+    ClearText(state.FirstOperandText);
+    state.FirstOperandText[5] = '7';
+    EXPECT_THAT(Violation(), HasSubstr("stale bytes"));
+}
+
+TEST_F(CalculatorChecker, CatchesAnOperatorWithoutSecondOperandOrAStrayFlag) {
+    Press("5 +");
+    s_.calc.state.SecondOperandActive = 0;
+    EXPECT_THAT(Violation(), HasSubstr("operator is pending"));
+    s_.calc.state.SecondOperandActive = 2;
+    EXPECT_THAT(Violation(), HasSubstr("not 0 or 1"));
+}
+
+TEST_F(CalculatorChecker, CatchesKeysOutOfStepWithTheNotation) {
+    s_.view.SetCheck(IDC_NOTATION_16, true);
+    EXPECT_THAT(Violation(), HasSubstr("2 notation buttons are checked"));
+    s_.view.SetCheck(IDC_NOTATION_16, false);
+    s_.view.EnableControl(IDC_DIGIT_A, true);
+    EXPECT_THAT(Violation(), HasSubstr("digit key A is enabled in notation 10"));
+    s_.view.EnableControl(IDC_DIGIT_A, false);
+    s_.view.EnableControl(IDC_STEP_UP, true);
+    EXPECT_THAT(Violation(), HasSubstr("step buttons"));
+    s_.view.EnableControl(IDC_STEP_UP, false);
+    s_.view.EnableControl(IDC_MEMORY_RECALL, true);
+    EXPECT_THAT(Violation(), HasSubstr("\"MR\" is enabled"));
+}
+
+TEST_F(CalculatorChecker, CatchesATypedOperandWhoseNotationCanStillChange) {
+    Press("7");
+    s_.view.EnableControl(IDC_NOTATION_FIRST, true);
+    EXPECT_THAT(Violation(), HasSubstr("partly enabled"));
+    Press("AC 7");
+    s_.calc.state.PointEntered = 1;
+    EXPECT_THAT(Violation(), HasSubstr("PointEntered"));
+}
+
+TEST_F(CalculatorChecker, CatchesAConsoleThatWasNotRepainted) {
+    Press("4 2");
+    SetText(s_.calc.state.ConsoleText, "43");
+    EXPECT_THAT(Violation(), HasSubstr("the console shows \"42\""));
+}
+
+TEST(CalculatorActions, NamesAreKeyScriptTokensThatPressTheSameKey) {
+    for (const CalculatorAction& action : AllCalculatorActions()) {
+        if (action.kind == CalculatorAction::Kind::Key) {
+            EXPECT_EQ(KeyIdOfToken(CalculatorActionName(action)), action.id);
+        } else if (action.ending == RecordingCalculatorView::DIALOG_OK) {
+            EXPECT_TRUE(IsKnownKeyToken(CalculatorActionName(action)));
+        }
+    }
+}
+
+TEST(CalculatorActions, ADisabledKeyIsNotPressed) {
+    ScriptedCalculator scripted;
+    EXPECT_FALSE(PerformCalculatorAction(scripted, CalculatorKey(IDC_DIGIT_A)));
+    EXPECT_TRUE(IsEmptyText(scripted.calc.state.ConsoleText));
+    EXPECT_TRUE(PerformCalculatorAction(scripted, CalculatorKey(IDC_DIGIT_9)));
+    EXPECT_EQ(TextOf(scripted.calc.state.ConsoleText), "9");
+}
+
+TEST(CalculatorActions, TheSettingDialogsEndingDecidesTheTruncation) {
+    ScriptedCalculator scripted;
+    using Kind = CalculatorAction::Kind;
+    PerformCalculatorAction(scripted, {Kind::SqrtSetting, IDC_SQRT_TRUNCATION_300,
+                                       RecordingCalculatorView::DIALOG_CANCEL});
+    EXPECT_EQ(scripted.calc.sqrt.SqrtTruncation, 100);
+    PerformCalculatorAction(
+        scripted, {Kind::SqrtSetting, IDC_SQRT_TRUNCATION_200, RecordingCalculatorView::DIALOG_OK});
+    EXPECT_EQ(scripted.calc.sqrt.SqrtTruncation, 200);
+}
+
+class ConverterChecker : public ::testing::Test {
+  protected:
+    void Press(std::initializer_list<int> ids) {
+        for (int id : ids) {
+            PerformConverterAction(s_, id);
+        }
+    }
+    std::string Violation() const { return FindConverterViolation(s_.converter, s_.view); }
+
+    ScriptedConverter s_;
+};
+
+TEST_F(ConverterChecker, PassesOrdinaryUseAndTheCopiedText) {
+    EXPECT_THAT(Violation(), IsEmpty());
+    Press({IDC_CONV_DIGIT_2, IDC_CONV_DIGIT_5, IDC_CONV_DIGIT_5, IDC_CONV_TO_16});
+    EXPECT_THAT(Violation(), IsEmpty());
+    Press({IDM_CONV_COPY_ANSWER});
+    EXPECT_THAT(FindClipboardViolation(s_.converter, s_.view), IsEmpty());
+    Press({IDC_CONV_ALL_CLEAR, IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_DIGIT_2,
+           IDC_CONV_CLEAR_ERROR});
+    EXPECT_THAT(Violation(), IsEmpty());
+}
+
+TEST_F(ConverterChecker, CatchesAWrongAnswer) {
+    Press({IDC_CONV_DIGIT_2, IDC_CONV_DIGIT_5, IDC_CONV_DIGIT_5, IDC_CONV_TO_16});
+    s_.converter.Texts.AnswerText[1] = 'E';
+    EXPECT_THAT(Violation(), HasSubstr("exactly FF"));
+}
+
+TEST_F(ConverterChecker, CatchesTypedDigitsBeyondTheRules) {
+    Press({IDC_CONV_DIGIT_7});
+    s_.converter.Texts.InputDigits[0] = '0';
+    EXPECT_THAT(Violation(), HasSubstr("starts with 0"));
+    s_.converter.Texts.InputDigits.fill('1');
+    s_.converter.Texts.InputDigits[20] = '\0';
+    EXPECT_THAT(Violation(), HasSubstr("20 digits typed, the limit is 19"));
+    s_.converter.Texts.InputDigits[1] = '\0';
+    s_.converter.State.FromNotation = 2;
+    s_.converter.Texts.InputDigits[0] = '7';
+    EXPECT_THAT(Violation(), HasSubstr("differs from FromNotation"));
+}
+
+TEST_F(ConverterChecker, CatchesAFromPaneUsableWhileANumberIsTyped) {
+    Press({IDC_CONV_DIGIT_3});
+    for (int id = IDC_CONV_FROM_2; id <= IDC_CONV_FROM_X; ++id) {
+        s_.view.EnableControl(id, true);
+    }
+    EXPECT_THAT(Violation(), HasSubstr("From pane is enabled while EntryStarted is 1"));
+}
+
+TEST_F(ConverterChecker, CatchesAClipboardTextThatIsNotTheShownConversion) {
+    Press({IDC_CONV_DIGIT_9, IDM_CONV_COPY_ANSWER, IDC_CONV_DIGIT_1});
+    EXPECT_THAT(FindClipboardViolation(s_.converter, s_.view), HasSubstr("\"9 (10) = 9 (10)\""));
+}
+
+// The digit limits are the table's: the largest k with n^k not above 2^64. The converter's own
+// limit comes from a floating-point formula, so it is checked against the exact count.
+TEST(DigitLimits, ExactCountsMatchTheTableAndTheConverter) {
+    const int table[] = {64, 40, 32, 27, 24, 22, 21, 20, 19, 18, 17, 17, 16, 16, 16, 15,
+                         15, 15, 14, 14, 14, 14, 13, 13, 13, 13, 13, 13, 13, 12, 12};
+    for (int n = 2; n <= 32; ++n) {
+        EXPECT_EQ(ExactDigitLimit(n), table[n - 2]) << "notation " << n;
+        EXPECT_EQ(MaxDigits(n), table[n - 2]) << "notation " << n;
+    }
+}
+
+TEST(ExactConversion, RoundTripsAndRefusesWhatDoesNotFit) {
+    EXPECT_EQ(ExactDigits(*ExactValue("255", 10), 16), "FF");
+    EXPECT_EQ(ExactDigits(*ExactValue(std::string(64, '1'), 2), 10), "18446744073709551615");
+    EXPECT_EQ(ExactDigits(0, 7), "0");
+    EXPECT_FALSE(ExactValue("1" + std::string(64, '0'), 2).has_value());
+    EXPECT_FALSE(ExactValue("8", 8).has_value());
+    EXPECT_FALSE(ExactValue("a", 16).has_value());
+}
+
+}  // namespace
+}  // namespace quarnic

@@ -1,0 +1,36 @@
+// What a user can do to the calculator's window, pressed the way the window passes it on: key
+// commands through DispatchCommand (a disabled key cannot be pressed, so its press is dropped),
+// the square-root setting through its system command and dialog.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "calc/key_script.h"
+
+namespace quarnic {
+
+struct CalculatorAction {
+    enum class Kind { Key, SqrtSetting };
+    Kind kind;
+    int id;      // key id, or the truncation radio clicked in the setting dialog
+    int ending;  // how the setting dialog ends (RecordingCalculatorView::DIALOG_*)
+};
+
+// Every distinct action: the 52 keys, then the setting dialog with each radio and each ending.
+std::span<const CalculatorAction> AllCalculatorActions();
+
+// The key action of a key id.
+constexpr CalculatorAction CalculatorKey(int id) {
+    return {CalculatorAction::Kind::Key, id, RecordingCalculatorView::DIALOG_OK};
+}
+
+// Performs the action on the calculator. Returns false when it was a press on a disabled key,
+// which changes nothing.
+bool PerformCalculatorAction(ScriptedCalculator& scripted, const CalculatorAction& action);
+
+// The key-script token of the action ("7", "N16", "SQRT200"); the setting dialog's Cancel and
+// close endings, which the runner has no token for, read "SQRT200/cancel" and "SQRT200/close".
+std::string CalculatorActionName(const CalculatorAction& action);
+
+}  // namespace quarnic

@@ -1,0 +1,340 @@
+#include "tests/invariants/calculator_invariants.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "calc/calc_ids.h"
+#include "calc/notation.h"
+#include "calc/text_buffer.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+namespace {
+
+// Keys a user can always press.
+constexpr int NEVER_DISABLED_KEYS[] = {IDC_POINT,  IDC_SIGN,      IDC_ALL_CLEAR, IDC_CLEAR_ENTRY,
+                                       IDC_ADD,    IDC_SUBTRACT,  IDC_MULTIPLY,  IDC_DIVIDE,
+                                       IDC_EQUALS, IDC_MEMORY_IN, IDC_SQRT};
+
+// Typing stops at 24 characters; "+/-" may still put a 25th, the "-", in front.
+constexpr int LONGEST_TYPED_OPERAND = ENTRY_LENGTH_LIMIT + 1;
+
+template <std::size_t N>
+bool IsTerminated(const std::array<char, N>& buffer) {
+    return std::memchr(buffer.data(), '\0', N) != nullptr;
+}
+
+// Every byte behind the terminator is zero: texts are copied into zero-filled buffers, so a
+// stale tail means a text was shortened in place.
+template <std::size_t N>
+bool IsZeroBehindText(const std::array<char, N>& buffer) {
+    for (std::size_t i = BoundedLength(buffer); i < N; ++i) {
+        if (buffer[i] != '\0') {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <std::size_t N>
+std::string CheckBuffer(const char* name, const std::array<char, N>& buffer) {
+    if (!IsTerminated(buffer)) {
+        return std::string(name) + " has no terminating NUL inside its buffer";
+    }
+    if (!IsZeroBehindText(buffer)) {
+        return std::string(name) + " keeps stale bytes behind its text";
+    }
+    return {};
+}
+
+// Empty, or: optional "-", at least one digit below the notation, at most one ".".
+std::string CheckPlainText(const char* name, const PlainText& buffer, int notation) {
+    std::string broken = CheckBuffer(name, buffer);
+    if (!broken.empty()) {
+        return broken;
+    }
+    std::string_view text = TextOf(buffer);
+    std::string quoted = std::string(name) + " \"" + std::string(text) + "\"";
+    if (text.empty()) {
+        return {};
+    }
+    std::size_t i = text[0] == '-' ? 1 : 0;
+    int points = 0;
+    int digits = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '.') {
+            ++points;
+        } else if (IsDigitChar(c) && DigitValue(c) < notation) {
+            ++digits;
+        } else {
+            return quoted + " holds '" + c + "', no digit of notation " + std::to_string(notation);
+        }
+    }
+    if (points > 1) {
+        return quoted + " holds more than one point";
+    }
+    if (digits == 0) {
+        return quoted + " holds no digit";
+    }
+    return {};
+}
+
+std::string CheckFlag(const char* name, int flag) {
+    if (flag != 0 && flag != 1) {
+        return std::string(name) + " holds " + std::to_string(flag) + ", not 0 or 1";
+    }
+    return {};
+}
+
+std::string CheckFlags(const CalculatorState& s) {
+    const std::pair<const char*, int> flags[] = {{"SecondOperandActive", s.SecondOperandActive},
+                                                 {"EntryInProgress", s.EntryInProgress},
+                                                 {"PointEntered", s.PointEntered},
+                                                 {"MemoryHeld", s.MemoryHeld},
+                                                 {"ErrorShown", s.ErrorShown},
+                                                 {"AnswerShown", s.AnswerShown},
+                                                 {"SuppressConsolePaint", s.SuppressConsolePaint}};
+    for (const auto& [name, value] : flags) {
+        std::string broken = CheckFlag(name, value);
+        if (!broken.empty()) {
+            return broken;
+        }
+    }
+    if (s.SuppressConsolePaint != 0) {
+        return "SuppressConsolePaint is left set after a command";
+    }
+    return {};
+}
+
+std::string CheckNotations(const CalculatorState& s) {
+    if (!IsValidNotation(s.FirstNotation) || !IsValidNotation(s.SecondNotation)) {
+        return "operand notation outside 2..32: first " + std::to_string(s.FirstNotation) +
+               ", second " + std::to_string(s.SecondNotation);
+    }
+    if (!IsValidNotation(s.OtherNotation) || HasOwnButton(s.OtherNotation)) {
+        return "OtherNotation " + std::to_string(s.OtherNotation) + " is not in the cycle";
+    }
+    return {};
+}
+
+std::string CheckOperator(const CalculatorState& s) {
+    std::string broken = CheckBuffer("PendingOperator", s.PendingOperator);
+    if (!broken.empty()) {
+        return broken;
+    }
+    std::string_view op = TextOf(s.PendingOperator);
+    if (!op.empty() && op != "+" && op != "-" && op != "*" && op != "/") {
+        return "PendingOperator \"" + std::string(op) + "\" is no operator";
+    }
+    if (!op.empty() && s.SecondOperandActive != 1) {
+        return "an operator is pending while SecondOperandActive is 0";
+    }
+    return {};
+}
+
+std::string CheckTexts(const CalculatorState& s) {
+    std::string broken = CheckPlainText("FirstOperandText", s.FirstOperandText, s.FirstNotation);
+    if (broken.empty()) {
+        broken = CheckPlainText("SecondOperandText", s.SecondOperandText, s.SecondNotation);
+    }
+    if (broken.empty()) {
+        broken = CheckBuffer("ConsoleText", s.ConsoleText);
+    }
+    if (broken.empty()) {
+        broken = CheckBuffer("LastAnswerText", s.LastAnswerText);
+    }
+    if (broken.empty()) {
+        broken = CheckBuffer("MemoryConsoleText", s.MemoryConsoleText);
+    }
+    if (broken.empty()) {
+        broken = CheckBuffer("OtherNotationLabel", s.OtherNotationLabel);
+    }
+    return broken;
+}
+
+std::string CheckMemory(const CalculatorState& s) {
+    std::string broken = CheckBuffer("MemoryNotation", s.MemoryNotation);
+    if (!broken.empty() || s.MemoryHeld == 0) {
+        return broken;
+    }
+    int notation = std::atoi(s.MemoryNotation.data());
+    if (!IsValidNotation(notation)) {
+        return "the memory's notation \"" + std::string(TextOf(s.MemoryNotation)) +
+               "\" is outside 2..32";
+    }
+    if (IsEmptyText(s.MemoryText)) {
+        return "MemoryHeld is 1 with an empty MemoryText";
+    }
+    return CheckPlainText("MemoryText", s.MemoryText, notation);
+}
+
+// The operand being typed: its notation was fixed by the checked button at its first key, the
+// buttons are locked meanwhile, it is short, and PointEntered says whether it holds ".".
+std::string CheckTyping(const CalculatorState& s, const RecordingCalculatorView& view,
+                        int selected) {
+    bool second = s.SecondOperandActive == 1;
+    std::string_view target = second ? TextOf(s.SecondOperandText) : TextOf(s.FirstOperandText);
+    int targetNotation = second ? s.SecondNotation : s.FirstNotation;
+    bool hasPoint = target.find('.') != std::string_view::npos;
+    if (s.EntryInProgress == 0) {
+        return s.PointEntered == 0 ? std::string() : "PointEntered is 1 while nothing is typed";
+    }
+    if (target.empty() || static_cast<int>(target.size()) > LONGEST_TYPED_OPERAND) {
+        return "the operand being typed has " + std::to_string(target.size()) + " characters";
+    }
+    if (hasPoint != (s.PointEntered == 1)) {
+        return "PointEntered disagrees with the typed operand \"" + std::string(target) + "\"";
+    }
+    if (targetNotation != selected) {
+        return "the typed operand's notation " + std::to_string(targetNotation) +
+               " differs from the checked one " + std::to_string(selected);
+    }
+    if (view.IsControlEnabled(IDC_NOTATION_FIRST)) {
+        return "the notation buttons can be pressed while an operand is typed";
+    }
+    return {};
+}
+
+// After the error display the first operand stays empty until a new one is typed or
+// recalled; an operator and a second operand may follow, so the console can show other text.
+std::string CheckError(const CalculatorState& s) {
+    if (s.ErrorShown == 1 && !IsEmptyText(s.FirstOperandText)) {
+        return "the error display leaves a first operand";
+    }
+    return {};
+}
+
+// The notation of the single checked button, or 0 after describing how many are checked.
+int CheckedNotation(const CalculatorState& s, const RecordingCalculatorView& view,
+                    std::string& broken) {
+    int checked = 0;
+    int notation = 0;
+    for (int i = 0; i <= FIXED_NOTATION_COUNT; ++i) {
+        if (view.IsChecked(IDC_NOTATION_FIRST + i)) {
+            ++checked;
+            notation = i < FIXED_NOTATION_COUNT ? FIXED_NOTATIONS[i] : s.OtherNotation;
+        }
+    }
+    if (checked != 1) {
+        broken = std::to_string(checked) + " notation buttons are checked";
+        return 0;
+    }
+    return notation;
+}
+
+std::string CheckDigitKeys(const RecordingCalculatorView& view, int notation) {
+    for (int value = 0; value <= IDC_DIGIT_LAST - IDC_DIGIT_FIRST; ++value) {
+        if (view.IsControlEnabled(IDC_DIGIT_FIRST + value) != (value < notation)) {
+            return "digit key " + std::string(1, DigitChar(value)) +
+                   (value < notation ? " is disabled" : " is enabled") + " in notation " +
+                   std::to_string(notation);
+        }
+    }
+    return {};
+}
+
+std::string CheckNotationKeys(const RecordingCalculatorView& view) {
+    bool enabled = view.IsControlEnabled(IDC_NOTATION_FIRST);
+    for (int id = IDC_NOTATION_FIRST; id <= IDC_NOTATION_LAST; ++id) {
+        if (view.IsControlEnabled(id) != enabled) {
+            return "the six notation buttons are partly enabled";
+        }
+    }
+    bool stepsWanted = enabled && view.IsChecked(IDC_NOTATION_X);
+    if (view.IsControlEnabled(IDC_STEP_DOWN) != stepsWanted ||
+        view.IsControlEnabled(IDC_STEP_UP) != stepsWanted) {
+        return std::string("the step buttons are ") +
+               (stepsWanted ? "not both enabled" : "pressable") +
+               " (\"X\" checked: " + (view.IsChecked(IDC_NOTATION_X) ? "yes" : "no") +
+               ", notation buttons enabled: " + (enabled ? "yes" : "no") + ")";
+    }
+    return {};
+}
+
+std::string CheckOtherKeys(const CalculatorState& s, const RecordingCalculatorView& view) {
+    for (int id : NEVER_DISABLED_KEYS) {
+        if (!view.IsControlEnabled(id)) {
+            return "key " + std::to_string(id) + " is disabled";
+        }
+    }
+    if (view.IsControlEnabled(IDC_MEMORY_RECALL) != (s.MemoryHeld == 1)) {
+        return std::string("\"MR\" is ") + (s.MemoryHeld == 1 ? "disabled" : "enabled") +
+               " while MemoryHeld is " + std::to_string(s.MemoryHeld);
+    }
+    return {};
+}
+
+// What the user sees: the console repainted with ConsoleText, no wait cursor and no
+// please-wait dialog left over once a command has returned.
+std::string CheckScreen(const CalculatorState& s, const RecordingCalculatorView& view) {
+    if (view.Console() != TextOf(s.ConsoleText)) {
+        return "the console shows \"" + view.Console() + "\" but ConsoleText is \"" +
+               std::string(TextOf(s.ConsoleText)) + "\"";
+    }
+    if (view.WaitCursorShown()) {
+        return "the wait cursor stays after the command";
+    }
+    if (view.PleaseWaitOpen()) {
+        return "the please-wait dialog stays open after the command";
+    }
+    return {};
+}
+
+std::string CheckSqrt(const SqrtState& sqrt) {
+    if (sqrt.SqrtTruncation != 100 && sqrt.SqrtTruncation != 200 && sqrt.SqrtTruncation != 300) {
+        return "SqrtTruncation is " + std::to_string(sqrt.SqrtTruncation);
+    }
+    if (sqrt.SqrtRepeatCount < 0) {
+        return "SqrtRepeatCount is negative";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string FindCalculatorViolation(const Calculator& calc, const RecordingCalculatorView& view) {
+    const CalculatorState& s = calc.state;
+    std::string broken = CheckFlags(s);
+    if (broken.empty()) {
+        broken = CheckNotations(s);
+    }
+    if (broken.empty()) {
+        broken = CheckOperator(s);
+    }
+    if (broken.empty()) {
+        broken = CheckTexts(s);
+    }
+    if (broken.empty()) {
+        broken = CheckMemory(s);
+    }
+    if (broken.empty()) {
+        broken = CheckError(s);
+    }
+    if (broken.empty()) {
+        broken = CheckSqrt(calc.sqrt);
+    }
+    int notation = 0;
+    if (broken.empty()) {
+        notation = CheckedNotation(s, view, broken);
+    }
+    if (broken.empty()) {
+        broken = CheckDigitKeys(view, notation);
+    }
+    if (broken.empty()) {
+        broken = CheckNotationKeys(view);
+    }
+    if (broken.empty()) {
+        broken = CheckTyping(s, view, notation);
+    }
+    if (broken.empty()) {
+        broken = CheckOtherKeys(s, view);
+    }
+    if (broken.empty()) {
+        broken = CheckScreen(s, view);
+    }
+    return broken;
+}
+
+}  // namespace quarnic

@@ -1,0 +1,63 @@
+#include "tests/invariants/converter_actions.h"
+
+#include <array>
+#include <string_view>
+
+#include "conv/conv_ids.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+namespace {
+
+constexpr int ACTION_COUNT = IDC_CONV_LAST - IDC_CONV_FIRST + 2;
+
+constexpr std::array<int, ACTION_COUNT> BuildActions() {
+    std::array<int, ACTION_COUNT> actions{};
+    for (int i = 0; i < ACTION_COUNT - 1; ++i) {
+        actions[i] = IDC_CONV_FIRST + i;
+    }
+    actions[ACTION_COUNT - 1] = IDM_CONV_COPY_ANSWER;
+    return actions;
+}
+
+constexpr std::array<int, ACTION_COUNT> ALL_ACTIONS = BuildActions();
+
+// Tokens of the keys after the digits, from IDC_CONV_ALL_CLEAR on, in id order.
+constexpr std::string_view NAMED_KEYS[] = {"AC", "CE", "F2", "F4", "F8",  "F10", "F16", "FX", "F-",
+                                           "F+", "T2", "T4", "T8", "T10", "T16", "TX",  "T-", "T+"};
+
+}  // namespace
+
+std::span<const int> AllConverterActions() {
+    return ALL_ACTIONS;
+}
+
+bool PerformConverterAction(ScriptedConverter& scripted, int id) {
+    if (id == IDM_CONV_COPY_ANSWER) {
+        if (!scripted.view.IsMenuItemEnabled(id)) {
+            return false;
+        }
+        DispatchConverterSystemCommand(scripted.converter, id);
+        return true;
+    }
+    if (!scripted.view.IsControlEnabled(id)) {
+        return false;
+    }
+    DispatchConverterCommand(scripted.converter, id);
+    return true;
+}
+
+std::string ConverterActionName(int id) {
+    if (id >= IDC_CONV_DIGIT_0 && id <= IDC_CONV_DIGIT_LAST) {
+        return std::string(1, DigitChar(id - IDC_CONV_DIGIT_0));
+    }
+    if (id >= IDC_CONV_ALL_CLEAR && id <= IDC_CONV_LAST) {
+        return std::string(NAMED_KEYS[id - IDC_CONV_ALL_CLEAR]);
+    }
+    if (id == IDM_CONV_COPY_ANSWER) {
+        return "COPY";
+    }
+    return "#" + std::to_string(id);
+}
+
+}  // namespace quarnic

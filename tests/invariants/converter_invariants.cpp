@@ -1,0 +1,279 @@
+#include "tests/invariants/converter_invariants.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "calc/notation.h"
+#include "conv/conv_ids.h"
+#include "engine/digit_codec.h"
+
+namespace quarnic {
+namespace {
+
+__extension__ using Wide = unsigned __int128;
+constexpr Wide TWO_TO_64 = static_cast<Wide>(1) << 64;
+
+template <std::size_t N>
+std::string_view TextIn(const std::array<char, N>& buffer) {
+    const void* end = std::memchr(buffer.data(), '\0', N);
+    if (end == nullptr) {
+        return {};
+    }
+    return std::string_view(
+        buffer.data(), static_cast<std::size_t>(static_cast<const char*>(end) - buffer.data()));
+}
+
+template <std::size_t N>
+std::string CheckBuffer(const char* name, const std::array<char, N>& buffer) {
+    if (std::memchr(buffer.data(), '\0', N) == nullptr) {
+        return std::string(name) + " has no terminating NUL inside its buffer";
+    }
+    return {};
+}
+
+std::string CheckNotations(const ConverterState& s) {
+    for (int other : {s.FromOtherNotation, s.ToOtherNotation}) {
+        if (!IsValidNotation(other) || HasOwnButton(other)) {
+            return "an \"X\" value " + std::to_string(other) + " is not in the cycle";
+        }
+    }
+    if (!IsValidNotation(s.FromNotation) || !IsValidNotation(s.ToNotation)) {
+        return "From/To notation " + std::to_string(s.FromNotation) + "/" +
+               std::to_string(s.ToNotation) + " outside 2..32";
+    }
+    if ((s.EntryStarted != 0 && s.EntryStarted != 1) || (s.ErrorShown != 0 && s.ErrorShown != 1)) {
+        return "EntryStarted or ErrorShown holds neither 0 nor 1";
+    }
+    return {};
+}
+
+// The notation of the pane's single checked button, or 0 after describing the fault.
+int CheckedNotation(const RecordingConverterView& view, int firstButtonId, int otherNotation,
+                    const char* pane, std::string& broken) {
+    int checked = 0;
+    int notation = 0;
+    for (int i = 0; i <= FIXED_NOTATION_COUNT; ++i) {
+        if (view.IsChecked(firstButtonId + i)) {
+            ++checked;
+            notation = i < FIXED_NOTATION_COUNT ? FIXED_NOTATIONS[i] : otherNotation;
+        }
+    }
+    if (checked != 1) {
+        broken = std::to_string(checked) + " buttons of the " + pane + " pane are checked";
+        return 0;
+    }
+    return notation;
+}
+
+// The six buttons all enabled or all disabled, and the step buttons usable exactly while the
+// buttons are and "X" is checked. Reports whether the six are enabled.
+std::string CheckPaneKeys(const RecordingConverterView& view, const NotationPane& pane,
+                          const char* name, bool& enabled) {
+    enabled = view.IsControlEnabled(pane.firstButtonId);
+    for (int i = 0; i <= FIXED_NOTATION_COUNT; ++i) {
+        if (view.IsControlEnabled(pane.firstButtonId + i) != enabled) {
+            return std::string("the ") + name + " pane's buttons are partly enabled";
+        }
+    }
+    bool stepsWanted = enabled && view.IsChecked(pane.firstButtonId + FIXED_NOTATION_COUNT);
+    if (view.IsControlEnabled(pane.stepDownId) != stepsWanted ||
+        view.IsControlEnabled(pane.stepUpId) != stepsWanted) {
+        return std::string("the ") + name + " pane's step buttons are " +
+               (stepsWanted ? "not both enabled" : "pressable");
+    }
+    return {};
+}
+
+std::string CheckDigitKeys(const RecordingConverterView& view, int notation) {
+    for (int value = 0; value < IDC_CONV_DIGIT_COUNT; ++value) {
+        if (view.IsControlEnabled(IDC_CONV_DIGIT_0 + value) != (value < notation)) {
+            return "digit key " + std::string(1, DigitChar(value)) +
+                   (value < notation ? " is disabled" : " is enabled") + " with From " +
+                   std::to_string(notation);
+        }
+    }
+    return {};
+}
+
+std::string CheckPanes(const ConverterState& s, const RecordingConverterView& view) {
+    constexpr NotationPane FROM{IDC_CONV_FROM_2, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_FROM_STEP_UP};
+    constexpr NotationPane TO{IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_UP};
+    std::string broken;
+    int from = CheckedNotation(view, IDC_CONV_FROM_2, s.FromOtherNotation, "From", broken);
+    if (broken.empty()) {
+        CheckedNotation(view, IDC_CONV_TO_2, s.ToOtherNotation, "To", broken);
+    }
+    bool fromEnabled = false;
+    bool toEnabled = false;
+    if (broken.empty()) {
+        broken = CheckPaneKeys(view, FROM, "From", fromEnabled);
+    }
+    if (broken.empty()) {
+        broken = CheckPaneKeys(view, TO, "To", toEnabled);
+    }
+    if (broken.empty() && !toEnabled) {
+        broken = "the To pane is disabled";
+    }
+    if (broken.empty() && fromEnabled == (s.EntryStarted == 1)) {
+        broken = std::string("the From pane is ") + (fromEnabled ? "enabled" : "disabled") +
+                 " while EntryStarted is " + std::to_string(s.EntryStarted);
+    }
+    if (broken.empty() && s.EntryStarted == 1 && from != s.FromNotation) {
+        broken = "the From selection " + std::to_string(from) + " differs from FromNotation " +
+                 std::to_string(s.FromNotation) + " while a number is typed";
+    }
+    if (broken.empty()) {
+        broken = CheckDigitKeys(view, from);
+    }
+    return broken;
+}
+
+std::string CheckTyped(const ConverterState& s, std::string_view typed) {
+    if (typed.empty() != (s.EntryStarted == 0)) {
+        return "EntryStarted is " + std::to_string(s.EntryStarted) + " with typed digits \"" +
+               std::string(typed) + "\"";
+    }
+    if (typed.empty()) {
+        return {};
+    }
+    int limit = ExactDigitLimit(s.FromNotation);
+    if (s.MaxDigits != limit) {
+        return "MaxDigits " + std::to_string(s.MaxDigits) + " for notation " +
+               std::to_string(s.FromNotation) + ", expected " + std::to_string(limit);
+    }
+    if (static_cast<int>(typed.size()) > limit) {
+        return std::to_string(typed.size()) + " digits typed, the limit is " +
+               std::to_string(limit);
+    }
+    if (typed[0] == '0') {
+        return "the typed number \"" + std::string(typed) + "\" starts with 0";
+    }
+    if (!ExactValue(typed, s.FromNotation)) {
+        return "\"" + std::string(typed) + "\" holds a digit outside notation " +
+               std::to_string(s.FromNotation);
+    }
+    return {};
+}
+
+std::string CheckAnswer(const ConverterState& s, const RecordingConverterView& view,
+                        std::string_view typed, std::string_view answer, int toSelected) {
+    bool answerShown = s.EntryStarted == 1 && s.ErrorShown == 0;
+    if (view.IsMenuItemEnabled(IDM_CONV_COPY_ANSWER) != answerShown) {
+        return std::string("\"Co&py answer\" is ") + (answerShown ? "greyed" : "enabled") +
+               " with typed \"" + std::string(typed) + "\", error " + std::to_string(s.ErrorShown);
+    }
+    if (s.EntryStarted == 0) {
+        return answer.empty() ? std::string() : "an answer is shown with nothing typed";
+    }
+    if (!answerShown) {
+        return {};
+    }
+    if (s.ToNotation != toSelected) {
+        return "the answer is in notation " + std::to_string(s.ToNotation) + " but To selects " +
+               std::to_string(toSelected);
+    }
+    std::string exact = ExactDigits(*ExactValue(typed, s.FromNotation), s.ToNotation);
+    if (answer != exact) {
+        return std::string(typed) + " (" + std::to_string(s.FromNotation) + ") shows as \"" +
+               std::string(answer) + "\" in notation " + std::to_string(s.ToNotation) +
+               ", exactly " + exact;
+    }
+    return {};
+}
+
+std::string CheckConsoles(const RecordingConverterView& view, std::string_view typed,
+                          std::string_view answer) {
+    if (view.InputConsole() != typed) {
+        return "the input console shows \"" + view.InputConsole() + "\", typed \"" +
+               std::string(typed) + "\"";
+    }
+    if (view.AnswerConsole() != answer) {
+        return "the answer console shows \"" + view.AnswerConsole() + "\", AnswerText \"" +
+               std::string(answer) + "\"";
+    }
+    if (view.WaitCursorShown()) {
+        return "the wait cursor stays after the command";
+    }
+    return {};
+}
+
+}  // namespace
+
+int ExactDigitLimit(int notation) {
+    int digits = 0;
+    for (Wide power = notation; power <= TWO_TO_64; power *= static_cast<Wide>(notation)) {
+        ++digits;
+    }
+    return digits;
+}
+
+std::optional<std::uint64_t> ExactValue(std::string_view digits, int notation) {
+    Wide value = 0;
+    for (char c : digits) {
+        if (!IsDigitChar(c) || DigitValue(c) >= notation) {
+            return std::nullopt;
+        }
+        value = value * static_cast<Wide>(notation) + static_cast<Wide>(DigitValue(c));
+        if (value >= TWO_TO_64) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<std::uint64_t>(value);
+}
+
+std::string ExactDigits(std::uint64_t value, int notation) {
+    std::string digits;
+    auto base = static_cast<std::uint64_t>(notation);
+    do {
+        digits.push_back(DigitChar(static_cast<int>(value % base)));
+        value /= base;
+    } while (value != 0);
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+std::string FindConverterViolation(const Converter& converter, const RecordingConverterView& view) {
+    const ConverterState& s = converter.State;
+    const ConverterTexts& t = converter.Texts;
+    std::string broken = CheckBuffer("InputDigits", t.InputDigits);
+    if (broken.empty()) {
+        broken = CheckBuffer("AnswerText", t.AnswerText);
+    }
+    if (broken.empty()) {
+        broken = CheckNotations(s);
+    }
+    if (broken.empty()) {
+        broken = CheckPanes(s, view);
+    }
+    std::string_view typed = TextIn(t.InputDigits);
+    std::string_view answer = TextIn(t.AnswerText);
+    if (broken.empty()) {
+        broken = CheckTyped(s, typed);
+    }
+    if (broken.empty()) {
+        std::string toBroken;
+        int to = CheckedNotation(view, IDC_CONV_TO_2, s.ToOtherNotation, "To", toBroken);
+        broken = CheckAnswer(s, view, typed, answer, to);
+    }
+    if (broken.empty()) {
+        broken = CheckConsoles(view, typed, answer);
+    }
+    return broken;
+}
+
+std::string FindClipboardViolation(const Converter& converter, const RecordingConverterView& view) {
+    const ConverterState& s = converter.State;
+    std::string expected = std::string(TextIn(converter.Texts.InputDigits)) + " (" +
+                           std::to_string(s.FromNotation) +
+                           ") = " + std::string(TextIn(converter.Texts.AnswerText)) + " (" +
+                           std::to_string(s.ToNotation) + ")";
+    if (!view.HasClipboard()) {
+        return "\"Co&py answer\" put nothing on the clipboard";
+    }
+    if (view.Clipboard() != expected) {
+        return "the clipboard holds \"" + view.Clipboard() + "\", expected \"" + expected + "\"";
+    }
+    return {};
+}
+
+}  // namespace quarnic
