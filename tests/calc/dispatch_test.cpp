@@ -48,6 +48,17 @@ TEST_F(Dispatch, SquareRootKeyIsRedrawnOnceByTheNextCommand) {
     EXPECT_EQ(View().SqrtKeyRedraws(), 2);
 }
 
+TEST_F(Dispatch, RootsInARowAreCountedUntilAnotherKeyEndsTheRun) {
+    Press("4 SQRT SQRT +/- +/-");
+    EXPECT_EQ(Calc().sqrt.SqrtRepeatCount, 2) << "the sign key leaves the count";
+    for (const char* keys : {"+", "MR", "CE", "1", "AC", "="}) {
+        Press("AC 5 Min 4 SQRT");
+        ASSERT_EQ(Calc().sqrt.SqrtRepeatCount, 1);
+        Press(keys);
+        EXPECT_EQ(Calc().sqrt.SqrtRepeatCount, 0) << keys;
+    }
+}
+
 TEST_F(Dispatch, KeyTokensMapToTheirIds) {
     EXPECT_EQ(KeyIdOfToken("0"), IDC_DIGIT_0);
     EXPECT_EQ(KeyIdOfToken("V"), IDC_DIGIT_V);

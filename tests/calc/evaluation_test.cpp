@@ -1,5 +1,6 @@
 #include "calc/evaluation.h"
 
+#include "calc/last_calculation.h"
 #include "calc_scenario.h"
 
 namespace quarnic {
@@ -168,6 +169,30 @@ TEST_F(Evaluation, FractionsAndSignsComeOutInPlainForm) {
     EXPECT_EQ(Console(), "12");
     Press("AC 3 +/- - 5 =");
     EXPECT_EQ(Console(), "-8");
+}
+
+std::string SavedTextOf(const Calculator& calc) {
+    SavedText text{};
+    const int length = BuildSavedText(calc, text);
+    return std::string(text.data(), static_cast<std::size_t>(length));
+}
+
+TEST_F(Evaluation, SavingRecordsTheFirstOperandAsTypedBeforeConversion) {
+    Press("2 + N16 A =");
+    EXPECT_EQ(SavedTextOf(Calc()), "2 (10) +\r\nA (16) =\r\nC (16)\r\n");
+    Press("N2");
+    EXPECT_EQ(SavedTextOf(Calc()), "2 (10) +\r\nA (16) =\r\n1100 (2)\r\n")
+        << "the saved answer follows a conversion of the shown answer";
+    Press("AC");
+    EXPECT_EQ(SavedTextOf(Calc()), "2 (10) +\r\nA (16) =\r\n1100 (2)\r\n")
+        << "AC does not clear the last calculation";
+}
+
+TEST_F(Evaluation, ANegativeAnswerIsSavedWithItsSign) {
+    Press("3 - 5 . 5 =");
+    EXPECT_EQ(SavedTextOf(Calc()), "3 (10) -\r\n5.5 (10) =\r\n-2.5 (10)\r\n");
+    Press("= ");
+    EXPECT_EQ(SavedTextOf(Calc()), "-2.5 (10) +\r\n0 (10) =\r\n-2.5 (10)\r\n");
 }
 
 TEST_F(Evaluation, WaitCursorIsRestoredOnEveryPath) {
