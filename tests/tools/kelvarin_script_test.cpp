@@ -67,7 +67,7 @@ TEST(KelvarinScript, ConvertsAnAnswerWhenTheNotationChanges) {
     EXPECT_EQ(state["save_enabled"], true);
 }
 
-TEST(KelvarinScript, ReportsEveryDocumentedField) {
+TEST(KelvarinScript, ReportsEveryStateField) {
     const nlohmann::json state = StateOf(RunKelvarinScript(""));
     for (const char* field :
          {"console", "first", "second", "operator", "first_notation", "second_notation",
