@@ -71,7 +71,9 @@ def calc_english_window_at_start(case, kit):
         case.equal(state.title, kit.titles().get("KELVARIN_TITLE_EN"), "title of the header")
         check_start_state(case, program, state, ENGLISH)
         case.equal(console_colour(kit, state), DEFAULT_COLOUR, "console colour without a file")
-        kit.screenshot(state, "calc-en")
+        # An answer, the memory mark and the other-notation box on show for the screenshot.
+        type_keys(program, "2 5 5 + 1 = MIN NX")
+        kit.screenshot(program.state(), "calc-en")
 
 
 @scenario("calc")
@@ -86,7 +88,7 @@ def calc_japanese_window_at_start(case, kit):
         case.equal(item.get("text"), MENU_TEXTS[JAPANESE]["IDM_SAVE_ANSWER"],
                    "save item text once enabled")
         case.equal(item.get("grayed"), False, "save item greyed after an answer")
-        type_keys(program, "AC")
+        type_keys(program, "/ 3 = MIN NX")
         kit.screenshot(program.state(), "calc-ja")
 
 
