@@ -245,6 +245,28 @@ def calc_save_refuses_other_extensions(case, kit):
 
 
 @scenario("calc")
+def calc_save_over_an_existing_file(case, kit):
+    with kit.running(case, "calc") as program:
+        first = b"7 (10) +\r\n0 (10) =\r\n7 (10)\r\n"
+        second = b"8 (10) +\r\n0 (10) =\r\n8 (10)\r\n"
+        type_keys(program, "7 =")
+        case.equal(save_and_read(case, program, "answer.txt"), first, "first save")
+        type_keys(program, "8 =")
+        asked = program.save_as("IDM_SAVE_ANSWER", "answer.txt")
+        case.check(not asked["closed"], "no question before replacing a file")
+        program.press_in_dialog(7)  # No: back in the save dialog
+        program.press_in_dialog(2)  # Cancel
+        case.equal(program.open_dialog_after(500), None, "a dialog after Cancel")
+        case.equal((program.folder / "answer.txt").read_bytes(), first, "file after No, Cancel")
+        program.save_as("IDM_SAVE_ANSWER", "answer.txt")
+        program.press_in_dialog(6)  # Yes
+        case.equal(program.wait_for_file("answer.txt", settle_on=second), second,
+                   "file after Yes")
+        files = sorted(p.name for p in program.folder.iterdir())
+        case.equal(files, ["KELVARIN.EXE", "answer.txt"], "files left beside the answer")
+
+
+@scenario("calc")
 def calc_second_copy_brings_the_first_forward(case, kit):
     with kit.running(case, "calc") as first:
         first.drive("minimize")

@@ -148,15 +148,20 @@ class Program:
         self.drive("close", timeout_s * 1000)
         return self.process.wait(timeout_s)
 
-    def wait_for_file(self, name, timeout_s=10):
-        """The bytes of a file the program writes, once its size has settled; None if none came."""
+    def wait_for_file(self, name, timeout_s=10, settle_on=None):
+        """The bytes of a file the program writes, once its size has settled (or once they are
+        settle_on, for a file that existed before); None if no file came."""
         path = self.folder / name
         deadline = time.time() + timeout_s
         last_size = -1
         while time.time() < deadline:
-            if path.exists() and path.stat().st_size == last_size:
-                return path.read_bytes()
-            last_size = path.stat().st_size if path.exists() else -1
+            if path.exists():
+                content = path.read_bytes()
+                settled = content == settle_on if settle_on is not None else \
+                    len(content) == last_size
+                if settled:
+                    return content
+                last_size = len(content)
             time.sleep(0.3)
         return path.read_bytes() if path.exists() else None
 

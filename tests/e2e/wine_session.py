@@ -54,17 +54,23 @@ class VirtualDisplay:
                 return number
         raise E2EError("no free X display number")
 
-    def start(self):
-        self.process = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
-        deadline = time.time() + 10
-        while not Path(f"/tmp/.X11-unix/X{self.number}").exists():
-            if time.time() > deadline or self.process.poll() is not None:
-                raise E2EError(f"Xvfb did not start on {self.name}")
-            time.sleep(0.1)
+    def start(self, attempts=5):
+        # Another session may take the same free number at the same moment: then try the next.
+        for _ in range(attempts):
+            self.process = subprocess.Popen(
+                ["Xvfb", self.name, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL,
+            )
+            deadline = time.time() + 10
+            while self.process.poll() is None and time.time() < deadline:
+                if Path(f"/tmp/.X11-unix/X{self.number}").exists():
+                    return
+                time.sleep(0.1)
+            self.stop()
+            self.number = self._free_number(self.number + 1)
+            self.name = f":{self.number}"
+        raise E2EError("Xvfb did not start")
 
     def stop(self):
         if self.process and self.process.poll() is None:
