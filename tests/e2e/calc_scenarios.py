@@ -4,8 +4,9 @@ for byte, single instance, the settings file, and both languages."""
 
 import math
 
-from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_setting, check_layout,
-                           console_colour, read_settings, settings_file)
+from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
+                           check_colour_setting, check_layout, console_colour, read_settings,
+                           settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNT = 52
@@ -315,3 +316,8 @@ def calc_settings_untouched_keys_keep_defaults(case, kit):
         program.close()
     case.equal(read_settings(program.folder / "KELVARIN.INI"),
                {"Red": "188", "Green": "12", "Blue": "45"}, "settings written at exit")
+
+
+@scenario("calc")
+def calc_console_colour_dialog(case, kit):
+    check_colour_dialog(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC")

@@ -76,3 +76,42 @@ def check_colour_setting(case, kit, key, settings, expected):
     red, green, blue = expected
     case.equal(written, {"Red": str(red), "Green": str(green), "Blue": str(blue)},
                "settings written at exit")
+
+
+SB_PAGELEFT, SB_PAGERIGHT, SB_LEFT, SB_RIGHT = 2, 3, 6, 7
+
+
+def colour_values(program, dialog, prefix):
+    return tuple(int(dialog["texts"].get(str(program.id(f"IDC_{prefix}_{c}_VALUE")), "-1"))
+                 for c in ("RED", "GREEN", "BLUE"))
+
+
+def scroll(program, prefix, component, code):
+    return program.drive("dialog-scroll", program.id(f"IDC_{prefix}_{component}_SCROLL"),
+                         code)["dialog"]
+
+
+def check_colour_dialog(case, kit, key, menu_name, prefix):
+    """Cancel puts the colour back; Set keeps it, repaints the window and is written at exit."""
+    with kit.running(case, key) as program:
+        program.post_syscmd(menu_name)
+        opened = program.dialog()
+        case.equal(opened["caption"], "Set console color", "colour dialog caption")
+        case.equal(colour_values(program, opened, prefix), DEFAULT_COLOUR, "values on opening")
+        scroll(program, prefix, "RED", SB_LEFT)
+        moved = scroll(program, prefix, "GREEN", SB_PAGERIGHT)
+        case.equal(colour_values(program, moved, prefix), (0, 98, 45), "values after scrolling")
+        program.press_in_dialog(2)  # Cancel
+
+        program.post_syscmd(menu_name)
+        case.equal(colour_values(program, program.dialog(), prefix), DEFAULT_COLOUR,
+                   "values after Cancel")
+        scroll(program, prefix, "RED", SB_RIGHT)
+        scroll(program, prefix, "BLUE", SB_PAGELEFT)
+        moved = scroll(program, prefix, "BLUE", SB_PAGELEFT)
+        case.equal(colour_values(program, moved, prefix), (255, 83, 15), "values before Set")
+        program.press_in_dialog(1)  # Set
+        case.equal(console_colour(kit, program.state()), (255, 83, 15), "colour after Set")
+        case.equal(program.close(), 0, "exit code")
+    case.equal(read_settings(program.folder / program.exe.with_suffix(".INI").name),
+               {"Red": "255", "Green": "83", "Blue": "15"}, "settings written at exit")

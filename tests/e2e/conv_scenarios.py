@@ -2,8 +2,8 @@
 answer" and the real clipboard, the digit-limit warning dialog, "All Clear" and "Clear Error",
 the two panes' enabled states and checks, single instance, the settings file, both languages."""
 
-from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_setting, check_layout,
-                           console_colour, settings_file)
+from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
+                           check_colour_setting, check_layout, console_colour, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNT = 50
@@ -196,3 +196,8 @@ def conv_settings_defaults_written_at_exit(case, kit):
 @scenario("conv")
 def conv_settings_odd_values_clamped(case, kit):
     check_colour_setting(case, kit, "conv", settings_file((300, -7, "abc")), (255, 0, 0))
+
+
+@scenario("conv")
+def conv_console_colour_dialog(case, kit):
+    check_colour_dialog(case, kit, "conv", "IDM_CONV_CONSOLE_COLOR", "CONV")

@@ -267,6 +267,27 @@ int DialogCommand(const Context& context) {
     return Succeed(JsonLine().Raw("dialog", DescribeDialog(dialog)));
 }
 
+// A scroll-bar action in the open dialog, as the scroll bar would report it: CODE is an SB_
+// value (SB_PAGERIGHT = 3, SB_LEFT = 6, ...), POS the thumb position for SB_THUMBPOSITION.
+int DialogScroll(const Context& context) {
+    int id = 0;
+    if (context.args.size() < 2 || !ResolveId(context.window_class, context.args[0], id)) {
+        return Fail("usage: dialog-scroll SCROLL_BAR_ID CODE [POS]");
+    }
+    WORD code = static_cast<WORD>(_wtoi(context.args[1].c_str()));
+    WORD pos = context.args.size() > 2 ? static_cast<WORD>(_wtoi(context.args[2].c_str())) : 0;
+    HWND main = RequireMain(context);
+    HWND dialog = main ? WaitForProcessDialog(main, kDefaultTimeoutMs) : nullptr;
+    if (!dialog) {
+        return Fail("no dialog is open");
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(dialog, WM_HSCROLL, MAKEWPARAM(code, pos),
+                        reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)), SMTO_NORMAL,
+                        kCommandTimeoutMs, &ignored);
+    return Succeed(JsonLine().Raw("dialog", DescribeDialog(dialog)));
+}
+
 int DialogPress(const Context& context) {
     int id = 0;
     if (context.args.empty() || !ResolveId(context.window_class, context.args[0], id)) {
@@ -362,6 +383,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"close", Close},
         {L"titles", Titles},
         {L"dialog-command", DialogCommand},
+        {L"dialog-scroll", DialogScroll},
     };
     return commands;
 }

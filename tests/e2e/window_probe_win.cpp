@@ -182,7 +182,12 @@ std::string DescribeDialog(HWND dialog) {
     std::string statics = "[";
     std::string buttons = "[";
     std::vector<long long> checked;
+    std::string texts = "{";
     for (HWND child : Descendants(dialog)) {
+        if (int id = GetDlgCtrlID(child); id != 0 && id != -1 && id != 0xFFFF) {
+            texts += (texts.size() > 1 ? ",\"" : "\"") + std::to_string(id) +
+                     "\":" + QuoteJson(ToUtf8(WindowText(child)));
+        }
         if (IsCheckable(child) && AskControl(child, BM_GETCHECK) == BST_CHECKED) {
             checked.push_back(GetDlgCtrlID(child));
         }
@@ -205,7 +210,8 @@ std::string DescribeDialog(HWND dialog) {
                  {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top})
         .Raw("statics", statics + "]")
         .Raw("buttons", buttons + "]")
-        .Numbers("checked", checked);
+        .Numbers("checked", checked)
+        .Raw("texts", texts + "}");
     return line.Finish();
 }
 
