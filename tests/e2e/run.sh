@@ -4,4 +4,5 @@
 # elsewhere). Screenshots go to artifacts/e2e/. Options: see `run.sh --help`.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+export PYTHONDONTWRITEBYTECODE=1  # no __pycache__ in the source tree
 exec python3 tests/e2e/harness.py "$@"
