@@ -1,4 +1,5 @@
-// The first input byte chooses the language, each further byte one user action on the
+// The first input byte chooses the language and whether the warning dialog can appear (else
+// the system error box stands in), each further byte one user action on the
 // converter's window (a key or "Co&py answer"); the state rules are checked after every one,
 // and the clipboard after every copy.
 #include <cstddef>
@@ -29,6 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::span<const int> actions = AllConverterActions();
     ScriptedConverter scripted(/*japanese=*/(data[0] & 1) != 0);
+    if ((data[0] & 2) != 0) {
+        scripted.view.FailDialogs();
+    }
     std::string keys;
     for (std::size_t i = 1; i < size && i <= LONGEST_SEQUENCE; ++i) {
         int id = actions[data[i] % actions.size()];

@@ -90,6 +90,16 @@ TEST_F(CalculatorChecker, CatchesAConsoleThatWasNotRepainted) {
     EXPECT_THAT(Violation(), HasSubstr("the console shows \"42\""));
 }
 
+TEST_F(CalculatorChecker, CatchesASavedTextWithANumberOutsideItsNotation) {
+    Press("5 + 3 = SQRT");
+    EXPECT_THAT(Violation(), IsEmpty());
+    s_.calc.last.FirstNotation = 4;
+    EXPECT_THAT(Violation(), HasSubstr("'5', no digit of notation 4"));
+    s_.calc.last.FirstNotation = 10;
+    s_.calc.sqrt.SqrtNotation = 2;
+    EXPECT_THAT(Violation(), HasSubstr("no digit of notation 2"));
+}
+
 TEST(CalculatorActions, NamesAreKeyScriptTokensThatPressTheSameKey) {
     for (const CalculatorAction& action : AllCalculatorActions()) {
         if (action.kind == CalculatorAction::Kind::Key) {

@@ -1,10 +1,12 @@
 #include "tests/invariants/calculator_invariants.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "calc/calc_ids.h"
+#include "calc/last_calculation.h"
 #include "calc/notation.h"
 #include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
@@ -16,6 +18,9 @@ namespace {
 constexpr int NEVER_DISABLED_KEYS[] = {IDC_POINT,  IDC_SIGN,      IDC_ALL_CLEAR, IDC_CLEAR_ENTRY,
                                        IDC_ADD,    IDC_SUBTRACT,  IDC_MULTIPLY,  IDC_DIVIDE,
                                        IDC_EQUALS, IDC_MEMORY_IN, IDC_SQRT};
+
+// Sign, 300 integer digits, point and 300 fraction digits.
+constexpr std::size_t LONGEST_SAVED_NUMBER = 602;
 
 // Typing stops at 24 characters; "+/-" may still put a 25th, the "-", in front.
 constexpr int LONGEST_TYPED_OPERAND = ENTRY_LENGTH_LIMIT + 1;
@@ -292,6 +297,80 @@ std::string CheckSqrt(const SqrtState& sqrt) {
     return {};
 }
 
+// One number of the saved text, "digits (notation)", followed by the line's ending: at most
+// 602 characters of digits valid in their notation.
+std::string CheckSavedNumber(std::string_view line, std::string_view ending) {
+    std::string quoted = "saved line \"" + std::string(line) + "\"";
+    if (line.size() < ending.size() || line.substr(line.size() - ending.size()) != ending) {
+        return quoted + " does not end in \"" + std::string(ending) + "\"";
+    }
+    line.remove_suffix(ending.size());
+    std::size_t open = line.rfind(" (");
+    if (open == std::string_view::npos || line.back() != ')') {
+        return quoted + " has no notation";
+    }
+    int notation = std::atoi(std::string(line.substr(open + 2)).c_str());
+    if (!IsValidNotation(notation)) {
+        return quoted + " names notation " + std::to_string(notation);
+    }
+    PlainText number{};
+    if (open > LONGEST_SAVED_NUMBER) {
+        return quoted + " has a number of " + std::to_string(open) + " characters";
+    }
+    SetText(number, line.substr(0, open));
+    return CheckPlainText("a saved number", number, notation);
+}
+
+// While "Sa&ve answer..." can be chosen, the text it writes has three lines, four after square
+// roots, each ending in CR LF, with well-formed numbers, inside its buffer.
+std::string CheckSavedText(const Calculator& calc, const RecordingCalculatorView& view) {
+    if (!view.IsMenuItemEnabled(IDM_SAVE_ANSWER)) {
+        return {};
+    }
+    SavedText saved{};
+    int length = BuildSavedText(calc, saved);
+    if (length < 0 || length >= SAVED_TEXT_BYTES || saved[length] != '\0') {
+        return "the saved text's length " + std::to_string(length) + " is outside its buffer";
+    }
+    std::string_view text(saved.data(), static_cast<std::size_t>(length));
+    const std::string_view operators[] = {" +", " -", " *", " /"};
+    int line = 0;
+    while (!text.empty()) {
+        std::size_t end = text.find("\r\n");
+        if (end == std::string_view::npos) {
+            return "the saved text's last line has no CR LF";
+        }
+        std::string_view current = text.substr(0, end);
+        text.remove_prefix(end + 2);
+        std::string broken;
+        if (line == 0) {
+            std::string_view op = current.size() >= 2 ? current.substr(current.size() - 2) : "";
+            bool known =
+                std::find(std::begin(operators), std::end(operators), op) != std::end(operators);
+            broken = known ? CheckSavedNumber(current, op) : "saved line 1 has no operator";
+        } else if (line == 1) {
+            broken = CheckSavedNumber(current, " =");
+        } else if (line == 2) {
+            broken = CheckSavedNumber(current, "");
+        } else if (line == 3) {
+            std::size_t colon = current.find(" time(s) SQRT : ");
+            broken = colon == std::string_view::npos
+                         ? "saved line 4 has no root count"
+                         : CheckSavedNumber(current.substr(colon + 16), "");
+        }
+        if (!broken.empty()) {
+            return broken;
+        }
+        ++line;
+    }
+    int expected = calc.sqrt.SqrtRepeatCount > 0 ? 4 : 3;
+    if (line != expected) {
+        return "the saved text has " + std::to_string(line) + " lines, expected " +
+               std::to_string(expected);
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string FindCalculatorViolation(const Calculator& calc, const RecordingCalculatorView& view) {
@@ -333,6 +412,9 @@ std::string FindCalculatorViolation(const Calculator& calc, const RecordingCalcu
     }
     if (broken.empty()) {
         broken = CheckScreen(s, view);
+    }
+    if (broken.empty()) {
+        broken = CheckSavedText(calc, view);
     }
     return broken;
 }

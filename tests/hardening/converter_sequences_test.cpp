@@ -1,0 +1,79 @@
+// Seeded random key sequences through the converter, as a user would press them in the window,
+// with every rule of its state checked after every key and the clipboard after every copy.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conv/conv_ids.h"
+#include "tests/hardening/sequence_run.h"
+#include "tests/hardening/simulated_users.h"
+#include "tests/invariants/converter_invariants.h"
+
+namespace quarnic {
+namespace {
+
+constexpr std::uint64_t FIRST_SEED = 7122026;
+constexpr long SEQUENCES_IN_CI = 50000;
+
+struct SequenceResult {
+    std::string broken;
+    std::string keys;  // the keys pressed, as runner tokens
+    long keysPressed = 0;
+};
+
+std::string CheckAfter(const ScriptedConverter& scripted, int id, bool pressed) {
+    std::string broken = FindConverterViolation(scripted.converter, scripted.view);
+    if (broken.empty() && pressed && id == IDM_CONV_COPY_ANSWER) {
+        broken = FindClipboardViolation(scripted.converter, scripted.view);
+    }
+    return broken;
+}
+
+SequenceResult PlaySequence(std::uint64_t seed, SlowestKey& slowest) {
+    SequenceResult result;
+    std::mt19937_64 rng(seed);
+    SimulatedConverterUser user(rng);
+    // Half of the sequences in Japanese, half (crosswise) without a warning dialog, as when its
+    // template is missing and the system error box stands in.
+    ScriptedConverter scripted(/*japanese=*/(seed & 1) != 0);
+    if ((seed & 2) != 0) {
+        scripted.view.FailDialogs();
+    }
+    result.broken = FindConverterViolation(scripted.converter, scripted.view);
+    int length = ChooseSequenceLength(rng);
+    for (int k = 0; k < length && result.broken.empty(); ++k) {
+        int id = user.NextAction(scripted);
+        result.keys += (result.keys.empty() ? "" : " ") + ConverterActionName(id);
+        auto start = ThreadCpuTime();
+        bool pressed = PerformConverterAction(scripted, id);
+        slowest.Offer(ThreadCpuTime() - start, seed, k);
+        ++result.keysPressed;
+        result.broken = CheckAfter(scripted, id, pressed);
+    }
+    return result;
+}
+
+TEST(ConverterKeySequences, NoSequenceBreaksARuleOfTheState) {
+    RunSize size = ReadRunSize(FIRST_SEED, SEQUENCES_IN_CI);
+    SlowestKey slowest;
+    long keys = 0;
+    auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < size.sequences; ++i) {
+        std::uint64_t seed = size.firstSeed + static_cast<std::uint64_t>(i);
+        AnnounceSequence("converter", seed);
+        SequenceResult result = PlaySequence(seed, slowest);
+        keys += result.keysPressed;
+        ASSERT_TRUE(result.broken.empty())
+            << "sequence seed " << seed << " (replay: QUARNIC_HARDEN_SEED=" << seed
+            << " QUARNIC_HARDEN_SEQUENCES=1)\nkeys: " << result.keys
+            << "\nbroken: " << result.broken;
+    }
+    EndSequences();
+    std::printf("%s\n", DescribeRun("converter", size, keys,
+                                    std::chrono::steady_clock::now() - start, slowest)
+                            .c_str());
+}
+
+}  // namespace
+}  // namespace quarnic

@@ -1,0 +1,60 @@
+// The frame of a seeded random key-sequence run: how many sequences and from which seed
+// (QUARNIC_HARDEN_SEQUENCES, QUARNIC_HARDEN_SEED), the slowest single key, and a last word
+// naming the sequence when the process dies inside one (sanitizer report or a hang).
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+namespace quarnic {
+
+struct RunSize {
+    std::uint64_t firstSeed;
+    long sequences;
+};
+
+// The run's size from the environment, else the defaults. A sequence's seed is firstSeed plus
+// its index, so QUARNIC_HARDEN_SEED=<seed> QUARNIC_HARDEN_SEQUENCES=1 replays one sequence.
+RunSize ReadRunSize(std::uint64_t defaultFirstSeed, long defaultSequences);
+
+// Names the sequence now running, for the report printed if the process dies or hangs in it.
+// Starts the hang watchdog on first use.
+void AnnounceSequence(const char* program, std::uint64_t seed);
+
+// No sequence runs any more: neither a death nor a long pause is blamed on one.
+void EndSequences();
+
+// CPU time of the calling thread: what a key costs, whatever else the machine is running.
+std::chrono::nanoseconds ThreadCpuTime();
+
+// A key that takes this long makes the window feel stuck.
+inline constexpr std::chrono::milliseconds SLOW_KEY{100};
+
+// The slowest key seen: how long it took and where it was pressed; and how many were slow.
+struct SlowestKey {
+    std::chrono::nanoseconds duration{0};
+    std::uint64_t seed = 0;
+    int keyIndex = -1;
+    long slowKeys = 0;
+
+    void Offer(std::chrono::nanoseconds taken, std::uint64_t sequenceSeed, int index) {
+        if (taken >= SLOW_KEY) {
+            ++slowKeys;
+        }
+        if (taken > duration) {
+            duration = taken;
+            seed = sequenceSeed;
+            keyIndex = index;
+        }
+    }
+    double Milliseconds() const {
+        return std::chrono::duration<double, std::milli>(duration).count();
+    }
+};
+
+// One line of figures for the CI log.
+std::string DescribeRun(const char* program, const RunSize& size, long keys,
+                        std::chrono::steady_clock::duration elapsed, const SlowestKey& slowest);
+
+}  // namespace quarnic

@@ -1,0 +1,48 @@
+// Random users of the two programs, biased toward how people use them: digits come in runs,
+// operators and "=" follow numbers, notation steps come in bursts so every notation is reached,
+// and now and then any key at all is pressed, enabled or not.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "tests/invariants/calculator_actions.h"
+#include "tests/invariants/converter_actions.h"
+
+namespace quarnic {
+
+// How many keys a sequence has: mostly short sessions, some up to 200 keys.
+int ChooseSequenceLength(std::mt19937_64& rng);
+
+class SimulatedCalculatorUser {
+  public:
+    explicit SimulatedCalculatorUser(std::mt19937_64& rng) : rng_(rng) {}
+    CalculatorAction NextAction(const ScriptedCalculator& scripted);
+
+  private:
+    CalculatorAction ChooseFresh(const ScriptedCalculator& scripted);
+    int RandomBelow(int n);
+    int RunLength();
+
+    std::mt19937_64& rng_;
+    CalculatorAction repeated_{};
+    int repeatsLeft_ = 0;
+    bool digitRun_ = false;
+};
+
+class SimulatedConverterUser {
+  public:
+    explicit SimulatedConverterUser(std::mt19937_64& rng) : rng_(rng) {}
+    int NextAction(const ScriptedConverter& scripted);
+
+  private:
+    int ChooseFresh(const ScriptedConverter& scripted);
+    int RandomBelow(int n);
+
+    std::mt19937_64& rng_;
+    int repeated_ = 0;
+    int repeatsLeft_ = 0;
+    bool digitRun_ = false;
+};
+
+}  // namespace quarnic
