@@ -35,9 +35,11 @@ if [ ! -d "$WINEPREFIX" ]; then
     # The Japanese dialogs ask for the proportional "ＭＳ Ｐゴシック" and message boxes link to
     # "MS UI Gothic"; Wine has neither, so the dialogs fall back to a fixed-pitch face whose
     # texts no longer fit, and message boxes show empty boxes instead of Japanese characters.
-    for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic" "MS Gothic" "ＭＳ ゴシック"; do
-        "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d IPAPGothic /f \
-            >/dev/null 2>&1 || true
+    # The fixed-pitch faces get the fixed-pitch IPA Gothic, so Notepad keeps the readme's columns.
+    for mapping in "ＭＳ Ｐゴシック=IPAPGothic" "MS PGothic=IPAPGothic" "MS UI Gothic=IPAPGothic" \
+                   "MS Gothic=IPAGothic" "ＭＳ ゴシック=IPAGothic"; do
+        "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${mapping%%=*}" \
+            /d "${mapping#*=}" /f >/dev/null 2>&1 || true
     done
 fi
 # The program keeps its settings beside itself: give it a folder of its own in the prefix.
