@@ -13,6 +13,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 # GCC's interprocedural register allocation trusts that every copy of an inline function
 # clobbers the same registers; on PE targets the linker may keep a copy from another unit that
 # was inlined differently, and callers then lose a volatile register (seen as a crash in the
-# calculator's key entry). Turn the assumption off.
-set(CMAKE_C_FLAGS_INIT "-fno-ipa-ra")
-set(CMAKE_CXX_FLAGS_INIT "-fno-ipa-ra")
+# calculator's key entry). Turn the assumption off; as a compile option rather than an initial
+# flag, so that build folders configured before this line pick it up too.
+add_compile_options(-fno-ipa-ra)
