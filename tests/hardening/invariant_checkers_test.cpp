@@ -75,6 +75,13 @@ TEST_F(CalculatorChecker, CatchesKeysOutOfStepWithTheNotation) {
     EXPECT_THAT(Violation(), HasSubstr("\"MR\" is enabled"));
 }
 
+TEST_F(CalculatorChecker, CatchesAnXBoxThatShowsAnotherValue) {
+    Press("NX X+ X+");
+    EXPECT_THAT(Violation(), IsEmpty());
+    SetText(s_.calc.state.OtherNotationLabel, "6");
+    EXPECT_THAT(Violation(), HasSubstr("expected \"5\""));
+}
+
 TEST_F(CalculatorChecker, CatchesATypedOperandWhoseNotationCanStillChange) {
     Press("7");
     s_.view.EnableControl(IDC_NOTATION_FIRST, true);

@@ -258,6 +258,16 @@ std::string CheckNotationKeys(const RecordingCalculatorView& view) {
     return {};
 }
 
+// The box beside "X" shows the value of "X" while "X" is checked, and nothing otherwise.
+std::string CheckOtherNotationBox(const CalculatorState& s, const RecordingCalculatorView& view) {
+    std::string wanted = view.IsChecked(IDC_NOTATION_X) ? std::to_string(s.OtherNotation) : "";
+    if (TextOf(s.OtherNotationLabel) != wanted || view.OtherBoxLabel() != wanted) {
+        return "the box of \"X\" shows \"" + view.OtherBoxLabel() + "\" (label \"" +
+               std::string(TextOf(s.OtherNotationLabel)) + "\"), expected \"" + wanted + "\"";
+    }
+    return {};
+}
+
 std::string CheckOtherKeys(const CalculatorState& s, const RecordingCalculatorView& view) {
     for (int id : NEVER_DISABLED_KEYS) {
         if (!view.IsControlEnabled(id)) {
@@ -409,6 +419,9 @@ std::string FindCalculatorViolation(const Calculator& calc, const RecordingCalcu
     }
     if (broken.empty()) {
         broken = CheckOtherKeys(s, view);
+    }
+    if (broken.empty()) {
+        broken = CheckOtherNotationBox(s, view);
     }
     if (broken.empty()) {
         broken = CheckScreen(s, view);
