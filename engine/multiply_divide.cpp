@@ -96,7 +96,10 @@ int CountSubtractions(EngineRegisters& regs, int notation) {
 
 int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString& d, int notation) {
     const int lzD = LeadingZeroCount(d);
-    if (lzD == DIGIT_PLACES) {
+    // A divisor led by a digit at or above the notation (a too-large count of an earlier
+    // division) would never let the remainder fall below it: the counting would run for
+    // practically ever. It is refused like a zero divisor.
+    if (lzD == DIGIT_PLACES || DigitValue(d[lzD]) >= notation) {
         return -1;
     }
     if (LeadingZeroCount(n) == DIGIT_PLACES) {

@@ -92,6 +92,19 @@ TEST(DivideDigits, CountsBeyondTheNotationShowAsLargeDigits) {
     EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(898, '0') + "1I");
 }
 
+TEST(DivideDigits, RefusesADivisorLedByADigitAboveTheNotation) {
+    // 0.(899 zeros)I is what 37 units over 1.9 leave after one more division step; used as a
+    // divisor, the remainder could never fall below it.
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("42");
+    const std::string tooLarge = "0." + std::string(899, '0') + "I";
+    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits(tooLarge), 10), -1);
+    EXPECT_EQ(Spell(regs.ResultDigits), "42");
+    // Further too-large digits are harmless: 1 / 1A (notation 10) is counted as usual.
+    ASSERT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "0.05") << "1A counts as twenty";
+}
+
 TEST(DivideDigits, RefusesZeroAndOverflowingQuotients) {
     EngineRegisters regs;
     regs.ResultDigits = Digits("42");
