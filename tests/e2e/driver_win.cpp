@@ -1,7 +1,18 @@
 // e2e-driver: drives a running KELVARIN.EXE or OSTRAMEL.EXE (or the test fixture) from outside,
 // the way a user's clicks would, and reports what the window shows. It runs under the same Wine
 // prefix as the program. Usage: e2e-driver CLASS COMMAND [ARGS...]; every command prints one JSON
-// line, exits with 0 on success and 1 on failure.
+// line, exits with 0 on success and 1 on failure. IDs are numbers or the macro names of the
+// program's id header (NAME+N for ranges). Commands:
+//   ids | titles                      the name table; the titles the programs were built with
+//   wait TIMEOUT_MS [TITLE]           until a visible window of the class answers messages
+//   count | state                     windows of the class; controls, checks, system menu, geometry
+//   press ID... | post ID             WM_COMMAND sent (waits for the key's work) or posted
+//   syscmd ID | post-syscmd ID        WM_SYSCOMMAND; post the ones that open a modal dialog
+//   save-as ID PATH [TIMEOUT_MS]      chooses the system-menu item and fills in the save dialog
+//   dialog [TIMEOUT_MS] | no-dialog MS  the open dialog or message box (or none after MS)
+//   dialog-press ID                   presses a button that closes the dialog (1 = OK)
+//   dialog-command ID | dialog-scroll ID CODE [POS]   clicks or scrolls inside the open dialog
+//   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
 
 #include <windows.h>
 

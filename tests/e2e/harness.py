@@ -132,6 +132,10 @@ def main():
             print(f"kept: {root}")
         else:
             shutil.rmtree(root, ignore_errors=True)
+    print("== summary")
+    for case in results:
+        if case.failures:
+            print(f"FAILED {case.arch} {case.name}: {case.failures[0]}")
     for line in notes + [f"ERROR {e}" for e in errors]:
         print(line)
     failed = sum(1 for case in results if case.failures) + len(errors)
