@@ -201,3 +201,17 @@ def conv_settings_odd_values_clamped(case, kit):
 @scenario("conv")
 def conv_console_colour_dialog(case, kit):
     check_colour_dialog(case, kit, "conv", "IDM_CONV_CONSOLE_COLOR", "CONV")
+
+
+@scenario("conv")
+def conv_copy_with_a_busy_clipboard(case, kit):
+    with kit.running(case, "conv") as program:
+        type_keys(program, "7")
+        copy = program.id("IDM_CONV_COPY_ANSWER")
+        # Held far longer than the program waits: it gives up and leaves the clipboard alone.
+        program.drive("hold-clipboard", copy, 2000)
+        case.equal(program.clipboard().get("unicode"), "held by the test", "after a long hold")
+        case.check(copy_enabled(program), "copy item grey after a failed copy")
+        # Held for a moment only: the program waits for it and copies.
+        program.drive("hold-clipboard", copy, 30)
+        case.equal(program.clipboard().get("ansi"), "7 (10) = 7 (10)", "after a short hold")

@@ -13,9 +13,11 @@
 //   dialog-press ID                   presses a button that closes the dialog (1 = OK)
 //   dialog-command ID | dialog-scroll ID CODE [POS]   clicks or scrolls inside the open dialog
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
+//   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 
 #include <windows.h>
 
+#include <cstring>
 #include <cwchar>
 #include <map>
 #include <string>
@@ -331,6 +333,63 @@ int Titles(const Context&) {
     return Succeed(line);
 }
 
+bool OpenClipboardFor(HWND owner) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (OpenClipboard(owner)) {
+            return true;
+        }
+        Sleep(10);
+    }
+    return false;
+}
+
+void PutClipboardText(const wchar_t* text) {
+    size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(block), text, bytes);
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+}
+
+// Wine asks the clipboard owner's window before another process may open the clipboard: an owner
+// that does not answer would block the program instead of letting it find the clipboard busy.
+void PumpMessagesFor(DWORD milliseconds) {
+    DWORD start = GetTickCount();
+    for (DWORD passed = 0; passed < milliseconds; passed = GetTickCount() - start) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - passed, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+// Holds the clipboard open, with a text of its own on it, while the program is asked to copy:
+// the program must wait for it briefly and then give up without harm.
+int HoldClipboard(const Context& context) {
+    int command = 0;
+    if (context.args.size() < 2 || !ResolveId(context.window_class, context.args[0], command)) {
+        return Fail("usage: hold-clipboard SYSTEM_MENU_ID MS");
+    }
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    // A clipboard emptied without an owner window takes no data.
+    HWND owner =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    if (!OpenClipboardFor(owner)) {
+        return Fail("the clipboard could not be opened");
+    }
+    EmptyClipboard();
+    PutClipboardText(L"held by the test");
+    PostMessageW(main, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+    PumpMessagesFor(static_cast<DWORD>(_wtoi(context.args[1].c_str())));
+    CloseClipboard();
+    DestroyWindow(owner);
+    return Succeed(JsonLine());
+}
+
 int Clipboard(const Context&) {
     return Succeed(JsonLine().Raw("clipboard", DescribeClipboard()));
 }
@@ -395,6 +454,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"titles", Titles},
         {L"dialog-command", DialogCommand},
         {L"dialog-scroll", DialogScroll},
+        {L"hold-clipboard", HoldClipboard},
     };
     return commands;
 }

@@ -19,8 +19,8 @@ WINE_ENV_BASE = {
 ENGLISH_LOCALE = "C.UTF-8"
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
-# unless it leaves the windows unmanaged. The Japanese dialogs ask for the proportional
-# "ＭＳ Ｐゴシック", which Wine lacks; the IPA face keeps their texts fitting (as run.sh does).
+# unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
+# missing from Wine; the IPA faces stand in for them, as in run.sh's prefix.
 PREFIX_SETTINGS = """Windows Registry Editor Version 5.00\r
 \r
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r
@@ -29,6 +29,9 @@ PREFIX_SETTINGS = """Windows Registry Editor Version 5.00\r
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r
 "ＭＳ Ｐゴシック"="IPAPGothic"\r
 "MS PGothic"="IPAPGothic"\r
+"MS UI Gothic"="IPAPGothic"\r
+"MS Gothic"="IPAGothic"\r
+"ＭＳ ゴシック"="IPAGothic"\r
 """
 JAPANESE_LOCALE = "ja_JP.UTF-8"
 
