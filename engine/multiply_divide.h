@@ -12,10 +12,11 @@ namespace quarnic {
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b, int notation);
 
 // ResultDigits = n / d, truncated; 1200 quotient steps with the shifted divisor cut at place
-// 1199, so a fractional divisor leaves a few trailing places too large and the last places
-// below its first digit uncomputed. Returns 0, or -1 when d is zero or led by a digit at or
-// above the notation (ResultDigits untouched) or the quotient needs more than 300 integer
-// places. n and d may not be registers of regs.
+// 1199, so a fractional divisor leaves the last places below its first digit uncomputed and
+// a few trailing counts too large (carried into the place before, so every digit is valid).
+// Returns 0, or -1 when d is zero or holds a digit at or above the notation (ResultDigits
+// untouched) or the quotient needs more than 300 integer places. n and d may not be
+// registers of regs.
 int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString& d, int notation);
 
 }  // namespace quarnic

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/digit_codec.h"
 #include "engine/digit_text.h"
 #include "tests/support/exact_number.h"
 
@@ -72,37 +73,93 @@ TEST(DivideDigits, ExactAndRecurringQuotients) {
     EXPECT_EQ(Quotient("V", "V", 32), "1");
 }
 
+// The counts of the division steps, found independently with the exact model: at step i the
+// divisor's significant digits stand from place i on, cut at place 1199, and the count is how
+// often that goes into the remainder. Returns their value in units of place 1199.
+exact::Natural RawCountValue(const DigitString& n, const DigitString& d, int notation) {
+    using exact::Natural;
+    const std::string divisor = Spell(d);
+    const std::string significant =
+        divisor.substr(divisor.find_first_not_of("0."), std::string::npos);
+    std::string digitsOnly;
+    for (char c : significant) {
+        if (c != '.') {
+            digitsOnly.push_back(c);
+        }
+    }
+    Natural remainder = exact::ScaledValue(n, notation);
+    Natural total;
+    const Natural base(static_cast<uint64_t>(notation));
+    // Moving the divisor one place on divides it by the notation, dropping what falls off.
+    const size_t kept = std::min(digitsOnly.size(), static_cast<size_t>(DIGIT_PLACES));
+    Natural step = Natural::FromDigits(
+        digitsOnly.substr(0, kept) + std::string(DIGIT_PLACES - kept, '0'), notation);
+    for (int i = 0; i < DIGIT_PLACES; ++i) {
+        uint64_t count = 0;
+        while (step <= remainder) {
+            remainder = remainder - step;
+            ++count;
+        }
+        total = total * base + Natural(count);
+        step.DivideSmall(static_cast<uint32_t>(notation));
+    }
+    return total;
+}
+
 TEST(DivideDigits, FractionalDivisorsLeaveTheirLastPlacesUncomputedOrTooLarge) {
     // 1 / 0.003: the last 3 places are not computed and stay 0.
-    const std::string third = Quotient("1", "0.003", 10);
-    EXPECT_EQ(third, "333." + std::string(897, '3'));
-
+    EXPECT_EQ(Quotient("1", "0.003", 10), "333." + std::string(897, '3'));
     // 1 / 1.5: on the last step the divisor's tail has fallen off place 1199, so the
-    // remainder of 10 units is counted against a bare 1: the count reaches the notation.
-    const std::string twoThirds = Quotient("1", "1.5", 10);
-    EXPECT_EQ(twoThirds, "0." + std::string(899, '6') + "A");
+    // remainder of 10 units is counted against a bare 1; the count of ten carries into the
+    // place before.
+    EXPECT_EQ(Quotient("1", "1.5", 10), "0." + std::string(898, '6') + "7");
 }
 
-TEST(DivideDigits, CountsBeyondTheNotationShowAsLargeDigits) {
-    // 37 units of the last place over 1.9: the next-to-last step takes 19 once, the last
-    // counts the remaining 18 against a bare 1 and writes "I" although the notation is 10.
+TEST(DivideDigits, TooLargeCountsAreCarriedIntoThePlaceBefore) {
+    struct Case {
+        std::string n;
+        std::string d;
+        int notation;
+    };
+    const std::string root3 =
+        "1.73205080756887729352744634150587236694280525381038062805580697945193301690880003708"
+        "1146186757248575";  // the square root of 3 cut after 100 places
+    const Case cases[] = {
+        {"7", root3, 10},
+        // 37 units of the last place over 1.9: 19 goes once, then the remaining 18 against a
+        // bare 1.
+        {"0." + std::string(898, '0') + "37", "1.9", 10},
+        // 62 units over 1.V: the last count is 62, beyond any digit character.
+        {"0." + std::string(898, '0') + "1U", "1.V", 32},
+        {"1", "1.5", 10},
+    };
+    for (const Case& c : cases) {
+        EngineRegisters regs;
+        const DigitString n = Digits(c.n);
+        const DigitString d = Digits(c.d);
+        ASSERT_EQ(DivideDigits(regs, n, d, c.notation), 0) << c.n << " / " << c.d;
+        for (int p = 0; p < DIGIT_PLACES; ++p) {
+            ASSERT_LT(DigitValue(regs.ResultDigits[p]), c.notation) << "place " << p;
+        }
+        EXPECT_TRUE(exact::ScaledValue(regs.ResultDigits, c.notation) ==
+                    RawCountValue(n, d, c.notation))
+            << c.n << " / " << c.d;
+    }
     EngineRegisters regs;
-    const std::string n = "0." + std::string(898, '0') + "37";
-    ASSERT_EQ(DivideDigits(regs, Digits(n), Digits("1.9"), 10), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(898, '0') + "1I");
+    ASSERT_EQ(DivideDigits(regs, Digits("0." + std::string(898, '0') + "1U"), Digits("1.V"), 32),
+              0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(898, '0') + "1U");
 }
 
-TEST(DivideDigits, RefusesADivisorLedByADigitAboveTheNotation) {
-    // 0.(899 zeros)I is what 37 units over 1.9 leave after one more division step; used as a
-    // divisor, the remainder could never fall below it.
+TEST(DivideDigits, RefusesADivisorWithADigitAboveTheNotation) {
     EngineRegisters regs;
     regs.ResultDigits = Digits("42");
-    const std::string tooLarge = "0." + std::string(899, '0') + "I";
-    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits(tooLarge), 10), -1);
+    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("0." + std::string(899, '0') + "I"), 10), -1);
+    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), -1);
     EXPECT_EQ(Spell(regs.ResultDigits), "42");
-    // Further too-large digits are harmless: 1 / 1A (notation 10) is counted as usual.
-    ASSERT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "0.05") << "1A counts as twenty";
+    // A dividend with such digits is divided as the digits stand.
+    ASSERT_EQ(DivideDigits(regs, Digits("1A"), Digits("2"), 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "10");
 }
 
 TEST(DivideDigits, RefusesZeroAndOverflowingQuotients) {

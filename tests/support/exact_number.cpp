@@ -150,6 +150,17 @@ Natural Natural::operator*(const Natural& o) const {
     return r;
 }
 
+uint32_t Natural::DivideSmall(uint32_t divisor) {
+    uint64_t remainder = 0;
+    for (size_t i = limbs_.size(); i-- > 0;) {
+        const uint64_t t = (remainder << 32) | limbs_[i];
+        limbs_[i] = static_cast<uint32_t>(t / divisor);
+        remainder = t % divisor;
+    }
+    Trim();
+    return static_cast<uint32_t>(remainder);
+}
+
 int Natural::BitLength() const {
     if (limbs_.empty()) {
         return 0;

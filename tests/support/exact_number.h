@@ -39,6 +39,8 @@ class Natural {
     Natural operator%(const Natural& o) const;
 
     int BitLength() const;
+    // Divides in place by a small nonzero divisor; returns the remainder.
+    uint32_t DivideSmall(uint32_t divisor);
 
   private:
     bool Bit(int i) const;
