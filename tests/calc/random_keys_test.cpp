@@ -1,10 +1,12 @@
 // Random key sequences, checking the rules that must hold after every key whatever came before.
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "calc/notation_buttons.h"
 #include "calc_scenario.h"
+#include "engine/digit_codec.h"
 
 namespace quarnic {
 namespace {
@@ -19,6 +21,16 @@ int CheckedButtons(const RecordingCalculatorView& view) {
         checked += view.IsChecked(id);
     }
     return checked;
+}
+
+// Every digit of an operand text must be a digit of the operand's notation.
+bool DigitsFitNotation(std::string_view text, int notation) {
+    for (char c : text) {
+        if (c != '-' && c != '.' && (!IsDigitChar(c) || DigitValue(c) >= notation)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Returns what is broken, or empty.
@@ -47,6 +59,11 @@ std::string BrokenRule(const ScriptedCalculator& s) {
     }
     if (view.IsControlEnabled(IDC_MEMORY_RECALL) != (state.MemoryHeld == 1)) {
         return "MR enabled state differs from the memory";
+    }
+    if (!DigitsFitNotation(TextOf(state.FirstOperandText), state.FirstNotation) ||
+        !DigitsFitNotation(TextOf(state.SecondOperandText), state.SecondNotation) ||
+        !DigitsFitNotation(TextOf(state.MemoryText), std::atoi(state.MemoryNotation.data()))) {
+        return "an operand or the memory holds a digit outside its notation";
     }
     if (view.Console() != TextOf(state.ConsoleText)) {
         return "console on screen differs from ConsoleText";
