@@ -78,7 +78,7 @@ TEST(RandomKeys, RulesHoldAfterEveryKey) {
     const unsigned seed = 20261207;
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::size_t> pick(0, TOKENS.size() - 1);
-    for (int run = 0; run < 150; ++run) {
+    for (int run = 0; run < 600; ++run) {
         ScriptedCalculator s;
         std::string keys;
         for (int press = 0; press < 25; ++press) {
