@@ -17,6 +17,7 @@ WINE_ENV_BASE = {
     "WINEDLLOVERRIDES": "mscoree,mshtml=",
 }
 ENGLISH_LOCALE = "C.UTF-8"
+READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard"}
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
 # unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
@@ -169,15 +170,28 @@ class WinePrefix:
         return process
 
     def driver(self, window_class, *args, timeout=180):
-        """Runs one driver command and returns its JSON answer."""
+        """Runs one driver command and returns its JSON answer. A command that only reads is
+        run once more when Wine gave no answer at all (the process failed to start)."""
+        answer, details = self._run_driver(window_class, args, timeout)
+        if answer is None and args and args[0] in READ_ONLY_COMMANDS:
+            print(f"     (driver {args[0]} gave no answer, tried again: {details})", flush=True)
+            answer, details = self._run_driver(window_class, args, timeout)
+        if answer is None:
+            raise E2EError(f"driver gave no answer to {args}: {details}")
+        return answer
+
+    def _run_driver(self, window_class, args, timeout):
         self.output_count += 1
         out_path = self.logs / f"driver-{self.output_count}.json"
-        with open(out_path, "wb") as out:
-            subprocess.run([self.loader, str(self.tools / "e2e-driver.exe"), window_class,
-                            *map(str, args)], env=self.env, stdout=out,
-                           stderr=subprocess.DEVNULL, timeout=timeout, cwd=self.tools)
+        err_path = self.logs / f"driver-{self.output_count}.err"
+        with open(out_path, "wb") as out, open(err_path, "wb") as err:
+            result = subprocess.run([self.loader, str(self.tools / "e2e-driver.exe"), window_class,
+                                     *map(str, args)], env=self.env, stdout=out, stderr=err,
+                                    timeout=timeout, cwd=self.tools)
         text = out_path.read_text(encoding="utf-8").strip()
+        errors = err_path.read_text(encoding="utf-8", errors="replace").strip()
         out_path.unlink()
+        err_path.unlink()
         if not text:
-            raise E2EError(f"driver gave no answer to {args}")
-        return json.loads(text.splitlines()[-1])
+            return None, f"exit code {result.returncode}, stderr {errors[-300:]!r}"
+        return json.loads(text.splitlines()[-1]), ""
