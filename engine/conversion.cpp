@@ -6,6 +6,7 @@
 
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
+#include "engine/fixed_natural.h"
 #include "engine/multiply_divide.h"
 
 namespace quarnic {
@@ -62,55 +63,27 @@ int PrepareConversion(EngineRegisters& regs, const DigitString& s, int from, int
 
 namespace {
 
-// An integer as digit values, least significant first.
-struct PlaceValues {
-    std::array<int, DIGIT_PLACES> digit{};
-    int length = 0;
-};
-
-// Re-expresses `source` (notation from) in notation `to` by repeated division, consuming it.
-// Returns 0, or -1 when the answer would need more than digitLimit digits.
-int RepeatedlyDivide(PlaceValues& source, int from, int to, int digitLimit, PlaceValues& target) {
-    const int limit = std::min(digitLimit, DIGIT_PLACES);
-    target.length = 0;
-    while (source.length > 0 && target.length < limit) {
-        int remainder = 0;
-        for (int i = source.length - 1; i >= 0; --i) {
-            const int t = remainder * from + source.digit[i];
-            source.digit[i] = t / to;
-            remainder = t % to;
-        }
-        target.digit[target.length++] = remainder;
-        while (source.length > 0 && source.digit[source.length - 1] == 0) {
-            --source.length;
-        }
-    }
-    return source.length == 0 ? 0 : -1;
-}
-
-// Writes an integer's digits so that the least significant lands on the units place.
-// Returns -1 when it has more than 300 digits.
-int PlaceInteger(const PlaceValues& value, DigitString& digits) {
-    if (value.length > INTEGER_PLACES) {
+// Writes `value` in notation `to` with its least significant digit on the units place.
+// Returns -1 when it needs more than digitLimit digits, or more than the 300 integer places
+// a digit string has (only a count beyond the budget could ask for that).
+int PlaceConverted(const FixedNatural& value, int to, int digitLimit, DigitString& digits) {
+    std::array<uint8_t, DIGIT_PLACES> leastFirst;
+    const int count =
+        value.GetDigits(to, leastFirst.data(), std::clamp(digitLimit, 0, DIGIT_PLACES));
+    if (count < 0 || count > INTEGER_PLACES) {
         return -1;
     }
     ClearDigits(digits);
-    for (int j = 0; j < value.length; ++j) {
-        digits[UNITS_PLACE - j] = DigitChar(value.digit[j]);
+    for (int j = 0; j < count; ++j) {
+        digits[UNITS_PLACE - j] = DigitChar(leastFirst[j]);
     }
     return 0;
 }
 
-int ConvertInteger(PlaceValues& source, int from, int to, int digitLimit, DigitString& digits) {
-    PlaceValues target;
-    if (RepeatedlyDivide(source, from, to, digitLimit, target) != 0) {
-        return -1;
-    }
-    return PlaceInteger(target, digits);
-}
-
 }  // namespace
 
+// The digits taken are converted as one integer, packed into limbs, and the fraction comes
+// out of one division by the source notation's power frac.
 int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int count, int frac,
                   int to, int digitLimit) {
     const int lz = LeadingZeroCount(s);
@@ -121,28 +94,24 @@ int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int cou
     if (count < 1 || lz + count > DIGIT_PLACES || frac < 0 || frac >= DIGIT_PLACES) {
         return -1;
     }
-    PlaceValues source;
+    std::array<uint8_t, DIGIT_PLACES> values;
     for (int i = 0; i < count; ++i) {
-        source.digit[i] = DigitValue(s[lz + count - 1 - i]);
+        values[i] = static_cast<uint8_t>(DigitValue(s[lz + i]));
     }
-    source.length = count;
-    while (source.length > 0 && source.digit[source.length - 1] == 0) {
-        --source.length;
-    }
+    FixedNatural source;
+    source.SetDigits(values.data(), count, from);
     DigitString integer;
-    if (ConvertInteger(source, from, to, digitLimit, integer) != 0) {
+    if (PlaceConverted(source, to, digitLimit, integer) != 0) {
         return -1;
     }
     if (frac == 0) {
         regs.ResultDigits = integer;
         return 0;
     }
-    // The fraction comes out of one division by the source notation's power frac.
-    PlaceValues power;
-    power.digit[frac] = 1;
-    power.length = frac + 1;
+    FixedNatural power;
+    power.SetPower(from, frac);
     DigitString divisor;
-    if (ConvertInteger(power, from, to, digitLimit, divisor) != 0) {
+    if (PlaceConverted(power, to, digitLimit, divisor) != 0) {
         return -1;
     }
     return DivideDigits(regs, integer, divisor, to);

@@ -50,7 +50,7 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
     }
     // A product whose top digit could reach above place 0 may overflow part way, and the
     // running sum it leaves behind is the digit-serial one.
-    if (lzA + lzB < INTEGER_PLACES + 1 || HasDigitAtOrAbove(a, notation) ||
+    if (lzA + lzB < INTEGER_PLACES || HasDigitAtOrAbove(a, notation) ||
         HasDigitAtOrAbove(b, notation)) {
         return MultiplyDigitSerially(regs, a, b, notation);
     }
@@ -66,11 +66,17 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
         }
         const int shift = pB - UNITS_PLACE;
         const int lastKept = std::min(lastA, DIGIT_PLACES - 1 - shift);
+        // The dropped places' carry lands on the place above the lowest kept one, and falls
+        // off as well when no digit of A is kept.
+        const int lowestDropped = std::max(lastKept + 1, lzA);
         int32_t carry = 0;
-        for (int pA = lastA; pA > lastKept && pA >= lzA; --pA) {
+        for (int pA = lastA; pA >= lowestDropped; --pA) {
             carry = (digitA[pA - lzA] * m + carry) / notation;
         }
-        acc[DIGIT_PLACES - 1] += carry;
+        const int carryPlace = lowestDropped - 1 + shift;
+        if (carryPlace < DIGIT_PLACES) {
+            acc[carryPlace] += carry;
+        }
         // Place lzA + shift is at least 1: the overflow check above made sure of it.
         int32_t* target = acc.data() + (lzA + shift);
         const int keptCount = lastKept - lzA + 1;
