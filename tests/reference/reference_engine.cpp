@@ -7,7 +7,6 @@
 #include <array>
 #include <cmath>
 
-
 namespace quarnic::reference {
 
 namespace {
