@@ -48,6 +48,9 @@ constexpr std::array<double, CONVERTER_CHOICES> CONVERTER_WEIGHTS = {55, 3, 6, 6
 // The setting dialog's actions close the list: three radios, three endings.
 constexpr int SQRT_SETTING_ACTIONS = 9;
 
+constexpr PaneKeys FROM_PANE_KEYS{IDC_CONV_FROM_2, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_FROM_STEP_UP};
+constexpr PaneKeys TO_PANE_KEYS{IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_UP};
+
 // The longest burst of one step key: 25 steps visit every notation behind "X".
 constexpr int LONGEST_STEP_BURST = 26;
 
@@ -81,6 +84,11 @@ int SimulatedCalculatorUser::RunLength() {
         return 4 + RandomBelow(9);
     }
     return 13 + RandomBelow(18);
+}
+
+void SimulatedCalculatorUser::PlanStepBurst() {
+    repeated_ = CalculatorKey(RandomBelow(2) == 0 ? IDC_STEP_UP : IDC_STEP_DOWN);
+    repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
 }
 
 CalculatorAction SimulatedCalculatorUser::NextAction(const ScriptedCalculator& scripted) {
@@ -117,11 +125,15 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
             return CalculatorKey(IDC_CLEAR_ENTRY);
         case ALL_CLEAR:
             return CalculatorKey(IDC_ALL_CLEAR);
-        case NOTATION_BUTTON:
-            return CalculatorKey(IDC_NOTATION_FIRST + RandomBelow(6));
+        case NOTATION_BUTTON: {
+            int button = IDC_NOTATION_FIRST + RandomBelow(6);
+            if (button == IDC_NOTATION_X) {
+                PlanStepBurst();  // "X", then on to the wanted notation
+            }
+            return CalculatorKey(button);
+        }
         case STEP:
-            repeated_ = CalculatorKey(RandomBelow(2) == 0 ? IDC_STEP_UP : IDC_STEP_DOWN);
-            repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+            PlanStepBurst();
             return repeated_;
         case MEMORY_IN:
             return CalculatorKey(IDC_MEMORY_IN);
@@ -138,6 +150,20 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
 
 int SimulatedConverterUser::RandomBelow(int n) {
     return std::uniform_int_distribution<int>(0, n - 1)(rng_);
+}
+
+void SimulatedConverterUser::PlanStepBurst(const PaneKeys& pane) {
+    repeated_ = RandomBelow(2) == 0 ? pane.stepUp : pane.stepDown;
+    repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+}
+
+// One of the pane's six buttons; "X" is followed by steps to the wanted notation.
+int SimulatedConverterUser::ChooseButtonOf(const PaneKeys& pane) {
+    int button = pane.first + RandomBelow(6);
+    if (button == pane.first + 5) {
+        PlanStepBurst(pane);
+    }
+    return button;
 }
 
 int SimulatedConverterUser::NextAction(const ScriptedConverter& scripted) {
@@ -165,16 +191,14 @@ int SimulatedConverterUser::ChooseFresh(const ScriptedConverter& scripted) {
         case CONV_CLEAR_ERROR:
             return IDC_CONV_CLEAR_ERROR;
         case FROM_BUTTON:
-            return IDC_CONV_FROM_2 + RandomBelow(6);
+            return ChooseButtonOf(FROM_PANE_KEYS);
         case FROM_STEP:
-            repeated_ = RandomBelow(2) == 0 ? IDC_CONV_FROM_STEP_UP : IDC_CONV_FROM_STEP_DOWN;
-            repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+            PlanStepBurst(FROM_PANE_KEYS);
             return repeated_;
         case TO_BUTTON:
-            return IDC_CONV_TO_2 + RandomBelow(6);
+            return ChooseButtonOf(TO_PANE_KEYS);
         case TO_STEP:
-            repeated_ = RandomBelow(2) == 0 ? IDC_CONV_TO_STEP_UP : IDC_CONV_TO_STEP_DOWN;
-            repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+            PlanStepBurst(TO_PANE_KEYS);
             return repeated_;
         case COPY:
             return IDM_CONV_COPY_ANSWER;

@@ -23,11 +23,20 @@ class SimulatedCalculatorUser {
     CalculatorAction ChooseFresh(const ScriptedCalculator& scripted);
     int RandomBelow(int n);
     int RunLength();
+    // A run of presses of one step key, some of them after the key that chose now.
+    void PlanStepBurst();
 
     std::mt19937_64& rng_;
     CalculatorAction repeated_{};
     int repeatsLeft_ = 0;
     bool digitRun_ = false;
+};
+
+// The keys of one of the converter's notation panes.
+struct PaneKeys {
+    int first;  // the "2" button; "X" is first + 5
+    int stepDown;
+    int stepUp;
 };
 
 class SimulatedConverterUser {
@@ -38,6 +47,8 @@ class SimulatedConverterUser {
   private:
     int ChooseFresh(const ScriptedConverter& scripted);
     int RandomBelow(int n);
+    void PlanStepBurst(const PaneKeys& pane);
+    int ChooseButtonOf(const PaneKeys& pane);
 
     std::mt19937_64& rng_;
     int repeated_ = 0;

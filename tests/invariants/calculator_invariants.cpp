@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string_view>
 
 #include "calc/calc_ids.h"
@@ -25,29 +26,22 @@ constexpr std::size_t LONGEST_SAVED_NUMBER = 602;
 // Typing stops at 24 characters; "+/-" may still put a 25th, the "-", in front.
 constexpr int LONGEST_TYPED_OPERAND = ENTRY_LENGTH_LIMIT + 1;
 
-template <std::size_t N>
-bool IsTerminated(const std::array<char, N>& buffer) {
-    return std::memchr(buffer.data(), '\0', N) != nullptr;
-}
-
 // Every byte behind the terminator is zero: texts are copied into zero-filled buffers, so a
 // stale tail means a text was shortened in place.
 template <std::size_t N>
-bool IsZeroBehindText(const std::array<char, N>& buffer) {
-    for (std::size_t i = BoundedLength(buffer); i < N; ++i) {
-        if (buffer[i] != '\0') {
-            return false;
-        }
-    }
-    return true;
+bool IsZeroBehindText(const std::array<char, N>& buffer, const char* terminator) {
+    static constexpr std::array<char, N> ZEROS{};
+    std::size_t text = static_cast<std::size_t>(terminator - buffer.data());
+    return std::memcmp(terminator, ZEROS.data(), N - text) == 0;
 }
 
 template <std::size_t N>
 std::string CheckBuffer(const char* name, const std::array<char, N>& buffer) {
-    if (!IsTerminated(buffer)) {
+    const char* terminator = static_cast<const char*>(std::memchr(buffer.data(), '\0', N));
+    if (terminator == nullptr) {
         return std::string(name) + " has no terminating NUL inside its buffer";
     }
-    if (!IsZeroBehindText(buffer)) {
+    if (!IsZeroBehindText(buffer, terminator)) {
         return std::string(name) + " keeps stale bytes behind its text";
     }
     return {};
@@ -60,7 +54,7 @@ std::string CheckPlainText(const char* name, const PlainText& buffer, int notati
         return broken;
     }
     std::string_view text = TextOf(buffer);
-    std::string quoted = std::string(name) + " \"" + std::string(text) + "\"";
+    auto quoted = [&] { return std::string(name) + " \"" + std::string(text) + "\""; };
     if (text.empty()) {
         return {};
     }
@@ -74,14 +68,15 @@ std::string CheckPlainText(const char* name, const PlainText& buffer, int notati
         } else if (IsDigitChar(c) && DigitValue(c) < notation) {
             ++digits;
         } else {
-            return quoted + " holds '" + c + "', no digit of notation " + std::to_string(notation);
+            return quoted() + " holds '" + c + "', no digit of notation " +
+                   std::to_string(notation);
         }
     }
     if (points > 1) {
-        return quoted + " holds more than one point";
+        return quoted() + " holds more than one point";
     }
     if (digits == 0) {
-        return quoted + " holds no digit";
+        return quoted() + " holds no digit";
     }
     return {};
 }
@@ -211,11 +206,10 @@ std::string CheckError(const CalculatorState& s) {
     return {};
 }
 
-// The notation of the single checked button, or 0 after describing how many are checked.
-int CheckedNotation(const CalculatorState& s, const RecordingCalculatorView& view,
-                    std::string& broken) {
+// Exactly one notation button is checked; notation becomes what it selects.
+std::string CheckCheckedNotation(const CalculatorState& s, const RecordingCalculatorView& view,
+                                 int& notation) {
     int checked = 0;
-    int notation = 0;
     for (int i = 0; i <= FIXED_NOTATION_COUNT; ++i) {
         if (view.IsChecked(IDC_NOTATION_FIRST + i)) {
             ++checked;
@@ -223,10 +217,9 @@ int CheckedNotation(const CalculatorState& s, const RecordingCalculatorView& vie
         }
     }
     if (checked != 1) {
-        broken = std::to_string(checked) + " notation buttons are checked";
-        return 0;
+        return std::to_string(checked) + " notation buttons are checked";
     }
-    return notation;
+    return {};
 }
 
 std::string CheckDigitKeys(const RecordingCalculatorView& view, int notation) {
@@ -310,22 +303,22 @@ std::string CheckSqrt(const SqrtState& sqrt) {
 // One number of the saved text, "digits (notation)", followed by the line's ending: at most
 // 602 characters of digits valid in their notation.
 std::string CheckSavedNumber(std::string_view line, std::string_view ending) {
-    std::string quoted = "saved line \"" + std::string(line) + "\"";
+    auto quoted = [line] { return "saved line \"" + std::string(line) + "\""; };
     if (line.size() < ending.size() || line.substr(line.size() - ending.size()) != ending) {
-        return quoted + " does not end in \"" + std::string(ending) + "\"";
+        return quoted() + " does not end in \"" + std::string(ending) + "\"";
     }
     line.remove_suffix(ending.size());
     std::size_t open = line.rfind(" (");
     if (open == std::string_view::npos || line.back() != ')') {
-        return quoted + " has no notation";
+        return quoted() + " has no notation";
     }
     int notation = std::atoi(std::string(line.substr(open + 2)).c_str());
     if (!IsValidNotation(notation)) {
-        return quoted + " names notation " + std::to_string(notation);
+        return quoted() + " names notation " + std::to_string(notation);
     }
     PlainText number{};
     if (open > LONGEST_SAVED_NUMBER) {
-        return quoted + " has a number of " + std::to_string(open) + " characters";
+        return quoted() + " has a number of " + std::to_string(open) + " characters";
     }
     SetText(number, line.substr(0, open));
     return CheckPlainText("a saved number", number, notation);
@@ -385,51 +378,31 @@ std::string CheckSavedText(const Calculator& calc, const RecordingCalculatorView
 
 std::string FindCalculatorViolation(const Calculator& calc, const RecordingCalculatorView& view) {
     const CalculatorState& s = calc.state;
-    std::string broken = CheckFlags(s);
-    if (broken.empty()) {
-        broken = CheckNotations(s);
+    int notation = 0;  // the checked one, known once its check has passed
+    const std::function<std::string()> checks[] = {
+        [&] { return CheckFlags(s); },
+        [&] { return CheckNotations(s); },
+        [&] { return CheckOperator(s); },
+        [&] { return CheckTexts(s); },
+        [&] { return CheckMemory(s); },
+        [&] { return CheckError(s); },
+        [&] { return CheckSqrt(calc.sqrt); },
+        [&] { return CheckCheckedNotation(s, view, notation); },
+        [&] { return CheckDigitKeys(view, notation); },
+        [&] { return CheckNotationKeys(view); },
+        [&] { return CheckTyping(s, view, notation); },
+        [&] { return CheckOtherKeys(s, view); },
+        [&] { return CheckOtherNotationBox(s, view); },
+        [&] { return CheckScreen(s, view); },
+        [&] { return CheckSavedText(calc, view); },
+    };
+    for (const auto& check : checks) {
+        std::string broken = check();
+        if (!broken.empty()) {
+            return broken;
+        }
     }
-    if (broken.empty()) {
-        broken = CheckOperator(s);
-    }
-    if (broken.empty()) {
-        broken = CheckTexts(s);
-    }
-    if (broken.empty()) {
-        broken = CheckMemory(s);
-    }
-    if (broken.empty()) {
-        broken = CheckError(s);
-    }
-    if (broken.empty()) {
-        broken = CheckSqrt(calc.sqrt);
-    }
-    int notation = 0;
-    if (broken.empty()) {
-        notation = CheckedNotation(s, view, broken);
-    }
-    if (broken.empty()) {
-        broken = CheckDigitKeys(view, notation);
-    }
-    if (broken.empty()) {
-        broken = CheckNotationKeys(view);
-    }
-    if (broken.empty()) {
-        broken = CheckTyping(s, view, notation);
-    }
-    if (broken.empty()) {
-        broken = CheckOtherKeys(s, view);
-    }
-    if (broken.empty()) {
-        broken = CheckOtherNotationBox(s, view);
-    }
-    if (broken.empty()) {
-        broken = CheckScreen(s, view);
-    }
-    if (broken.empty()) {
-        broken = CheckSavedText(calc, view);
-    }
-    return broken;
+    return {};
 }
 
 }  // namespace quarnic

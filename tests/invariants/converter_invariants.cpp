@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "calc/notation.h"
 #include "conv/conv_ids.h"
@@ -47,11 +48,10 @@ std::string CheckNotations(const ConverterState& s) {
     return {};
 }
 
-// The notation of the pane's single checked button, or 0 after describing the fault.
-int CheckedNotation(const RecordingConverterView& view, int firstButtonId, int otherNotation,
-                    const char* pane, std::string& broken) {
+// Exactly one button of the pane is checked; notation becomes what it selects.
+std::string CheckCheckedNotation(const RecordingConverterView& view, int firstButtonId,
+                                 int otherNotation, const char* pane, int& notation) {
     int checked = 0;
-    int notation = 0;
     for (int i = 0; i <= FIXED_NOTATION_COUNT; ++i) {
         if (view.IsChecked(firstButtonId + i)) {
             ++checked;
@@ -59,10 +59,9 @@ int CheckedNotation(const RecordingConverterView& view, int firstButtonId, int o
         }
     }
     if (checked != 1) {
-        broken = std::to_string(checked) + " buttons of the " + pane + " pane are checked";
-        return 0;
+        return std::to_string(checked) + " buttons of the " + pane + " pane are checked";
     }
-    return notation;
+    return {};
 }
 
 // The six buttons all enabled or all disabled, and the step buttons usable exactly while the
@@ -95,19 +94,14 @@ std::string CheckDigitKeys(const RecordingConverterView& view, int notation) {
     return {};
 }
 
-std::string CheckPanes(const ConverterState& s, const RecordingConverterView& view) {
+// The To pane is always usable; the From pane exactly while no number is typed, and then
+// its selection is the typed number's notation. The digit keys follow the From selection.
+std::string CheckPaneUse(const ConverterState& s, const RecordingConverterView& view, int from) {
     constexpr NotationPane FROM{IDC_CONV_FROM_2, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_FROM_STEP_UP};
     constexpr NotationPane TO{IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_UP};
-    std::string broken;
-    int from = CheckedNotation(view, IDC_CONV_FROM_2, s.FromOtherNotation, "From", broken);
-    if (broken.empty()) {
-        CheckedNotation(view, IDC_CONV_TO_2, s.ToOtherNotation, "To", broken);
-    }
     bool fromEnabled = false;
     bool toEnabled = false;
-    if (broken.empty()) {
-        broken = CheckPaneKeys(view, FROM, "From", fromEnabled);
-    }
+    std::string broken = CheckPaneKeys(view, FROM, "From", fromEnabled);
     if (broken.empty()) {
         broken = CheckPaneKeys(view, TO, "To", toEnabled);
     }
@@ -235,30 +229,30 @@ std::string ExactDigits(std::uint64_t value, int notation) {
 std::string FindConverterViolation(const Converter& converter, const RecordingConverterView& view) {
     const ConverterState& s = converter.State;
     const ConverterTexts& t = converter.Texts;
-    std::string broken = CheckBuffer("InputDigits", t.InputDigits);
-    if (broken.empty()) {
-        broken = CheckBuffer("AnswerText", t.AnswerText);
-    }
-    if (broken.empty()) {
-        broken = CheckNotations(s);
-    }
-    if (broken.empty()) {
-        broken = CheckPanes(s, view);
-    }
     std::string_view typed = TextIn(t.InputDigits);
     std::string_view answer = TextIn(t.AnswerText);
-    if (broken.empty()) {
-        broken = CheckTyped(s, typed);
+    int from = 0;  // the panes' selections, known once their checks have passed
+    int to = 0;
+    const std::function<std::string()> checks[] = {
+        [&] { return CheckBuffer("InputDigits", t.InputDigits); },
+        [&] { return CheckBuffer("AnswerText", t.AnswerText); },
+        [&] { return CheckNotations(s); },
+        [&] {
+            return CheckCheckedNotation(view, IDC_CONV_FROM_2, s.FromOtherNotation, "From", from);
+        },
+        [&] { return CheckCheckedNotation(view, IDC_CONV_TO_2, s.ToOtherNotation, "To", to); },
+        [&] { return CheckPaneUse(s, view, from); },
+        [&] { return CheckTyped(s, typed); },
+        [&] { return CheckAnswer(s, view, typed, answer, to); },
+        [&] { return CheckConsoles(view, typed, answer); },
+    };
+    for (const auto& check : checks) {
+        std::string broken = check();
+        if (!broken.empty()) {
+            return broken;
+        }
     }
-    if (broken.empty()) {
-        std::string toBroken;
-        int to = CheckedNotation(view, IDC_CONV_TO_2, s.ToOtherNotation, "To", toBroken);
-        broken = CheckAnswer(s, view, typed, answer, to);
-    }
-    if (broken.empty()) {
-        broken = CheckConsoles(view, typed, answer);
-    }
-    return broken;
+    return {};
 }
 
 std::string FindClipboardViolation(const Converter& converter, const RecordingConverterView& view) {
