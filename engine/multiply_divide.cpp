@@ -92,34 +92,61 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
 
 namespace {
 
-// Puts a natural number's digits on places ..lastPlace (least significant there), "0" above
-// down to place firstPlace. Returns -1 when it has more digits than those places.
-int PlaceDigits(const FixedNatural& value, int notation, DigitString& digits, int firstPlace,
-                int lastPlace) {
+// Spells a natural number on all 1200 places, least significant digit on place 1199.
+void PlaceWhole(const FixedNatural& value, int notation, DigitString& digits) {
     std::array<uint8_t, DIGIT_PLACES> leastFirst;
-    const int count = value.GetDigits(notation, leastFirst.data(), lastPlace - firstPlace + 1);
-    if (count < 0) {
-        return -1;
-    }
-    std::fill(digits.begin() + firstPlace, digits.begin() + lastPlace + 1, '0');
+    const int count = value.GetDigits(notation, leastFirst.data(), DIGIT_PLACES);
+    ClearDigits(digits);
     for (int j = 0; j < count; ++j) {
-        digits[lastPlace - j] = DigitChar(leastFirst[j]);
+        digits[DIGIT_PLACES - 1 - j] = DigitChar(leastFirst[j]);
     }
-    return 0;
+}
+
+FixedNatural Packed(const DigitString& s, int from, int to, int notation) {
+    std::array<uint8_t, DIGIT_PLACES> values;
+    LoadValues(s, from, to, values.data());
+    FixedNatural packed;
+    packed.SetDigits(values.data(), to - from + 1, notation);
+    return packed;
+}
+
+// While the shifted divisor still holds all of d's significant digits, the counts are the
+// digits of the exact integer quotient (the quotient of those steps is below notation to the
+// power of their number); after that each step drops d's last digit, and its count is the
+// remainder divided by what is left of d. Leaves the last remainder in `remainder`.
+void CountSteps(const DigitString& n, const DigitString& d, int notation,
+                std::array<int, DIGIT_PLACES>& counts, FixedNatural& remainder) {
+    const int lzD = LeadingZeroCount(d);
+    const int lastD = DIGIT_PLACES - 1 - TrailingZeroCount(d);
+    const int exactSteps = DIGIT_PLACES - (lastD - lzD);
+    FixedNatural divisor = Packed(d, lzD, lastD, notation);
+    FixedNatural quotient;
+    FixedNatural::DivMod(Packed(n, LeadingZeroCount(n), DIGIT_PLACES - 1, notation), divisor,
+                         quotient, remainder);
+    std::array<uint8_t, DIGIT_PLACES> leastFirst;
+    const int quotientDigits = quotient.GetDigits(notation, leastFirst.data(), exactSteps);
+    counts.fill(0);
+    for (int j = 0; j < quotientDigits; ++j) {
+        counts[exactSteps - 1 - j] = leastFirst[j];
+    }
+    FixedNatural rest;
+    for (int i = exactSteps; i < DIGIT_PLACES; ++i) {
+        divisor.DivideSmall(static_cast<uint32_t>(notation));
+        FixedNatural::DivMod(remainder, divisor, quotient, rest);
+        remainder = rest;
+        counts[i] = static_cast<int>(quotient.LowLimb());
+    }
 }
 
 }  // namespace
 
-// While the shifted divisor still holds all of D's significant digits, the counts are the
-// digits of the exact integer quotient N / D; after that each step drops D's last digit, and
-// its count is the remainder divided by what is left of D. Each count is found at once.
+// Each count is found at once from packed limbs instead of by repeated subtraction.
 int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString& d, int notation) {
     const int lzD = LeadingZeroCount(d);
     if (lzD == DIGIT_PLACES || HasDigitAtOrAbove(d, notation)) {
         return -1;
     }
-    const int lzN = LeadingZeroCount(n);
-    if (lzN == DIGIT_PLACES) {
+    if (LeadingZeroCount(n) == DIGIT_PLACES) {
         ClearDigits(regs.ResultDigits);
         return 0;
     }
@@ -128,37 +155,15 @@ int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString&
     if (HasDigitAtOrAbove(n, notation)) {
         return DivideDigitSerially(regs, n, d, notation);
     }
-    const int lastD = DIGIT_PLACES - 1 - TrailingZeroCount(d);
-    const int exactSteps = DIGIT_PLACES - (lastD - lzD + 1) + 1;
-    std::array<uint8_t, DIGIT_PLACES> values;
-    FixedNatural divisor;
-    LoadValues(d, lzD, lastD, values.data());
-    divisor.SetDigits(values.data(), lastD - lzD + 1, notation);
-    FixedNatural dividend;
-    LoadValues(n, lzN, DIGIT_PLACES - 1, values.data());
-    dividend.SetDigits(values.data(), DIGIT_PLACES - lzN, notation);
-
-    FixedNatural quotient;
+    std::array<int, DIGIT_PLACES> counts;
     FixedNatural remainder;
-    FixedNatural::DivMod(dividend, divisor, quotient, remainder);
-    std::array<int, DIGIT_PLACES> counts{};
-    const int quotientDigits = quotient.GetDigits(notation, values.data(), exactSteps);
-    for (int j = 0; j < quotientDigits; ++j) {
-        counts[exactSteps - 1 - j] = values[j];
-    }
-    for (int i = exactSteps; i < DIGIT_PLACES; ++i) {
-        divisor.DivideSmall(static_cast<uint32_t>(notation));
-        FixedNatural::DivMod(remainder, divisor, quotient, dividend);
-        remainder = dividend;
-        counts[i] = static_cast<int>(quotient.LowLimb());
-    }
+    CountSteps(n, d, notation, counts, remainder);
     WriteQuotientCounts(counts, notation, regs.QuotientDigits);
 
     const int shift = lzD - UNITS_PLACE;
     if (shift > 0 && shift > LeadingZeroCount(regs.QuotientDigits)) {
         // The counting would have left its last remainder in ResultDigits.
-        ClearDigits(regs.ResultDigits);
-        PlaceDigits(remainder, notation, regs.ResultDigits, 0, DIGIT_PLACES - 1);
+        PlaceWhole(remainder, notation, regs.ResultDigits);
         return -1;
     }
     ClearDigits(regs.ResultDigits);

@@ -145,6 +145,21 @@ TEST(EngineMatchesReference, DivisionIncludingFractionalDivisorsAndOverflow) {
     });
 }
 
+TEST(EngineMatchesReference, OverflowingQuotientsLeaveTheSameRemainder) {
+    RunCases(46, 12, [](RandomOperands& random) {
+        const int n = random.Notation();
+        const DigitString dividend = random.Operand(random.Uniform(250, 300), 0, n);
+        const int zeros = random.Uniform(60, 400);
+        const DigitString divisor =
+            exact::MakeDigits("0", std::string(zeros, '0') + random.DigitText(3, n, true));
+        EngineRegisters fast;
+        EngineRegisters ref;
+        ASSERT_EQ(DivideDigits(fast, dividend, divisor, n), -1);
+        ASSERT_EQ(reference::DivideDigits(ref, dividend, divisor, n), -1);
+        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "remainders");
+    });
+}
+
 TEST(EngineMatchesReference, ConversionBetweenNotations) {
     RunCases(44, 1500, [](RandomOperands& random) {
         const int from = random.Notation();
