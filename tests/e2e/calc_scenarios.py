@@ -3,11 +3,13 @@ they leave, the "Sa&ve answer..." item, files saved through the real save dialog
 for byte, single instance, the settings file, and both languages."""
 
 import math
+import time
 
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
                            check_colour_setting, check_layout, console_colour, read_settings,
                            settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
+from wine_session import E2EError
 
 CONTROL_COUNT = 52
 DIGITS = "0123456789ABCDEFGHIJKLMNOPQRSTUV"
@@ -282,6 +284,26 @@ def calc_second_copy_brings_the_first_forward(case, kit):
         case.check(not settings.exists(), "a second copy wrote the settings file")
         case.equal(first.close(), 0, "exit code of the first copy")
         case.check(settings.exists(), "no settings file after closing")
+
+
+@scenario("calc")
+def calc_other_window_of_the_class_is_no_running_copy(case, kit):
+    # A window of the class under the creation caption, as a copy still being created has.
+    decoy = kit.prefix.driver_in_background("KELVARIN", "decoy", "Brellimax", 60000)
+    try:
+        deadline = time.time() + 20
+        while kit.prefix.driver("KELVARIN", "count")["windows"] == 0:
+            if time.time() > deadline or decoy.poll() is not None:
+                raise E2EError("the decoy window did not appear")
+            time.sleep(0.2)
+        with kit.running(case, "calc") as program:
+            case.equal(program.state().title, "Quarnic Calculator", "title of the visible window")
+            case.equal(program.process.poll(), None, "the calculator ended")
+            count = program.window_count()
+            case.equal((count["windows"], count["visible"]), (2, 1), "windows of the class")
+    finally:
+        decoy.kill()
+        decoy.wait(10)
 
 
 @scenario("calc")

@@ -14,6 +14,7 @@
 //   dialog-command ID | dialog-scroll ID CODE [POS]   clicks or scrolls inside the open dialog
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
+//   decoy TITLE MS                    a hidden window of the class with another title, for MS
 
 #include <windows.h>
 
@@ -390,6 +391,26 @@ int HoldClipboard(const Context& context) {
     return Succeed(JsonLine());
 }
 
+// A hidden window of the program's class under another title, kept for MS: a second copy must
+// not take it for a running copy of itself.
+int Decoy(const Context& context) {
+    if (context.args.size() < 2) {
+        return Fail("usage: decoy TITLE MS");
+    }
+    WNDCLASSW decoy_class{};
+    decoy_class.lpfnWndProc = DefWindowProcW;
+    decoy_class.lpszClassName = context.window_class.c_str();
+    RegisterClassW(&decoy_class);
+    HWND decoy = CreateWindowExW(0, context.window_class.c_str(), context.args[0].c_str(),
+                                 WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    if (!decoy) {
+        return Fail("the decoy window could not be made");
+    }
+    PumpMessagesFor(static_cast<DWORD>(_wtoi(context.args[1].c_str())));
+    DestroyWindow(decoy);
+    return Succeed(JsonLine());
+}
+
 int Clipboard(const Context&) {
     return Succeed(JsonLine().Raw("clipboard", DescribeClipboard()));
 }
@@ -455,6 +476,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-command", DialogCommand},
         {L"dialog-scroll", DialogScroll},
         {L"hold-clipboard", HoldClipboard},
+        {L"decoy", Decoy},
     };
     return commands;
 }

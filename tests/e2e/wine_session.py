@@ -180,6 +180,15 @@ class WinePrefix:
             raise E2EError(f"driver gave no answer to {args}: {details}")
         return answer
 
+    def driver_in_background(self, window_class, *args):
+        """A driver command that runs on (a decoy window, say) while the test goes on."""
+        log = open(self.logs / "driver-background.log", "ab")
+        process = subprocess.Popen([self.loader, str(self.tools / "e2e-driver.exe"), window_class,
+                                    *map(str, args)], env=self.env, stdout=log,
+                                   stderr=subprocess.STDOUT, cwd=self.tools)
+        log.close()
+        return process
+
     def _run_driver(self, window_class, args, timeout):
         self.output_count += 1
         out_path = self.logs / f"driver-{self.output_count}.json"
