@@ -26,4 +26,9 @@ void RecordAnswer(LastCalculation& last, int sign, int notation) {
     last.AnswerNotation = notation;
 }
 
+void RecordAnswer(LastCalculation& last, const DigitString& answerDigits, int sign, int notation) {
+    RecordAnswer(last, sign, notation);
+    last.AnswerDigits = answerDigits;
+}
+
 }  // namespace quarnic

@@ -19,8 +19,11 @@ struct LastCalculation {
     DigitString SecondDigits{};
     int SecondSign = 1;
     int SecondNotation = 10;
-    int AnswerSign = 1;  // the answer's digits are ResultDigits at the moment of saving
+    int AnswerSign = 1;
     int AnswerNotation = 10;
+    // The answer as shown, kept apart from ResultDigits: a root taken later publishes through
+    // ResultDigits, and a failed operation may leave partial digits there.
+    DigitString AnswerDigits{};
 };
 
 // The three moments of "=" that fill the record, in this order; RecordAnswer also follows a
@@ -29,6 +32,7 @@ void RecordFirstOperand(LastCalculation& last, const DigitString& digits, int si
 void RecordSecondOperand(LastCalculation& last, const DigitString& digits, int sign, int notation,
                          const char* pendingOperator);
 void RecordAnswer(LastCalculation& last, int sign, int notation);
+void RecordAnswer(LastCalculation& last, const DigitString& answerDigits, int sign, int notation);
 
 // The saved file's text. Its longest form is four lines of at most 635 characters each (a
 // number of 602 characters with its notation, the operator or the root count, CR LF): 2467
