@@ -48,9 +48,10 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    // A product whose top digit could reach above place 0 may overflow part way, and the
-    // running sum it leaves behind is the digit-serial one.
-    if (lzA + lzB < INTEGER_PLACES || HasDigitAtOrAbove(a, notation) ||
+    // An overflow part way leaves the digit-serial running sum behind, so overflowing
+    // products go that way: those whose top multiplier digit puts A's first digit above
+    // place 0 here, those whose sum carries out of place 0 below.
+    if (lzA + lzB < UNITS_PLACE || HasDigitAtOrAbove(a, notation) ||
         HasDigitAtOrAbove(b, notation)) {
         return MultiplyDigitSerially(regs, a, b, notation);
     }
@@ -77,7 +78,7 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
         if (carryPlace < DIGIT_PLACES) {
             acc[carryPlace] += carry;
         }
-        // Place lzA + shift is at least 1: the overflow check above made sure of it.
+        // Place lzA + shift is not above place 0: the overflow check above made sure of it.
         int32_t* target = acc.data() + (lzA + shift);
         const int keptCount = lastKept - lzA + 1;
         for (int j = 0; j < keptCount; ++j) {
