@@ -99,7 +99,7 @@ void EvaluateOperands(Calculator& calc) {
         ShowErrorDisplay(calc);
         return;
     }
-    RecordAnswer(calc.last, sign, notation);
+    RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
     PresentResult(calc, sign, notation, ResultKind::Answer);
     SyncNotationToAnswer(calc);
     state.FirstNotation = notation;

@@ -81,7 +81,7 @@ void ConvertShownAnswer(Calculator& calc, int from, int to) {
         ShowErrorDisplay(calc);
         return;
     }
-    RecordAnswer(calc.last, sign, to);
+    RecordAnswer(calc.last, engine.ResultDigits, sign, to);
     PresentResult(calc, sign, to, ResultKind::Conversion);
 }
 
