@@ -21,14 +21,10 @@ void RecordSecondOperand(LastCalculation& last, const DigitString& digits, int s
     }
 }
 
-void RecordAnswer(LastCalculation& last, int sign, int notation) {
+void RecordAnswer(LastCalculation& last, const DigitString& answerDigits, int sign, int notation) {
+    last.AnswerDigits = answerDigits;
     last.AnswerSign = sign;
     last.AnswerNotation = notation;
-}
-
-void RecordAnswer(LastCalculation& last, const DigitString& answerDigits, int sign, int notation) {
-    RecordAnswer(last, sign, notation);
-    last.AnswerDigits = answerDigits;
 }
 
 }  // namespace quarnic

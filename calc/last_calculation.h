@@ -31,7 +31,6 @@ struct LastCalculation {
 void RecordFirstOperand(LastCalculation& last, const DigitString& digits, int sign, int notation);
 void RecordSecondOperand(LastCalculation& last, const DigitString& digits, int sign, int notation,
                          const char* pendingOperator);
-void RecordAnswer(LastCalculation& last, int sign, int notation);
 void RecordAnswer(LastCalculation& last, const DigitString& answerDigits, int sign, int notation);
 
 // The saved file's text. Its longest form is four lines of at most 635 characters each (a
@@ -43,8 +42,7 @@ using SavedText = std::array<char, SAVED_TEXT_BYTES>;
 // Builds the lines "first op", "second =", the answer (or the answer before the first root
 // of a run), and "count time(s) SQRT : root" when roots were taken, each ending in CR LF.
 // Returns the text's length (without the NUL).
-int BuildSavedText(const LastCalculation& last, const DigitString& resultDigits,
-                   const SqrtState& sqrt, SavedText& text);
+int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text);
 // The same from the calculator's own record.
 int BuildSavedText(const Calculator& calculator, SavedText& text);
 

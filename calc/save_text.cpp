@@ -87,8 +87,7 @@ std::string_view OperatorOf(const LastCalculation& last) {
 
 }  // namespace
 
-int BuildSavedText(const LastCalculation& last, const DigitString& resultDigits,
-                   const SqrtState& sqrt, SavedText& text) {
+int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text) {
     TextWriter out(text);
     PutNumber(out, last.FirstDigits, last.FirstSign, last.FirstNotation);
     out.Put(' ');
@@ -107,14 +106,14 @@ int BuildSavedText(const LastCalculation& last, const DigitString& resultDigits,
         out.Put(" time(s) SQRT : ");
         PutNumber(out, sqrt.SqrtEstimate, 1, sqrt.SqrtNotation);
     } else {
-        PutNumber(out, resultDigits, last.AnswerSign, last.AnswerNotation);
+        PutNumber(out, last.AnswerDigits, last.AnswerSign, last.AnswerNotation);
     }
     out.EndLine();
     return out.Length();
 }
 
 int BuildSavedText(const Calculator& calculator, SavedText& text) {
-    return BuildSavedText(calculator.last, calculator.engine.ResultDigits, calculator.sqrt, text);
+    return BuildSavedText(calculator.last, calculator.sqrt, text);
 }
 
 }  // namespace quarnic

@@ -20,10 +20,11 @@ constexpr int FAILED = -1;
 // Beyond this place the operand lies below notation^-301: too small to root.
 constexpr int DEEPEST_ROOTABLE_PLACE = 600;
 
-// The first root of a run keeps the answer it started from, for saving.
+// The first root of a run keeps the answer it started from, for saving: the recorded answer,
+// not ResultDigits, which an earlier root may have overwritten since.
 void RememberAnswerBeforeRoots(Calculator& calc) {
     if (calc.sqrt.SqrtRepeatCount == 0) {
-        calc.sqrt.PreSqrtAnswer = calc.engine.ResultDigits;
+        calc.sqrt.PreSqrtAnswer = calc.last.AnswerDigits;
         calc.sqrt.PreSqrtNotation = calc.last.AnswerNotation;
     }
 }

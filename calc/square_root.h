@@ -15,7 +15,7 @@ struct SqrtState {
     int SqrtRepeatCount = 0;                        // roots taken in a row
     int SqrtNotation = 10;                          // notation of the last root's operand
     DigitString SqrtEstimate{};   // the last root, as published (after the console round-up)
-    DigitString PreSqrtAnswer{};  // ResultDigits when the first root of a run was taken
+    DigitString PreSqrtAnswer{};  // the recorded answer when the first root of a run was taken
     int PreSqrtNotation = 10;     // and the answer notation at that moment
 };
 

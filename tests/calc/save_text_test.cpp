@@ -32,19 +32,17 @@ class SavedTextTest : public ::testing::Test {
         RecordSecondOperand(last, second, secondSign, secondNotation, op);
     }
     void Answer(const DigitString& digits, int sign, int notation) {
-        result = digits;
-        RecordAnswer(last, sign, notation);
+        RecordAnswer(last, digits, sign, notation);
     }
     std::string Text() {
         SavedText text;
-        const int length = BuildSavedText(last, result, sqrt, text);
+        const int length = BuildSavedText(last, sqrt, text);
         EXPECT_EQ(text[length], '\0');
         return std::string(text.data(), length);
     }
 
     LastCalculation last;
     SqrtState sqrt;
-    DigitString result = Digits("0");
 };
 
 TEST_F(SavedTextTest, ThreeLinesOfASimpleSum) {
@@ -83,7 +81,7 @@ TEST_F(SavedTextTest, InnerZerosStayAndOuterZerosGo) {
 
 TEST_F(SavedTextTest, RootsKeepTheAnswerTheyStartedFromAndAddTheLatestRoot) {
     Calculation(Digits("12"), 1, 10, "+", Digits("4"), 1, 10);
-    Answer(Digits("1"), -1, 10);  // what ResultDigits holds now no longer counts
+    Answer(Digits("1"), -1, 10);  // the roots started from another answer
     sqrt.SqrtRepeatCount = 3;
     sqrt.PreSqrtAnswer = Digits("16");
     sqrt.PreSqrtNotation = 10;
@@ -93,11 +91,10 @@ TEST_F(SavedTextTest, RootsKeepTheAnswerTheyStartedFromAndAddTheLatestRoot) {
 }
 
 TEST_F(SavedTextTest, FreshBuffersReadAsZero) {
-    // The registers start as zero bytes, not digit characters.
+    // The records start as zero bytes, not digit characters.
     LastCalculation fresh;
-    DigitString zeroBytes{};
     SavedText text;
-    const int length = BuildSavedText(fresh, zeroBytes, sqrt, text);
+    const int length = BuildSavedText(fresh, sqrt, text);
     EXPECT_EQ(std::string(text.data(), length), "0 (10) \r\n0 (10) =\r\n0 (10)\r\n");
 }
 
@@ -140,6 +137,34 @@ TEST_F(SavedAfterKeys, FirstOperandIsSavedAsTypedBeforeItsConversion) {
 TEST_F(SavedAfterKeys, ConvertedAnswerIsSavedInItsNewNotation) {
     Press("7 - 9 = N2");
     EXPECT_EQ(Saved(), "7 (10) -\r\n9 (10) =\r\n-10 (2)\r\n");
+}
+
+// A root publishes through the engine's result register; once the run of roots is over (an
+// operator, a new second operand) the saved answer must still be the answer, in its notation.
+TEST_F(SavedAfterKeys, TheAnswerLineStaysTheAnswerAfterARunOfRoots) {
+    Press("5 7 = SQRT +");
+    EXPECT_EQ(Saved(), "57 (10) +\r\n0 (10) =\r\n57 (10)\r\n");
+    Press("AC 5 7 = + 2 SQRT 3");
+    EXPECT_EQ(Saved(), "57 (10) +\r\n0 (10) =\r\n57 (10)\r\n");
+    Press("AC 5 7 = + NX H SQRT 1");  // the root's digits are notation 32's
+    EXPECT_EQ(Saved(), "57 (10) +\r\n0 (10) =\r\n57 (10)\r\n");
+}
+
+TEST_F(SavedAfterKeys, ALaterRunOfRootsStartsFromTheAnswerToo) {
+    Press("1 6 = SQRT + SQRT");
+    EXPECT_EQ(Saved(), "16 (10) +\r\n0 (10) =\r\n16 (10)\r\n1 time(s) SQRT : 2 (10)\r\n");
+}
+
+// An overflowing product leaves partial digits in the result register; the line of the answer
+// keeps the last answer shown.
+TEST_F(SavedAfterKeys, AFailedProductLeavesTheLastAnswer) {
+    Press("9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 9 * = * = * =");
+    const std::string answer = First();
+    ASSERT_EQ(answer.size(), 192u);
+    Press("* =");
+    ASSERT_TRUE(State().ErrorShown);
+    const std::string line = answer + " (10)";
+    EXPECT_EQ(Saved(), line + " *\r\n" + line + " =\r\n" + line + "\r\n");
 }
 
 TEST_F(SavedAfterKeys, RepeatedEqualsSavesTheAnswerPlusZero) {
