@@ -9,6 +9,12 @@ echo "== native build and tests (ASan + UBSan)"
 cmake --preset native
 cmake --build --preset native
 ctest --preset native -j2
+# The random key-sequence run's figures (sequences, keys, slowest key) from the test log.
+grep -hE '^(calculator|converter): |^  (slowest key|reached)' \
+    build/native/Testing/Temporary/LastTest.log || true
+
+echo "== fuzz targets (clang libFuzzer): build and a short run"
+fuzz/smoke.sh
 
 echo "== Windows builds"
 for preset in win32 win64; do

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds the fuzz preset and gives every fuzz target a short run from an empty corpus, so CI
+# notices a target that no longer builds or a fault that fuzzing finds at once. Longer runs:
+# build/fuzz/fuzz/<target> -max_len=200 <corpus folder>.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=${QUARNIC_FUZZ_SECONDS:-10}
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+# Target and longest input: operand texts reach past 956 characters, key sequences 200 keys.
+for run in operand_text_fuzz:1100 converter_keys_fuzz:200 calculator_keys_fuzz:200; do
+    target=${run%%:*}
+    mkdir -p "$corpus/$target"
+    echo "-- $target, ${seconds} s"
+    log="$corpus/$target.log"
+    if ! "build/fuzz/fuzz/$target" -seed=1 -max_total_time="$seconds" -max_len="${run##*:}" \
+        -artifact_prefix="$corpus/" "$corpus/$target" >"$log" 2>&1; then
+        tail -n 40 "$log"
+        echo "$target found a fault (the input is the Base64 line above)"
+        exit 1
+    fi
+    grep -E '^Done' "$log"
+done
