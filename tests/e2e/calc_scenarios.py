@@ -340,5 +340,21 @@ def calc_settings_untouched_keys_keep_defaults(case, kit):
 
 
 @scenario("calc")
+def calc_settings_among_other_sections_and_keys(case, kit):
+    # Only [Color]'s own Red, Green and Blue count; other sections and keys stay in the file.
+    raw = ("; colours\r\n[Window]\r\nRed=1\r\nLeft=10\r\n[Color]\r\nRedish=5\r\nRed=12\r\n"
+           "Green=34\r\nShade=7\r\nBlue=56\r\n[Other]\r\nBlue=200\r\n")
+    with kit.running(case, "calc", settings=settings_file(raw=raw)) as program:
+        case.equal(console_colour(kit, program.state()), (12, 34, 56), "colour on the screen")
+        program.close()
+    written = (program.folder / "KELVARIN.INI").read_text(encoding="latin-1")
+    for line in ("[Window]", "Red=1", "Left=10", "Redish=5", "Shade=7", "[Other]", "Blue=200"):
+        case.check(line in written.splitlines(), f"{line} kept in the settings file")
+    case.equal(read_settings(program.folder / "KELVARIN.INI"),
+               {"Redish": "5", "Red": "12", "Green": "34", "Shade": "7", "Blue": "56"},
+               "the Color section written at exit")
+
+
+@scenario("calc")
 def calc_console_colour_dialog(case, kit):
     check_colour_dialog(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC")
