@@ -70,15 +70,15 @@ class WindowState:
 class Program:
     """A program started in a fresh folder of its own, driven through the driver."""
 
-    def __init__(self, kit, spec, folder, locale):
+    def __init__(self, kit, target, folder, locale):
         self.kit = kit
-        self.spec = spec
+        self.target = target
         self.folder = folder
         self.prefix = kit.prefix
-        self.window_class = spec.window_class
-        self.exe = folder / spec.exe.name
+        self.window_class = target.window_class
+        self.exe = folder / target.exe.name
         self.process = self.prefix.start(self.exe, folder, locale)
-        self.ids = kit.ids(spec)
+        self.ids = kit.ids(target)
 
     def id(self, name):
         if isinstance(name, int):
@@ -185,11 +185,11 @@ class Kit:
         self._titles = None
         self._running = []
 
-    def ids(self, spec):
-        if spec.key not in self._ids:
-            answer = self.prefix.driver(spec.window_class, "ids")
-            self._ids[spec.key] = answer["ids"]
-        return self._ids[spec.key]
+    def ids(self, target):
+        if target.key not in self._ids:
+            answer = self.prefix.driver(target.window_class, "ids")
+            self._ids[target.key] = answer["ids"]
+        return self._ids[target.key]
 
     def titles(self):
         if self._titles is None:
@@ -201,13 +201,13 @@ class Kit:
 
     def launch(self, case, key, folder=None, locale=ENGLISH_LOCALE, settings=None):
         """Copies the EXE into a folder (fresh unless given) and starts it there."""
-        spec = self.programs[key]
+        target = self.programs[key]
         folder = folder or self.folder(case)
-        if not (folder / spec.exe.name).exists():
-            shutil.copy2(spec.exe, folder / spec.exe.name)
+        if not (folder / target.exe.name).exists():
+            shutil.copy2(target.exe, folder / target.exe.name)
         if settings is not None:
-            (folder / spec.exe.with_suffix(".INI").name).write_bytes(settings)
-        program = Program(self, spec, folder, locale)
+            (folder / target.exe.with_suffix(".INI").name).write_bytes(settings)
+        program = Program(self, target, folder, locale)
         self._running.append(program)
         return program
 
