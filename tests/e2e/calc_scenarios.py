@@ -6,8 +6,8 @@ import math
 import time
 
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, console_colour, read_settings,
-                           settings_file)
+                           check_colour_setting, check_layout, check_system_menu, console_colour,
+                           read_settings, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 from wine_session import E2EError
 
@@ -55,13 +55,7 @@ def check_start_state(case, program, state, locale):
     expected = digit_ids(program, 10) | {program.id(n) for n in always_on}
     case.equal(sorted(state.enabled_ids()), sorted(expected), "enabled controls at start")
     case.equal(state.checked_ids(), {program.id("IDC_NOTATION_10")}, "checked at start")
-    case.check(state.menu_readable, "system menu unreadable")
-    for name, text in MENU_TEXTS[locale].items():
-        item = state.menu.get(program.id(name))
-        case.check(item is not None, f"system menu lacks {name}")
-        if item:
-            case.equal(item["text"], text, f"text of {name}")
-            case.equal(item["grayed"], name == "IDM_SAVE_ANSWER", f"{name} greyed")
+    check_system_menu(case, program, state, MENU_TEXTS[locale], "IDM_SAVE_ANSWER")
     check_layout(case, state, CONTROL_COUNT)
     check_centred(case, state)
 

@@ -29,6 +29,17 @@ def check_layout(case, state, expected_count):
                        f"{second['rect']} overlap")
 
 
+def check_system_menu(case, program, state, texts, greyed_name):
+    """The system menu holds our items with their texts; only greyed_name is greyed at start."""
+    case.check(state.menu_readable, "system menu unreadable")
+    for name, text in texts.items():
+        item = state.menu.get(program.id(name))
+        case.check(item is not None, f"system menu lacks {name}")
+        if item:
+            case.equal(item["text"], text, f"text of {name}")
+            case.equal(item["grayed"], name == greyed_name, f"{name} greyed")
+
+
 def check_centred(case, state):
     x, y, width, height = state.window_rect()
     # Integer halves truncating toward zero, as the program computes them.

@@ -3,7 +3,8 @@ answer" and the real clipboard, the digit-limit warning dialog, "All Clear" and 
 the two panes' enabled states and checks, single instance, the settings file, both languages."""
 
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, console_colour, settings_file)
+                           check_colour_setting, check_layout, check_system_menu, console_colour,
+                           settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNT = 50
@@ -59,13 +60,7 @@ def check_start_state(case, program, state, locale):
     case.equal(sorted(state.enabled_ids()), sorted(digit_ids(program, 10) | panes),
                "enabled controls at start")
     case.equal(state.checked_ids(), set(key_ids(program, "F10 T10")), "checked at start")
-    case.check(state.menu_readable, "system menu unreadable")
-    for name, text in MENU_TEXTS[locale].items():
-        item = state.menu.get(program.id(name))
-        case.check(item is not None, f"system menu lacks {name}")
-        if item:
-            case.equal(item["text"], text, f"text of {name}")
-            case.equal(item["grayed"], name == "IDM_CONV_COPY_ANSWER", f"{name} greyed")
+    check_system_menu(case, program, state, MENU_TEXTS[locale], "IDM_CONV_COPY_ANSWER")
     check_layout(case, state, CONTROL_COUNT)
     check_centred(case, state)
 
