@@ -91,4 +91,15 @@
 /* The static text of the please-wait dialog (PLEASEWAIT_DLG). */
 #define IDC_PLEASE_WAIT_TEXT 166
 
+/* Colour dialog (RGBSHOW_DLG): each value text is its scroll bar's id minus 3. */
+#define IDC_CALC_RED_VALUE 154
+#define IDC_CALC_GREEN_VALUE 155
+#define IDC_CALC_BLUE_VALUE 156
+#define IDC_CALC_RED_SCROLL 157
+#define IDC_CALC_GREEN_SCROLL 158
+#define IDC_CALC_BLUE_SCROLL 159
+
+/* The icon shown in the About box. */
+#define IDI_CALC_ABOUT 142
+
 #endif

@@ -2,10 +2,10 @@
 
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
-#include "shell/calculator_geometry.h"
+#include "calc/calculator_layout.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

@@ -10,7 +10,6 @@
 #include "calc/sqrt_key_win.h"
 #include "calc/square_root.h"
 #include "calc/win32_calculator_view_win.h"
-#include "shell/dialog_ids.h"
 #include "shell/program_titles.h"
 #include "shell/shell_win.h"
 

@@ -1,7 +1,7 @@
 #include "calc/display_updates.h"
 
 #include "calc/calc_ids.h"
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "calc/text_buffer.h"
 
 namespace quarnic {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/calculator_state.h"
-#include "calc/notation.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 

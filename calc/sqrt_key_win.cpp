@@ -1,6 +1,6 @@
 #include "calc/sqrt_key_win.h"
 
-#include "shell/calculator_geometry.h"
+#include "calc/calculator_layout.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

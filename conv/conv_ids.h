@@ -74,4 +74,15 @@
 /* The static text of the digit-limit warning dialog (templates WARN_DLG and WARN_DLG_J). */
 #define IDC_CONV_WARN_TEXT 159
 
+/* Colour dialog (RGBSHOW_DLG): each value text is its scroll bar's id minus 3. */
+#define IDC_CONV_RED_VALUE 153
+#define IDC_CONV_GREEN_VALUE 154
+#define IDC_CONV_BLUE_VALUE 155
+#define IDC_CONV_RED_SCROLL 156
+#define IDC_CONV_GREEN_SCROLL 157
+#define IDC_CONV_BLUE_SCROLL 158
+
+/* The icon shown in the About box. */
+#define IDI_CONV_ABOUT 152
+
 #endif /* QUARNIC_CONV_IDS_H */

@@ -23,38 +23,38 @@ class WaitCursor {
 };
 
 bool HasInput(const Converter& converter) {
-    return converter.Texts.InputDigits[0] != '\0';
+    return converter.texts.InputDigits[0] != '\0';
 }
 
 void ClearFromBox(Converter& converter) {
-    converter.Texts.FromOtherLabel.fill('\0');
-    converter.View->ClearFromOtherBox();
+    converter.texts.FromOtherLabel.fill('\0');
+    converter.view->ClearFromOtherBox();
 }
 
 void ShowFromBox(Converter& converter) {
-    auto& label = converter.Texts.FromOtherLabel;
-    NotationDecimalText(converter.State.FromOtherNotation, label.data(),
+    auto& label = converter.texts.FromOtherLabel;
+    NotationDecimalText(converter.state.FromOtherNotation, label.data(),
                         static_cast<int>(label.size()));
-    converter.View->DrawFromOtherBox(label.data());
+    converter.view->DrawFromOtherBox(label.data());
 }
 
 void ClearToBox(Converter& converter) {
-    converter.Texts.ToOtherLabel.fill('\0');
-    converter.View->ClearToOtherBox();
+    converter.texts.ToOtherLabel.fill('\0');
+    converter.view->ClearToOtherBox();
 }
 
 void ShowToBox(Converter& converter) {
-    auto& label = converter.Texts.ToOtherLabel;
-    NotationDecimalText(converter.State.ToOtherNotation, label.data(),
+    auto& label = converter.texts.ToOtherLabel;
+    NotationDecimalText(converter.state.ToOtherNotation, label.data(),
                         static_cast<int>(label.size()));
-    converter.View->DrawToOtherBox(label.data());
+    converter.view->DrawToOtherBox(label.data());
 }
 
 // While an error is on show the To pane only moves its check; otherwise it converts again.
 void ConvertToSelection(Converter& converter, int toNotation) {
-    if (converter.State.ErrorShown == 0 && HasInput(converter)) {
-        converter.State.ToNotation = toNotation;
-        ConvertAndShow(converter, converter.State.FromNotation, toNotation);
+    if (converter.state.ErrorShown == 0 && HasInput(converter)) {
+        converter.state.ToNotation = toNotation;
+        ConvertAndShow(converter, converter.state.FromNotation, toNotation);
     }
 }
 
@@ -65,96 +65,96 @@ int FixedNotationOf(int id, int firstButtonId) {
 }  // namespace
 
 int ReadFromSelection(const Converter& converter) {
-    return ReadPaneNotation(*converter.View, FROM_PANE, converter.State.FromOtherNotation);
+    return ReadPaneNotation(*converter.view, FROM_PANE, converter.state.FromOtherNotation);
 }
 
 int ReadToSelection(const Converter& converter) {
-    return ReadPaneNotation(*converter.View, TO_PANE, converter.State.ToOtherNotation);
+    return ReadPaneNotation(*converter.view, TO_PANE, converter.state.ToOtherNotation);
 }
 
 void SelectFromButton(Converter& converter, int notation) {
-    CheckPaneButton(*converter.View, FROM_PANE, notation);
+    CheckPaneButton(*converter.view, FROM_PANE, notation);
 }
 
 void SelectToButton(Converter& converter, int notation) {
-    CheckPaneButton(*converter.View, TO_PANE, notation);
+    CheckPaneButton(*converter.view, TO_PANE, notation);
 }
 
 void SetUpConverterStart(Converter& converter) {
-    converter.State = ConverterState{};
-    converter.Texts = ConverterTexts{};
-    SelectFromButton(converter, converter.State.FromNotation);
-    SelectToButton(converter, converter.State.ToNotation);
-    ApplyDigitKeys(*converter.View, IDC_CONV_DIGIT_0, converter.State.FromNotation);
-    converter.View->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
+    converter.state = ConverterState{};
+    converter.texts = ConverterTexts{};
+    SelectFromButton(converter, converter.state.FromNotation);
+    SelectToButton(converter, converter.state.ToNotation);
+    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, converter.state.FromNotation);
+    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 
 void OnAllClear(Converter& converter) {
-    converter.State.EntryStarted = 0;
-    converter.State.ErrorShown = 0;
-    converter.Texts.InputDigits.fill('\0');
-    converter.Texts.AnswerText.fill('\0');
-    EnablePaneButtons(*converter.View, FROM_PANE, converter.State.FromOtherNotation);
-    converter.View->ClearInputConsole();
-    converter.View->ClearAnswerConsole();
-    converter.View->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
+    converter.state.EntryStarted = 0;
+    converter.state.ErrorShown = 0;
+    converter.texts.InputDigits.fill('\0');
+    converter.texts.AnswerText.fill('\0');
+    EnablePaneButtons(*converter.view, FROM_PANE, converter.state.FromOtherNotation);
+    converter.view->ClearInputConsole();
+    converter.view->ClearAnswerConsole();
+    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 
 void OnClearError(Converter& converter) {
-    auto& input = converter.Texts.InputDigits;
+    auto& input = converter.texts.InputDigits;
     const int length = TextLength(input);
     if (length <= 1) {
         OnAllClear(converter);
         return;
     }
     input[length - 1] = '\0';
-    converter.View->ClearInputConsole();
-    converter.View->DrawInputConsole(input.data());
-    ConvertAndShow(converter, converter.State.FromNotation, converter.State.ToNotation);
+    converter.view->ClearInputConsole();
+    converter.view->DrawInputConsole(input.data());
+    ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
 }
 
 void OnFromNotation(Converter& converter, int notation) {
-    WaitCursor wait(*converter.View);
+    WaitCursor wait(*converter.view);
     SelectFromButton(converter, notation);
     ClearFromBox(converter);
-    ApplyDigitKeys(*converter.View, IDC_CONV_DIGIT_0, notation);
+    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, notation);
 }
 
 void OnFromOther(Converter& converter) {
-    WaitCursor wait(*converter.View);
-    SelectFromButton(converter, converter.State.FromOtherNotation);
+    WaitCursor wait(*converter.view);
+    SelectFromButton(converter, converter.state.FromOtherNotation);
     ClearFromBox(converter);
-    ApplyDigitKeys(*converter.View, IDC_CONV_DIGIT_0, converter.State.FromOtherNotation);
+    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, converter.state.FromOtherNotation);
     ShowFromBox(converter);
 }
 
 void OnFromStep(Converter& converter, bool upwards) {
-    WaitCursor wait(*converter.View);
-    int& other = converter.State.FromOtherNotation;
+    WaitCursor wait(*converter.view);
+    int& other = converter.state.FromOtherNotation;
     other = upwards ? NextOtherNotation(other) : PreviousOtherNotation(other);
     ClearFromBox(converter);
-    ApplyDigitKeys(*converter.View, IDC_CONV_DIGIT_0, other);
+    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, other);
     ShowFromBox(converter);
 }
 
 void OnToNotation(Converter& converter, int notation) {
-    WaitCursor wait(*converter.View);
+    WaitCursor wait(*converter.view);
     SelectToButton(converter, notation);
     ClearToBox(converter);
     ConvertToSelection(converter, notation);
 }
 
 void OnToOther(Converter& converter) {
-    WaitCursor wait(*converter.View);
-    SelectToButton(converter, converter.State.ToOtherNotation);
+    WaitCursor wait(*converter.view);
+    SelectToButton(converter, converter.state.ToOtherNotation);
     ClearToBox(converter);
     ShowToBox(converter);
-    ConvertToSelection(converter, converter.State.ToOtherNotation);
+    ConvertToSelection(converter, converter.state.ToOtherNotation);
 }
 
 void OnToStep(Converter& converter, bool upwards) {
-    WaitCursor wait(*converter.View);
-    int& other = converter.State.ToOtherNotation;
+    WaitCursor wait(*converter.view);
+    int& other = converter.state.ToOtherNotation;
     other = upwards ? NextOtherNotation(other) : PreviousOtherNotation(other);
     ClearToBox(converter);
     ShowToBox(converter);
@@ -163,10 +163,10 @@ void OnToStep(Converter& converter, bool upwards) {
 
 void CopyAnswer(Converter& converter) {
     std::array<char, CLIPBOARD_TEXT_BYTES> text{};
-    std::snprintf(text.data(), text.size(), "%s (%d) = %s (%d)", converter.Texts.InputDigits.data(),
-                  converter.State.FromNotation, converter.Texts.AnswerText.data(),
-                  converter.State.ToNotation);
-    converter.View->PutTextOnClipboard(text.data());
+    std::snprintf(text.data(), text.size(), "%s (%d) = %s (%d)", converter.texts.InputDigits.data(),
+                  converter.state.FromNotation, converter.texts.AnswerText.data(),
+                  converter.state.ToNotation);
+    converter.view->PutTextOnClipboard(text.data());
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {

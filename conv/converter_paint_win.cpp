@@ -173,7 +173,7 @@ void PaintConverterWindow(HWND window, Converter& converter) {
     PaintConverterBackground(window);
     // The consoles and boxes are the logic's to decide; a window that never got its view (a
     // second copy closing itself) shows only its background.
-    if (converter.View != nullptr) {
+    if (converter.view != nullptr) {
         RepaintConverterContents(converter);
     }
     EndPaint(window, &paint);

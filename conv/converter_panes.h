@@ -4,7 +4,7 @@
 #include <array>
 #include <cstring>
 
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "conv/conv_ids.h"
 
 namespace quarnic {

@@ -1,5 +1,5 @@
 // What a full repaint of the converter's window draws on top of its background.
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "conv/converter_state.h"
 
 namespace quarnic {
@@ -17,8 +17,8 @@ void LabelOtherSelection(std::array<char, N>& label, int selection) {
 }  // namespace
 
 void RepaintConverterContents(Converter& converter) {
-    ConverterView& view = *converter.View;
-    ConverterTexts& texts = converter.Texts;
+    ConverterView& view = *converter.view;
+    ConverterTexts& texts = converter.texts;
     view.DrawInputConsole(texts.InputDigits.data());
     view.DrawAnswerConsole(texts.AnswerText.data());
     texts.FromOtherLabel.fill('\0');

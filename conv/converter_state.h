@@ -37,17 +37,17 @@ struct ConverterTexts {
 };
 
 struct Converter {
-    ConverterState State;
-    ConverterTexts Texts;
+    ConverterState state;
+    ConverterTexts texts;
     std::int32_t ReadyFlag = 0;         // set once the window's own posted WM_USER arrives
     std::uint32_t LabelBackground = 0;  // COLORREF of the button face, read at creation
     bool JapaneseUi = false;
-    ConverterView* View = nullptr;
+    ConverterView* view = nullptr;
 };
 
 // Puts the record and the controls into their start state: both panes on "10", digit keys of
 // notation 10, all four step buttons disabled, both consoles empty, "Co&py answer" greyed.
-// JapaneseUi and View must be set first; the controls must exist.
+// JapaneseUi and view must be set first; the controls must exist.
 void SetUpConverterStart(Converter& converter);
 
 // One entry for every key command (WM_COMMAND's low word); ids outside 100..149 are ignored.

@@ -3,7 +3,7 @@
 // The Win32 window implements it; tests and the script runner record it.
 #pragma once
 
-#include "calc/control_view.h"
+#include "shell/control_view.h"
 
 namespace quarnic {
 

@@ -5,7 +5,6 @@
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/win32_converter_view_win.h"
-#include "shell/dialog_ids.h"
 #include "shell/program_titles.h"
 #include "shell/shell_win.h"
 
@@ -54,7 +53,7 @@ void CreateMainWindowContents(HWND window) {
     Converter& converter = TheConverter();
     static Win32ConverterView view(window, Shell().JapaneseUi != 0);
     converter.JapaneseUi = Shell().JapaneseUi != 0;
-    converter.View = &view;
+    converter.view = &view;
     ShowMainWindow(window);
     CreateConverterControls(window);
     SetUpConverterStart(converter);
@@ -100,12 +99,12 @@ LRESULT CALLBACK ConverterWindowProc(HWND window, UINT message, WPARAM wParam, L
             PaintConverterWindow(window, converter);
             return 0;
         case WM_COMMAND:
-            if (converter.View != nullptr) {
+            if (converter.view != nullptr) {
                 DispatchConverterCommand(converter, LOWORD(wParam));
             }
             return 0;
         case WM_SYSCOMMAND:
-            if (converter.View != nullptr && OnSystemCommand(window, LOWORD(wParam))) {
+            if (converter.view != nullptr && OnSystemCommand(window, LOWORD(wParam))) {
                 return 0;
             }
             return DefWindowProcW(window, message, wParam, lParam);

@@ -13,18 +13,18 @@ namespace quarnic {
 namespace {
 
 void StartNumber(Converter& converter, char digit) {
-    ConverterState& state = converter.State;
-    converter.Texts.InputDigits[0] = digit;
+    ConverterState& state = converter.state;
+    converter.texts.InputDigits[0] = digit;
     state.FromNotation = ReadFromSelection(converter);
     state.EntryStarted = 1;
-    DisablePaneButtons(*converter.View, FROM_PANE);
+    DisablePaneButtons(*converter.view, FROM_PANE);
     state.MaxDigits = MaxDigits(state.FromNotation);
 }
 
 void ExtendNumber(Converter& converter, char digit) {
-    auto& input = converter.Texts.InputDigits;
+    auto& input = converter.texts.InputDigits;
     const int length = TextLength(input);
-    if (length < converter.State.MaxDigits && length < MAX_TYPED_DIGITS) {
+    if (length < converter.state.MaxDigits && length < MAX_TYPED_DIGITS) {
         input[length] = digit;
     } else {
         ShowDigitWarning(converter);
@@ -34,8 +34,8 @@ void ExtendNumber(Converter& converter, char digit) {
 }  // namespace
 
 void OnDigitKey(Converter& converter, char digit) {
-    ConverterTexts& texts = converter.Texts;
-    if (converter.State.EntryStarted == 0) {
+    ConverterTexts& texts = converter.texts;
+    if (converter.state.EntryStarted == 0) {
         texts.InputDigits.fill('\0');
         // A number never begins with 0: the key leaves everything as it was.
         if (digit != '0') {
@@ -46,16 +46,16 @@ void OnDigitKey(Converter& converter, char digit) {
     }
     // Also after a refused digit, so the consoles show the unchanged number again.
     if (texts.InputDigits[0] != '\0') {
-        converter.View->ClearInputConsole();
-        converter.View->DrawInputConsole(texts.InputDigits.data());
-        converter.State.ToNotation = ReadToSelection(converter);
-        ConvertAndShow(converter, converter.State.FromNotation, converter.State.ToNotation);
+        converter.view->ClearInputConsole();
+        converter.view->DrawInputConsole(texts.InputDigits.data());
+        converter.state.ToNotation = ReadToSelection(converter);
+        ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
     }
 }
 
 void ShowDigitWarning(Converter& converter) {
-    const ConverterState& state = converter.State;
-    auto& warning = converter.Texts.WarningText;
+    const ConverterState& state = converter.state;
+    auto& warning = converter.texts.WarningText;
     warning.fill('\0');
     if (converter.JapaneseUi) {
         std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_JA, state.FromNotation,
@@ -64,15 +64,15 @@ void ShowDigitWarning(Converter& converter) {
         std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_EN, state.MaxDigits,
                       state.FromNotation);
     }
-    if (converter.View->ShowWarningDialog(warning.data(), converter.JapaneseUi) == -1) {
-        converter.View->ShowSystemErrorBox(
+    if (converter.view->ShowWarningDialog(warning.data(), converter.JapaneseUi) == -1) {
+        converter.view->ShowSystemErrorBox(
             converter.JapaneseUi ? DIALOG_FAILED_TEXT_JA : DIALOG_FAILED_TEXT_EN,
             converter.JapaneseUi ? SYSTEM_ERROR_CAPTION_JA : SYSTEM_ERROR_CAPTION_EN);
     }
 }
 
 void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
-    ConverterTexts& texts = converter.Texts;
+    ConverterTexts& texts = converter.texts;
     const int length = TextLength(texts.InputDigits);
     texts.PaddedInput.fill('0');
     texts.PaddedInput[PADDED_DIGITS] = '\0';
@@ -87,24 +87,24 @@ void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
 }
 
 void ShowAnswer(Converter& converter) {
-    ConverterTexts& texts = converter.Texts;
+    ConverterTexts& texts = converter.texts;
     const int first = FirstSignificantIndex(texts.PaddedAnswer);
     texts.AnswerText.fill('\0');
     // Keeps the terminator even for a 100-digit answer, which typed numbers never reach.
     const int length = std::min(PADDED_DIGITS - first, CONVERTER_DIGIT_BYTES - 1);
     std::memcpy(texts.AnswerText.data(), texts.PaddedAnswer.data() + first,
                 static_cast<std::size_t>(length));
-    converter.View->ClearAnswerConsole();
-    converter.View->DrawAnswerConsole(texts.AnswerText.data());
-    converter.View->EnableMenuItem(IDM_CONV_COPY_ANSWER, true);
+    converter.view->ClearAnswerConsole();
+    converter.view->DrawAnswerConsole(texts.AnswerText.data());
+    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, true);
 }
 
 void ShowError(Converter& converter) {
-    converter.State.ErrorShown = 1;
-    SetText(converter.Texts.AnswerText, CONVERTER_ERROR_TEXT);
-    converter.View->ClearAnswerConsole();
-    converter.View->DrawAnswerConsole(converter.Texts.AnswerText.data());
-    converter.View->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
+    converter.state.ErrorShown = 1;
+    SetText(converter.texts.AnswerText, CONVERTER_ERROR_TEXT);
+    converter.view->ClearAnswerConsole();
+    converter.view->DrawAnswerConsole(converter.texts.AnswerText.data());
+    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 
 }  // namespace quarnic

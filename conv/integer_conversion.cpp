@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "engine/digit_codec.h"
 
 namespace quarnic {

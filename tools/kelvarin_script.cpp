@@ -4,7 +4,7 @@
 #include <string>
 
 #include "calc/calc_ids.h"
-#include "calc/key_script.h"
+#include "tests/kit/key_script.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"

@@ -6,7 +6,7 @@
 
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
-#include "conv/recording_converter_view.h"
+#include "tests/kit/recording_converter_view.h"
 #include "engine/digit_codec.h"
 #include "tools/script_io.h"
 
@@ -73,10 +73,10 @@ nlohmann::json CheckedId(const RecordingConverterView& view, int firstButtonId) 
 }
 
 nlohmann::json StateLine(const Converter& converter, const RecordingConverterView& view) {
-    const ConverterState& state = converter.State;
+    const ConverterState& state = converter.state;
     nlohmann::json line;
-    line["input"] = converter.Texts.InputDigits.data();
-    line["answer"] = converter.Texts.AnswerText.data();
+    line["input"] = converter.texts.InputDigits.data();
+    line["answer"] = converter.texts.AnswerText.data();
     line["input_console"] = view.InputConsole();
     line["answer_console"] = view.AnswerConsole();
     line["from_notation"] = state.FromNotation;
@@ -111,7 +111,7 @@ int Run(int argc, char** argv) {
     RecordingConverterView view;
     Converter converter;
     converter.JapaneseUi = args.japanese;
-    converter.View = &view;
+    converter.view = &view;
     SetUpConverterStart(converter);
     for (int id : ids) {
         Press(converter, view, id);

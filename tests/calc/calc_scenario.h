@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "calc/calc_ids.h"
-#include "calc/key_script.h"
+#include "tests/kit/key_script.h"
 #include "calc/text_buffer.h"
 
 namespace quarnic {

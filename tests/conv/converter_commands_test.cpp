@@ -34,15 +34,15 @@ TEST_F(ConverterTest, StartsOnTenInBothPanesWithNothingToCopy) {
 
 TEST_F(ConverterTest, StepButtonsWalkTheOtherNotationCycleInBothPanes) {
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP});
-    EXPECT_EQ(converter.State.FromOtherNotation, 3) << "32 wraps to 3";
+    EXPECT_EQ(converter.state.FromOtherNotation, 3) << "32 wraps to 3";
     EXPECT_EQ(view.FromBox(), "3");
     EXPECT_EQ(view.EnabledIds(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_LAST), Range(100, 102));
     Press({IDC_CONV_FROM_STEP_DOWN});
-    EXPECT_EQ(converter.State.FromOtherNotation, 32);
+    EXPECT_EQ(converter.state.FromOtherNotation, 32);
     EXPECT_EQ(view.EnabledIds(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_LAST).size(), 32u);
 
     Press({IDC_CONV_TO_X, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_DOWN});
-    EXPECT_EQ(converter.State.ToOtherNotation, 30);
+    EXPECT_EQ(converter.state.ToOtherNotation, 30);
     EXPECT_EQ(view.ToBox(), "30");
     EXPECT_EQ(view.EnabledIds(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_LAST).size(), 32u)
         << "the To pane never touches the digit keys";
@@ -52,7 +52,7 @@ TEST_F(ConverterTest, StepButtonsWalkTheOtherNotationCycleInBothPanes) {
 TEST_F(ConverterTest, FixedFromButtonEmptiesTheXBoxAndKeepsXValue) {
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_8});
     EXPECT_EQ(view.FromBox(), "");
-    EXPECT_EQ(converter.Texts.FromOtherLabel[0], '\0');
+    EXPECT_EQ(converter.texts.FromOtherLabel[0], '\0');
     EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_FROM_STEP_UP));
     EXPECT_EQ(view.EnabledIds(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_LAST), Range(100, 107));
     Press({IDC_CONV_FROM_X});
@@ -65,10 +65,10 @@ TEST_F(ConverterTest, ToSelectionWithNothingTypedOnlyMovesTheCheck) {
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_X));
     EXPECT_FALSE(view.IsChecked(IDC_CONV_TO_16));
     EXPECT_EQ(view.ToBox(), "32");
-    EXPECT_EQ(converter.State.ToNotation, 10);
+    EXPECT_EQ(converter.state.ToNotation, 10);
     EXPECT_EQ(view.AnswerDraws(), 0);
     Type("31");
-    EXPECT_EQ(converter.State.ToNotation, 32) << "read from the pane at the next digit";
+    EXPECT_EQ(converter.state.ToNotation, 32) << "read from the pane at the next digit";
     EXPECT_EQ(Answer(), "V");
 }
 
@@ -79,7 +79,7 @@ TEST_F(ConverterTest, ToSelectionConvertsTheTypedNumberAgain) {
     Press({IDC_CONV_TO_2});
     EXPECT_EQ(view.AnswerConsole(), "11111111");
     Press({IDC_CONV_TO_X, IDC_CONV_TO_STEP_UP});
-    EXPECT_EQ(converter.State.ToNotation, 3);
+    EXPECT_EQ(converter.state.ToNotation, 3);
     EXPECT_EQ(Answer(), "100110");
 }
 
@@ -94,7 +94,7 @@ TEST_F(ConverterTest, ClearErrorDropsDigitsUntilTheLastActsAsAllClear) {
     Press({IDC_CONV_CLEAR_ERROR});
     EXPECT_EQ(Input(), "");
     EXPECT_EQ(view.AnswerConsole(), "");
-    EXPECT_EQ(converter.State.EntryStarted, 0);
+    EXPECT_EQ(converter.state.EntryStarted, 0);
     EXPECT_TRUE(FromPaneEnabled());
     EXPECT_FALSE(view.IsMenuItemEnabled(IDM_CONV_COPY_ANSWER));
 }
@@ -113,7 +113,7 @@ TEST_F(ConverterTest, AllClearRestoresStepButtonsOnlyForX) {
     EXPECT_TRUE(FromPaneEnabled());
     EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_FROM_STEP_UP));
     EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_FROM_STEP_DOWN));
-    EXPECT_EQ(converter.State.MaxDigits, 16) << "All Clear keeps the last limit";
+    EXPECT_EQ(converter.state.MaxDigits, 16) << "All Clear keeps the last limit";
 }
 
 TEST_F(ConverterTest, CopyPutsBothNumbersWithTheirNotationsOnTheClipboard) {
@@ -144,13 +144,13 @@ TEST_F(ConverterTest, AnErrorBlocksToPaneConversionsUntilAllClear) {
     Press({IDC_CONV_TO_16});
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_16));
     EXPECT_EQ(Answer(), "ERROR (Press <All Clear>)");
-    EXPECT_EQ(converter.State.ToNotation, 10);
+    EXPECT_EQ(converter.state.ToNotation, 10);
 
     Press({IDC_CONV_CLEAR_ERROR});
     EXPECT_EQ(Answer(), "1") << "Clear Error converts even with the error on show";
-    EXPECT_EQ(converter.State.ErrorShown, 1);
+    EXPECT_EQ(converter.state.ErrorShown, 1);
     Press({IDC_CONV_ALL_CLEAR});
-    EXPECT_EQ(converter.State.ErrorShown, 0);
+    EXPECT_EQ(converter.state.ErrorShown, 0);
 }
 
 TEST_F(ConverterTest, IdsOutsideTheCommandRangeAndOtherSystemCommandsAreLeftAlone) {

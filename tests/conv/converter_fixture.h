@@ -9,7 +9,7 @@
 
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
-#include "conv/recording_converter_view.h"
+#include "tests/kit/recording_converter_view.h"
 #include "engine/digit_codec.h"
 
 namespace quarnic {
@@ -17,7 +17,7 @@ namespace quarnic {
 class ConverterTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        converter.View = &view;
+        converter.view = &view;
         SetUpConverterStart(converter);
     }
 
@@ -40,8 +40,8 @@ class ConverterTest : public ::testing::Test {
         }
     }
 
-    std::string Input() const { return converter.Texts.InputDigits.data(); }
-    std::string Answer() const { return converter.Texts.AnswerText.data(); }
+    std::string Input() const { return converter.texts.InputDigits.data(); }
+    std::string Answer() const { return converter.texts.AnswerText.data(); }
     bool FromPaneEnabled() const { return view.IsControlEnabled(IDC_CONV_FROM_2); }
 
     RecordingConverterView view;

@@ -12,7 +12,7 @@ TEST_F(ConverterTest, ALeadingZeroIsIgnored) {
     EXPECT_EQ(view.InputDraws(), 0);
     EXPECT_EQ(view.AnswerDraws(), 0);
     EXPECT_TRUE(FromPaneEnabled());
-    EXPECT_EQ(converter.State.EntryStarted, 0);
+    EXPECT_EQ(converter.state.EntryStarted, 0);
     Type("10");
     EXPECT_EQ(Input(), "10");
     EXPECT_EQ(Answer(), "10");
@@ -21,9 +21,9 @@ TEST_F(ConverterTest, ALeadingZeroIsIgnored) {
 TEST_F(ConverterTest, TheFirstDigitFixesTheFromNotationAndItsLimit) {
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_DOWN});
     Type("U");
-    EXPECT_EQ(converter.State.FromNotation, 31);
-    EXPECT_EQ(converter.State.MaxDigits, 12);
-    EXPECT_EQ(converter.State.EntryStarted, 1);
+    EXPECT_EQ(converter.state.FromNotation, 31);
+    EXPECT_EQ(converter.state.MaxDigits, 12);
+    EXPECT_EQ(converter.state.EntryStarted, 1);
     for (int id = IDC_CONV_FROM_2; id <= IDC_CONV_FROM_STEP_UP; ++id) {
         EXPECT_FALSE(view.IsControlEnabled(id)) << id;
     }
@@ -48,7 +48,7 @@ TEST_F(ConverterTest, ADigitBeyondTheLimitIsRefusedWithAWarning) {
     Type("9");
     EXPECT_EQ(view.Warnings(), 1);
     EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 19 for 10 notation number.");
-    EXPECT_EQ(std::string(converter.Texts.WarningText.data()), view.LastWarning());
+    EXPECT_EQ(std::string(converter.texts.WarningText.data()), view.LastWarning());
     EXPECT_EQ(Input(), std::string(19, '9'));
     EXPECT_EQ(Answer(), "8AC7230489E7FFFF");
     EXPECT_EQ(view.AnswerDraws(), drawsBefore + 1) << "the same answer is drawn again";

@@ -31,7 +31,7 @@ struct Reach {
 
     void After(const ScriptedConverter& scripted, int id, bool pressed, int warningsBefore) {
         if (scripted.view.Warnings() > warningsBefore) {
-            limitsReached.set(static_cast<std::size_t>(scripted.converter.State.FromNotation));
+            limitsReached.set(static_cast<std::size_t>(scripted.converter.state.FromNotation));
         }
         copies += pressed && id == IDM_CONV_COPY_ANSWER ? 1 : 0;
     }

@@ -161,20 +161,20 @@ TEST_F(ConverterChecker, PassesOrdinaryUseAndTheCopiedText) {
 
 TEST_F(ConverterChecker, CatchesAWrongAnswer) {
     Press({IDC_CONV_DIGIT_2, IDC_CONV_DIGIT_5, IDC_CONV_DIGIT_5, IDC_CONV_TO_16});
-    s_.converter.Texts.AnswerText[1] = 'E';
+    s_.converter.texts.AnswerText[1] = 'E';
     EXPECT_THAT(Violation(), HasSubstr("exactly FF"));
 }
 
 TEST_F(ConverterChecker, CatchesTypedDigitsBeyondTheRules) {
     Press({IDC_CONV_DIGIT_7});
-    s_.converter.Texts.InputDigits[0] = '0';
+    s_.converter.texts.InputDigits[0] = '0';
     EXPECT_THAT(Violation(), HasSubstr("starts with 0"));
-    s_.converter.Texts.InputDigits.fill('1');
-    s_.converter.Texts.InputDigits[20] = '\0';
+    s_.converter.texts.InputDigits.fill('1');
+    s_.converter.texts.InputDigits[20] = '\0';
     EXPECT_THAT(Violation(), HasSubstr("20 digits typed, the limit is 19"));
-    s_.converter.Texts.InputDigits[1] = '\0';
-    s_.converter.State.FromNotation = 2;
-    s_.converter.Texts.InputDigits[0] = '7';
+    s_.converter.texts.InputDigits[1] = '\0';
+    s_.converter.state.FromNotation = 2;
+    s_.converter.texts.InputDigits[0] = '7';
     EXPECT_THAT(Violation(), HasSubstr("differs from FromNotation"));
 }
 

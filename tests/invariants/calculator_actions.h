@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "calc/key_script.h"
+#include "tests/kit/key_script.h"
 
 namespace quarnic {
 

@@ -8,7 +8,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
 

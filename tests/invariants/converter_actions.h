@@ -7,7 +7,7 @@
 #include <string>
 
 #include "conv/converter_state.h"
-#include "conv/recording_converter_view.h"
+#include "tests/kit/recording_converter_view.h"
 
 namespace quarnic {
 
@@ -18,7 +18,7 @@ struct ScriptedConverter {
 
     explicit ScriptedConverter(bool japanese = false) {
         converter.JapaneseUi = japanese;
-        converter.View = &view;
+        converter.view = &view;
         SetUpConverterStart(converter);
     }
     ScriptedConverter(const ScriptedConverter&) = delete;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <functional>
 
-#include "calc/notation.h"
+#include "shell/notation.h"
 #include "conv/conv_ids.h"
 #include "engine/digit_codec.h"
 
@@ -227,8 +227,8 @@ std::string ExactDigits(std::uint64_t value, int notation) {
 }
 
 std::string FindConverterViolation(const Converter& converter, const RecordingConverterView& view) {
-    const ConverterState& s = converter.State;
-    const ConverterTexts& t = converter.Texts;
+    const ConverterState& s = converter.state;
+    const ConverterTexts& t = converter.texts;
     std::string_view typed = TextIn(t.InputDigits);
     std::string_view answer = TextIn(t.AnswerText);
     int from = 0;  // the panes' selections, known once their checks have passed
@@ -256,10 +256,10 @@ std::string FindConverterViolation(const Converter& converter, const RecordingCo
 }
 
 std::string FindClipboardViolation(const Converter& converter, const RecordingConverterView& view) {
-    const ConverterState& s = converter.State;
-    std::string expected = std::string(TextIn(converter.Texts.InputDigits)) + " (" +
+    const ConverterState& s = converter.state;
+    std::string expected = std::string(TextIn(converter.texts.InputDigits)) + " (" +
                            std::to_string(s.FromNotation) +
-                           ") = " + std::string(TextIn(converter.Texts.AnswerText)) + " (" +
+                           ") = " + std::string(TextIn(converter.texts.AnswerText)) + " (" +
                            std::to_string(s.ToNotation) + ")";
     if (!view.HasClipboard()) {
         return "\"Co&py answer\" put nothing on the clipboard";

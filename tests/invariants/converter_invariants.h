@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "conv/converter_state.h"
-#include "conv/recording_converter_view.h"
+#include "tests/kit/recording_converter_view.h"
 
 namespace quarnic {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calc/notation.h"
-#include "calc/recording_control_view.h"
+#include "shell/notation.h"
+#include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 namespace {

@@ -1,8 +1,8 @@
-#include "calc/notation.h"
+#include "shell/notation.h"
 
 #include <gtest/gtest.h>
 
-#include "calc/recording_control_view.h"
+#include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 namespace {

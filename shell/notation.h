@@ -3,7 +3,7 @@
 // the same rules.
 #pragma once
 
-#include "calc/control_view.h"
+#include "shell/control_view.h"
 #include "engine/digit_codec.h"
 
 namespace quarnic {

@@ -1,4 +1,4 @@
-#include "calc/key_script.h"
+#include "tests/kit/key_script.h"
 
 #include "calc/calc_ids.h"
 #include "calc/square_root.h"

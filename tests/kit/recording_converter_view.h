@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calc/recording_control_view.h"
+#include "tests/kit/recording_control_view.h"
 #include "conv/converter_view.h"
 
 namespace quarnic {

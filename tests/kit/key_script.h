@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "calc/calculator_state.h"
-#include "calc/recording_calculator_view.h"
+#include "tests/kit/recording_calculator_view.h"
 
 namespace quarnic {
 

@@ -13,7 +13,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_view.h"
-#include "calc/recording_control_view.h"
+#include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 

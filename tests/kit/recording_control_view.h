@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "calc/control_view.h"
+#include "shell/control_view.h"
 
 namespace quarnic {
 

@@ -1,4 +1,4 @@
-#include "shell/calculator_geometry.h"
+#include "calc/calculator_layout.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "calc/notation.h"
+#include "shell/notation.h"
 
 #include <cstdio>
 
