@@ -1,11 +1,11 @@
 #include "calc/calculator_paint_win.h"
 
+#include "calc/calculator_layout.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
-#include "shell/notation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
-#include "calc/calculator_layout.h"
+#include "shell/notation.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

@@ -1,8 +1,8 @@
 #include "calc/display_updates.h"
 
 #include "calc/calc_ids.h"
-#include "shell/notation.h"
 #include "calc/text_buffer.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 

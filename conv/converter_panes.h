@@ -4,8 +4,8 @@
 #include <array>
 #include <cstring>
 
-#include "shell/notation.h"
 #include "conv/conv_ids.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 

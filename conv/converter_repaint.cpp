@@ -1,6 +1,6 @@
 // What a full repaint of the converter's window draws on top of its background.
-#include "shell/notation.h"
 #include "conv/converter_state.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shell/notation.h"
 #include "engine/digit_codec.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 

@@ -3,8 +3,8 @@
 // the same rules.
 #pragma once
 
-#include "shell/control_view.h"
 #include "engine/digit_codec.h"
+#include "shell/control_view.h"
 
 namespace quarnic {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "calc/calc_ids.h"
-#include "tests/kit/key_script.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
+#include "tests/kit/key_script.h"
 #include "tools/script_io.h"
 
 namespace quarnic {

@@ -6,8 +6,8 @@
 
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
-#include "tests/kit/recording_converter_view.h"
 #include "engine/digit_codec.h"
+#include "tests/kit/recording_converter_view.h"
 #include "tools/script_io.h"
 
 namespace quarnic {

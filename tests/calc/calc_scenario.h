@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "calc/calc_ids.h"
-#include "tests/kit/key_script.h"
 #include "calc/text_buffer.h"
+#include "tests/kit/key_script.h"
 
 namespace quarnic {
 

@@ -8,9 +8,9 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
-#include "shell/notation.h"
 #include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 namespace {

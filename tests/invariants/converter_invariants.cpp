@@ -4,9 +4,9 @@
 #include <cstring>
 #include <functional>
 
-#include "shell/notation.h"
 #include "conv/conv_ids.h"
 #include "engine/digit_codec.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 namespace {

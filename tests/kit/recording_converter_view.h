@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "tests/kit/recording_control_view.h"
 #include "conv/converter_view.h"
+#include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 
