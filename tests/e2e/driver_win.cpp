@@ -15,6 +15,9 @@
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
+//   metrics | key-captions            DPI and system metrics; the keys' captions measured
+//   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
+//   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
 
 #include <windows.h>
 
@@ -24,7 +27,9 @@
 #include <string>
 #include <vector>
 
+#include "install_probe_win.h"
 #include "json_line_win.h"
+#include "text_fit_win.h"
 #include "window_probe_win.h"
 
 #if __has_include("shell/program_titles.h")
@@ -440,6 +445,46 @@ int Close(const Context& context) {
     return Succeed(JsonLine());
 }
 
+int Metrics(const Context&) {
+    return Succeed(JsonLine().Raw("metrics", DescribeScreenMetrics()));
+}
+
+int KeyCaptions(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("keys", DescribeKeyCaptions(main)));
+}
+
+int DialogFit(const Context& context) {
+    if (context.args.size() < 2) {
+        return Fail("usage: dialog-fit FACE POINTS");
+    }
+    HWND main = RequireMain(context);
+    HWND dialog = main ? WaitForProcessDialog(main, kDefaultTimeoutMs) : nullptr;
+    if (!dialog) {
+        return Fail("no dialog is open");
+    }
+    std::string texts =
+        DescribeDialogTextFit(dialog, context.args[0], _wtoi(context.args[1].c_str()));
+    return Succeed(JsonLine().Raw("dialog", DescribeDialog(dialog)).Raw("statics", texts));
+}
+
+int ExeInfo(const Context& context) {
+    if (context.args.empty()) {
+        return Fail("usage: exe-info PATH");
+    }
+    return Succeed(JsonLine().Raw("exe", DescribeExecutable(context.args[0])));
+}
+
+int Products(const Context& context) {
+    if (context.args.empty()) {
+        return Fail("usage: products DISPLAY_NAME");
+    }
+    return Succeed(JsonLine().Raw("products", DescribeInstalledProducts(context.args[0])));
+}
+
 int Send(const Context& c) {
     return Deliver(c, WM_COMMAND, false);
 }
@@ -477,6 +522,11 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-scroll", DialogScroll},
         {L"hold-clipboard", HoldClipboard},
         {L"decoy", Decoy},
+        {L"metrics", Metrics},
+        {L"key-captions", KeyCaptions},
+        {L"dialog-fit", DialogFit},
+        {L"exe-info", ExeInfo},
+        {L"products", Products},
     };
     return commands;
 }

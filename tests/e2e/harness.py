@@ -17,6 +17,8 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import fixture_scenarios  # noqa: E402,F401,I001
 import calc_scenarios  # noqa: E402,F401
 import conv_scenarios  # noqa: E402,F401
+import dpi_scenarios  # noqa: E402,F401
+import install_scenarios  # noqa: E402,F401
 from scenario_kit import SCENARIOS, Case, Kit, ProgramSpec  # noqa: E402
 from wine_session import E2EError, VirtualDisplay, WinePrefix  # noqa: E402
 
@@ -94,7 +96,7 @@ def run_arch(arch, args, display, root, results, notes):
     prefix = WinePrefix(arch, root, display, driver_dir)
     print(f"== {arch}: preparing the Wine prefix", flush=True)
     prefix.create()
-    kit = Kit(prefix, display, programs, Path(args.artifacts))
+    kit = Kit(prefix, display, programs, Path(args.artifacts), build)
     try:
         for key, function in SCENARIOS:
             if key not in programs or args.pattern not in function.__name__:

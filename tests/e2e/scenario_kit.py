@@ -77,6 +77,7 @@ class Program:
         self.prefix = kit.prefix
         self.window_class = target.window_class
         self.exe = folder / target.exe.name
+        self.locale = locale
         self.process = self.prefix.start(self.exe, folder, locale)
         self.ids = kit.ids(target)
 
@@ -87,8 +88,10 @@ class Program:
             raise E2EError(f"{name} is not in the id header")
         return self.ids[name]
 
-    def drive(self, *args, expect_ok=True):
-        answer = self.prefix.driver(self.window_class, *args)
+    def drive(self, *args, expect_ok=True, in_locale=False):
+        """One driver command; in_locale runs the driver in the program's locale (for fonts)."""
+        answer = self.prefix.driver(self.window_class, *args,
+                                    locale=self.locale if in_locale else None)
         if expect_ok and not answer.get("ok"):
             raise E2EError(f"driver {' '.join(map(str, args))}: {answer.get('error')}")
         return answer
@@ -176,8 +179,9 @@ class ProgramSpec:
 class Kit:
     """Per architecture: starts programs in fresh folders and keeps screenshots."""
 
-    def __init__(self, prefix, display, programs, artifacts):
+    def __init__(self, prefix, display, programs, artifacts, build=None):
         self.prefix = prefix
+        self.build = build
         self.display = display
         self.programs = programs
         self.artifacts = artifacts

@@ -17,7 +17,8 @@ WINE_ENV_BASE = {
     "WINEDLLOVERRIDES": "mscoree,mshtml=",
 }
 ENGLISH_LOCALE = "C.UTF-8"
-READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard"}
+READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard",
+                      "metrics", "key-captions", "dialog-fit", "exe-info", "products"}
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
 # unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
@@ -140,6 +141,32 @@ class WinePrefix:
         for name in ("e2e-driver.exe", "e2e-probe.dll"):
             shutil.copy2(self.driver_dir / name, self.tools / name)
 
+    def set_dpi(self, dpi):
+        """Gives the prefix another DPI. Wine reads LogPixels when its server starts, so the
+        server is restarted; every program of the prefix ends."""
+        subprocess.run([self.loader, "reg", "add", "HKCU\\Control Panel\\Desktop", "/v",
+                        "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True, timeout=60)
+        self.shutdown()
+        subprocess.run(["wineserver", "-p"], env=self.env, timeout=60)
+
+    def msiexec(self, action, msi_path):
+        """Runs `msiexec /i` or `/x` silently on an MSI anywhere on the Linux side; returns the
+        exit code (0 when done)."""
+        windows_path = "Z:" + str(Path(msi_path).resolve()).replace("/", "\\")
+        with open(self.logs / "msiexec.log", "ab") as log:
+            return subprocess.run([self.loader, "msiexec", action, windows_path, "/qn"],
+                                  env=self.env, stdout=log, stderr=subprocess.STDOUT,
+                                  timeout=180).returncode
+
+    def user_folder(self, *parts):
+        """A folder of the prefix's user profile, e.g. ("AppData", "Roaming")."""
+        users = [u for u in (self.path / "drive_c" / "users").iterdir()
+                 if u.name not in ("Public", "Default")]
+        if len(users) != 1:
+            raise E2EError(f"expected one user profile in the prefix, found {users}")
+        return users[0].joinpath(*parts)
+
     def kill_all(self):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=60,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -169,13 +196,14 @@ class WinePrefix:
         log.close()
         return process
 
-    def driver(self, window_class, *args, timeout=180):
+    def driver(self, window_class, *args, timeout=180, locale=None):
         """Runs one driver command and returns its JSON answer. A command that only reads is
-        run once more when Wine gave no answer at all (the process failed to start)."""
-        answer, details = self._run_driver(window_class, args, timeout)
+        run once more when Wine gave no answer at all (the process failed to start). A locale
+        gives the driver that code page, and so the fonts a program in that locale gets."""
+        answer, details = self._run_driver(window_class, args, timeout, locale)
         if answer is None and args and args[0] in READ_ONLY_COMMANDS:
             print(f"     (driver {args[0]} gave no answer, tried again: {details})", flush=True)
-            answer, details = self._run_driver(window_class, args, timeout)
+            answer, details = self._run_driver(window_class, args, timeout, locale)
         if answer is None:
             raise E2EError(f"driver gave no answer to {args}: {details}")
         return answer
@@ -189,14 +217,15 @@ class WinePrefix:
         log.close()
         return process
 
-    def _run_driver(self, window_class, args, timeout):
+    def _run_driver(self, window_class, args, timeout, locale=None):
         self.output_count += 1
         out_path = self.logs / f"driver-{self.output_count}.json"
         err_path = self.logs / f"driver-{self.output_count}.err"
         with open(out_path, "wb") as out, open(err_path, "wb") as err:
             result = subprocess.run([self.loader, str(self.tools / "e2e-driver.exe"), window_class,
-                                     *map(str, args)], env=self.env, stdout=out, stderr=err,
-                                    timeout=timeout, cwd=self.tools)
+                                     *map(str, args)],
+                                    env=dict(self.env, LC_ALL=locale or self.env["LC_ALL"]),
+                                    stdout=out, stderr=err, timeout=timeout, cwd=self.tools)
         text = out_path.read_text(encoding="utf-8").strip()
         errors = err_path.read_text(encoding="utf-8", errors="replace").strip()
         out_path.unlink()

@@ -1,0 +1,96 @@
+"""Both programs at 96 and 144 DPI (the prefix's LogPixels): the window grows with the menu
+height and the system font, every key's caption fits inside its key, no control leaves the
+client area or covers another, and the window stays on the screen. Screenshots of each are kept.
+Wine hands the real DPI to every program, aware or not, so this shows that the layout holds; what
+the manifest changes on Windows (no stretched bitmap) cannot be seen here."""
+
+from collections import Counter
+
+from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH, check_layout
+from scenario_kit import ENGLISH, JAPANESE, scenario
+
+CONTROL_COUNTS = {"calc": 52, "conv": 50}
+# A push button's caption keeps off its 3-D edge; a radio button's also off its round mark.
+EDGE = 2
+RADIO_MARK = 13
+
+
+def caption_fits(key, dpi):
+    """Whether the caption's line fits the key's width and its ink the key's height. The line
+    is centred vertically; on the half-height step keys it is higher than the key, while the
+    "+" and "-" drawn in it are not."""
+    _, _, width, height = key["rect"]
+    mark = RADIO_MARK * dpi // 96 + EDGE if key["kind"] == "radio" else 0
+    text_width, line_height = key["text_size"]
+    ink_top, ink_end = key["ink_rows"]
+    line_top = (height - line_height) // 2
+    return (text_width <= width - 2 * EDGE - mark and line_top + ink_top >= 0
+            and line_top + ink_end <= height)
+
+
+def check_captions_fit(case, keys, dpi, what):
+    measured = 0
+    for key in keys:
+        if key["kind"] == "owner-drawn" or not key["text"]:
+            continue  # the square-root key draws a figure, not a caption
+        measured += 1
+        case.check(caption_fits(key, dpi),
+                   f"{what}: caption {key['text']!r} {key['text_size']} ink rows "
+                   f"{key['ink_rows']} does not fit in key {key['id']} {key['rect']}")
+    case.check(measured > 0, f"{what}: no key caption measured")
+
+
+def look_at(case, kit, key, locale, dpi):
+    """Starts the program, checks its layout at this DPI and keeps a screenshot; returns the
+    window's size and the height of a row of keys."""
+    language = "ja" if locale == JAPANESE else "en"
+    what = f"{key} {language} at {dpi} DPI"
+    with kit.running(case, key, locale=locale) as program:
+        state = program.state()
+        check_layout(case, state, CONTROL_COUNTS[key])
+        x, y, width, height = state.window_rect()
+        case.check(x >= 0 and y >= 0 and x + width <= SCREEN_WIDTH and y + height <= SCREEN_HEIGHT,
+                   f"{what}: window {state.window_rect()} leaves the screen")
+        keys = program.drive("key-captions", in_locale=True)["keys"]
+        check_captions_fit(case, keys, dpi, what)
+        shot = kit.screenshot(state, f"dpi{dpi}-{key}-{language}")
+        print(f"     {what}: window {width}x{height}, screenshot {shot.name}", flush=True)
+        # The digit keys, the most of one height, set the row height.
+        heights = Counter(k["rect"][3] for k in keys if k["kind"] == "push")
+        return (width, height), heights.most_common(1)[0][0]
+
+
+@scenario("calc")
+def layouts_at_96_and_144_dpi(case, kit):
+    """Both programs in one scenario: every change of DPI restarts the prefix's server."""
+    keys = [key for key in ("calc", "conv") if key in kit.programs]
+    metrics, sizes, key_heights = {}, {}, {}
+
+    def look_at_all(dpi, locales):
+        metrics[dpi] = kit.prefix.driver("-", "metrics")["metrics"]
+        case.equal(metrics[dpi]["dpi"], dpi, "DPI the prefix reports")
+        for key in keys:
+            for locale in locales:
+                sizes[key, dpi, locale], key_heights[key, dpi, locale] = look_at(
+                    case, kit, key, locale, dpi)
+
+    # 144 first: the other scenarios find the prefix at 96 DPI afterwards, whatever happens.
+    try:
+        kit.prefix.set_dpi(144)
+        look_at_all(144, [ENGLISH, JAPANESE])
+    finally:
+        kit.prefix.set_dpi(96)
+    look_at_all(96, [ENGLISH])
+
+    for (key, dpi, locale), key_height in key_heights.items():
+        # A key is as high as a menu bar and its border.
+        case.equal(key_height, metrics[dpi]["menu_height"] + 2, f"{key} key height at {dpi} DPI")
+    grown = metrics[144]["menu_height"] - metrics[96]["menu_height"]
+    case.check(grown > 0, f"menu height did not grow at 144 DPI: {metrics}")
+    for key in keys:
+        (width_96, height_96) = sizes[key, 96, ENGLISH]
+        (width_144, height_144) = sizes[key, 144, ENGLISH]
+        case.check(height_144 >= height_96 + 8 * grown,
+                   f"{key}: window height {height_96} at 96 DPI, {height_144} at 144: eight rows "
+                   f"of keys should have grown by {grown} each")
+        case.check(width_144 >= width_96, f"{key}: narrower at 144 DPI: {width_96} -> {width_144}")

@@ -1,0 +1,160 @@
+#include "text_fit_win.h"
+
+#include <vector>
+
+#include "json_line_win.h"
+#include "window_probe_win.h"
+
+namespace quarnic::e2e {
+namespace {
+
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    operator HDC() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> DirectChildren(HWND parent) {
+    std::vector<HWND> all;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+    std::vector<HWND> direct;
+    for (HWND child : all) {
+        if (GetParent(child) == parent) {
+            direct.push_back(child);
+        }
+    }
+    return direct;
+}
+
+const char* ButtonKind(HWND control) {
+    if (ClassOf(control) != L"Button") {
+        return "other";
+    }
+    switch (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) {
+        case BS_OWNERDRAW:
+            return "owner-drawn";
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return "radio";
+        default:
+            return "push";
+    }
+}
+
+std::vector<long long> RectIn(HWND control, HWND parent) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The extent DrawText gives the text in the selected font; width 0 means one line.
+SIZE TextExtent(HDC dc, const std::wstring& text, int wrap_width, UINT flags) {
+    RECT rect{0, 0, wrap_width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, flags | DT_CALCRECT);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The rows the text's ink covers, counted from the top of its line: a "+" on a half-height key
+// stays inside the key although its line is higher than the key. Without glyph outlines (a
+// bitmap font) the whole line counts.
+std::vector<long long> InkRows(HDC dc, const std::wstring& text) {
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    long long top = metrics.tmHeight;
+    long long bottom = 0;
+    for (wchar_t ch : text) {
+        if (ch == L' ' || ch == L'&') {
+            continue;
+        }
+        GLYPHMETRICS glyph{};
+        if (GetGlyphOutlineW(dc, ch, GGO_METRICS, &glyph, 0, nullptr, &identity) == GDI_ERROR) {
+            return {0, metrics.tmHeight};
+        }
+        long long glyph_top = metrics.tmAscent - glyph.gmptGlyphOrigin.y;
+        top = glyph_top < top ? glyph_top : top;
+        long long glyph_bottom = glyph_top + glyph.gmBlackBoxY;
+        bottom = glyph_bottom > bottom ? glyph_bottom : bottom;
+    }
+    return top < bottom ? std::vector<long long>{top, bottom} : std::vector<long long>{0, 0};
+}
+
+}  // namespace
+
+std::string DescribeScreenMetrics() {
+    ScreenDc dc;
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    return JsonLine()
+        .Number("dpi", GetDeviceCaps(dc, LOGPIXELSY))
+        .Number("menu_height", GetSystemMetrics(SM_CYMENU))
+        .Number("caption_height", GetSystemMetrics(SM_CYCAPTION))
+        .Number("system_font_height", metrics.tmHeight)
+        .Number("system_font_average_width", metrics.tmAveCharWidth)
+        .Finish();
+}
+
+std::string DescribeKeyCaptions(HWND main) {
+    ScreenDc dc;
+    HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
+    std::string list = "[";
+    for (HWND control : DirectChildren(main)) {
+        std::wstring text = WindowText(control);
+        SIZE size = TextExtent(dc, text, 0, DT_SINGLELINE);
+        list += (list.size() > 1 ? "," : "") + JsonLine()
+                                                   .Number("id", GetDlgCtrlID(control))
+                                                   .Utf8("kind", ButtonKind(control))
+                                                   .Text("text", text)
+                                                   .Numbers("rect", RectIn(control, main))
+                                                   .Numbers("text_size", {size.cx, size.cy})
+                                                   .Numbers("ink_rows", InkRows(dc, text))
+                                                   .Finish();
+    }
+    SelectObject(dc, old);
+    return list + "]";
+}
+
+std::string DescribeDialogTextFit(HWND dialog, const std::wstring& face, int points) {
+    ScreenDc dc;
+    // As the dialog manager makes a template's font: the point size at the screen's DPI.
+    HFONT font = CreateFontW(-MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0,
+                             FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face.c_str());
+    HGDIOBJ old = SelectObject(dc, font);
+    std::string list = "[";
+    for (HWND control : DirectChildren(dialog)) {
+        std::wstring text = WindowText(control);
+        if (ClassOf(control) != L"Static" || text.empty()) {
+            continue;
+        }
+        RECT room{};
+        GetClientRect(control, &room);
+        UINT prefix = (GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX) ? DT_NOPREFIX : 0;
+        SIZE needed = TextExtent(dc, text, room.right, DT_WORDBREAK | DT_EXPANDTABS | prefix);
+        list += (list.size() > 1 ? "," : "") + JsonLine()
+                                                   .Number("id", GetDlgCtrlID(control))
+                                                   .Text("text", text)
+                                                   .Numbers("room", {room.right, room.bottom})
+                                                   .Numbers("needed", {needed.cx, needed.cy})
+                                                   .Finish();
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return list + "]";
+}
+
+}  // namespace quarnic::e2e
