@@ -36,8 +36,11 @@ if [ ! -d "$WINEPREFIX" ]; then
     # "MS UI Gothic"; Wine has neither, so the dialogs fall back to a fixed-pitch face whose
     # texts no longer fit, and message boxes show empty boxes instead of Japanese characters.
     # The fixed-pitch faces get the fixed-pitch IPA Gothic, so Notepad keeps the readme's columns.
+    # The English dialogs ask for "Helv" (which Wine substitutes by "MS Sans Serif"); Wine's
+    # stand-in is wider and cuts off the About box's last line, IPA P Gothic is narrow enough.
     for mapping in "ＭＳ Ｐゴシック=IPAPGothic" "MS PGothic=IPAPGothic" "MS UI Gothic=IPAPGothic" \
-                   "MS Gothic=IPAGothic" "ＭＳ ゴシック=IPAGothic"; do
+                   "MS Gothic=IPAGothic" "ＭＳ ゴシック=IPAGothic" \
+                   "Helv=IPAPGothic" "MS Sans Serif=IPAPGothic"; do
         "$wine64" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${mapping%%=*}" \
             /d "${mapping#*=}" /f >/dev/null 2>&1 || true
     done

@@ -18,6 +18,7 @@ import fixture_scenarios  # noqa: E402,F401,I001
 import calc_scenarios  # noqa: E402,F401
 import conv_scenarios  # noqa: E402,F401
 import dpi_scenarios  # noqa: E402,F401
+import about_scenarios  # noqa: E402,F401
 import install_scenarios  # noqa: E402,F401
 from scenario_kit import SCENARIOS, Case, Kit, ProgramSpec  # noqa: E402
 from wine_session import E2EError, VirtualDisplay, WinePrefix  # noqa: E402

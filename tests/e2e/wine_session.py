@@ -22,7 +22,9 @@ READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-d
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
 # unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
-# missing from Wine; the IPA faces stand in for them, as in run.sh's prefix.
+# missing from Wine; the IPA faces stand in for them, as in run.sh's prefix. So does IPA P Gothic
+# for "Helv" (through "MS Sans Serif", which Wine substitutes for it) in the English dialogs:
+# Wine's own stand-in is wider than the original face, and the About boxes' last line is lost.
 PREFIX_SETTINGS = """Windows Registry Editor Version 5.00\r
 \r
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r
@@ -34,6 +36,8 @@ PREFIX_SETTINGS = """Windows Registry Editor Version 5.00\r
 "MS UI Gothic"="IPAPGothic"\r
 "MS Gothic"="IPAGothic"\r
 "ＭＳ ゴシック"="IPAGothic"\r
+"Helv"="IPAPGothic"\r
+"MS Sans Serif"="IPAPGothic"\r
 """
 JAPANESE_LOCALE = "ja_JP.UTF-8"
 
