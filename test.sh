@@ -19,7 +19,7 @@ fuzz/smoke.sh
 echo "== Windows builds"
 for preset in win32 win64; do
     cmake --preset "$preset"
-    cmake --build --preset "$preset"
+    cmake --build --preset "$preset" --target all installer
 done
 
 if [ -x tests/e2e/run.sh ]; then
