@@ -6,8 +6,8 @@ import math
 import time
 
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, check_system_menu, console_colour,
-                           read_settings, settings_file)
+                           check_colour_kept_per_user, check_colour_setting, check_layout,
+                           check_system_menu, console_colour, read_settings, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 from wine_session import E2EError
 
@@ -352,3 +352,8 @@ def calc_settings_among_other_sections_and_keys(case, kit):
 @scenario("calc")
 def calc_console_colour_dialog(case, kit):
     check_colour_dialog(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC")
+
+
+@scenario("calc")
+def calc_colour_kept_per_user_when_beside_is_a_folder(case, kit):
+    check_colour_kept_per_user(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC", ENGLISH)

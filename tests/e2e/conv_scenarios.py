@@ -3,8 +3,8 @@ answer" and the real clipboard, the digit-limit warning dialog, "All Clear" and 
 the two panes' enabled states and checks, single instance, the settings file, both languages."""
 
 from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, check_system_menu, console_colour,
-                           settings_file)
+                           check_colour_kept_per_user, check_colour_setting, check_layout,
+                           check_system_menu, console_colour, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNT = 50
@@ -210,3 +210,8 @@ def conv_copy_with_a_busy_clipboard(case, kit):
         # Held for a moment only: the program waits for it and copies.
         program.drive("hold-clipboard", copy, 30)
         case.equal(program.clipboard().get("ansi"), "7 (10) = 7 (10)", "after a short hold")
+
+
+@scenario("conv")
+def conv_colour_kept_per_user_when_beside_is_a_folder(case, kit):
+    check_colour_kept_per_user(case, kit, "conv", "IDM_CONV_CONSOLE_COLOR", "CONV", JAPANESE)
