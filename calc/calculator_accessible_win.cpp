@@ -1,6 +1,8 @@
 #include "calc/calculator_accessible_win.h"
 
 #include "calc/calc_ids.h"
+#include "calc/calculator_state.h"
+#include "calc/text_buffer.h"
 #include "shell/accessible_text_win.h"
 #include "shell/shell_win.h"
 
@@ -26,6 +28,12 @@ void CreateCalculatorAccessibleTexts(HWND window) {
 void ShowOtherNotationText(HWND window, std::string_view label) {
     SetLabelledText(window, IDC_OTHER_NOTATION_TEXT, UiText(L"Other notation", L"その他の進法"),
                     label);
+}
+
+void ShowRepaintedTexts(HWND window, const Calculator& calc) {
+    SetAccessibleText(window, IDC_CONSOLE_TEXT, TextOf(calc.state.ConsoleText));
+    ShowOtherNotationText(window, TextOf(calc.state.OtherNotationLabel));
+    SetAccessibleText(window, IDC_MEMORY_MARK_TEXT, calc.state.MemoryHeld == 1 ? L"M" : L"");
 }
 
 }  // namespace quarnic

@@ -13,4 +13,10 @@ void CreateCalculatorAccessibleTexts(HWND window);
 
 void ShowOtherNotationText(HWND window, std::string_view label);
 
+struct Calculator;
+
+// The texts a repaint shows, which it draws without the view: the console, the box of "X"
+// and the memory mark. Only what changed raises a name change.
+void ShowRepaintedTexts(HWND window, const Calculator& calc);
+
 }  // namespace quarnic

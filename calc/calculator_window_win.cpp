@@ -115,6 +115,7 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
             return 0;
         case WM_PAINT:
             PaintCalculatorWindow(window, Window().calc);
+            ShowRepaintedTexts(window, Window().calc);
             return 0;
         case WM_DRAWITEM:
             DrawSqrtKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Window().keyColors);

@@ -149,3 +149,35 @@ def check_colour_kept_per_user(case, kit, key, menu_name, prefix, locale):
     with kit.running(case, key, locale=locale, folder=folder) as program:
         case.equal(console_colour(kit, program.state()), (255, 83, 30),
                    "colour at the next start, from the per-user file")
+
+
+def check_accessible_names(case, program, expected, what):
+    """The names a screen reader gets, by id name; says which way the driver read them."""
+    names, vias, annotations = program.accessible_names()
+    print(f"     ({case.arch} {what}: names read via {', '.join(sorted(vias))}; annotated names "
+          f"{'readable' if annotations else 'not readable here'})", flush=True)
+    for name, text in expected.items():
+        case.equal(names.get(program.id(name)), text, f"{what}: name of {name}")
+    return names, annotations
+
+
+def check_step_names(case, program, names, annotations, expected):
+    """Step buttons are named by annotation, which only a system that reads annotations shows;
+    elsewhere their captions stand, and the check says so instead of passing silently."""
+    if not annotations:
+        print(f"     ({case.arch} step-button names not checkable: this system's accessibility "
+              "ignores annotations)", flush=True)
+        return
+    for name, text in expected.items():
+        case.equal(names.get(program.id(name)), text, f"name of {name}")
+
+
+def check_name_changes(case, program, keys, console_name, expected, what):
+    """Pressing the keys raises a name change of the console ending on the expected text."""
+    changes = program.press_watching_names(*keys)
+    console = [name for control, name in changes if control == program.id(console_name)]
+    case.check(console, f"{what}: no name change of {console_name} raised")
+    if console:
+        case.equal(console[-1], expected, f"{what}: last name change of {console_name}")
+    names, _, _ = program.accessible_names()
+    case.equal(names.get(program.id(console_name)), expected, f"{what}: name of {console_name}")

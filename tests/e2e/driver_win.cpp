@@ -15,6 +15,7 @@
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
+//   names | press-watch ID...         accessible names; keys pressed while name changes are seen
 
 #include <windows.h>
 
@@ -24,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "accessibility_probe_win.h"
 #include "json_line_win.h"
 #include "window_probe_win.h"
 
@@ -440,6 +442,27 @@ int Close(const Context& context) {
     return Succeed(JsonLine());
 }
 
+int Names(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("accessible", DescribeAccessibleNames(main)));
+}
+
+int PressAndWatch(const Context& context) {
+    HWND main = RequireMain(context);
+    std::vector<int> ids;
+    std::string bad;
+    if (!ResolveAll(context, 0, ids, bad)) {
+        return Fail("unknown id " + bad);
+    }
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("watched", PressAndWatchNameChanges(main, ids)));
+}
+
 int Send(const Context& c) {
     return Deliver(c, WM_COMMAND, false);
 }
@@ -477,6 +500,8 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-scroll", DialogScroll},
         {L"hold-clipboard", HoldClipboard},
         {L"decoy", Decoy},
+        {L"names", Names},
+        {L"press-watch", PressAndWatch},
     };
     return commands;
 }

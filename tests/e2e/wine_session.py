@@ -17,7 +17,8 @@ WINE_ENV_BASE = {
     "WINEDLLOVERRIDES": "mscoree,mshtml=",
 }
 ENGLISH_LOCALE = "C.UTF-8"
-READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard"}
+READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard",
+                      "names"}
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
 # unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
