@@ -1,8 +1,5 @@
 #include "shell/accessible_text_win.h"
 
-#include <initguid.h>  // defines the annotation GUIDs in this file only
-#include <oleacc.h>
-
 #include <cwchar>
 
 namespace quarnic {
@@ -34,21 +31,6 @@ LRESULT CALLBACK AccessibleTextProc(HWND window, UINT message, WPARAM wParam, LP
             return CallWindowProcW(staticProc, window, message, wParam, lParam);
         }
     }
-}
-
-IAccPropServices* PropertyServices() {
-    static IAccPropServices* services = [] {
-        IAccPropServices* found = nullptr;
-        // The window's thread is a single-threaded apartment like any UI thread; a second call
-        // by the common dialogs finds it so.
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                    IID_IAccPropServices, reinterpret_cast<void**>(&found)))) {
-            found = nullptr;
-        }
-        return found;
-    }();
-    return services;
 }
 
 }  // namespace
@@ -105,13 +87,6 @@ void SetLabelledText(HWND parent, int id, const wchar_t* what, std::string_view 
     }
     text[count] = L'\0';
     SetAccessibleText(parent, id, text);
-}
-
-void SetAccessibleName(HWND control, const wchar_t* name) {
-    if (IAccPropServices* services = PropertyServices()) {
-        services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name);
-    }
 }
 
 }  // namespace quarnic

@@ -2,7 +2,7 @@
 // box) is carried by a static control over the place it is painted: the control never paints
 // and lets every click through, so the window looks and behaves as before, while Windows' own
 // accessibility reads the control's text as its name. Controls whose caption cannot say what
-// they are get a name of their own as an annotation.
+// they are answer screen readers with a name of their own.
 #pragma once
 
 #include <windows.h>
@@ -24,8 +24,8 @@ void SetAccessibleText(HWND parent, int id, const wchar_t* text);
 // is, followed by what it shows.
 void SetLabelledText(HWND parent, int id, const wchar_t* what, std::string_view label);
 
-// The name screen readers give a control, in place of its caption. Where the system offers no
-// annotation service the control keeps its caption as its name.
+// The name screen readers give a control, in place of its caption, which stays as painted. The
+// name must be a constant text (it is kept, not copied).
 void SetAccessibleName(HWND control, const wchar_t* name);
 
 }  // namespace quarnic

@@ -10,9 +10,8 @@
 
 namespace quarnic::e2e {
 
-// JSON: {"annotations": whether this system reads annotated names, "names": [{"id", "class",
-// "name", "via"}]} where via is "msaa" (AccessibleObjectFromWindow and get_accName answered) or
-// "window-text" (they did not, and the window text stands in).
+// JSON: {"names": [{"id", "class", "name", "via"}]} where via is "msaa" (AccessibleObjectFromWindow
+// and get_accName answered) or "window-text" (they did not, and the window text stands in).
 std::string DescribeAccessibleNames(HWND main);
 
 // Sends each id as a key command and collects the EVENT_OBJECT_NAMECHANGE events of the

@@ -141,12 +141,12 @@ class Program:
         return self.drive("save-as", self.id(menu_name), path, 15000)
 
     def accessible_names(self):
-        """{id: name} as a screen reader gets them, whether the names came through the system's
-        accessibility objects, and whether this system reads annotated names."""
+        """{id: name} as a screen reader gets them, and the ways the driver read them: "msaa"
+        (the system's accessibility objects) or "window-text" (where those did not answer)."""
         answer = self.drive("names")["accessible"]
         names = {n["id"]: n["name"] for n in answer["names"]}
         vias = {n["via"] for n in answer["names"]}
-        return names, vias, answer["annotations"]
+        return names, vias
 
     def press_watching_names(self, *names):
         """Presses the keys and returns [(id, name)] of the name changes raised meanwhile."""
