@@ -164,6 +164,10 @@ LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPA
             return answer;
         }
     }
+    if (message == WM_NCDESTROY) {
+        RemovePropW(control, NAME_PROPERTY);
+        RemovePropW(control, PROC_PROPERTY);
+    }
     return CallWindowProcW(original, control, message, wParam, lParam);
 }
 

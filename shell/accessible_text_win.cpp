@@ -6,6 +6,7 @@ namespace quarnic {
 namespace {
 
 constexpr std::size_t TEXT_CAPACITY = 1024;
+constexpr wchar_t STATIC_PROC_PROPERTY[] = L"QuarnicStaticProc";
 
 // Lets the parent's painting show through: nothing is erased or drawn, and hit testing passes
 // the mouse on to the parent. Text changes are stored without the static control's own
@@ -27,7 +28,10 @@ LRESULT CALLBACK AccessibleTextProc(HWND window, UINT message, WPARAM wParam, LP
         case WM_SETTEXT:
             return DefWindowProcW(window, message, wParam, lParam);
         default: {
-            auto staticProc = reinterpret_cast<WNDPROC>(GetPropW(window, L"QuarnicStaticProc"));
+            auto staticProc = reinterpret_cast<WNDPROC>(GetPropW(window, STATIC_PROC_PROPERTY));
+            if (message == WM_NCDESTROY) {
+                RemovePropW(window, STATIC_PROC_PROPERTY);
+            }
             return CallWindowProcW(staticProc, window, message, wParam, lParam);
         }
     }
@@ -46,7 +50,7 @@ void CreateAccessibleText(HWND parent, int id, const RECT& place) {
     }
     auto staticProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleTextProc)));
-    SetPropW(text, L"QuarnicStaticProc", reinterpret_cast<HANDLE>(staticProc));
+    SetPropW(text, STATIC_PROC_PROPERTY, reinterpret_cast<HANDLE>(staticProc));
 }
 
 void SetAccessibleText(HWND parent, int id, std::string_view text) {
