@@ -5,10 +5,10 @@ for byte, single instance, the settings file, and both languages."""
 import math
 import time
 
-from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred, check_colour_dialog,
-                           check_colour_kept_per_user, check_colour_setting, check_layout,
-                           check_name_changes,
-                           check_system_menu, console_colour, read_settings, settings_file)
+from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred,
+                           check_colour_dialog, check_colour_kept_per_user, check_colour_setting,
+                           check_layout, check_name_changes, check_system_menu, console_colour,
+                           read_settings, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 from wine_session import E2EError
 

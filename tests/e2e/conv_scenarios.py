@@ -2,10 +2,10 @@
 answer" and the real clipboard, the digit-limit warning dialog, "All Clear" and "Clear Error",
 the two panes' enabled states and checks, single instance, the settings file, both languages."""
 
-from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred, check_colour_dialog,
-                           check_colour_kept_per_user, check_colour_setting, check_layout,
-                           check_name_changes,
-                           check_system_menu, console_colour, settings_file)
+from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred,
+                           check_colour_dialog, check_colour_kept_per_user, check_colour_setting,
+                           check_layout, check_name_changes, check_system_menu, console_colour,
+                           settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNT = 50
