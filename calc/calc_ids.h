@@ -99,6 +99,12 @@
 #define IDC_CALC_GREEN_SCROLL 158
 #define IDC_CALC_BLUE_SCROLL 159
 
+/* Carriers of the painted texts for screen readers: the console, the box of "X" and the
+ * memory mark. */
+#define IDC_CONSOLE_TEXT 170
+#define IDC_OTHER_NOTATION_TEXT 171
+#define IDC_MEMORY_MARK_TEXT 172
+
 /* The icon shown in the About box. */
 #define IDI_CALC_ABOUT 142
 

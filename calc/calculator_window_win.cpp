@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "calc/calc_ids.h"
+#include "calc/calculator_accessible_win.h"
 #include "calc/calculator_keys_win.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
@@ -51,6 +52,7 @@ void CreateMainWindowContents(HWND window) {
     ComputeMainLayout(window, KEY_WIDTH_SAMPLE, MARGIN_SAMPLE, HEIGHT_SPACING_UNITS);
     ShowMainWindow(window);
     CreateCalculatorKeys(window);
+    CreateCalculatorAccessibleTexts(window);
     static Win32CalculatorView view(window);
     Window().view = &view;
     StartCalculator(Window().calc, view);
@@ -113,6 +115,7 @@ LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, 
             return 0;
         case WM_PAINT:
             PaintCalculatorWindow(window, Window().calc);
+            ShowRepaintedTexts(window, Window().calc);
             return 0;
         case WM_DRAWITEM:
             DrawSqrtKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Window().keyColors);

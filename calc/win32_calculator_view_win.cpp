@@ -1,8 +1,10 @@
 #include "calc/win32_calculator_view_win.h"
 
 #include "calc/calc_ids.h"
+#include "calc/calculator_accessible_win.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/sqrt_dialogs_win.h"
+#include "shell/accessible_text_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -45,26 +47,32 @@ void Win32CalculatorView::SetWaitCursor(bool waiting) {
 
 void Win32CalculatorView::ClearConsole() {
     quarnic::ClearConsole(window_);
+    SetAccessibleText(window_, IDC_CONSOLE_TEXT, L"");
 }
 
 void Win32CalculatorView::DrawConsole(std::string_view text) {
     quarnic::DrawConsole(window_, text);
+    SetAccessibleText(window_, IDC_CONSOLE_TEXT, text);
 }
 
 void Win32CalculatorView::ClearOtherNotationBox() {
     quarnic::ClearOtherNotationBox(window_);
+    ShowOtherNotationText(window_, {});
 }
 
 void Win32CalculatorView::DrawOtherNotationBox(std::string_view label) {
     quarnic::DrawOtherNotationBox(window_, label);
+    ShowOtherNotationText(window_, label);
 }
 
 void Win32CalculatorView::DrawMemoryMark() {
     quarnic::DrawMemoryMark(window_);
+    SetAccessibleText(window_, IDC_MEMORY_MARK_TEXT, L"M");
 }
 
 void Win32CalculatorView::EraseMemoryMark() {
     quarnic::EraseMemoryMark(window_);
+    SetAccessibleText(window_, IDC_MEMORY_MARK_TEXT, L"");
 }
 
 void Win32CalculatorView::RedrawSqrtKey() {

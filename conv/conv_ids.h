@@ -82,6 +82,12 @@
 #define IDC_CONV_GREEN_SCROLL 157
 #define IDC_CONV_BLUE_SCROLL 158
 
+/* Carriers of the painted texts for screen readers: the two consoles and the boxes of "X". */
+#define IDC_CONV_INPUT_TEXT 170
+#define IDC_CONV_ANSWER_TEXT 171
+#define IDC_CONV_FROM_OTHER_TEXT 172
+#define IDC_CONV_TO_OTHER_TEXT 173
+
 /* The icon shown in the About box. */
 #define IDI_CONV_ABOUT 152
 

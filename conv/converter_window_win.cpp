@@ -1,6 +1,7 @@
 // The converter's main window: creation, the message handlers and the program's entry point.
 // Key commands go to the converter's dispatcher; everything drawn goes through the Win32 view.
 #include "conv/conv_ids.h"
+#include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
@@ -56,6 +57,7 @@ void CreateMainWindowContents(HWND window) {
     converter.view = &view;
     ShowMainWindow(window);
     CreateConverterControls(window);
+    CreateConverterAccessibleTexts(window);
     SetUpConverterStart(converter);
     ReadStartupFiles();
     // The window was first painted before the settings were read: show their colour.

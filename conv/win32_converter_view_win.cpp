@@ -2,8 +2,10 @@
 
 #include "conv/clipboard_win.h"
 #include "conv/conv_ids.h"
+#include "conv/converter_accessible_win.h"
 #include "conv/converter_paint_win.h"
 #include "conv/warning_dialog_win.h"
+#include "shell/accessible_text_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -47,34 +49,42 @@ void Win32ConverterView::SetWaitCursor(bool waiting) {
 
 void Win32ConverterView::ClearInputConsole() {
     quarnic::ClearInputConsole(window_);
+    SetAccessibleText(window_, IDC_CONV_INPUT_TEXT, L"");
 }
 
 void Win32ConverterView::DrawInputConsole(const char* text) {
     quarnic::DrawInputConsole(window_, text);
+    SetAccessibleText(window_, IDC_CONV_INPUT_TEXT, text);
 }
 
 void Win32ConverterView::ClearAnswerConsole() {
     quarnic::ClearAnswerConsole(window_);
+    SetAccessibleText(window_, IDC_CONV_ANSWER_TEXT, L"");
 }
 
 void Win32ConverterView::DrawAnswerConsole(const char* text) {
     quarnic::DrawAnswerConsole(window_, text);
+    SetAccessibleText(window_, IDC_CONV_ANSWER_TEXT, text);
 }
 
 void Win32ConverterView::ClearFromOtherBox() {
     quarnic::ClearFromOtherBox(window_);
+    ShowFromOtherText(window_, "");
 }
 
 void Win32ConverterView::DrawFromOtherBox(const char* label) {
     quarnic::DrawFromOtherBox(window_, label);
+    ShowFromOtherText(window_, label);
 }
 
 void Win32ConverterView::ClearToOtherBox() {
     quarnic::ClearToOtherBox(window_);
+    ShowToOtherText(window_, "");
 }
 
 void Win32ConverterView::DrawToOtherBox(const char* label) {
     quarnic::DrawToOtherBox(window_, label);
+    ShowToOtherText(window_, label);
 }
 
 int Win32ConverterView::ShowWarningDialog(const char* text, bool japanese) {

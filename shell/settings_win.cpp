@@ -1,24 +1,9 @@
-#include <cwchar>
-
 #include "shell/dialog_rules.h"
+#include "shell/settings_store_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
 namespace {
-
-struct ColorKey {
-    const wchar_t* name;
-    const wchar_t* defaultText;
-    int ConsoleColor::*component;
-};
-
-constexpr ColorKey COLOR_KEYS[] = {
-    {L"Red", L"188", &ConsoleColor::red},
-    {L"Green", L"83", &ConsoleColor::green},
-    {L"Blue", L"45", &ConsoleColor::blue},
-};
-
-constexpr wchar_t COLOR_SECTION[] = L"Color";
 
 // The standard search order finds the running program's own file first; when it is not there
 // under its usual name (a renamed copy), the module's own path stands in.
@@ -63,14 +48,6 @@ void TidyReadme(const ProgramPaths& paths) {
     }
 }
 
-void ReadConsoleColor(const wchar_t* settingsPath) {
-    for (const ColorKey& key : COLOR_KEYS) {
-        wchar_t value[8] = {};
-        GetPrivateProfileStringW(COLOR_SECTION, key.name, key.defaultText, value, 6, settingsPath);
-        Shell().console.*key.component = ParseColorComponent(value);
-    }
-}
-
 }  // namespace
 
 void ReadStartupFiles() {
@@ -83,17 +60,20 @@ void ReadStartupFiles() {
     }
     shell.pathsFormed = 1;
     TidyReadme(shell.paths);
-    ReadConsoleColor(shell.paths.settings.data());
+    shell.settings.beside = shell.paths.settings;
+    FormUserSettingsPlaces(program.programFileName, shell.settings);
+    Win32ProfileStore store;
+    ColorSetting color = ReadColorSetting(store, SettingsFileToRead(store, shell.settings));
+    shell.console = ConsoleColor{color.red, color.green, color.blue};
 }
 
 void SaveSettings() {
     ShellState& shell = Shell();
     if (shell.pathsFormed) {
-        for (const ColorKey& key : COLOR_KEYS) {
-            wchar_t text[8] = {};
-            std::swprintf(text, 8, L"%d", shell.console.*key.component);
-            WritePrivateProfileStringW(COLOR_SECTION, key.name, text, shell.paths.settings.data());
-        }
+        // Where it went, or that it was lost, is of no concern at exit.
+        Win32ProfileStore store;
+        SaveColorSetting(store, shell.settings,
+                         ColorSetting{shell.console.red, shell.console.green, shell.console.blue});
     }
     PostQuitMessage(0);
 }

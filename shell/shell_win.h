@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "shell/layout.h"
+#include "shell/settings_location.h"
 #include "shell/settings_parse.h"
 
 namespace quarnic {
@@ -58,7 +59,8 @@ struct ShellState {
     COLORREF LabelBackground = 0;
     Layout layout;
     ProgramPaths paths;
-    int pathsFormed = 0;  // only a first instance forms them, and only it writes the settings
+    SettingsPlaces settings;  // where the colour is read from and written to
+    int pathsFormed = 0;      // only a first instance forms them, and only it writes the settings
     HWND controls[CONTROL_TABLE_SIZE] = {};
 };
 

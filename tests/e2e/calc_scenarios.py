@@ -5,8 +5,9 @@ for byte, single instance, the settings file, and both languages."""
 import math
 import time
 
-from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, check_system_menu, console_colour,
+from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred,
+                           check_colour_dialog, check_colour_kept_per_user, check_colour_setting,
+                           check_layout, check_name_changes, check_system_menu, console_colour,
                            read_settings, settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 from wine_session import E2EError
@@ -352,3 +353,40 @@ def calc_settings_among_other_sections_and_keys(case, kit):
 @scenario("calc")
 def calc_console_colour_dialog(case, kit):
     check_colour_dialog(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC")
+
+
+@scenario("calc")
+def calc_colour_kept_per_user_when_beside_is_a_folder(case, kit):
+    check_colour_kept_per_user(case, kit, "calc", "IDM_CONSOLE_COLOR", "CALC", ENGLISH)
+
+
+@scenario("calc")
+def calc_screen_reader_names_follow_the_console(case, kit):
+    with kit.running(case, "calc") as program:
+        names = check_accessible_names(case, program, {
+            "IDC_CONSOLE_TEXT": "", "IDC_SQRT": "Square root", "IDC_STEP_DOWN": "Notation down",
+            "IDC_STEP_UP": "Notation up", "IDC_OTHER_NOTATION_TEXT": "Other notation",
+            "IDC_MEMORY_MARK_TEXT": ""}, "at start")
+        case.equal(names.get(program.id("IDC_NOTATION_16")), "16", "a key keeps its caption")
+        check_name_changes(case, program, ["IDC_DIGIT_1", "IDC_DIGIT_2", "IDC_DIGIT_7"],
+                           "IDC_CONSOLE_TEXT", "127", "typing")
+        check_name_changes(case, program, ["IDC_ADD", "IDC_DIGIT_1", "IDC_EQUALS"],
+                           "IDC_CONSOLE_TEXT", "128", "=")
+        check_name_changes(case, program, ["IDC_NOTATION_16"], "IDC_CONSOLE_TEXT", "80",
+                           "notation switch")
+        program.press("IDC_MEMORY_IN", "IDC_NOTATION_X", "IDC_STEP_DOWN")
+        names, _ = program.accessible_names()
+        case.equal(names.get(program.id("IDC_MEMORY_MARK_TEXT")), "M", "memory mark shown")
+        case.check(names.get(program.id("IDC_OTHER_NOTATION_TEXT"), "").startswith(
+            "Other notation "), "the box of X names its notation")
+        check_name_changes(case, program, ["IDC_ALL_CLEAR", "IDC_DIGIT_1", "IDC_DIVIDE",
+                                           "IDC_DIGIT_0", "IDC_EQUALS"],
+                           "IDC_CONSOLE_TEXT", "ERROR (Press <AC>)", "error display")
+
+
+@scenario("calc")
+def calc_japanese_screen_reader_names(case, kit):
+    with kit.running(case, "calc", locale=JAPANESE) as program:
+        check_accessible_names(case, program, {
+            "IDC_CONSOLE_TEXT": "", "IDC_SQRT": "平方根", "IDC_STEP_DOWN": "進法を下げる",
+            "IDC_STEP_UP": "進法を上げる", "IDC_OTHER_NOTATION_TEXT": "その他の進法"}, "Japanese")

@@ -126,3 +126,46 @@ def check_colour_dialog(case, kit, key, menu_name, prefix):
         case.equal(program.close(), 0, "exit code")
     case.equal(read_settings(program.folder / program.exe.with_suffix(".INI").name),
                {"Red": "255", "Green": "83", "Blue": "15"}, "settings written at exit")
+
+
+def check_colour_kept_per_user(case, kit, key, menu_name, prefix, locale):
+    """With a folder in the place of the settings file beside the EXE, the colour set in the
+    colour dialog is written to the per-user file at exit and comes back from it at the next
+    start. (A read-only file would not do: the tests run as root, and Wine lets root write it.)"""
+    folder = kit.folder(case)
+    name = kit.programs[key].exe.with_suffix(".INI").name
+    (folder / name).mkdir()
+    with kit.running(case, key, locale=locale, folder=folder) as program:
+        program.post_syscmd(menu_name)
+        program.dialog()
+        scroll(program, prefix, "RED", SB_RIGHT)
+        moved = scroll(program, prefix, "BLUE", SB_PAGELEFT)
+        case.equal(colour_values(program, moved, prefix), (255, 83, 30), "values before Set")
+        program.press_in_dialog(1)  # Set
+        case.equal(program.close(), 0, "exit code with the file beside unwritable")
+    case.equal(read_settings(kit.prefix.user_settings_file(name)),
+               {"Red": "255", "Green": "83", "Blue": "30"}, "per-user settings written at exit")
+    case.check((folder / name).is_dir(), "the folder beside is still a folder")
+    with kit.running(case, key, locale=locale, folder=folder) as program:
+        case.equal(console_colour(kit, program.state()), (255, 83, 30),
+                   "colour at the next start, from the per-user file")
+
+
+def check_accessible_names(case, program, expected, what):
+    """The names a screen reader gets, by id name; says which way the driver read them."""
+    names, vias = program.accessible_names()
+    print(f"     ({case.arch} {what}: names read via {', '.join(sorted(vias))})", flush=True)
+    for name, text in expected.items():
+        case.equal(names.get(program.id(name)), text, f"{what}: name of {name}")
+    return names
+
+
+def check_name_changes(case, program, keys, console_name, expected, what):
+    """Pressing the keys raises a name change of the console ending on the expected text."""
+    changes = program.press_watching_names(*keys)
+    console = [name for control, name in changes if control == program.id(console_name)]
+    case.check(console, f"{what}: no name change of {console_name} raised")
+    if console:
+        case.equal(console[-1], expected, f"{what}: last name change of {console_name}")
+    names, _ = program.accessible_names()
+    case.equal(names.get(program.id(console_name)), expected, f"{what}: name of {console_name}")

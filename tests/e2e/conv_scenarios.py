@@ -2,8 +2,9 @@
 answer" and the real clipboard, the digit-limit warning dialog, "All Clear" and "Clear Error",
 the two panes' enabled states and checks, single instance, the settings file, both languages."""
 
-from common_checks import (DEFAULT_COLOUR, check_centred, check_colour_dialog,
-                           check_colour_setting, check_layout, check_system_menu, console_colour,
+from common_checks import (DEFAULT_COLOUR, check_accessible_names, check_centred,
+                           check_colour_dialog, check_colour_kept_per_user, check_colour_setting,
+                           check_layout, check_name_changes, check_system_menu, console_colour,
                            settings_file)
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
@@ -29,6 +30,10 @@ TO_PANE = ["T2", "T4", "T8", "T10", "T16", "TX"]
 
 def key_ids(program, keys):
     return [program.id(KEY_NAMES.get(k) or f"IDC_CONV_DIGIT_{k}") for k in keys.split()]
+
+
+def key_names(program, keys):
+    return [KEY_NAMES.get(k) or f"IDC_CONV_DIGIT_{k}" for k in keys.split()]
 
 
 def type_keys(program, keys):
@@ -210,3 +215,35 @@ def conv_copy_with_a_busy_clipboard(case, kit):
         # Held for a moment only: the program waits for it and copies.
         program.drive("hold-clipboard", copy, 30)
         case.equal(program.clipboard().get("ansi"), "7 (10) = 7 (10)", "after a short hold")
+
+
+@scenario("conv")
+def conv_colour_kept_per_user_when_beside_is_a_folder(case, kit):
+    check_colour_kept_per_user(case, kit, "conv", "IDM_CONV_CONSOLE_COLOR", "CONV", JAPANESE)
+
+
+@scenario("conv")
+def conv_screen_reader_names_follow_the_consoles(case, kit):
+    with kit.running(case, "conv") as program:
+        check_accessible_names(case, program, {
+            "IDC_CONV_FROM_OTHER_TEXT": "Other notation to convert from",
+            "IDC_CONV_TO_OTHER_TEXT": "Other notation to convert to",
+            "IDC_CONV_FROM_STEP_DOWN": "From notation down",
+            "IDC_CONV_FROM_STEP_UP": "From notation up",
+            "IDC_CONV_TO_STEP_DOWN": "To notation down", "IDC_CONV_TO_STEP_UP": "To notation up"},
+            "at start")
+        check_name_changes(case, program, key_names(program, "2 5 5"), "IDC_CONV_INPUT_TEXT",
+                           "255", "typing")
+        check_name_changes(case, program, key_names(program, "T16"), "IDC_CONV_ANSWER_TEXT",
+                           "FF", "notation switch")
+
+
+@scenario("conv")
+def conv_japanese_screen_reader_names(case, kit):
+    with kit.running(case, "conv", locale=JAPANESE) as program:
+        check_accessible_names(case, program, {
+            "IDC_CONV_FROM_OTHER_TEXT": "変換元のその他の進法",
+            "IDC_CONV_TO_OTHER_TEXT": "変換先のその他の進法",
+            "IDC_CONV_TO_STEP_UP": "変換先の進法を上げる"}, "Japanese")
+        check_name_changes(case, program, key_names(program, "1 0"), "IDC_CONV_INPUT_TEXT", "10",
+                           "typing")

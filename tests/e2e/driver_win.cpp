@@ -18,6 +18,7 @@
 //   metrics | key-captions            DPI and system metrics; the keys' captions measured
 //   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
 //   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
+//   names | press-watch ID...         accessible names; keys pressed while name changes are seen
 
 #include <windows.h>
 
@@ -27,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "accessibility_probe_win.h"
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "text_fit_win.h"
@@ -485,6 +487,27 @@ int Products(const Context& context) {
     return Succeed(JsonLine().Raw("products", DescribeInstalledProducts(context.args[0])));
 }
 
+int Names(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("accessible", DescribeAccessibleNames(main)));
+}
+
+int PressAndWatch(const Context& context) {
+    HWND main = RequireMain(context);
+    std::vector<int> ids;
+    std::string bad;
+    if (!ResolveAll(context, 0, ids, bad)) {
+        return Fail("unknown id " + bad);
+    }
+    if (!main) {
+        return Fail("window not found");
+    }
+    return Succeed(JsonLine().Raw("watched", PressAndWatchNameChanges(main, ids)));
+}
+
 int Send(const Context& c) {
     return Deliver(c, WM_COMMAND, false);
 }
@@ -527,6 +550,8 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-fit", DialogFit},
         {L"exe-info", ExeInfo},
         {L"products", Products},
+        {L"names", Names},
+        {L"press-watch", PressAndWatch},
     };
     return commands;
 }

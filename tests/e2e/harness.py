@@ -85,6 +85,7 @@ def run_case(kit, arch, key, function):
             case.failures.append(traceback.format_exc().strip().splitlines()[-3])
     finally:
         kit.end_all()
+        kit.prefix.forget_user_settings()
     return case, time.time() - started
 
 

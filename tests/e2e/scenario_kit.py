@@ -42,7 +42,10 @@ class WindowState:
     def __init__(self, raw):
         self.raw = raw
         self.title = raw["title"]
-        self.controls = {c["id"]: c for c in raw["controls"]}
+        # The static controls carry the painted texts for screen readers; they lie over the
+        # painting on purpose and are no keys.
+        self.controls = {c["id"]: c for c in raw["controls"] if c["class"] != "Static"}
+        self.texts = {c["id"]: c for c in raw["controls"] if c["class"] == "Static"}
         self.menu = {m["id"]: m for m in (raw["menu"] or []) if not m["separator"]}
         self.menu_readable = raw["menu"] is not None
 
@@ -139,6 +142,21 @@ class Program:
     def save_as(self, menu_name, file_name):
         path = self.prefix.windows_path(self.folder / file_name)
         return self.drive("save-as", self.id(menu_name), path, 15000)
+
+    def accessible_names(self):
+        """{id: name} as a screen reader gets them, and the ways the driver read them: "msaa"
+        (the system's accessibility objects) or "window-text" (where those did not answer)."""
+        answer = self.drive("names")["accessible"]
+        names = {n["id"]: n["name"] for n in answer["names"]}
+        vias = {n["via"] for n in answer["names"]}
+        return names, vias
+
+    def press_watching_names(self, *names):
+        """Presses the keys and returns [(id, name)] of the name changes raised meanwhile."""
+        watched = self.drive("press-watch", *(self.id(n) for n in names))["watched"]
+        if not watched["hooked"]:
+            raise E2EError("no event hook for name changes")
+        return [(e["id"], e["name"]) for e in watched["events"]]
 
     def clipboard(self):
         return self.drive("clipboard")["clipboard"]

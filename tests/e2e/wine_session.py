@@ -18,7 +18,8 @@ WINE_ENV_BASE = {
 }
 ENGLISH_LOCALE = "C.UTF-8"
 READ_ONLY_COMMANDS = {"ids", "titles", "wait", "count", "state", "dialog", "no-dialog", "clipboard",
-                      "metrics", "key-captions", "dialog-fit", "exe-info", "products"}
+                      "metrics", "key-captions", "dialog-fit", "exe-info", "products",
+                      "names"}
 
 # Without a window manager Wine waits about two seconds for every closed window to be withdrawn
 # unless it leaves the windows unmanaged. The Japanese faces the dialogs and captions ask for are
@@ -183,6 +184,22 @@ class WinePrefix:
     def windows_path(self, unix_path):
         relative = Path(unix_path).relative_to(self.path / "drive_c")
         return "C:\\" + str(relative).replace("/", "\\")
+
+    def user_settings_file(self, name):
+        """The per-user settings file of the prefix: %APPDATA%\\Quarnic\\name."""
+        return self.app_data() / "Quarnic" / name
+
+    def app_data(self):
+        found = [p for p in (self.path / "drive_c" / "users").glob("*/AppData/Roaming")
+                 if p.parent.parent.name != "Public"]
+        if not found:
+            raise E2EError("the prefix has no user application data folder")
+        return found[0]
+
+    def forget_user_settings(self):
+        """Removes the per-user settings, which every start would otherwise read."""
+        for roaming in (self.path / "drive_c" / "users").glob("*/AppData/Roaming"):
+            shutil.rmtree(roaming / "Quarnic", ignore_errors=True)
 
     def work_folder(self, name):
         folder = self.path / "drive_c" / "e2e" / name

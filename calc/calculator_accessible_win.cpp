@@ -1,0 +1,39 @@
+#include "calc/calculator_accessible_win.h"
+
+#include "calc/calc_ids.h"
+#include "calc/calculator_state.h"
+#include "calc/text_buffer.h"
+#include "shell/accessible_text_win.h"
+#include "shell/shell_win.h"
+
+namespace quarnic {
+
+// The places follow the painting: the console's frame, the frame of the box of "X" and the
+// square of the memory mark (right and bottom edges included, hence the + 1).
+void CreateCalculatorAccessibleTexts(HWND window) {
+    const Layout& layout = Shell().layout;
+    const int W = layout.KeyWidth, H = layout.KeyHeight, S = layout.SpacingUnit;
+    const int L = layout.Margin();
+    CreateAccessibleText(window, IDC_CONSOLE_TEXT, RECT{L, S, L + 10 * W + 1, 2 * S + H + 1});
+    CreateAccessibleText(window, IDC_OTHER_NOTATION_TEXT,
+                         RECT{L + 9 * W, 4 * S + H - 2, 3 * L + 9 * W + 3, 4 * S + 2 * H - 2});
+    const int markX = 3 * L + 9 * W, markY = 7 * S + 6 * H;
+    CreateAccessibleText(window, IDC_MEMORY_MARK_TEXT,
+                         RECT{markX - 3, markY - 10, markX + 4, markY - 3});
+    SetWindowTextW(Control(IDC_SQRT), UiText(L"Square root", L"平方根"));
+    SetAccessibleName(Control(IDC_STEP_DOWN), UiText(L"Notation down", L"進法を下げる"));
+    SetAccessibleName(Control(IDC_STEP_UP), UiText(L"Notation up", L"進法を上げる"));
+}
+
+void ShowOtherNotationText(HWND window, std::string_view label) {
+    SetLabelledText(window, IDC_OTHER_NOTATION_TEXT, UiText(L"Other notation", L"その他の進法"),
+                    label);
+}
+
+void ShowRepaintedTexts(HWND window, const Calculator& calc) {
+    SetAccessibleText(window, IDC_CONSOLE_TEXT, TextOf(calc.state.ConsoleText));
+    ShowOtherNotationText(window, TextOf(calc.state.OtherNotationLabel));
+    SetAccessibleText(window, IDC_MEMORY_MARK_TEXT, calc.state.MemoryHeld == 1 ? L"M" : L"");
+}
+
+}  // namespace quarnic

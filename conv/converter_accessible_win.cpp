@@ -1,0 +1,52 @@
+#include "conv/converter_accessible_win.h"
+
+#include "conv/conv_ids.h"
+#include "conv/converter_layout.h"
+#include "conv/converter_paint_win.h"
+#include "shell/accessible_text_win.h"
+#include "shell/shell_win.h"
+
+namespace quarnic {
+namespace {
+
+// Frames include their right and bottom edges, hence the + 1.
+RECT ConsolePlace(const ConverterGeometry& g, int offset) {
+    const ConsoleFigure c = ConsoleFigureAt(g, offset);
+    return RECT{c.left, c.top, c.right + 1, c.bottom + 1};
+}
+
+RECT OtherBoxPlace(const ConverterGeometry& g, int offset) {
+    const OtherBoxFigure box = OtherBoxFigureAt(g, offset);
+    return RECT{box.frameLeft, box.frameTop, box.frameRight + 1, box.frameBottom + 1};
+}
+
+}  // namespace
+
+void CreateConverterAccessibleTexts(HWND window) {
+    const ConverterGeometry g = CurrentConverterGeometry();
+    const int answer = AnswerPartOffset(g);
+    CreateAccessibleText(window, IDC_CONV_INPUT_TEXT, ConsolePlace(g, 0));
+    CreateAccessibleText(window, IDC_CONV_ANSWER_TEXT, ConsolePlace(g, answer));
+    CreateAccessibleText(window, IDC_CONV_FROM_OTHER_TEXT, OtherBoxPlace(g, 0));
+    CreateAccessibleText(window, IDC_CONV_TO_OTHER_TEXT, OtherBoxPlace(g, answer));
+    SetAccessibleName(Control(IDC_CONV_FROM_STEP_DOWN),
+                      UiText(L"From notation down", L"変換元の進法を下げる"));
+    SetAccessibleName(Control(IDC_CONV_FROM_STEP_UP),
+                      UiText(L"From notation up", L"変換元の進法を上げる"));
+    SetAccessibleName(Control(IDC_CONV_TO_STEP_DOWN),
+                      UiText(L"To notation down", L"変換先の進法を下げる"));
+    SetAccessibleName(Control(IDC_CONV_TO_STEP_UP),
+                      UiText(L"To notation up", L"変換先の進法を上げる"));
+}
+
+void ShowFromOtherText(HWND window, const char* label) {
+    SetLabelledText(window, IDC_CONV_FROM_OTHER_TEXT,
+                    UiText(L"Other notation to convert from", L"変換元のその他の進法"), label);
+}
+
+void ShowToOtherText(HWND window, const char* label) {
+    SetLabelledText(window, IDC_CONV_TO_OTHER_TEXT,
+                    UiText(L"Other notation to convert to", L"変換先のその他の進法"), label);
+}
+
+}  // namespace quarnic

@@ -1,0 +1,119 @@
+#include "shell/settings_location.h"
+
+#include <cwchar>
+
+namespace quarnic {
+namespace {
+
+struct ColorKey {
+    const wchar_t* name;
+    int ColorSetting::*component;
+};
+
+constexpr ColorKey COLOR_KEYS[] = {
+    {L"Red", &ColorSetting::red},
+    {L"Green", &ColorSetting::green},
+    {L"Blue", &ColorSetting::blue},
+};
+
+constexpr int VALUE_CAPACITY = 8;
+
+// Appends text at `at`; false (leaving `to` partly written) when it would not fit.
+bool Append(PathText& to, std::size_t& at, const wchar_t* text, std::size_t count) {
+    if (at + count + 1 > to.size()) {
+        return false;
+    }
+    std::wmemcpy(to.data() + at, text, count);
+    at += count;
+    to[at] = L'\0';
+    return true;
+}
+
+void FormatComponent(int value, wchar_t (&text)[VALUE_CAPACITY]) {
+    std::swprintf(text, VALUE_CAPACITY, L"%d", value);
+}
+
+bool WriteColorTo(ProfileStore& store, const wchar_t* path, const ColorSetting& color) {
+    if (path[0] == L'\0' || !store.CanWrite(path)) {
+        return false;
+    }
+    for (const ColorKey& key : COLOR_KEYS) {
+        wchar_t text[VALUE_CAPACITY];
+        FormatComponent(color.*key.component, text);
+        if (!store.WriteValue(path, key.name, text)) {
+            return false;
+        }
+    }
+    for (const ColorKey& key : COLOR_KEYS) {
+        wchar_t expected[VALUE_CAPACITY];
+        wchar_t found[VALUE_CAPACITY] = {};
+        FormatComponent(color.*key.component, expected);
+        store.ReadValue(path, key.name, L"", found, VALUE_CAPACITY);
+        if (std::wcscmp(expected, found) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool FormUserSettingsPaths(const wchar_t* appDataFolder, const wchar_t* programFileName,
+                           SettingsPlaces& places) {
+    std::size_t folderLength = std::wcslen(appDataFolder);
+    const wchar_t* dot = std::wcsrchr(programFileName, L'.');
+    std::size_t stemLength = dot != nullptr ? static_cast<std::size_t>(dot - programFileName)
+                                            : std::wcslen(programFileName);
+    if (folderLength == 0 || stemLength == 0) {
+        return false;
+    }
+    bool endsInSlash = appDataFolder[folderLength - 1] == L'\\';
+    PathText folder{};
+    std::size_t at = 0;
+    bool fits = Append(folder, at, appDataFolder, folderLength) &&
+                (endsInSlash || Append(folder, at, L"\\", 1)) &&
+                Append(folder, at, USER_SETTINGS_FOLDER, std::wcslen(USER_SETTINGS_FOLDER));
+    PathText file = folder;
+    std::size_t fileAt = at;
+    fits = fits && Append(file, fileAt, L"\\", 1) &&
+           Append(file, fileAt, programFileName, stemLength) && Append(file, fileAt, L".INI", 4);
+    if (fits) {
+        places.userFolder = folder;
+        places.userFile = file;
+    }
+    return fits;
+}
+
+const wchar_t* SettingsFileToRead(const ProfileStore& store, const SettingsPlaces& places) {
+    if (places.userFile[0] != L'\0' && store.FileExists(places.userFile.data())) {
+        return places.userFile.data();
+    }
+    return places.beside.data();
+}
+
+ColorSetting ReadColorSetting(const ProfileStore& store, const wchar_t* path) {
+    ColorSetting color;
+    for (const ColorKey& key : COLOR_KEYS) {
+        wchar_t defaultText[VALUE_CAPACITY];
+        FormatComponent(color.*key.component, defaultText);
+        wchar_t value[VALUE_CAPACITY] = {};
+        // One character more than a value may count, so the five-character rule is the parser's.
+        store.ReadValue(path, key.name, defaultText, value, COLOR_VALUE_CHARS + 1);
+        color.*key.component = ParseColorComponent(value);
+    }
+    return color;
+}
+
+SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
+                         const ColorSetting& color) {
+    if (WriteColorTo(store, places.beside.data(), color)) {
+        return SavedTo::Beside;
+    }
+    if (places.userFolder[0] != L'\0' && store.MakeFolder(places.userFolder.data()) &&
+        WriteColorTo(store, places.userFile.data(), color)) {
+        return SavedTo::PerUser;
+    }
+    return SavedTo::Nowhere;
+}
+
+}  // namespace quarnic

@@ -1,0 +1,63 @@
+// Where the console colour is kept. A per-user file under the roaming application data folder
+// wins when it exists; otherwise the file beside the program is read, so portable copies and
+// old settings keep working. At exit the colour goes beside the program when that folder takes
+// it, else to the per-user file (an installed program's folder is usually read-only). The
+// rules work through ProfileStore, so they run without Windows.
+#pragma once
+
+#include "shell/settings_parse.h"
+
+namespace quarnic {
+
+inline constexpr wchar_t COLOR_SECTION[] = L"Color";
+inline constexpr wchar_t USER_SETTINGS_FOLDER[] = L"Quarnic";
+
+struct ColorSetting {
+    int red = DEFAULT_RED;
+    int green = DEFAULT_GREEN;
+    int blue = DEFAULT_BLUE;
+};
+
+struct SettingsPlaces {
+    PathText beside{};      // the program's own file with the extension "INI"
+    PathText userFolder{};  // <application data>\Quarnic; empty when unknown
+    PathText userFile{};    // <application data>\Quarnic\<PROGRAM>.INI; empty when unknown
+};
+
+// Forms the per-user folder and file from the application data folder and the program's file
+// name ("KELVARIN.EXE" gives "KELVARIN.INI"). Fails, forming nothing, on an empty folder, a
+// name without a stem or a result that would not fit.
+bool FormUserSettingsPaths(const wchar_t* appDataFolder, const wchar_t* programFileName,
+                           SettingsPlaces& places);
+
+// The profile operations the rules need, on the [Color] section.
+class ProfileStore {
+  public:
+    virtual ~ProfileStore() = default;
+    virtual bool FileExists(const wchar_t* path) const = 0;
+    // The value of the key, or defaultText when the file or the key is missing.
+    virtual void ReadValue(const wchar_t* path, const wchar_t* key, const wchar_t* defaultText,
+                           wchar_t* out, int capacity) const = 0;
+    // Whether the file can be opened for writing (it may be created empty for the test).
+    virtual bool CanWrite(const wchar_t* path) = 0;
+    virtual bool WriteValue(const wchar_t* path, const wchar_t* key, const wchar_t* value) = 0;
+    // True when the folder exists afterwards.
+    virtual bool MakeFolder(const wchar_t* path) = 0;
+};
+
+// The file the colour is read from: the per-user file when it exists, else the one beside the
+// program (which may be missing too: then every component keeps its default).
+const wchar_t* SettingsFileToRead(const ProfileStore& store, const SettingsPlaces& places);
+
+ColorSetting ReadColorSetting(const ProfileStore& store, const wchar_t* path);
+
+enum class SavedTo { Beside, PerUser, Nowhere };
+
+// Writes the colour beside the program, or else to the per-user file, creating its folder. A
+// write counts only when the file could be opened for writing, every value was accepted and
+// every value reads back as written: the profile functions may report success for a file that
+// did not change. Nowhere means the colour is lost, which is all a failure costs.
+SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
+                         const ColorSetting& color);
+
+}  // namespace quarnic
