@@ -107,6 +107,11 @@ ColorSetting ReadColorSetting(const ProfileStore& store, const wchar_t* path) {
 SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
                          const ColorSetting& color) {
     if (WriteColorTo(store, places.beside.data(), color)) {
+        // A per-user file is read first at the next start: left as it was, it would bring back
+        // an old colour in place of the one just saved.
+        if (places.userFile[0] != L'\0' && store.FileExists(places.userFile.data())) {
+            WriteColorTo(store, places.userFile.data(), color);
+        }
         return SavedTo::Beside;
     }
     if (places.userFolder[0] != L'\0' && store.MakeFolder(places.userFolder.data()) &&

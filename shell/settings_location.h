@@ -53,7 +53,8 @@ ColorSetting ReadColorSetting(const ProfileStore& store, const wchar_t* path);
 
 enum class SavedTo { Beside, PerUser, Nowhere };
 
-// Writes the colour beside the program, or else to the per-user file, creating its folder. A
+// Writes the colour beside the program, or else to the per-user file, creating its folder; a
+// per-user file that exists already is brought up to date as well, since it is read first. A
 // write counts only when the file could be opened for writing, every value was accepted and
 // every value reads back as written: the profile functions may report success for a file that
 // did not change. Nowhere means the colour is lost, which is all a failure costs.

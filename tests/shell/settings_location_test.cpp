@@ -123,11 +123,23 @@ TEST(SettingsReading, MissingKeysKeepTheDefaultsAndValuesAreParsed) {
 
 TEST(SettingsSaving, BesideTheProgramWhenItsFolderTakesTheFile) {
     FakeStore store;
-    store.files[USER_FILE] = {{L"Red", L"1"}};
     EXPECT_EQ(SaveColorSetting(store, Places(), COLOR), SavedTo::Beside);
     EXPECT_EQ(store.Values(BESIDE), SAVED);
-    EXPECT_EQ(store.Values(USER_FILE).at(L"Red"), L"1");  // untouched
+    EXPECT_FALSE(store.FileExists(USER_FILE.c_str()));  // none is made
     EXPECT_TRUE(store.folders.empty());
+}
+
+TEST(SettingsSaving, AnOlderPerUserFileIsKeptUpToDateSoTheNextStartReadsTheNewColour) {
+    // The folder beside the program became writable again after a save went per user.
+    FakeStore store;
+    store.files[USER_FILE] = {{L"Red", L"1"}, {L"Green", L"2"}, {L"Blue", L"3"}};
+    const SettingsPlaces places = Places();
+    EXPECT_EQ(SaveColorSetting(store, places, COLOR), SavedTo::Beside);
+    EXPECT_EQ(store.Values(BESIDE), SAVED);
+    const ColorSetting next = ReadColorSetting(store, SettingsFileToRead(store, places));
+    EXPECT_EQ(next.red, COLOR.red);
+    EXPECT_EQ(next.green, COLOR.green);
+    EXPECT_EQ(next.blue, COLOR.blue);
 }
 
 TEST(SettingsSaving, PerUserWhenTheFileBesideCannotBeWritten) {
