@@ -116,11 +116,11 @@ def colour_places(kit):
             "per-user": kit.prefix.user_folder("AppData", "Roaming", PRODUCT, "KELVARIN.INI")}
 
 
-# Where the installed calculator may keep its colour. Wine runs it as an administrator, for
-# whom Program Files is writable, so the file beside the EXE takes it; on Windows a 64-bit
-# program cannot write there and the per-user file must. A stricter run makes the install
-# folder read-only and accepts "per-user" alone.
-ACCEPTED_COLOUR_PLACES = {"beside the EXE", "per-user"}
+# Where the installed calculator must keep its colour. On Windows a 64-bit program cannot
+# write into Program Files; Wine runs it as an administrator, for whom the folder is writable,
+# so the scenario puts a folder in the settings file's place beside the EXE to refuse the write
+# as Windows would.
+ACCEPTED_COLOUR_PLACES = {"per-user"}
 
 
 def run_installed_calculator(case, kit):
@@ -128,6 +128,8 @@ def run_installed_calculator(case, kit):
     second start (in Japanese) shows the colour again, kept in one of ACCEPTED_COLOUR_PLACES."""
     folder = install_dir(kit)
     answer_folder = kit.folder(case, "-answer")
+    blocker = colour_places(kit)["beside the EXE"]
+    blocker.mkdir()
     with kit.running(case, "calc", folder=folder) as program:
         program.press("IDC_DIGIT_2", "IDC_DIGIT_5", "IDC_DIGIT_5", "IDC_ADD", "IDC_DIGIT_1",
                       "IDC_EQUALS")
@@ -138,7 +140,8 @@ def run_installed_calculator(case, kit):
     written = (answer_folder / "answer.txt")
     case.equal(written.read_bytes() if written.exists() else None,
                b"255 (10) +\r\n1 (10) =\r\n256 (10)\r\n", "answer of the installed calculator")
-    kept = [name for name, path in colour_places(kit).items() if read_settings(path)]
+    kept = [name for name, path in colour_places(kit).items()
+            if path.is_file() and read_settings(path)]
     case.check(len(kept) == 1 and kept[0] in ACCEPTED_COLOUR_PLACES,
                f"colour kept in {kept}, accepted {sorted(ACCEPTED_COLOUR_PLACES)}")
     with kit.running(case, "calc", folder=folder, locale=JAPANESE) as program:
@@ -146,6 +149,7 @@ def run_installed_calculator(case, kit):
         _, height = state.raw["client_size"]
         case.equal(kit.client_pixel(state, 2, height // 2), KEPT_COLOUR,
                    "colour after a restart of the installed calculator")
+    blocker.rmdir()  # the uninstall must find only what it installed
     print(f"     colour kept in the file {' and '.join(kept)}", flush=True)
 
 
