@@ -345,18 +345,21 @@ int ConvertInteger(PlaceValues& source, int from, int to, int digitLimit, DigitS
 
 int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int count, int frac,
                   int to, int digitLimit) {
-    const int lz = LeadingZeroCount(s);
-    if (lz == DIGIT_PLACES) {
+    const std::string_view places = Places(s);
+    const size_t first = places.find_first_not_of('0');
+    if (first == std::string_view::npos) {
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    if (count < 1 || lz + count > DIGIT_PLACES || frac < 0 || frac >= DIGIT_PLACES) {
+    // Counts that no preparation could have given are refused.
+    const bool countsFit = count >= 1 && first + static_cast<size_t>(count) <= places.size() &&
+                           frac >= 0 && frac < DIGIT_PLACES;
+    if (!countsFit) {
         return -1;
     }
     PlaceValues source;
-    for (int i = 0; i < count; ++i) {
-        source.digit[i] = DigitValue(s[lz + count - 1 - i]);
-    }
+    const std::string_view taken = places.substr(first, static_cast<size_t>(count));
+    std::transform(taken.rbegin(), taken.rend(), source.digit.begin(), DigitValue);
     source.length = count;
     while (source.length > 0 && source.digit[source.length - 1] == 0) {
         --source.length;
