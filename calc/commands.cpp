@@ -1,8 +1,8 @@
 // The command table: every key id to its operation, and the start state of the keys.
-#include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
+#include "calc/key_ids.h"
 #include "calc/keypad_entry.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
@@ -35,10 +35,6 @@ void EqualsCommand(Calculator& calc) {
     Evaluate(calc);
 }
 
-bool IsDigitKey(int id) {
-    return id >= IDC_DIGIT_FIRST && id <= IDC_DIGIT_LAST;
-}
-
 // Fixed notation of a notation button 144..148.
 int FixedNotationOf(int id) {
     return FIXED_NOTATIONS[id - IDC_NOTATION_FIRST];
@@ -46,7 +42,7 @@ int FixedNotationOf(int id) {
 
 // Every command but the square root's; false for an id that names none.
 bool RunKeyCommand(Calculator& calc, int id) {
-    if (IsDigitKey(id)) {
+    if (IsCalculatorDigitKeyId(id)) {
         EnterDigit(calc, DigitChar(id - IDC_DIGIT_FIRST));
         return true;
     }
@@ -105,11 +101,6 @@ bool RunKeyCommand(Calculator& calc, int id) {
     }
 }
 
-bool IsKeyCommand(int id) {
-    return (id >= IDC_DIGIT_FIRST && id <= IDC_EQUALS) ||
-           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL);
-}
-
 }  // namespace
 
 void StartCalculator(Calculator& calc, CalculatorView& view) {
@@ -136,7 +127,7 @@ void DispatchCommand(Calculator& calc, int id) {
         SquareRoot(calc);
         return;
     }
-    if (!IsKeyCommand(id)) {
+    if (!IsCalculatorKeyId(id)) {
         return;
     }
     RefreshSqrtKey(calc);

@@ -1,9 +1,9 @@
 // The command table, the notation panes, the clear keys and copying the answer.
 #include <cstdio>
 
-#include "conv/conv_ids.h"
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
+#include "conv/key_ids.h"
 #include "engine/digit_codec.h"
 
 namespace quarnic {
@@ -170,7 +170,7 @@ void CopyAnswer(Converter& converter) {
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {
-    if (id >= IDC_CONV_DIGIT_0 && id <= IDC_CONV_DIGIT_LAST) {
+    if (IsConverterDigitKeyId(id)) {
         OnDigitKey(converter, DigitChar(id - IDC_CONV_DIGIT_0));
     } else if (id == IDC_CONV_ALL_CLEAR) {
         OnAllClear(converter);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz preset and gives every fuzz target a short run from an empty corpus, so CI
 # notices a target that no longer builds or a fault that fuzzing finds at once. Longer runs:
-# build/fuzz/fuzz/<target> -max_len=200 <corpus folder>.
+# build/fuzz/fuzz/<target> -max_len=600 <corpus folder>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,8 +10,9 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-# Target and longest input: operand texts reach past 956 characters, key sequences 200 keys.
-for run in operand_text_fuzz:1100 converter_keys_fuzz:200 calculator_keys_fuzz:200; do
+# Target and longest input: operand texts reach past 956 characters; a key sequence of up to
+# 200 keys takes one to a few bytes a key.
+for run in operand_text_fuzz:1100 converter_keys_fuzz:600 calculator_keys_fuzz:600; do
     target=${run%%:*}
     mkdir -p "$corpus/$target"
     echo "-- $target, ${seconds} s"

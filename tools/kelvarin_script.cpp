@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "calc/calc_ids.h"
+#include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
@@ -15,16 +15,10 @@ namespace {
 
 constexpr char PROGRAM[] = "kelvarin-script";
 
-// Ids in 100..161 that name a control; the rest of the range are menu items or unused.
-bool IsControlId(int id) {
-    return (id >= IDC_COMMAND_FIRST && id <= IDC_EQUALS) ||
-           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL) || id == IDC_SQRT;
-}
-
 nlohmann::json EnabledControls(const RecordingCalculatorView& view) {
     nlohmann::json ids = nlohmann::json::array();
     for (int id : view.EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {
-        if (IsControlId(id)) {
+        if (IsCalculatorKeyId(id)) {
             ids.push_back(id);
         }
     }

@@ -62,20 +62,20 @@ TEST(CalculatorKeys, FiftyTwoDistinctControlsInCreationOrder) {
 
 TEST(CalculatorKeys, DocumentedPlacesForW48H20L8) {
     CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0]);
-    // h = 10; the operator row starts at 6S + 7H - h and is H + 2S high.
+    // The document's worked figures for W 48, H 20, L 8, S 5 (h = 10).
     const PixelRect add = Find(keys, IDC_ADD)->rect;
-    EXPECT_EQ(add.left, 3 * 8 + 48 + 1);
-    EXPECT_EQ(add.top, 30 + 140 - 10);
+    EXPECT_EQ(add.left, 73);
+    EXPECT_EQ(add.top, 160);
     EXPECT_EQ(add.height, 30);
     EXPECT_EQ(Find(keys, IDC_EQUALS)->rect.width, 96);
-    EXPECT_EQ(Find(keys, IDC_DIGIT_U)->rect.top, 25 + 100);
-    EXPECT_EQ(Find(keys, IDC_DIGIT_9)->rect.left, 8 + 9 * 48 + 1);
+    EXPECT_EQ(Find(keys, IDC_DIGIT_U)->rect.top, 125);
+    EXPECT_EQ(Find(keys, IDC_DIGIT_9)->rect.left, 441);
     // The step buttons split the key height: h above, H - h below.
     const PixelRect up = Find(keys, IDC_STEP_UP)->rect;
     const PixelRect down = Find(keys, IDC_STEP_DOWN)->rect;
     EXPECT_EQ(up.height + down.height, 20);
     EXPECT_EQ(down.top, up.top + up.height);
-    EXPECT_EQ(up.width, 48 - 16 - 5);
+    EXPECT_EQ(up.width, 27);
 }
 
 TEST(CalculatorKeys, NoTwoControlsOverlapAndAllStayRightOfTheMargin) {

@@ -28,8 +28,9 @@ std::string Snapshot(const Calculator& calc, const RecordingCalculatorView& view
 TEST_F(Dispatch, IdsThatNameNoKeyChangeNothing) {
     Press("NX 5 + 3 Min");
     const std::string before = Snapshot(Calc(), View());
-    for (int id : {IDM_ABOUT, 142, IDM_CONSOLE_COLOR, 154, 158, IDM_SAVE_ANSWER, IDM_SQRT_SETTING,
-                   99, 0, -1, 1000}) {
+    for (int id :
+         {IDM_ABOUT, IDI_CALC_ABOUT, IDM_CONSOLE_COLOR, IDC_CALC_RED_VALUE, IDC_CALC_BLUE_SCROLL,
+          IDM_SAVE_ANSWER, IDM_SQRT_SETTING, IDC_COMMAND_FIRST - 1, 0, -1, 1000}) {
         DispatchCommand(Calc(), id);
         EXPECT_EQ(Snapshot(Calc(), View()), before) << "id " << id;
     }

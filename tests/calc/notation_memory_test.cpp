@@ -1,3 +1,4 @@
+#include "calc/key_ids.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_switching.h"
 #include "calc_scenario.h"
@@ -147,13 +148,16 @@ TEST_F(MemoryKeys, NothingToStoreOrRecallDoesNothing) {
 }
 
 TEST_F(KeyAvailability, StartState) {
-    const std::vector<int> expected = {100, 101, 102, 103, 104, 105, 106, 107, 108,
-                                       109, 132, 133, 134, 135, 136, 137, 138, 139,
-                                       140, 144, 145, 146, 147, 148, 149, 152, 161};
+    const std::vector<int> expected = {
+        IDC_DIGIT_0,    IDC_DIGIT_1,    IDC_DIGIT_2,     IDC_DIGIT_3,     IDC_DIGIT_4,
+        IDC_DIGIT_5,    IDC_DIGIT_6,    IDC_DIGIT_7,     IDC_DIGIT_8,     IDC_DIGIT_9,
+        IDC_POINT,      IDC_SIGN,       IDC_ALL_CLEAR,   IDC_CLEAR_ENTRY, IDC_ADD,
+        IDC_SUBTRACT,   IDC_MULTIPLY,   IDC_DIVIDE,      IDC_EQUALS,      IDC_NOTATION_2,
+        IDC_NOTATION_4, IDC_NOTATION_8, IDC_NOTATION_10, IDC_NOTATION_16, IDC_NOTATION_X,
+        IDC_MEMORY_IN,  IDC_SQRT};
     std::vector<int> enabled;
     for (int id : View().EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {
-        if (id <= IDC_EQUALS || (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL) ||
-            id == IDC_SQRT) {
+        if (IsCalculatorKeyId(id)) {
             enabled.push_back(id);
         }
     }

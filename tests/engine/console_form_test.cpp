@@ -62,6 +62,22 @@ TEST(FitDigitsToConsole, CountsTheDigitsThatFitBesideTheSuffixRoom) {
     EXPECT_EQ(regs.DigitsThatFit, 0);
 }
 
+// At 8 pixels a character the digits never exactly fill the room; at 7 pixels and a key width
+// of 9 the room is 90 - 27 - 6 * 7 = 21 pixels, exactly two digits and a point.
+TEST(FitDigitsToConsole, DigitsThatExactlyFillTheRoomStillFit) {
+    const FixedPitchMeasurer measurer(7);
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("1.25");
+    FitDigitsToConsole(regs, measurer, 9, 1);
+    EXPECT_EQ(regs.DigitsThatFit, 2);
+    FitDigitsToConsole(regs, measurer, 9, -1);
+    EXPECT_EQ(regs.DigitsThatFit, 1) << "\"-\", one digit and the point fill the 21 pixels";
+
+    regs.ResultDigits = Digits("1.25");
+    ASSERT_EQ(FormatShownAnswer(regs, measurer, 9, 1, 10, TO_RESULT_PLAIN_TEXT), 0);
+    EXPECT_STREQ(regs.ResultConsoleText.data(), "1.2");
+}
+
 TEST(ConsoleForm, ShortAnswersShowAsTheyAre) {
     EXPECT_EQ(Console("0.5"), "0.5");
     EXPECT_EQ(Console("0.5", 10, -1), "-0.5");

@@ -4,16 +4,15 @@
 
 #include <algorithm>
 #include <bitset>
+#include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
 #include "calc/text_buffer.h"
 #include "tests/hardening/sequence_run.h"
-#include "tests/hardening/simulated_users.h"
-#include "tests/invariants/calculator_invariants.h"
+#include "tests/invariants/key_sequences.h"
 
 namespace quarnic {
 namespace {
@@ -21,11 +20,9 @@ namespace {
 constexpr std::uint64_t FIRST_SEED = 20261207;
 constexpr long SEQUENCES_IN_CI = 50000;
 
-struct SequenceResult {
-    std::string broken;             // empty when every rule held after every key
-    std::vector<std::string> keys;  // the keys pressed, as key-script tokens
-    std::string stateBeforeLast;    // the state before the last key pressed
-    long keysPressed = 0;
+struct SequenceResult : SequenceOutcome {
+    std::string lastKey;          // the key described but not pressed
+    std::string stateBeforeLast;  // the state before that key
 };
 
 // A long operand is shown by its ends and length: enough to recognise it, short enough to read.
@@ -97,64 +94,46 @@ struct Reach {
 SequenceResult PlaySequence(std::uint64_t seed, SlowestKey& slowest, Reach& reach,
                             int stopBefore = -1) {
     SequenceResult result;
-    std::mt19937_64 rng(seed);
-    SimulatedCalculatorUser user(rng);
-    ScriptedCalculator scripted;
-    result.broken = FindCalculatorViolation(scripted.calc, scripted.view);
-    int length = ChooseSequenceLength(rng);
-    for (int k = 0; k < length && result.broken.empty(); ++k) {
-        CalculatorAction action = user.NextAction(scripted);
-        if (k == stopBefore) {
-            result.stateBeforeLast = DescribeState(scripted);
-            result.keys.push_back(CalculatorActionName(action));
+    KeyChoices choices(seed);
+    CalculatorSequence sequence(choices);
+    result.broken = sequence.BrokenRule();
+    for (int k = 0; result.broken.empty(); ++k) {
+        std::optional<CalculatorAction> action = sequence.NextAction();
+        if (!action) {
             break;
         }
-        result.keys.push_back(CalculatorActionName(action));
-        reach.Before(scripted, action);
+        if (k == stopBefore) {
+            result.stateBeforeLast = DescribeState(sequence.Scripted());
+            result.lastKey = CalculatorActionName(*action);
+            break;
+        }
+        reach.Before(sequence.Scripted(), *action);
         auto start = ThreadCpuTime();
-        PerformCalculatorAction(scripted, action);
+        sequence.Press(*action);
         slowest.Offer(ThreadCpuTime() - start, seed, k);
-        reach.After(scripted);
+        reach.After(sequence.Scripted());
         ++result.keysPressed;
-        result.broken = FindCalculatorViolation(scripted.calc, scripted.view);
+        result.broken = sequence.BrokenRule();
     }
+    result.keys = sequence.KeyScript();
     return result;
-}
-
-std::string JoinKeys(const std::vector<std::string>& keys) {
-    std::string script;
-    for (const std::string& key : keys) {
-        script += (script.empty() ? "" : " ") + key;
-    }
-    return script;
 }
 
 TEST(CalculatorKeySequences, NoSequenceBreaksARuleOfTheState) {
     RunSize size = ReadRunSize(FIRST_SEED, SEQUENCES_IN_CI);
     SlowestKey slowest;
     Reach reach;
-    long keys = 0;
-    auto start = std::chrono::steady_clock::now();
-    for (long i = 0; i < size.sequences; ++i) {
-        std::uint64_t seed = size.firstSeed + static_cast<std::uint64_t>(i);
-        AnnounceSequence("calculator", seed);
-        SequenceResult result = PlaySequence(seed, slowest, reach);
-        keys += result.keysPressed;
-        ASSERT_TRUE(result.broken.empty())
-            << "sequence seed " << seed << " (replay: QUARNIC_HARDEN_SEED=" << seed
-            << " QUARNIC_HARDEN_SEQUENCES=1)\nkeys: " << JoinKeys(result.keys)
-            << "\nbroken: " << result.broken;
-    }
-    EndSequences();
-    std::string figures =
-        DescribeRun("calculator", size, keys, std::chrono::steady_clock::now() - start, slowest);
+    RunOutcome run = PlaySequences("calculator", size, slowest, [&](std::uint64_t seed) {
+        return PlaySequence(seed, slowest, reach);
+    });
+    ASSERT_TRUE(run.failure.empty()) << run.failure;
+    const std::string& figures = run.figures;
     SlowestKey ignoredKeys;
     Reach ignoredReach;
     SequenceResult slowKey =
         PlaySequence(slowest.seed, ignoredKeys, ignoredReach, slowest.keyIndex);
     std::printf("%s\n  slowest key \"%s\" pressed with %s\n  %s\n", figures.c_str(),
-                slowKey.keys.empty() ? "" : slowKey.keys.back().c_str(),
-                slowKey.stateBeforeLast.c_str(), reach.Describe().c_str());
+                slowKey.lastKey.c_str(), slowKey.stateBeforeLast.c_str(), reach.Describe().c_str());
     if (size.sequences >= SEQUENCES_IN_CI) {
         EXPECT_EQ(reach.notations.count(), MAX_NOTATION - MIN_NOTATION + 1) << reach.Describe();
         EXPECT_EQ(reach.operators.size(), 4u) << reach.Describe();

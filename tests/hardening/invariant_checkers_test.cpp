@@ -91,6 +91,19 @@ TEST_F(CalculatorChecker, CatchesATypedOperandWhoseNotationCanStillChange) {
     EXPECT_THAT(Violation(), HasSubstr("PointEntered"));
 }
 
+TEST_F(CalculatorChecker, CatchesAMemoryOutsideItsNotation) {
+    Press("N16 F Min");
+    EXPECT_THAT(Violation(), IsEmpty());
+    SetText(s_.calc.state.MemoryNotation, "8");
+    EXPECT_THAT(Violation(), HasSubstr("'F', no digit of notation 8"));
+    s_.calc.state.MemoryHeld = 0;
+    EXPECT_THAT(Violation(), HasSubstr("'F', no digit of notation 8"))
+        << "a memory no longer held still keeps its notation";
+    ClearText(s_.calc.state.MemoryText);
+    s_.calc.state.MemoryHeld = 1;
+    EXPECT_THAT(Violation(), HasSubstr("empty MemoryText"));
+}
+
 TEST_F(CalculatorChecker, CatchesAConsoleThatWasNotRepainted) {
     Press("4 2");
     SetText(s_.calc.state.ConsoleText, "43");

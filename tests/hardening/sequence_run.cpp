@@ -70,6 +70,18 @@ long ReadLong(const char* name, long fallback) {
     return std::strtol(text, nullptr, 10);
 }
 
+// One line of figures for the CI log.
+std::string DescribeRun(const char* program, const RunSize& size, long keys,
+                        std::chrono::steady_clock::duration elapsed, const SlowestKey& slowest) {
+    std::ostringstream line;
+    line << program << ": " << size.sequences << " sequences from seed " << size.firstSeed << ", "
+         << keys << " keys in " << std::chrono::duration<double>(elapsed).count()
+         << " s; slowest key " << slowest.Milliseconds() << " ms CPU"
+         << " (sequence seed " << slowest.seed << ", key #" << slowest.keyIndex + 1 << "); "
+         << slowest.slowKeys << " keys took " << SLOW_KEY.count() << " ms or more";
+    return line.str();
+}
+
 }  // namespace
 
 std::chrono::nanoseconds ThreadCpuTime() {
@@ -101,15 +113,28 @@ void EndSequences() {
     currentProgram.store(nullptr);
 }
 
-std::string DescribeRun(const char* program, const RunSize& size, long keys,
-                        std::chrono::steady_clock::duration elapsed, const SlowestKey& slowest) {
-    std::ostringstream line;
-    line << program << ": " << size.sequences << " sequences from seed " << size.firstSeed << ", "
-         << keys << " keys in " << std::chrono::duration<double>(elapsed).count()
-         << " s; slowest key " << slowest.Milliseconds() << " ms CPU"
-         << " (sequence seed " << slowest.seed << ", key #" << slowest.keyIndex + 1 << "); "
-         << slowest.slowKeys << " keys took " << SLOW_KEY.count() << " ms or more";
-    return line.str();
+RunOutcome PlaySequences(const char* program, const RunSize& size, const SlowestKey& slowest,
+                         const std::function<SequenceOutcome(std::uint64_t seed)>& play) {
+    RunOutcome outcome;
+    long keys = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < size.sequences && outcome.failure.empty(); ++i) {
+        const std::uint64_t seed = size.firstSeed + static_cast<std::uint64_t>(i);
+        AnnounceSequence(program, seed);
+        const SequenceOutcome sequence = play(seed);
+        keys += sequence.keysPressed;
+        if (!sequence.broken.empty()) {
+            const std::string seedText = std::to_string(seed);
+            outcome.failure = "sequence seed " + seedText +
+                              " (replay: QUARNIC_HARDEN_SEED=" + seedText +
+                              " QUARNIC_HARDEN_SEQUENCES=1)\nkeys: " + sequence.keys +
+                              "\nbroken: " + sequence.broken;
+        }
+    }
+    EndSequences();
+    outcome.figures =
+        DescribeRun(program, size, keys, std::chrono::steady_clock::now() - start, slowest);
+    return outcome;
 }
 
 }  // namespace quarnic

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace quarnic {
@@ -53,8 +54,24 @@ struct SlowestKey {
     }
 };
 
-// One line of figures for the CI log.
-std::string DescribeRun(const char* program, const RunSize& size, long keys,
-                        std::chrono::steady_clock::duration elapsed, const SlowestKey& slowest);
+// What one sequence left: the first broken rule (empty when none), its keys as a key script,
+// and how many keys it pressed.
+struct SequenceOutcome {
+    std::string broken;
+    std::string keys;
+    long keysPressed = 0;
+};
+
+// The run's figures line for the CI log, and the report of the sequence that broke a rule
+// (empty when none did).
+struct RunOutcome {
+    std::string figures;
+    std::string failure;
+};
+
+// Plays the run's sequences seed after seed, each announced, up to the first that breaks a rule.
+// `play` offers its keys' times to `slowest`, which the figures then report.
+RunOutcome PlaySequences(const char* program, const RunSize& size, const SlowestKey& slowest,
+                         const std::function<SequenceOutcome(std::uint64_t seed)>& play);
 
 }  // namespace quarnic

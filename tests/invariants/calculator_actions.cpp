@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "calc/calc_ids.h"
+#include "calc/key_ids.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
 
@@ -26,7 +26,9 @@ constexpr KeyName KEY_NAMES[] = {
     {IDC_STEP_DOWN, "X-"},     {IDC_STEP_UP, "X+"},      {IDC_MEMORY_IN, "Min"},
     {IDC_MEMORY_RECALL, "MR"}, {IDC_SQRT, "SQRT"}};
 
-constexpr int KEY_COUNT = (IDC_DIGIT_LAST - IDC_DIGIT_FIRST + 1) + std::size(KEY_NAMES);
+constexpr int KEY_COUNT = CALCULATOR_KEY_COUNT;
+static_assert(KEY_COUNT == IDC_DIGIT_LAST - IDC_DIGIT_FIRST + 1 + std::size(KEY_NAMES),
+              "every key but the digits has a token");
 constexpr int TRUNCATION_RADIOS[] = {IDC_SQRT_TRUNCATION_100, IDC_SQRT_TRUNCATION_200,
                                      IDC_SQRT_TRUNCATION_300};
 constexpr int DIALOG_ENDINGS[] = {View::DIALOG_OK, View::DIALOG_CANCEL, View::DIALOG_CLOSE};
@@ -35,11 +37,10 @@ constexpr int ACTION_COUNT = KEY_COUNT + std::size(TRUNCATION_RADIOS) * std::siz
 constexpr std::array<CalculatorAction, ACTION_COUNT> BuildActions() {
     std::array<CalculatorAction, ACTION_COUNT> actions{};
     int n = 0;
-    for (int id = IDC_DIGIT_FIRST; id <= IDC_DIGIT_LAST; ++id) {
-        actions[n++] = CalculatorKey(id);
-    }
-    for (const KeyName& key : KEY_NAMES) {
-        actions[n++] = CalculatorKey(key.id);
+    for (int id = IDC_COMMAND_FIRST; id <= IDC_COMMAND_LAST; ++id) {
+        if (IsCalculatorKeyId(id)) {
+            actions[n++] = CalculatorKey(id);
+        }
     }
     for (int radio : TRUNCATION_RADIOS) {
         for (int ending : DIALOG_ENDINGS) {
@@ -52,7 +53,7 @@ constexpr std::array<CalculatorAction, ACTION_COUNT> BuildActions() {
 constexpr std::array<CalculatorAction, ACTION_COUNT> ALL_ACTIONS = BuildActions();
 
 std::string KeyToken(int id) {
-    if (id >= IDC_DIGIT_FIRST && id <= IDC_DIGIT_LAST) {
+    if (IsCalculatorDigitKeyId(id)) {
         return std::string(1, DigitChar(id - IDC_DIGIT_FIRST));
     }
     for (const KeyName& key : KEY_NAMES) {

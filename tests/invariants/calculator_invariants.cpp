@@ -154,18 +154,19 @@ std::string CheckTexts(const CalculatorState& s) {
     return broken;
 }
 
+// A number in the memory, held or left behind, keeps the notation it was stored in.
 std::string CheckMemory(const CalculatorState& s) {
     std::string broken = CheckBuffer("MemoryNotation", s.MemoryNotation);
-    if (!broken.empty() || s.MemoryHeld == 0) {
+    if (!broken.empty()) {
         return broken;
+    }
+    if (IsEmptyText(s.MemoryText)) {
+        return s.MemoryHeld == 1 ? "MemoryHeld is 1 with an empty MemoryText" : "";
     }
     int notation = std::atoi(s.MemoryNotation.data());
     if (!IsValidNotation(notation)) {
         return "the memory's notation \"" + std::string(TextOf(s.MemoryNotation)) +
                "\" is outside 2..32";
-    }
-    if (IsEmptyText(s.MemoryText)) {
-        return "MemoryHeld is 1 with an empty MemoryText";
     }
     return CheckPlainText("MemoryText", s.MemoryText, notation);
 }

@@ -3,20 +3,23 @@
 #include <array>
 #include <string_view>
 
-#include "conv/conv_ids.h"
+#include "conv/key_ids.h"
 #include "engine/digit_codec.h"
 
 namespace quarnic {
 namespace {
 
-constexpr int ACTION_COUNT = IDC_CONV_LAST - IDC_CONV_FIRST + 2;
+constexpr int ACTION_COUNT = CONVERTER_KEY_COUNT + 1;
 
 constexpr std::array<int, ACTION_COUNT> BuildActions() {
     std::array<int, ACTION_COUNT> actions{};
-    for (int i = 0; i < ACTION_COUNT - 1; ++i) {
-        actions[i] = IDC_CONV_FIRST + i;
+    int n = 0;
+    for (int id = IDC_CONV_FIRST; id <= IDC_CONV_LAST; ++id) {
+        if (IsConverterKeyId(id)) {
+            actions[n++] = id;
+        }
     }
-    actions[ACTION_COUNT - 1] = IDM_CONV_COPY_ANSWER;
+    actions[n] = IDM_CONV_COPY_ANSWER;
     return actions;
 }
 
@@ -48,7 +51,7 @@ bool PerformConverterAction(ScriptedConverter& scripted, int id) {
 }
 
 std::string ConverterActionName(int id) {
-    if (id >= IDC_CONV_DIGIT_0 && id <= IDC_CONV_DIGIT_LAST) {
+    if (IsConverterDigitKeyId(id)) {
         return std::string(1, DigitChar(id - IDC_CONV_DIGIT_0));
     }
     if (id >= IDC_CONV_ALL_CLEAR && id <= IDC_CONV_LAST) {

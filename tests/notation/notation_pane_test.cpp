@@ -1,34 +1,35 @@
 #include <gtest/gtest.h>
 
+#include "conv/conv_ids.h"
 #include "shell/notation.h"
 #include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 namespace {
 
-// A pane shaped like the converter's To row: buttons 142..147, "-" 148, "+" 149.
-constexpr NotationPane kPane{142, 148, 149};
+// The converter's To row: six buttons, then "-" and "+".
+constexpr NotationPane kPane{IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_UP};
 
 TEST(NotationPane, CheckingMovesTheSingleCheckAndStepButtonsFollowX) {
     RecordingControlView view;
     CheckPaneButton(view, kPane, 16);
-    EXPECT_TRUE(view.IsChecked(146));
-    EXPECT_FALSE(view.IsControlEnabled(148));
-    EXPECT_FALSE(view.IsControlEnabled(149));
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_16));
+    EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_TO_STEP_DOWN));
+    EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_TO_STEP_UP));
     EXPECT_EQ(ReadPaneNotation(view, kPane, 7), 16);
 
     CheckPaneButton(view, kPane, 7);
-    for (int id = 142; id <= 146; ++id) {
+    for (int id = IDC_CONV_TO_2; id <= IDC_CONV_TO_16; ++id) {
         EXPECT_FALSE(view.IsChecked(id)) << id;
     }
-    EXPECT_TRUE(view.IsChecked(147));
-    EXPECT_TRUE(view.IsControlEnabled(148));
-    EXPECT_TRUE(view.IsControlEnabled(149));
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_X));
+    EXPECT_TRUE(view.IsControlEnabled(IDC_CONV_TO_STEP_DOWN));
+    EXPECT_TRUE(view.IsControlEnabled(IDC_CONV_TO_STEP_UP));
     EXPECT_EQ(ReadPaneNotation(view, kPane, 7), 7) << "X yields the pane's other notation";
 
     CheckPaneButton(view, kPane, 2);
     EXPECT_EQ(ReadPaneNotation(view, kPane, 7), 2);
-    EXPECT_FALSE(view.IsChecked(147));
+    EXPECT_FALSE(view.IsChecked(IDC_CONV_TO_X));
 }
 
 TEST(NotationPane, NothingCheckedReadsAsZero) {
@@ -40,15 +41,17 @@ TEST(NotationPane, EnablingKeepsStepButtonsOffUnlessXIsSelected) {
     RecordingControlView view;
     CheckPaneButton(view, kPane, 10);
     DisablePaneButtons(view, kPane);
-    EXPECT_TRUE(view.EnabledIds(142, 149).empty());
+    EXPECT_TRUE(view.EnabledIds(IDC_CONV_TO_2, IDC_CONV_TO_STEP_UP).empty());
 
     EnablePaneButtons(view, kPane, 32);
-    EXPECT_EQ(view.EnabledIds(142, 149), (std::vector<int>{142, 143, 144, 145, 146, 147}));
+    EXPECT_EQ(view.EnabledIds(IDC_CONV_TO_2, IDC_CONV_TO_STEP_UP),
+              (std::vector<int>{IDC_CONV_TO_2, IDC_CONV_TO_4, IDC_CONV_TO_8, IDC_CONV_TO_10,
+                                IDC_CONV_TO_16, IDC_CONV_TO_X}));
 
     CheckPaneButton(view, kPane, 32);
     DisablePaneButtons(view, kPane);
     EnablePaneButtons(view, kPane, 32);
-    EXPECT_EQ(view.EnabledIds(142, 149).size(), 8u);
+    EXPECT_EQ(view.EnabledIds(IDC_CONV_TO_2, IDC_CONV_TO_STEP_UP).size(), 8u);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "calc/calc_ids.h"
 #include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
@@ -32,19 +33,21 @@ TEST(OtherNotationCycle, PreviousUndoesNextForEveryMember) {
 
 TEST(DigitKeys, FollowTheNotationAndIgnoreInvalidOnes) {
     RecordingControlView view;
-    ApplyDigitKeys(view, 100, 13);
-    EXPECT_TRUE(view.IsControlEnabled(100 + 12));
-    EXPECT_FALSE(view.IsControlEnabled(100 + 13));
-    EXPECT_EQ(view.EnabledIds(100, 131).size(), 13u);
+    ApplyDigitKeys(view, IDC_DIGIT_FIRST, 13);
+    EXPECT_TRUE(view.IsControlEnabled(IDC_DIGIT_C));
+    EXPECT_FALSE(view.IsControlEnabled(IDC_DIGIT_D));
+    EXPECT_EQ(view.EnabledIds(IDC_DIGIT_FIRST, IDC_DIGIT_LAST).size(), 13u);
 
-    ApplyDigitKeys(view, 100, 0);
-    ApplyDigitKeys(view, 100, 33);
-    EXPECT_EQ(view.EnabledIds(100, 131).size(), 13u) << "notations outside 2..32 change nothing";
+    ApplyDigitKeys(view, IDC_DIGIT_FIRST, 0);
+    ApplyDigitKeys(view, IDC_DIGIT_FIRST, 33);
+    EXPECT_EQ(view.EnabledIds(IDC_DIGIT_FIRST, IDC_DIGIT_LAST).size(), 13u)
+        << "notations outside 2..32 change nothing";
 
-    ApplyDigitKeys(view, 100, 2);
-    EXPECT_EQ(view.EnabledIds(100, 131), (std::vector<int>{100, 101}));
-    ApplyDigitKeys(view, 100, 32);
-    EXPECT_EQ(view.EnabledIds(100, 131).size(), 32u);
+    ApplyDigitKeys(view, IDC_DIGIT_FIRST, 2);
+    EXPECT_EQ(view.EnabledIds(IDC_DIGIT_FIRST, IDC_DIGIT_LAST),
+              (std::vector<int>{IDC_DIGIT_0, IDC_DIGIT_1}));
+    ApplyDigitKeys(view, IDC_DIGIT_FIRST, 32);
+    EXPECT_EQ(view.EnabledIds(IDC_DIGIT_FIRST, IDC_DIGIT_LAST).size(), 32u);
 }
 
 TEST(NotationButtons, FixedNotationsMapToTheirButtonsAndTheRestToX) {

@@ -1,176 +1,174 @@
-// The arithmetic exactly as first transcribed, one digit at a time: 1200 division steps that
-// count subtractions, one partial product per multiplier digit, conversion by repeated
-// division. Slow on purpose; do not optimise.
+// The arithmetic restated from its definitions rather than from the engine's code: sums,
+// differences and comparisons through exact integers, each partial product as one exact row,
+// the quotient by counting subtractions on digit values, the budget of a conversion by exact
+// powers and the conversion itself by repeated division. Slow on purpose; do not optimise.
+// Operands hold digits below their notation, as every number the engine is given does.
 #include "tests/reference/reference_engine.h"
 
 #include <algorithm>
 #include <array>
-#include <cmath>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "engine/digit_codec.h"
+#include "tests/support/exact_number.h"
 
 namespace quarnic::reference {
 
 namespace {
 
-// The codec's own definitions, repeated here so that the reference is compiled in one piece
-// with them (the codec library is instrumented in the sanitizer build).
+using exact::Natural;
+
+constexpr std::string_view ALPHABET = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+
 int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'V') {
-        return c - 'A' + 10;
-    }
-    return 0;
+    const size_t at = ALPHABET.find(c);
+    return at == std::string_view::npos ? 0 : static_cast<int>(at);
 }
 
 char DigitChar(int value) {
-    if (value < 0) {
-        return '0';
+    return ALPHABET[static_cast<size_t>(std::clamp(value, 0, MAX_NOTATION - 1))];
+}
+
+std::string_view Places(const DigitString& digits) {
+    return {digits.data(), DIGIT_PLACES};
+}
+
+// Digit values, place 0 first; wide enough for the sums and counts in between.
+using Values = std::vector<long>;
+
+Values ValuesOf(const DigitString& digits) {
+    Values values(DIGIT_PLACES);
+    std::transform(digits.begin(), digits.begin() + DIGIT_PLACES, values.begin(), DigitValue);
+    return values;
+}
+
+void WriteValues(const Values& values, DigitString& digits) {
+    std::transform(values.begin(), values.begin() + DIGIT_PLACES, digits.begin(),
+                   [](long v) { return DigitChar(static_cast<int>(v)); });
+    digits[DIGIT_PLACES] = '\0';
+}
+
+// Brings every place below the notation, passing the surplus (or the debt) on to the place
+// before. Returns what is left over for the place before place 0.
+long Normalise(Values& values, int notation) {
+    long carry = 0;
+    for (auto place = values.rbegin(); place != values.rend(); ++place) {
+        *place += carry;
+        carry = *place >= 0 ? *place / notation : -((notation - 1 - *place) / notation);
+        *place -= carry * notation;
     }
-    if (value < 10) {
-        return static_cast<char>('0' + value);
+    return carry;
+}
+
+// notation^1200: one more than the largest digit string.
+const Natural& Capacity(int notation) {
+    static std::array<Natural, MAX_NOTATION + 1> capacities;
+    if (capacities[notation].IsZero()) {
+        capacities[notation] = Natural::Power(notation, DIGIT_PLACES);
     }
-    if (value < 32) {
-        return static_cast<char>('A' + value - 10);
-    }
-    return 'V';
+    return capacities[notation];
 }
 
 }  // namespace
 
 int LeadingZeroCount(const DigitString& digits) {
-    int place = 0;
-    while (place < DIGIT_PLACES && DigitValue(digits[place]) == 0) {
-        ++place;
-    }
-    return place;
+    const size_t first = Places(digits).find_first_not_of('0');
+    return first == std::string_view::npos ? DIGIT_PLACES : static_cast<int>(first);
 }
 
 int TrailingZeroCount(const DigitString& digits) {
-    int count = 0;
-    while (count < DIGIT_PLACES && DigitValue(digits[DIGIT_PLACES - 1 - count]) == 0) {
-        ++count;
-    }
-    return count;
+    const size_t last = Places(digits).find_last_not_of('0');
+    return last == std::string_view::npos ? DIGIT_PLACES
+                                          : DIGIT_PLACES - 1 - static_cast<int>(last);
 }
 
 void ClearDigits(DigitString& digits) {
-    std::fill(digits.begin(), digits.begin() + DIGIT_PLACES, '0');
+    digits.fill('0');
     digits[DIGIT_PLACES] = '\0';
 }
 
 int AddDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b, int notation) {
-    int carry = 0;
-    for (int p = DIGIT_PLACES - 1; p >= 0; --p) {
-        const int sum = DigitValue(a[p]) + DigitValue(b[p]) + carry;
-        regs.ResultDigits[p] = DigitChar(sum % notation);
-        carry = sum / notation;
+    Natural sum = exact::ScaledValue(a, notation) + exact::ScaledValue(b, notation);
+    const bool overflow = Capacity(notation) <= sum;
+    if (overflow) {
+        sum = sum - Capacity(notation);
     }
-    regs.ResultDigits[DIGIT_PLACES] = '\0';
-    // A carry out of the top place means the sum needs a 301st integer digit.
-    return carry == 0 ? 0 : -1;
+    exact::ToDigitString(sum, notation, regs.ResultDigits);
+    return overflow ? -1 : 0;
 }
-
-namespace {
-
-// Takes one unit from the nearest nonzero place above p; the zeros passed become the top
-// digit. Running off place 0 (a < b) lends from nowhere and the difference wraps.
-void BorrowFrom(DigitString& a, int p, int notation) {
-    for (int q = p - 1; q >= 0; --q) {
-        const int value = DigitValue(a[q]);
-        if (value > 0) {
-            a[q] = DigitChar(value - 1);
-            return;
-        }
-        a[q] = DigitChar(notation - 1);
-    }
-}
-
-}  // namespace
 
 void SubtractDigits(EngineRegisters& regs, DigitString& a, const DigitString& b, int notation) {
-    for (int p = DIGIT_PLACES - 1; p >= 0; --p) {
-        const int da = DigitValue(a[p]);
-        const int db = DigitValue(b[p]);
-        if (da >= db) {
-            regs.ResultDigits[p] = DigitChar(da - db);
-        } else {
-            regs.ResultDigits[p] = DigitChar(da + notation - db);
-            BorrowFrom(a, p, notation);
-        }
+    Natural minuend = exact::ScaledValue(a, notation);
+    const Natural subtrahend = exact::ScaledValue(b, notation);
+    if (minuend < subtrahend) {
+        minuend = minuend + Capacity(notation);  // lent from nowhere: the difference wraps
     }
-    regs.ResultDigits[DIGIT_PLACES] = '\0';
+    exact::ToDigitString(minuend - subtrahend, notation, regs.ResultDigits);
+    // Every place of a is left less the borrow that reached it from the places after it; that
+    // is, the digit of the difference plus the digit of b, without carry.
+    for (int p = 0; p < DIGIT_PLACES; ++p) {
+        a[p] = DigitChar((DigitValue(regs.ResultDigits[p]) + DigitValue(b[p])) % notation);
+    }
 }
 
 int CompareDigits(const DigitString& a, const DigitString& b) {
-    for (int p = 0; p < DIGIT_PLACES; ++p) {
-        const int da = DigitValue(a[p]);
-        const int db = DigitValue(b[p]);
-        if (da != db) {
-            return da > db ? 1 : -1;
-        }
-    }
-    return 0;
+    // Read in a notation above every digit, place-by-place order is the order of the values.
+    return exact::ScaledValue(a, MAX_NOTATION).Compare(exact::ScaledValue(b, MAX_NOTATION));
 }
 
 namespace {
 
-// PartialDigits = a times the multiplier digit m on place pB. Digits that fall below place
-// 1199 are dropped but their carry goes on; a nonzero digit or carry that would fall above
-// place 0 is an overflow (-1).
-int FormPartialProduct(EngineRegisters& regs, const DigitString& a, int m, int pB, int notation) {
-    ClearDigits(regs.PartialDigits);
-    int carry = 0;
-    bool overflow = false;
-    for (int pA = DIGIT_PLACES - 1; pA >= 0; --pA) {
-        const int product = DigitValue(a[pA]) * m;
-        int e = product % notation + carry;
-        carry = product / notation;
-        if (e >= notation) {
-            e -= notation;
-            ++carry;
-        }
-        const int t = pA + pB - UNITS_PLACE;
-        if (t >= 0 && t < DIGIT_PLACES) {
-            regs.PartialDigits[t] = DigitChar(e);
-        } else if (t < 0 && e != 0) {
-            overflow = true;
-        }
+bool IsZero(const Values& values) {
+    return std::all_of(values.begin(), values.end(), [](long v) { return v == 0; });
+}
+
+// Places above place 0 that a partial product can reach: its carry lands one place before the
+// multiplicand's first place, shifted up by at most 299 places.
+constexpr int ROW_ABOVE = INTEGER_PLACES;
+// Places below place 1199: a multiplier digit on place 1199 moves the multiplicand 900 down.
+constexpr int ROW_BELOW = FRACTION_PLACES;
+
+// The product of a and the digit m on place pB, computed in full in a row that reaches beyond
+// both ends of a digit string, then cut to places 0..1199. False when it reaches above place 0.
+bool PartialProduct(const Values& a, long m, int pB, int notation, Values& kept) {
+    Values row(ROW_ABOVE + DIGIT_PLACES + ROW_BELOW, 0);
+    const int shift = pB - UNITS_PLACE;
+    for (int pA = 0; pA < DIGIT_PLACES; ++pA) {
+        row[static_cast<size_t>(ROW_ABOVE + pA + shift)] = a[static_cast<size_t>(pA)] * m;
     }
-    const int carryPlace = pB - INTEGER_PLACES;
-    if (carryPlace >= 0) {
-        regs.PartialDigits[carryPlace] = DigitChar(carry);
-    } else if (carry != 0) {
-        overflow = true;
-    }
-    return overflow ? -1 : 0;
+    const long spill = Normalise(row, notation);
+    kept.assign(row.begin() + ROW_ABOVE, row.begin() + ROW_ABOVE + DIGIT_PLACES);
+    return spill == 0 && IsZero(Values(row.begin(), row.begin() + ROW_ABOVE));
 }
 
 }  // namespace
 
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
                    int notation) {
-    const int lzB = LeadingZeroCount(b);
-    if (LeadingZeroCount(a) == DIGIT_PLACES || lzB == DIGIT_PLACES) {
+    const Values multiplicand = ValuesOf(a);
+    const Values multiplier = ValuesOf(b);
+    if (IsZero(multiplicand) || IsZero(multiplier)) {
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    bool firstPartial = true;
-    for (int pB = DIGIT_PLACES - 1; pB >= lzB; --pB) {
-        const int m = DigitValue(b[pB]);
+    // Partials are summed from the multiplier's last digit up; the sum so far is what the
+    // answer holds when a later partial or sum overflows.
+    Values sum(DIGIT_PLACES, 0);
+    Values partial;
+    for (int pB = DIGIT_PLACES - 1; pB >= 0; --pB) {
+        const long m = multiplier[static_cast<size_t>(pB)];
         if (m == 0) {
             continue;
         }
-        if (FormPartialProduct(regs, a, m, pB, notation) != 0) {
+        if (!PartialProduct(multiplicand, m, pB, notation, partial)) {
             return -1;
         }
-        if (firstPartial) {
-            ClearDigits(regs.WorkDigits);
-            firstPartial = false;
-        } else {
-            regs.WorkDigits = regs.ResultDigits;
-        }
-        if (AddDigits(regs, regs.WorkDigits, regs.PartialDigits, notation) != 0) {
+        std::transform(sum.begin(), sum.end(), partial.begin(), sum.begin(), std::plus<>());
+        const long carry = Normalise(sum, notation);
+        WriteValues(sum, regs.ResultDigits);
+        if (carry != 0) {
             return -1;
         }
     }
@@ -179,137 +177,118 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
 
 namespace {
 
-// PartialDigits = d's digits from its first nonzero place, that place landing on `place`;
-// whatever would land beyond place 1199 falls off.
-void ShiftDivisor(EngineRegisters& regs, const DigitString& d, int lzD, int place) {
-    ClearDigits(regs.PartialDigits);
-    for (int from = lzD, to = place; from < DIGIT_PLACES && to < DIGIT_PLACES; ++from, ++to) {
-        regs.PartialDigits[to] = d[from];
-    }
+// The divisor with its first digit moved to `place`; what would pass place 1199 is lost.
+Values ShiftedDivisor(const Values& divisor, int first, int place) {
+    Values shifted(DIGIT_PLACES, 0);
+    const int length = DIGIT_PLACES - std::max(first, place);
+    std::copy_n(divisor.begin() + first, length, shifted.begin() + place);
+    return shifted;
 }
 
-// How many times the shifted divisor goes into the remainder, by repeated subtraction.
-int CountSubtractions(EngineRegisters& regs, int notation) {
-    int count = 0;
-    while (CompareDigits(regs.WorkDigits, regs.PartialDigits) != -1) {
-        SubtractDigits(regs, regs.WorkDigits, regs.PartialDigits, notation);
-        regs.WorkDigits = regs.ResultDigits;
-        ++count;
+// remainder -= subtrahend when that leaves no debt; otherwise false and remainder unchanged.
+// scratch is working room.
+bool TakeAway(Values& remainder, const Values& subtrahend, int notation, Values& scratch) {
+    scratch.resize(DIGIT_PLACES);
+    long debt = 0;
+    for (int p = DIGIT_PLACES - 1; p >= 0; --p) {
+        const long left =
+            remainder[static_cast<size_t>(p)] - subtrahend[static_cast<size_t>(p)] - debt;
+        debt = left < 0 ? 1 : 0;
+        scratch[static_cast<size_t>(p)] = left + debt * notation;
     }
-    return count;
-}
-
-}  // namespace
-
-namespace {
-
-bool HasDigitAtOrAbove(const DigitString& s, int notation) {
-    for (int p = 0; p < DIGIT_PLACES; ++p) {
-        if (DigitValue(s[p]) >= notation) {
-            return true;
-        }
+    if (debt != 0) {
+        return false;
     }
-    return false;
-}
-
-// A count found against a divisor whose tail fell off place 1199 can reach or pass the
-// notation; written as it stands it would be no digit of the notation ("E" in a decimal
-// answer). Its surplus is carried into the place before instead, so the quotient keeps its
-// value and every digit is valid. No carry leaves place 0: the counts times the divisor's
-// first digit never exceed the dividend.
-void WriteQuotientCounts(const std::array<int, DIGIT_PLACES>& counts, int notation,
-                         DigitString& quotientDigits) {
-    int carry = 0;
-    for (int i = DIGIT_PLACES - 1; i >= 0; --i) {
-        const int value = counts[i] + carry;
-        quotientDigits[i] = DigitChar(value % notation);
-        carry = value / notation;
-    }
-    quotientDigits[DIGIT_PLACES] = '\0';
+    remainder.swap(scratch);
+    return true;
 }
 
 }  // namespace
 
 int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString& d, int notation) {
-    const int lzD = LeadingZeroCount(d);
-    // A divisor with a digit at or above the notation can make the borrow walk lose value,
-    // and the counting then runs for practically ever; it is refused like a zero divisor.
-    if (lzD == DIGIT_PLACES || HasDigitAtOrAbove(d, notation)) {
+    const Values divisor = ValuesOf(d);
+    const auto first = std::find_if(divisor.begin(), divisor.end(), [](long v) { return v != 0; });
+    const bool invalidDigit =
+        std::any_of(divisor.begin(), divisor.end(), [notation](long v) { return v >= notation; });
+    if (first == divisor.end() || invalidDigit) {
         return -1;
     }
-    if (LeadingZeroCount(n) == DIGIT_PLACES) {
+    Values remainder = ValuesOf(n);
+    if (IsZero(remainder)) {
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    regs.WorkDigits = n;
-    std::array<int, DIGIT_PLACES> counts;
+    const int lzD = static_cast<int>(first - divisor.begin());
+    // Step i counts how often the divisor, its first digit on place i, goes into what is left.
+    Values counts(DIGIT_PLACES, 0);
+    Values scratch;
     for (int i = 0; i < DIGIT_PLACES; ++i) {
-        ShiftDivisor(regs, d, lzD, i);
-        counts[i] = CountSubtractions(regs, notation);
-    }
-    WriteQuotientCounts(counts, notation, regs.QuotientDigits);
-    // The count of step i belongs on place i - shift; shift > 0 when the divisor is below 1.
-    const int shift = lzD - UNITS_PLACE;
-    if (shift > 0 && shift > LeadingZeroCount(regs.QuotientDigits)) {
-        return -1;
-    }
-    ClearDigits(regs.ResultDigits);
-    for (int a = 0; a < DIGIT_PLACES; ++a) {
-        const int place = a - shift;
-        if (place >= 0 && place < DIGIT_PLACES) {
-            regs.ResultDigits[place] = regs.QuotientDigits[a];
+        const Values shifted = ShiftedDivisor(divisor, lzD, i);
+        while (TakeAway(remainder, shifted, notation, scratch)) {
+            ++counts[static_cast<size_t>(i)];
         }
     }
+    if (!IsZero(counts)) {
+        WriteValues(remainder, regs.ResultDigits);  // what the last subtraction left
+    }
+    Normalise(counts, notation);  // a count past the notation carries into the step before
+    // Step i's count weighs notation^(1199 - i) times the divisor's first place; a divisor
+    // below 1 moves the quotient up by that many places, which must not leave place 0.
+    const int up = lzD - UNITS_PLACE;
+    Values quotient(DIGIT_PLACES, 0);
+    if (up > 0) {
+        if (!IsZero(Values(counts.begin(), counts.begin() + up))) {
+            return -1;
+        }
+        std::copy(counts.begin() + up, counts.end(), quotient.begin());
+    } else {
+        std::copy(counts.begin(), counts.end() + up, quotient.begin() - up);
+    }
+    WriteValues(quotient, regs.ResultDigits);
     return 0;
 }
 
 int ConversionBudget(int from, int to) {
-    // Where `from` is the square of `to` (4, 9, 16, 25) the exact budget is a whole 149 and
-    // rounding decides: the logarithms give 148 for 4, 9 and 16 but 149 for 25. All four are
-    // settled at 148, the documented answer, so like pairs truncate alike.
-    if (from == to * to) {
-        return 148;
+    // For two different notations: the most digits of `from` whose values all stay below the
+    // bound of 298 digits of `to`, from^c < to^298, at most 298. Where from is to's square the
+    // powers meet exactly at 149, and the strict bound settles such pairs at 148.
+    static std::array<std::array<int, MAX_NOTATION + 1>, MAX_NOTATION + 1> known{};
+    int& budget = known[static_cast<size_t>(from)][static_cast<size_t>(to)];
+    if (budget == 0) {
+        const Natural bound = Natural::Power(to, 298);
+        Natural reach(1);
+        while (budget < 298 && reach * Natural(static_cast<uint64_t>(from)) < bound) {
+            reach = reach * Natural(static_cast<uint64_t>(from));
+            ++budget;
+        }
     }
-    const double product = static_cast<double>(298.0L * std::log(static_cast<long double>(to)));
-    const long double budget = product / std::log(static_cast<long double>(from));
-    return std::min(static_cast<int>(budget), 298);
+    return budget;
 }
 
 int PrepareConversion(EngineRegisters& regs, const DigitString& s, int from, int to) {
     regs.ConversionDigits = s;
-    const int c = ConversionBudget(from, to);
-    const int lz = LeadingZeroCount(s);
-    const int tz = TrailingZeroCount(s);
-    const int integerDigits = lz < INTEGER_PLACES ? INTEGER_PLACES - lz : 0;
-    if (integerDigits > c) {
+    const int budget = ConversionBudget(from, to);
+    const int first = LeadingZeroCount(s);
+    const int integerDigits = std::max(0, INTEGER_PLACES - first);
+    if (integerDigits > budget) {
         return -1;
     }
-    int count = 0;
-    int frac = 0;
-    if (tz >= FRACTION_PLACES) {
-        count = lz == DIGIT_PLACES ? 1 : integerDigits;
-    } else {
-        // The digits taken end at the c-th significant digit or at the last nonzero place,
-        // whichever comes first, and never below fraction place c.
-        if (c + lz - INTEGER_PLACES < FRACTION_PLACES - tz) {
-            count = c;
-            frac = c + lz - INTEGER_PLACES;
-        } else {
-            count = DIGIT_PLACES - lz - tz;
-            frac = FRACTION_PLACES - tz;
-        }
-        if (count < frac && c < frac) {
-            count -= frac - c;
-            frac = c;
-            if (count <= 0) {
-                return -1;
-            }
-        }
-        std::fill(regs.ConversionDigits.begin() + INTEGER_PLACES + frac,
-                  regs.ConversionDigits.begin() + DIGIT_PLACES, '0');
+    if (first == DIGIT_PLACES || TrailingZeroCount(s) >= FRACTION_PLACES) {
+        regs.ConversionDigitCount = std::max(integerDigits, 1);  // zero is one digit
+        regs.ConversionFractionCount = 0;
+        return 0;
     }
-    regs.ConversionDigitCount = count;
-    regs.ConversionFractionCount = frac;
+    // The last digit taken: the budget's last significant digit, the last nonzero digit, or
+    // fraction place `budget`, whichever comes first.
+    const int lastNonzero = DIGIT_PLACES - 1 - TrailingZeroCount(s);
+    const int last = std::min({first + budget - 1, lastNonzero, UNITS_PLACE + budget});
+    if (last < first) {
+        return -1;
+    }
+    std::fill(regs.ConversionDigits.begin() + last + 1,
+              regs.ConversionDigits.begin() + DIGIT_PLACES, '0');
+    regs.ConversionDigitCount = last - first + 1;
+    regs.ConversionFractionCount = last - UNITS_PLACE;
     return 0;
 }
 
@@ -366,18 +345,21 @@ int ConvertInteger(PlaceValues& source, int from, int to, int digitLimit, DigitS
 
 int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int count, int frac,
                   int to, int digitLimit) {
-    const int lz = LeadingZeroCount(s);
-    if (lz == DIGIT_PLACES) {
+    const std::string_view places = Places(s);
+    const size_t first = places.find_first_not_of('0');
+    if (first == std::string_view::npos) {
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    if (count < 1 || lz + count > DIGIT_PLACES || frac < 0 || frac >= DIGIT_PLACES) {
+    // Counts that no preparation could have given are refused.
+    const bool countsFit = count >= 1 && first + static_cast<size_t>(count) <= places.size() &&
+                           frac >= 0 && frac < DIGIT_PLACES;
+    if (!countsFit) {
         return -1;
     }
     PlaceValues source;
-    for (int i = 0; i < count; ++i) {
-        source.digit[i] = DigitValue(s[lz + count - 1 - i]);
-    }
+    const std::string_view taken = places.substr(first, static_cast<size_t>(count));
+    std::transform(taken.rbegin(), taken.rend(), source.digit.begin(), DigitValue);
     source.length = count;
     while (source.length > 0 && source.digit[source.length - 1] == 0) {
         --source.length;

@@ -1,5 +1,5 @@
-// The straightforward digit-by-digit arithmetic, kept as the reference the fast engine must
-// match digit for digit and code for code. Test and benchmark code only.
+// The arithmetic restated independently of the engine's code, kept as the reference the engine
+// must match digit for digit and code for code. Test and benchmark code only.
 #pragma once
 
 #include "engine/digit_string.h"

@@ -1,6 +1,7 @@
 #include "tests/support/exact_number.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 namespace quarnic::exact {
@@ -19,6 +20,22 @@ int ValueOf(char c) {
 
 constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
 
+// The largest power of the base that fits a 32-bit limb, and its exponent: digits are
+// converted that many at a time.
+struct DigitChunk {
+    uint32_t power = 1;
+    int digits = 0;
+};
+
+DigitChunk ChunkOf(int base) {
+    DigitChunk chunk;
+    while (static_cast<uint64_t>(chunk.power) * static_cast<uint64_t>(base) <= UINT32_MAX) {
+        chunk.power *= static_cast<uint32_t>(base);
+        ++chunk.digits;
+    }
+    return chunk;
+}
+
 }  // namespace
 
 Natural::Natural(uint64_t value) {
@@ -36,36 +53,53 @@ void Natural::Trim() {
 
 Natural Natural::FromDigits(std::string_view digits, int base) {
     Natural result;
-    for (char c : digits) {
-        // result = result * base + digit, limb by limb.
-        uint64_t carry = static_cast<uint64_t>(ValueOf(c));
-        for (uint32_t& limb : result.limbs_) {
-            const uint64_t t = static_cast<uint64_t>(limb) * static_cast<uint64_t>(base) + carry;
-            limb = static_cast<uint32_t>(t);
-            carry = t >> 32;
+    // Digits at or above the base still count with their value, one at a time, so that a
+    // chunk's value cannot outgrow its limb.
+    const bool allBelowBase =
+        std::all_of(digits.begin(), digits.end(), [base](char c) { return ValueOf(c) < base; });
+    const DigitChunk chunk =
+        allBelowBase ? ChunkOf(base) : DigitChunk{static_cast<uint32_t>(base), 1};
+    size_t next = 0;
+    while (next < digits.size()) {
+        // Up to chunk.digits digits at once: result = result * base^k + their value.
+        uint32_t scale = 1;
+        uint32_t value = 0;
+        for (int k = 0; k < chunk.digits && next < digits.size(); ++k, ++next) {
+            scale *= static_cast<uint32_t>(base);
+            value =
+                value * static_cast<uint32_t>(base) + static_cast<uint32_t>(ValueOf(digits[next]));
         }
-        if (carry != 0) {
-            result.limbs_.push_back(static_cast<uint32_t>(carry));
-        }
+        result.MultiplyAdd(scale, value);
     }
     result.Trim();
     return result;
 }
 
+void Natural::MultiplyAdd(uint32_t factor, uint32_t addend) {
+    uint64_t carry = addend;
+    for (uint32_t& limb : limbs_) {
+        const uint64_t t = static_cast<uint64_t>(limb) * factor + carry;
+        limb = static_cast<uint32_t>(t);
+        carry = t >> 32;
+    }
+    if (carry != 0) {
+        limbs_.push_back(static_cast<uint32_t>(carry));
+    }
+}
+
 std::string Natural::ToDigits(int base, size_t minLength) const {
-    std::string out;
-    std::vector<uint32_t> rest = limbs_;
-    while (!rest.empty()) {
-        uint64_t remainder = 0;
-        for (size_t i = rest.size(); i-- > 0;) {
-            const uint64_t t = (remainder << 32) | rest[i];
-            rest[i] = static_cast<uint32_t>(t / static_cast<uint64_t>(base));
-            remainder = t % static_cast<uint64_t>(base);
+    const DigitChunk chunk = ChunkOf(base);
+    std::string out;  // least significant first
+    Natural rest = *this;
+    while (!rest.IsZero()) {
+        uint32_t part = rest.DivideSmall(chunk.power);
+        for (int k = 0; k < chunk.digits; ++k) {
+            out.push_back(kDigits[part % static_cast<uint32_t>(base)]);
+            part /= static_cast<uint32_t>(base);
         }
-        out.push_back(kDigits[remainder]);
-        while (!rest.empty() && rest.back() == 0) {
-            rest.pop_back();
-        }
+    }
+    while (!out.empty() && out.back() == '0') {
+        out.pop_back();
     }
     while (out.size() < minLength) {
         out.push_back('0');

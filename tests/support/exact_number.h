@@ -43,6 +43,8 @@ class Natural {
     uint32_t DivideSmall(uint32_t divisor);
 
   private:
+    // *this = *this * factor + addend.
+    void MultiplyAdd(uint32_t factor, uint32_t addend);
     bool Bit(int i) const;
     void SetBit(int i);
     void ShiftLeftOne();

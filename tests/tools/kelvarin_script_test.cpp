@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "calc/calc_ids.h"
+
 namespace {
 
 struct RunResult {
@@ -60,7 +62,7 @@ TEST(KelvarinScript, ConvertsAnAnswerWhenTheNotationChanges) {
     const nlohmann::json state = StateOf(RunKelvarinScript("2 5 5 = N16"));
     EXPECT_EQ(state["console"], "FF");
     EXPECT_EQ(state["first"], "FF");
-    EXPECT_EQ(state["checked"], 148);
+    EXPECT_EQ(state["checked"], IDC_NOTATION_16);
     EXPECT_EQ(state["notation"], 16);
     EXPECT_EQ(state["answer_notation"], 16);
     EXPECT_EQ(state["answer_shown"], true);
@@ -78,7 +80,7 @@ TEST(KelvarinScript, ReportsEveryStateField) {
     }
     EXPECT_TRUE(state["saved"].is_null()) << "nothing to save before the first =";
     EXPECT_EQ(state["sqrt_truncation"], 100);
-    EXPECT_EQ(state["checked"], 147);
+    EXPECT_EQ(state["checked"], IDC_NOTATION_10);
     EXPECT_EQ(state["enabled"].size(), 27u);
 }
 

@@ -1,4 +1,4 @@
-#include "tests/hardening/simulated_users.h"
+#include "tests/invariants/simulated_users.h"
 
 #include <array>
 
@@ -62,33 +62,28 @@ int FromNotationNow(const ScriptedConverter& scripted) {
 
 }  // namespace
 
-int ChooseSequenceLength(std::mt19937_64& rng) {
-    std::uniform_int_distribution<int> percent(1, 100);
-    if (percent(rng) <= 90) {
-        return std::uniform_int_distribution<int>(1, 40)(rng);
+int ChooseSequenceLength(KeyChoices& choices) {
+    if (choices.InRange(1, 100) <= 90) {
+        return choices.InRange(1, 40);
     }
-    return std::uniform_int_distribution<int>(41, 200)(rng);
-}
-
-int SimulatedCalculatorUser::RandomBelow(int n) {
-    return std::uniform_int_distribution<int>(0, n - 1)(rng_);
+    return choices.InRange(41, 200);
 }
 
 // Digits of a number typed in one go: usually a few, sometimes past the 24-character limit.
 int SimulatedCalculatorUser::RunLength() {
-    int percent = RandomBelow(100);
+    int percent = choices_.Below(100);
     if (percent < 70) {
-        return 1 + RandomBelow(3);
+        return 1 + choices_.Below(3);
     }
     if (percent < 95) {
-        return 4 + RandomBelow(9);
+        return 4 + choices_.Below(9);
     }
-    return 13 + RandomBelow(18);
+    return 13 + choices_.Below(18);
 }
 
 void SimulatedCalculatorUser::PlanStepBurst() {
-    repeated_ = CalculatorKey(RandomBelow(2) == 0 ? IDC_STEP_UP : IDC_STEP_DOWN);
-    repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+    repeated_ = CalculatorKey(choices_.Below(2) == 0 ? IDC_STEP_UP : IDC_STEP_DOWN);
+    repeatsLeft_ = choices_.Below(LONGEST_STEP_BURST);
 }
 
 CalculatorAction SimulatedCalculatorUser::NextAction(const ScriptedCalculator& scripted) {
@@ -96,7 +91,7 @@ CalculatorAction SimulatedCalculatorUser::NextAction(const ScriptedCalculator& s
         --repeatsLeft_;
         if (digitRun_) {
             int notation = ReadNotation(scripted.calc);
-            return CalculatorKey(IDC_DIGIT_FIRST + RandomBelow(notation));
+            return CalculatorKey(IDC_DIGIT_FIRST + choices_.Below(notation));
         }
         return repeated_;
     }
@@ -105,20 +100,19 @@ CalculatorAction SimulatedCalculatorUser::NextAction(const ScriptedCalculator& s
 
 CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& scripted) {
     static constexpr int OPERATORS[] = {IDC_ADD, IDC_SUBTRACT, IDC_MULTIPLY, IDC_DIVIDE};
-    std::discrete_distribution<int> choice(CALCULATOR_WEIGHTS.begin(), CALCULATOR_WEIGHTS.end());
     std::span<const CalculatorAction> all = AllCalculatorActions();
     digitRun_ = false;
-    switch (choice(rng_)) {
+    switch (choices_.Weighted(CALCULATOR_WEIGHTS)) {
         case DIGIT:
             digitRun_ = true;
             repeatsLeft_ = RunLength() - 1;
-            return CalculatorKey(IDC_DIGIT_FIRST + RandomBelow(ReadNotation(scripted.calc)));
+            return CalculatorKey(IDC_DIGIT_FIRST + choices_.Below(ReadNotation(scripted.calc)));
         case POINT:
             return CalculatorKey(IDC_POINT);
         case SIGN:
             return CalculatorKey(IDC_SIGN);
         case OPERATOR:
-            return CalculatorKey(OPERATORS[RandomBelow(4)]);
+            return CalculatorKey(OPERATORS[choices_.Below(4)]);
         case EQUALS:
             return CalculatorKey(IDC_EQUALS);
         case CLEAR_ENTRY:
@@ -126,7 +120,7 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
         case ALL_CLEAR:
             return CalculatorKey(IDC_ALL_CLEAR);
         case NOTATION_BUTTON: {
-            int button = IDC_NOTATION_FIRST + RandomBelow(6);
+            int button = IDC_NOTATION_FIRST + choices_.Below(6);
             if (button == IDC_NOTATION_X) {
                 PlanStepBurst();  // "X", then on to the wanted notation
             }
@@ -142,24 +136,20 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
         case SQUARE_ROOT:
             return CalculatorKey(IDC_SQRT);
         case SQRT_SETTING:
-            return all[all.size() - SQRT_SETTING_ACTIONS + RandomBelow(SQRT_SETTING_ACTIONS)];
+            return all[all.size() - SQRT_SETTING_ACTIONS + choices_.Below(SQRT_SETTING_ACTIONS)];
         default:
-            return all[RandomBelow(static_cast<int>(all.size()))];
+            return all[choices_.Below(static_cast<int>(all.size()))];
     }
 }
 
-int SimulatedConverterUser::RandomBelow(int n) {
-    return std::uniform_int_distribution<int>(0, n - 1)(rng_);
-}
-
 void SimulatedConverterUser::PlanStepBurst(const PaneKeys& pane) {
-    repeated_ = RandomBelow(2) == 0 ? pane.stepUp : pane.stepDown;
-    repeatsLeft_ = RandomBelow(LONGEST_STEP_BURST);
+    repeated_ = choices_.Below(2) == 0 ? pane.stepUp : pane.stepDown;
+    repeatsLeft_ = choices_.Below(LONGEST_STEP_BURST);
 }
 
 // One of the pane's six buttons; "X" is followed by steps to the wanted notation.
 int SimulatedConverterUser::ChooseButtonOf(const PaneKeys& pane) {
-    int button = pane.first + RandomBelow(6);
+    int button = pane.first + choices_.Below(6);
     if (button == pane.first + 5) {
         PlanStepBurst(pane);
     }
@@ -170,7 +160,7 @@ int SimulatedConverterUser::NextAction(const ScriptedConverter& scripted) {
     if (repeatsLeft_ > 0) {
         --repeatsLeft_;
         if (digitRun_) {
-            return IDC_CONV_DIGIT_0 + RandomBelow(FromNotationNow(scripted));
+            return IDC_CONV_DIGIT_0 + choices_.Below(FromNotationNow(scripted));
         }
         return repeated_;
     }
@@ -178,14 +168,13 @@ int SimulatedConverterUser::NextAction(const ScriptedConverter& scripted) {
 }
 
 int SimulatedConverterUser::ChooseFresh(const ScriptedConverter& scripted) {
-    std::discrete_distribution<int> choice(CONVERTER_WEIGHTS.begin(), CONVERTER_WEIGHTS.end());
     digitRun_ = false;
-    switch (choice(rng_)) {
+    switch (choices_.Weighted(CONVERTER_WEIGHTS)) {
         case CONV_DIGIT:
             // Runs long enough to reach the digit limit of every notation now and then.
             digitRun_ = true;
-            repeatsLeft_ = RandomBelow(RandomBelow(4) == 0 ? 70 : 8);
-            return IDC_CONV_DIGIT_0 + RandomBelow(FromNotationNow(scripted));
+            repeatsLeft_ = choices_.Below(choices_.Below(4) == 0 ? 70 : 8);
+            return IDC_CONV_DIGIT_0 + choices_.Below(FromNotationNow(scripted));
         case CONV_ALL_CLEAR:
             return IDC_CONV_ALL_CLEAR;
         case CONV_CLEAR_ERROR:
@@ -204,7 +193,7 @@ int SimulatedConverterUser::ChooseFresh(const ScriptedConverter& scripted) {
             return IDM_CONV_COPY_ANSWER;
         default: {
             std::span<const int> all = AllConverterActions();
-            return all[RandomBelow(static_cast<int>(all.size()))];
+            return all[choices_.Below(static_cast<int>(all.size()))];
         }
     }
 }

@@ -3,30 +3,27 @@
 // and now and then any key at all is pressed, enabled or not.
 #pragma once
 
-#include <cstdint>
-#include <random>
-
 #include "tests/invariants/calculator_actions.h"
 #include "tests/invariants/converter_actions.h"
+#include "tests/invariants/key_choices.h"
 
 namespace quarnic {
 
 // How many keys a sequence has: mostly short sessions, some up to 200 keys.
-int ChooseSequenceLength(std::mt19937_64& rng);
+int ChooseSequenceLength(KeyChoices& choices);
 
 class SimulatedCalculatorUser {
   public:
-    explicit SimulatedCalculatorUser(std::mt19937_64& rng) : rng_(rng) {}
+    explicit SimulatedCalculatorUser(KeyChoices& choices) : choices_(choices) {}
     CalculatorAction NextAction(const ScriptedCalculator& scripted);
 
   private:
     CalculatorAction ChooseFresh(const ScriptedCalculator& scripted);
-    int RandomBelow(int n);
     int RunLength();
     // A run of presses of one step key, some of them after the key that chose now.
     void PlanStepBurst();
 
-    std::mt19937_64& rng_;
+    KeyChoices& choices_;
     CalculatorAction repeated_{};
     int repeatsLeft_ = 0;
     bool digitRun_ = false;
@@ -41,16 +38,15 @@ struct PaneKeys {
 
 class SimulatedConverterUser {
   public:
-    explicit SimulatedConverterUser(std::mt19937_64& rng) : rng_(rng) {}
+    explicit SimulatedConverterUser(KeyChoices& choices) : choices_(choices) {}
     int NextAction(const ScriptedConverter& scripted);
 
   private:
     int ChooseFresh(const ScriptedConverter& scripted);
-    int RandomBelow(int n);
     void PlanStepBurst(const PaneKeys& pane);
     int ChooseButtonOf(const PaneKeys& pane);
 
-    std::mt19937_64& rng_;
+    KeyChoices& choices_;
     int repeated_ = 0;
     int repeatsLeft_ = 0;
     bool digitRun_ = false;

@@ -1,0 +1,80 @@
+#include "tests/invariants/key_sequences.h"
+
+#include "conv/conv_ids.h"
+#include "tests/invariants/calculator_invariants.h"
+#include "tests/invariants/converter_invariants.h"
+
+namespace quarnic {
+namespace {
+
+std::string Join(const std::vector<std::string>& keys) {
+    std::string script;
+    for (const std::string& key : keys) {
+        script += (script.empty() ? "" : " ") + key;
+    }
+    return script;
+}
+
+}  // namespace
+
+CalculatorSequence::CalculatorSequence(KeyChoices& choices)
+    : choices_(choices), user_(choices), length_(ChooseSequenceLength(choices)) {}
+
+std::optional<CalculatorAction> CalculatorSequence::NextAction() {
+    if (chosen_ >= length_ || choices_.Exhausted()) {
+        return std::nullopt;
+    }
+    ++chosen_;
+    return user_.NextAction(scripted_);
+}
+
+void CalculatorSequence::Press(const CalculatorAction& action) {
+    keys_.push_back(CalculatorActionName(action));
+    PerformCalculatorAction(scripted_, action);
+}
+
+std::string CalculatorSequence::BrokenRule() const {
+    return FindCalculatorViolation(scripted_.calc, scripted_.view);
+}
+
+std::string CalculatorSequence::KeyScript() const {
+    return Join(keys_);
+}
+
+ConverterSequence::ConverterSequence(KeyChoices& choices) : choices_(choices), user_(choices) {
+    const bool japanese = choices.Below(2) == 1;
+    const bool withoutWarningDialog = choices.Below(2) == 1;
+    scripted_.emplace(japanese);
+    if (withoutWarningDialog) {
+        scripted_->view.FailDialogs();
+    }
+    length_ = ChooseSequenceLength(choices);
+}
+
+std::optional<int> ConverterSequence::NextAction() {
+    if (chosen_ >= length_ || choices_.Exhausted()) {
+        return std::nullopt;
+    }
+    ++chosen_;
+    return user_.NextAction(*scripted_);
+}
+
+void ConverterSequence::Press(int id) {
+    keys_.push_back(ConverterActionName(id));
+    lastId_ = id;
+    lastPressed_ = PerformConverterAction(*scripted_, id);
+}
+
+std::string ConverterSequence::BrokenRule() const {
+    std::string broken = FindConverterViolation(scripted_->converter, scripted_->view);
+    if (broken.empty() && lastPressed_ && lastId_ == IDM_CONV_COPY_ANSWER) {
+        broken = FindClipboardViolation(scripted_->converter, scripted_->view);
+    }
+    return broken;
+}
+
+std::string ConverterSequence::KeyScript() const {
+    return Join(keys_);
+}
+
+}  // namespace quarnic
