@@ -24,7 +24,7 @@ constexpr wchar_t COLOR_SECTION[] = L"Color";
 // under its usual name (a renamed copy), the module's own path stands in.
 bool FindProgramFile(PathText& found) {
     found.fill(L'\0');
-    DWORD length = SearchPathW(nullptr, Shell().program->programFileName, nullptr,
+    DWORD length = SearchPathW(nullptr, Shell().program->files.programFileName, nullptr,
                                static_cast<DWORD>(found.size()), found.data(), nullptr);
     if (length > 0 && length < found.size()) {
         return true;
@@ -77,8 +77,9 @@ void ReadStartupFiles() {
     ShellState& shell = Shell();
     PathText found;
     const ProgramDescription& program = *shell.program;
-    if (!FindProgramFile(found) || !FormProgramPaths(found.data(), program.readmeName,
-                                                     program.alternativeReadmeName, shell.paths)) {
+    if (!FindProgramFile(found) ||
+        !FormProgramPaths(found.data(), program.files.readmeName,
+                          program.files.alternativeReadmeName, shell.paths)) {
         return;  // no folder known: default colour, nothing read or written
     }
     shell.pathsFormed = 1;

@@ -37,8 +37,14 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
            b.top < a.top + a.height;
 }
 
+TEST(CalculatorMargin, AQuarterOfTheMarkSamplePlusFourPixels) {
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(480, 30), 8.5);
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(999, 30), 8.5);  // the key sample does not count
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(480, 41), 11.25);
+}
+
 TEST(CalculatorKeys, FiftyTwoDistinctControlsInCreationOrder) {
-    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0]);
+    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0].Geometry());
     std::set<int> ids;
     for (const KeyPlacement& key : keys) {
         ids.insert(key.id);
@@ -61,7 +67,7 @@ TEST(CalculatorKeys, FiftyTwoDistinctControlsInCreationOrder) {
 }
 
 TEST(CalculatorKeys, DocumentedPlacesForW48H20L8) {
-    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0]);
+    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0].Geometry());
     // h = 10; the operator row starts at 6S + 7H - h and is H + 2S high.
     const PixelRect add = Find(keys, IDC_ADD)->rect;
     EXPECT_EQ(add.left, 3 * 8 + 48 + 1);
@@ -80,7 +86,7 @@ TEST(CalculatorKeys, DocumentedPlacesForW48H20L8) {
 
 TEST(CalculatorKeys, NoTwoControlsOverlapAndAllStayRightOfTheMargin) {
     for (const Layout& layout : LAYOUTS) {
-        CalculatorKeys keys = CalculatorKeyPlacements(layout);
+        CalculatorKeys keys = CalculatorKeyPlacements(layout.Geometry());
         const int right = layout.Margin() + 10 * layout.KeyWidth + 1;
         for (std::size_t i = 0; i < keys.size(); ++i) {
             EXPECT_GE(keys[i].rect.left, layout.Margin()) << keys[i].id;
@@ -100,8 +106,8 @@ TEST(CalculatorBands, NoBandPaintsOverAKey) {
     for (const Layout& layout : LAYOUTS) {
         const int clientWidth = 2 * layout.Margin() + 10 * layout.KeyWidth;
         const int clientHeight = 9 * layout.SpacingUnit + 8 * layout.KeyHeight;
-        CalculatorKeys keys = CalculatorKeyPlacements(layout);
-        for (const Band& band : CalculatorBandsFor(layout, clientWidth, clientHeight)) {
+        CalculatorKeys keys = CalculatorKeyPlacements(layout.Geometry());
+        for (const Band& band : CalculatorBandsFor(layout.Geometry(), clientWidth, clientHeight)) {
             // The band's pixels: rows firstRow..lastRow, columns x1..x2 - 1.
             PixelRect painted{band.x1, band.firstRow, band.x2 - band.x1,
                               band.lastRow - band.firstRow + 1};

@@ -5,10 +5,10 @@
 namespace quarnic {
 namespace {
 
-LayoutInputs CalculatorInputs(int keySample, int markSample) {
+LayoutInputs Inputs(int keySample, double sideMargin) {
     LayoutInputs in;
     in.keySampleWidth = keySample;
-    in.sideMargin = CalculatorSideMargin(markSample);
+    in.sideMargin = sideMargin;
     in.menuHeight = 19;
     in.captionHeight = 23;
     in.platformCode = 5;
@@ -19,14 +19,14 @@ LayoutInputs CalculatorInputs(int keySample, int markSample) {
 }
 
 TEST(Layout, KeyWidthIsATenthOfTheSampleRoundedDown) {
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(480, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(487, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(489, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(490, 30)).KeyWidth, 49);
+    EXPECT_EQ(ComputeLayout(Inputs(480, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(487, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(489, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(490, 8.5)).KeyWidth, 49);
 }
 
-TEST(Layout, CalculatorMarginComesFromTheMarkSampleAndIsTruncatedForPixels) {
-    Layout layout = ComputeLayout(CalculatorInputs(480, 30));
+TEST(Layout, TheMarginIsTruncatedForPixels) {
+    Layout layout = ComputeLayout(Inputs(480, 8.5));
     EXPECT_DOUBLE_EQ(layout.SideMargin, 8.5);
     EXPECT_EQ(layout.Margin(), 8);
     // The "+" key's left edge: 3L + W + 1.
@@ -34,14 +34,8 @@ TEST(Layout, CalculatorMarginComesFromTheMarkSampleAndIsTruncatedForPixels) {
     EXPECT_EQ(layout.WindowWidth, 2 * 8 + 10 * 48 + 6);
 }
 
-TEST(Layout, ConverterMarginIsAQuarterOfAKeyWidth) {
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(680), 17.0);
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(687), 17.0);  // key width 68, not 68.7
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(540), 13.5);
-}
-
 TEST(Layout, KeyHeightAndItsHalfFollowTheMenuBar) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     in.menuHeight = 19;
     Layout layout = ComputeLayout(in);
     EXPECT_EQ(layout.KeyHeight, 21);
@@ -50,7 +44,7 @@ TEST(Layout, KeyHeightAndItsHalfFollowTheMenuBar) {
 }
 
 TEST(Layout, OnlyTheLatestPlatformUsesTheCaptionHeight) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     in.menuHeight = 19;
     in.captionHeight = 30;
     int keys = 9 * 5 + 8 * 21 + 9;
@@ -66,7 +60,7 @@ TEST(Layout, OnlyTheLatestPlatformUsesTheCaptionHeight) {
 }
 
 TEST(Layout, CentringTruncatesTowardZeroOnSmallScreens) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     Layout fits = ComputeLayout(in);
     EXPECT_EQ(fits.WindowX, (1280 - 502) / 2);
     in.screenWidth = fits.WindowWidth - 5;
