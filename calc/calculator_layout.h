@@ -36,8 +36,8 @@ struct Point {
 using RadicalSign = std::array<Point, 6>;
 RadicalSign RadicalSignPoints(int keyWidth, int keyHeight);
 
-// The memory mark above "Min": filled and framed from (left, top) to (right, bottom); erasing
-// covers one pixel more on every side.
+// The memory mark above "Min": filled and framed from (left, top) to (right, bottom), both
+// included. Erasing fills a row more above and below and a column more on the left.
 struct MemoryMarkFigure {
     int left = 0;
     int top = 0;

@@ -120,6 +120,41 @@ TEST(CalculatorBands, NoBandPaintsOverAKey) {
     }
 }
 
+TEST(CalculatorFigures, TheBoxOfXStandsBetweenTheXButtonAndTheStepButtons) {
+    for (const Layout& layout : LAYOUTS) {
+        const KeyGeometry g = layout.Geometry();
+        CalculatorKeys keys = CalculatorKeyPlacements(g);
+        const OtherBoxFigure box = CalculatorOtherBox(g);
+        const PixelRect x = Find(keys, IDC_NOTATION_X)->rect;
+        const PixelRect step = Find(keys, IDC_STEP_UP)->rect;
+        EXPECT_GE(box.frameLeft, x.left + x.width) << "W " << g.keyWidth;
+        EXPECT_LT(box.frameRight, step.left) << "W " << g.keyWidth;
+        EXPECT_EQ(box.frameTop, x.top);
+        EXPECT_LT(box.frameBottom, x.top + x.height);
+        const ConsoleFigure console = CalculatorConsole(g);
+        EXPECT_GT(box.frameTop, console.rowTop);
+        EXPECT_LT(box.frameBottom, console.rowBottom);
+    }
+}
+
+TEST(CalculatorFigures, TheMemoryMarkAndItsErasingStayAboveMinAndOffEveryKey) {
+    for (const Layout& layout : LAYOUTS) {
+        const KeyGeometry g = layout.Geometry();
+        CalculatorKeys keys = CalculatorKeyPlacements(g);
+        const MemoryMarkFigure mark = MemoryMarkAt(g);
+        // Erasing fills rows top - 1 .. bottom + 1 from column left - 1 up to right + 1, which
+        // is not drawn: the mark with its frame and a row above, below and a column left.
+        const PixelRect erased{mark.left - 1, mark.top - 1, mark.right - mark.left + 2,
+                               mark.bottom - mark.top + 3};
+        const PixelRect min = Find(keys, IDC_MEMORY_IN)->rect;
+        EXPECT_GE(erased.left, min.left) << "W " << g.keyWidth;
+        EXPECT_LE(erased.left + erased.width, min.left + min.width);
+        for (const KeyPlacement& key : keys) {
+            EXPECT_FALSE(Overlap(erased, key.rect)) << key.id << " with W " << g.keyWidth;
+        }
+    }
+}
+
 TEST(SqrtKeyFigure, DocumentedRadicalSignForW48H20) {
     RadicalSign p = RadicalSignPoints(48, 20);
     const Point expected[] = {{36, 5}, {13, 5}, {14, 5}, {12, 15}, {9, 10}, {7, 12}};

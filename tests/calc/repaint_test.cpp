@@ -11,39 +11,36 @@ namespace {
 
 class Repaint : public CalcScenario {
   protected:
-    // What a covered window has lost before WM_PAINT.
-    void LoseScreen() {
+    // A covered window loses what it showed; WM_PAINT draws it back.
+    void UncoverWindow() {
         View().ClearConsole();
         View().ClearOtherNotationBox();
         View().EraseMemoryMark();
+        RepaintCalculatorContents(Calc());
     }
 };
 
 TEST_F(Repaint, BeforeTheWindowIsReadyTheBoxOfXStaysEmpty) {
     Press("NX 5");
-    LoseScreen();
-    RepaintCalculatorContents(Calc());
+    UncoverWindow();
     EXPECT_EQ(View().Console(), "5");
     EXPECT_TRUE(View().OtherBoxFramed());
     EXPECT_EQ(View().OtherBoxLabel(), "");
 }
 
 TEST_F(Repaint, OnceReadyTheBoxOfXShowsTheSelectedNotation) {
-    Press("NX X- X- 7");
+    Press("NX X- X- 7");  // "X" from 32 down to 30
     Calc().state.ReadyFlag = 1;
-    LoseScreen();
-    RepaintCalculatorContents(Calc());
-    const std::string expected = std::to_string(State().OtherNotation);
-    EXPECT_EQ(View().OtherBoxLabel(), expected);
-    EXPECT_EQ(std::string(TextOf(State().OtherNotationLabel)), expected);
+    UncoverWindow();
+    EXPECT_EQ(View().OtherBoxLabel(), "30");
+    EXPECT_EQ(std::string(TextOf(State().OtherNotationLabel)), "30");
     EXPECT_EQ(View().Console(), "7");
 }
 
 TEST_F(Repaint, ANotationWithItsOwnButtonLeavesTheBoxFramedAndEmpty) {
     Press("NX N16 F");
     Calc().state.ReadyFlag = 1;
-    LoseScreen();
-    RepaintCalculatorContents(Calc());
+    UncoverWindow();
     EXPECT_TRUE(View().OtherBoxFramed());
     EXPECT_EQ(View().OtherBoxLabel(), "");
     EXPECT_EQ(std::string(TextOf(State().OtherNotationLabel)), "");
@@ -51,16 +48,14 @@ TEST_F(Repaint, ANotationWithItsOwnButtonLeavesTheBoxFramedAndEmpty) {
 
 TEST_F(Repaint, TheMemoryMarkComesBackWhileMemoryHoldsAValue) {
     Press("4 Min 5");
-    LoseScreen();
-    RepaintCalculatorContents(Calc());
+    UncoverWindow();
     EXPECT_TRUE(View().MemoryMarkShown());
     EXPECT_EQ(View().Console(), Console());
 }
 
 TEST_F(Repaint, AllClearEmptiedTheMemorySoNoMarkIsDrawn) {
     Press("4 Min AC 3");
-    LoseScreen();
-    RepaintCalculatorContents(Calc());
+    UncoverWindow();
     EXPECT_FALSE(View().MemoryMarkShown());
     EXPECT_EQ(View().Console(), "3");
 }
