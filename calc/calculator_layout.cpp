@@ -21,50 +21,43 @@ using KeyList = KeyPlacementList<CALCULATOR_KEY_COUNT>;
 void AddDigitRows(KeyList& keys, const KeyGeometry& g) {
     // Three full rows of ten, then "U(30)" and "V(31)" at the start of the fourth.
     for (int value = 0; value < 32; ++value) {
-        keys.Add(IDC_DIGIT_FIRST + value, DIGIT_LABELS[value], KeyKind::Push,
-                 {g.margin + (value % 10) * g.keyWidth + 1,
-                  5 * g.spacing + (2 + value / 10) * g.keyHeight, g.keyWidth, g.keyHeight});
+        keys.Add(
+            IDC_DIGIT_FIRST + value, DIGIT_LABELS[value], KeyKind::Push,
+            {Column(g, value % 10, 1) + 1, Row(g, 5, 2 + value / 10), g.keyWidth, g.keyHeight});
     }
 }
 
 void AddEntryAndClearKeys(KeyList& keys, const KeyGeometry& g) {
-    const int lastDigitRow = 5 * g.spacing + 5 * g.keyHeight;
-    const int memoryRow = 7 * g.spacing + 6 * g.keyHeight;
+    const int lastDigitRow = Row(g, 5, 5);
     const int width = g.keyWidth, height = g.keyHeight;
-    keys.Add(IDC_POINT, L".", KeyKind::Push,
-             {g.margin + 3 * g.keyWidth + 1, lastDigitRow, width, height});
-    keys.Add(IDC_SIGN, L"+/-", KeyKind::Push,
-             {g.margin + 4 * g.keyWidth + 1, lastDigitRow, width, height});
-    keys.Add(IDC_ALL_CLEAR, L"AC", KeyKind::Push, {g.margin + 1, memoryRow, width, height});
-    keys.Add(IDC_CLEAR_ENTRY, L"CE", KeyKind::Push,
-             {g.margin + 1, memoryRow + g.keyHeight, width, height});
+    keys.Add(IDC_POINT, L".", KeyKind::Push, {Column(g, 3, 1) + 1, lastDigitRow, width, height});
+    keys.Add(IDC_SIGN, L"+/-", KeyKind::Push, {Column(g, 4, 1) + 1, lastDigitRow, width, height});
+    keys.Add(IDC_ALL_CLEAR, L"AC", KeyKind::Push, {g.margin + 1, Row(g, 7, 6), width, height});
+    keys.Add(IDC_CLEAR_ENTRY, L"CE", KeyKind::Push, {g.margin + 1, Row(g, 7, 7), width, height});
 }
 
 void AddOperatorAndMemoryKeys(KeyList& keys, const KeyGeometry& g) {
     // The operator keys stand half a key lower than the clear and memory keys, and taller.
-    const int top = 6 * g.spacing + 7 * g.keyHeight - g.halfKey;
-    const int height = g.keyHeight + 2 * g.spacing;
-    const int width = g.keyWidth, m = g.margin;
-    keys.Add(IDC_ADD, L"+", KeyKind::Push, {3 * m + g.keyWidth + 1, top, width, height});
-    keys.Add(IDC_SUBTRACT, L"-", KeyKind::Push, {4 * m + 2 * g.keyWidth + 1, top, width, height});
-    keys.Add(IDC_MULTIPLY, L"*", KeyKind::Push, {5 * m + 3 * g.keyWidth + 1, top, width, height});
-    keys.Add(IDC_DIVIDE, L"/", KeyKind::Push, {6 * m + 4 * g.keyWidth + 1, top, width, height});
-    keys.Add(IDC_EQUALS, L"=", KeyKind::Push,
-             {7 * m + 5 * g.keyWidth + 1, top, 2 * g.keyWidth, height});
-    const int memoryLeft = m + 9 * g.keyWidth + 1;
-    const int memoryRow = 7 * g.spacing + 6 * g.keyHeight;
-    keys.Add(IDC_MEMORY_IN, L"Min", KeyKind::Push, {memoryLeft, memoryRow, width, g.keyHeight});
+    const int top = Row(g, 6, 7) - g.halfKey;
+    const int width = g.keyWidth, height = g.keyHeight + 2 * g.spacing;
+    keys.Add(IDC_ADD, L"+", KeyKind::Push, {Column(g, 1, 3) + 1, top, width, height});
+    keys.Add(IDC_SUBTRACT, L"-", KeyKind::Push, {Column(g, 2, 4) + 1, top, width, height});
+    keys.Add(IDC_MULTIPLY, L"*", KeyKind::Push, {Column(g, 3, 5) + 1, top, width, height});
+    keys.Add(IDC_DIVIDE, L"/", KeyKind::Push, {Column(g, 4, 6) + 1, top, width, height});
+    keys.Add(IDC_EQUALS, L"=", KeyKind::Push, {Column(g, 5, 7) + 1, top, 2 * width, height});
+    const int memoryLeft = Column(g, 9, 1) + 1;
+    keys.Add(IDC_MEMORY_IN, L"Min", KeyKind::Push, {memoryLeft, Row(g, 7, 6), width, g.keyHeight});
     keys.Add(IDC_MEMORY_RECALL, L"MR", KeyKind::Push,
-             {memoryLeft, memoryRow + g.keyHeight, width, g.keyHeight});
+             {memoryLeft, Row(g, 7, 7), width, g.keyHeight});
 }
 
 void AddNotationRow(KeyList& keys, const KeyGeometry& g) {
-    const int top = 4 * g.spacing + g.keyHeight - 2;
+    const int top = Row(g, 4, 1) - 2;
     for (int i = 0; i < 6; ++i) {
         keys.Add(IDC_NOTATION_FIRST + i, NOTATION_LABELS[i], KeyKind::Radio,
-                 {g.margin + (3 + i) * g.keyWidth, top, g.keyWidth - 1, g.keyHeight});
+                 {Column(g, 3 + i, 1), top, g.keyWidth - 1, g.keyHeight});
     }
-    const int stepLeft = 3 * g.margin + 9 * g.keyWidth + 4;
+    const int stepLeft = Column(g, 9, 3) + 4;
     const int stepWidth = g.keyWidth - 2 * g.margin - 5;
     keys.Add(IDC_STEP_UP, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
     keys.Add(IDC_STEP_DOWN, L"-", KeyKind::Push,
@@ -84,9 +77,8 @@ CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
     AddEntryAndClearKeys(keys, g);
     AddOperatorAndMemoryKeys(keys, g);
     AddNotationRow(keys, g);
-    keys.Add(
-        IDC_SQRT, L"", KeyKind::OwnerDrawn,
-        {g.margin + 5 * g.keyWidth + 1, 5 * g.spacing + 5 * g.keyHeight, g.keyWidth, g.keyHeight});
+    keys.Add(IDC_SQRT, L"", KeyKind::OwnerDrawn,
+             {Column(g, 5, 1) + 1, Row(g, 5, 5), g.keyWidth, g.keyHeight});
     return placements;
 }
 
