@@ -16,113 +16,114 @@ constexpr const wchar_t* DIGIT_LABELS[] = {
 
 constexpr const wchar_t* NOTATION_LABELS[] = {L"2", L"4", L"8", L"10", L"16", L"X"};
 
-// Appends placements in creation order.
-class KeyList {
-  public:
-    KeyList(const Layout& layout, CalculatorKeys& keys)
-        : W(layout.KeyWidth),
-          H(layout.KeyHeight),
-          S(layout.SpacingUnit),
-          L(layout.Margin()),
-          h(layout.HalfKey()),
-          keys_(keys) {}
+using KeyList = KeyPlacementList<CALCULATOR_KEY_COUNT>;
 
-    void Add(int id, const wchar_t* label, KeyKind kind, int x, int y, int width, int height) {
-        keys_[count_++] = KeyPlacement{id, label, kind, PixelRect{x, y, width, height}};
-    }
-
-    const int W, H, S, L, h;
-
-  private:
-    CalculatorKeys& keys_;
-    int count_ = 0;
-};
-
-void AddDigitRows(KeyList& k) {
+void AddDigitRows(KeyList& keys, const KeyGeometry& g) {
     // Three full rows of ten, then "U(30)" and "V(31)" at the start of the fourth.
     for (int value = 0; value < 32; ++value) {
-        k.Add(IDC_DIGIT_FIRST + value, DIGIT_LABELS[value], KeyKind::Push,
-              k.L + (value % 10) * k.W + 1, 5 * k.S + (2 + value / 10) * k.H, k.W, k.H);
+        keys.Add(
+            IDC_DIGIT_FIRST + value, DIGIT_LABELS[value], KeyKind::Push,
+            {Column(g, value % 10, 1) + 1, Row(g, 5, 2 + value / 10), g.keyWidth, g.keyHeight});
     }
 }
 
-void AddEntryAndOperatorKeys(KeyList& k) {
-    const int W = k.W, H = k.H, S = k.S, L = k.L;
-    k.Add(IDC_POINT, L".", KeyKind::Push, L + 3 * W + 1, 5 * S + 5 * H, W, H);
-    k.Add(IDC_SIGN, L"+/-", KeyKind::Push, L + 4 * W + 1, 5 * S + 5 * H, W, H);
-    k.Add(IDC_ALL_CLEAR, L"AC", KeyKind::Push, L + 1, 7 * S + 6 * H, W, H);
-    k.Add(IDC_CLEAR_ENTRY, L"CE", KeyKind::Push, L + 1, 7 * S + 7 * H, W, H);
+void AddEntryAndClearKeys(KeyList& keys, const KeyGeometry& g) {
+    const int lastDigitRow = Row(g, 5, 5);
+    const int width = g.keyWidth, height = g.keyHeight;
+    keys.Add(IDC_POINT, L".", KeyKind::Push, {Column(g, 3, 1) + 1, lastDigitRow, width, height});
+    keys.Add(IDC_SIGN, L"+/-", KeyKind::Push, {Column(g, 4, 1) + 1, lastDigitRow, width, height});
+    keys.Add(IDC_ALL_CLEAR, L"AC", KeyKind::Push, {g.margin + 1, Row(g, 7, 6), width, height});
+    keys.Add(IDC_CLEAR_ENTRY, L"CE", KeyKind::Push, {g.margin + 1, Row(g, 7, 7), width, height});
+}
+
+void AddOperatorAndMemoryKeys(KeyList& keys, const KeyGeometry& g) {
     // The operator keys stand half a key lower than the clear and memory keys, and taller.
-    const int top = 6 * S + 7 * H - k.h;
-    const int height = H + 2 * S;
-    k.Add(IDC_ADD, L"+", KeyKind::Push, 3 * L + W + 1, top, W, height);
-    k.Add(IDC_SUBTRACT, L"-", KeyKind::Push, 4 * L + 2 * W + 1, top, W, height);
-    k.Add(IDC_MULTIPLY, L"*", KeyKind::Push, 5 * L + 3 * W + 1, top, W, height);
-    k.Add(IDC_DIVIDE, L"/", KeyKind::Push, 6 * L + 4 * W + 1, top, W, height);
-    k.Add(IDC_EQUALS, L"=", KeyKind::Push, 7 * L + 5 * W + 1, top, 2 * W, height);
-    k.Add(IDC_MEMORY_IN, L"Min", KeyKind::Push, L + 9 * W + 1, 7 * S + 6 * H, W, H);
-    k.Add(IDC_MEMORY_RECALL, L"MR", KeyKind::Push, L + 9 * W + 1, 7 * S + 7 * H, W, H);
+    const int top = Row(g, 6, 7) - g.halfKey;
+    const int width = g.keyWidth, height = g.keyHeight + 2 * g.spacing;
+    keys.Add(IDC_ADD, L"+", KeyKind::Push, {Column(g, 1, 3) + 1, top, width, height});
+    keys.Add(IDC_SUBTRACT, L"-", KeyKind::Push, {Column(g, 2, 4) + 1, top, width, height});
+    keys.Add(IDC_MULTIPLY, L"*", KeyKind::Push, {Column(g, 3, 5) + 1, top, width, height});
+    keys.Add(IDC_DIVIDE, L"/", KeyKind::Push, {Column(g, 4, 6) + 1, top, width, height});
+    keys.Add(IDC_EQUALS, L"=", KeyKind::Push, {Column(g, 5, 7) + 1, top, 2 * width, height});
+    const int memoryLeft = Column(g, 9, 1) + 1;
+    keys.Add(IDC_MEMORY_IN, L"Min", KeyKind::Push, {memoryLeft, Row(g, 7, 6), width, g.keyHeight});
+    keys.Add(IDC_MEMORY_RECALL, L"MR", KeyKind::Push,
+             {memoryLeft, Row(g, 7, 7), width, g.keyHeight});
 }
 
-void AddNotationRow(KeyList& k) {
-    const int W = k.W, H = k.H, S = k.S, L = k.L;
-    const int top = 4 * S + H - 2;
+void AddNotationRow(KeyList& keys, const KeyGeometry& g) {
+    const int top = Row(g, 4, 1) - 2;
     for (int i = 0; i < 6; ++i) {
-        k.Add(IDC_NOTATION_FIRST + i, NOTATION_LABELS[i], KeyKind::Radio, L + (3 + i) * W, top,
-              W - 1, H);
+        keys.Add(IDC_NOTATION_FIRST + i, NOTATION_LABELS[i], KeyKind::Radio,
+                 {Column(g, 3 + i, 1), top, g.keyWidth - 1, g.keyHeight});
     }
-    const int stepLeft = 3 * L + 9 * W + 4;
-    const int stepWidth = W - 2 * L - 5;
-    k.Add(IDC_STEP_UP, L"+", KeyKind::Push, stepLeft, top, stepWidth, k.h);
-    k.Add(IDC_STEP_DOWN, L"-", KeyKind::Push, stepLeft, top + k.h, stepWidth, H - k.h);
+    const int stepLeft = Column(g, 9, 3) + 4;
+    const int stepWidth = g.keyWidth - 2 * g.margin - 5;
+    keys.Add(IDC_STEP_UP, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
+    keys.Add(IDC_STEP_DOWN, L"-", KeyKind::Push,
+             {stepLeft, top + g.halfKey, stepWidth, g.keyHeight - g.halfKey});
 }
 
 }  // namespace
 
-CalculatorKeys CalculatorKeyPlacements(const Layout& layout) {
-    CalculatorKeys keys;
-    KeyList list(layout, keys);
-    AddDigitRows(list);
-    AddEntryAndOperatorKeys(list);
-    AddNotationRow(list);
-    list.Add(IDC_SQRT, L"", KeyKind::OwnerDrawn, list.L + 5 * list.W + 1, 5 * list.S + 5 * list.H,
-             list.W, list.H);
-    return keys;
+double CalculatorSideMargin(int, int markSampleWidth) {
+    return (markSampleWidth + 4) * 0.25;
 }
 
-CalculatorBands CalculatorBandsFor(const Layout& layout, int clientWidth, int clientHeight) {
-    const int W = layout.KeyWidth, H = layout.KeyHeight, S = layout.SpacingUnit;
-    const int L = layout.Margin(), h = layout.HalfKey();
-    const int left = L - 1, right = L + 10 * W + 1;
-    const int opTop = 6 * S + 7 * H - h, opBottom = 8 * S + 8 * H - h;
-    return CalculatorBands{{
-        {0, clientHeight, 0, L},                                   // left margin
-        {0, clientHeight, L + 10 * W + 1, clientWidth},            // right margin
-        {0, S - 1, left, right},                                   // above the console
-        {2 * S + H + 1, 3 * S + H - 1, left, right},               // console / notation row
-        {4 * S + 2 * H + 1, 5 * S + 2 * H - 1, left, right},       // notation row / keys
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 2 * W + 1, L + 3 * W},  // between "V(31)" and "."
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 6 * W + 1, right},      // right of the root key
-        {5 * S + 6 * H, 7 * S + 6 * H - 1, left, right},           // digits / lower keys
-        {7 * S + 6 * H, opTop - 1, L + W + 1, L + 9 * W},          // above the operators
-        {opBottom, 7 * S + 8 * H, L + W + 1, L + 9 * W},           // below the operators
-        {7 * S + 8 * H, clientHeight, left, right},                // below the keys
-        {opTop, opBottom, L + W + 1, 3 * L + W},                   // "CE" / "+"
-        {opTop, opBottom, 3 * L + 2 * W + 1, 4 * L + 2 * W},       // "+" / "-"
-        {opTop, opBottom, 4 * L + 3 * W + 1, 5 * L + 3 * W},       // "-" / "*"
-        {opTop, opBottom, 5 * L + 4 * W + 1, 6 * L + 4 * W},       // "*" / "/"
-        {opTop, opBottom, 6 * L + 5 * W + 1, 7 * L + 5 * W},       // "/" / "="
-        {opTop, opBottom, 7 * L + 7 * W + 1, L + 9 * W},           // "=" / "Min"
-    }};
+CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
+    CalculatorKeys placements;
+    KeyList keys(placements);
+    AddDigitRows(keys, g);
+    AddEntryAndClearKeys(keys, g);
+    AddOperatorAndMemoryKeys(keys, g);
+    AddNotationRow(keys, g);
+    keys.Add(IDC_SQRT, L"", KeyKind::OwnerDrawn,
+             {Column(g, 5, 1) + 1, Row(g, 5, 5), g.keyWidth, g.keyHeight});
+    return placements;
 }
 
-RadicalSign RadicalSignPoints(int W, int H) {
-    return RadicalSign{{{W - W / 4, H / 4},
-                        {3 * W / 10 - 1, H / 4},
-                        {3 * W / 10, H / 4},
-                        {W / 4, H - H / 4},
-                        {W / 5, H - H / 2},
-                        {W / 5 - 2, H - H / 2 + 2}}};
+CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight) {
+    const int left = g.margin - 1, right = Column(g, 10, 1) + 1;
+    const int opTop = Row(g, 6, 7) - g.halfKey, opBottom = Row(g, 8, 8) - g.halfKey;
+    const int betweenClearAndMemory = Column(g, 1, 1) + 1, memoryLeft = Column(g, 9, 1);
+    const Band own[] = {
+        {Row(g, 5, 5), Row(g, 5, 6), Column(g, 6, 1) + 1, right},      // right of the root key
+        {Row(g, 5, 6), Row(g, 7, 6) - 1, left, right},                 // digits / lower keys
+        {Row(g, 7, 6), opTop - 1, betweenClearAndMemory, memoryLeft},  // above the operators
+        {opBottom, Row(g, 7, 8), betweenClearAndMemory, memoryLeft},   // below the operators
+        {Row(g, 7, 8), clientHeight, left, right},                     // below the keys
+        {opTop, opBottom, betweenClearAndMemory, Column(g, 1, 3)},     // "CE" / "+"
+        {opTop, opBottom, Column(g, 2, 3) + 1, Column(g, 2, 4)},       // "+" / "-"
+        {opTop, opBottom, Column(g, 3, 4) + 1, Column(g, 3, 5)},       // "-" / "*"
+        {opTop, opBottom, Column(g, 4, 5) + 1, Column(g, 4, 6)},       // "*" / "/"
+        {opTop, opBottom, Column(g, 5, 6) + 1, Column(g, 5, 7)},       // "/" / "="
+        {opTop, opBottom, Column(g, 7, 7) + 1, memoryLeft},            // "=" / "Min"
+    };
+    return SharedBandsAnd(g, clientWidth, clientHeight, own);
+}
+
+ConsoleFigure CalculatorConsole(const KeyGeometry& g) {
+    return ConsoleFigureAt(g, 0);
+}
+
+OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g) {
+    return OtherBoxFigureAt(g, 0);
+}
+
+RadicalSign RadicalSignPoints(int keyWidth, int keyHeight) {
+    const int w = keyWidth, h = keyHeight;
+    return RadicalSign{{{w - w / 4, h / 4},
+                        {3 * w / 10 - 1, h / 4},
+                        {3 * w / 10, h / 4},
+                        {w / 4, h - h / 4},
+                        {w / 5, h - h / 2},
+                        {w / 5 - 2, h - h / 2 + 2}}};
+}
+
+MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g) {
+    const int x = 3 * g.margin + 9 * g.keyWidth;
+    const int y = 7 * g.spacing + 6 * g.keyHeight;
+    return MemoryMarkFigure{x - 3, y - 10, x + 3, y - 4};
 }
 
 Rgb MemoryMarkColor(const Rgb& c) {

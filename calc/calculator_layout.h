@@ -9,40 +9,23 @@
 
 namespace quarnic {
 
-enum class KeyKind { Push, Radio, OwnerDrawn };
-
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct KeyPlacement {
-    int id = 0;
-    const wchar_t* label = L"";
-    KeyKind kind = KeyKind::Push;
-    PixelRect rect;
-};
+// The calculator's margin rule: a quarter of the width of "M(33)" plus 4 pixels.
+double CalculatorSideMargin(int keySampleWidth, int markSampleWidth);
 
 inline constexpr int CALCULATOR_KEY_COUNT = 52;
 using CalculatorKeys = std::array<KeyPlacement, CALCULATOR_KEY_COUNT>;
 
 // The controls in their creation order.
-CalculatorKeys CalculatorKeyPlacements(const Layout& layout);
-
-// Rows firstRow..lastRow (both included), each a line from x1 (drawn) to x2 (not drawn).
-struct Band {
-    int firstRow = 0;
-    int lastRow = 0;
-    int x1 = 0;
-    int x2 = 0;
-};
+CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g);
 
 inline constexpr int CALCULATOR_BAND_COUNT = 17;
 using CalculatorBands = std::array<Band, CALCULATOR_BAND_COUNT>;
 
-CalculatorBands CalculatorBandsFor(const Layout& layout, int clientWidth, int clientHeight);
+CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight);
+
+// The console and notation row, and the box of "X" beside the notation buttons.
+ConsoleFigure CalculatorConsole(const KeyGeometry& g);
+OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g);
 
 struct Point {
     int x = 0;
@@ -52,6 +35,16 @@ struct Point {
 // The radical sign: the bar (points 0 to 1), then one stroke through points 2, 3, 4 and 5.
 using RadicalSign = std::array<Point, 6>;
 RadicalSign RadicalSignPoints(int keyWidth, int keyHeight);
+
+// The memory mark above "Min": filled and framed from (left, top) to (right, bottom), both
+// included. Erasing fills a row more above and below and a column more on the left.
+struct MemoryMarkFigure {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g);
 
 struct Rgb {
     int red = 0;

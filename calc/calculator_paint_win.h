@@ -1,6 +1,6 @@
 // What the calculator draws itself in its main window: the bands in the console colour around
-// the keys, the console, the notation row and its label, the box of "X" and the memory mark.
-// Every routine takes its own device context from GetDC and releases it.
+// the keys, the console with its notation row, the box of "X" and the memory mark. Every
+// routine takes its own device context from GetDC and releases it.
 #pragma once
 
 #include <windows.h>
@@ -12,7 +12,6 @@ namespace quarnic {
 struct Calculator;
 
 void PaintCalculatorWindow(HWND window, Calculator& calc);
-void PaintWindowBands(HWND window);
 void ClearConsole(HWND window);
 void DrawConsole(HWND window, std::string_view text);
 void ClearOtherNotationBox(HWND window);

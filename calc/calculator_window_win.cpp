@@ -1,10 +1,10 @@
-// The calculator's main window: creation, the message handlers and the program's entry point.
-// Key commands go to the logic's dispatcher; everything drawn goes through the Win32 view.
+// The calculator's main window: what it adds to the shell's window, and the program's entry
+// point. Key commands go to the logic's dispatcher; everything drawn goes through the Win32 view.
 #include <iterator>
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_accessible_win.h"
-#include "calc/calculator_keys_win.h"
+#include "calc/calculator_layout.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
 #include "calc/save_answer_win.h"
@@ -17,148 +17,97 @@
 namespace quarnic {
 namespace {
 
-// The one calculator of the process, its view and the key colours read at creation.
-struct CalculatorWindow {
-    Calculator calc;
-    Win32CalculatorView* view = nullptr;
-    SqrtKeyColors keyColors;
-};
+constexpr ProgramNames NAMES{KELVARIN_CLASS_NAME, KELVARIN_CREATION_CAPTION, KELVARIN_TITLE_EN,
+                             KELVARIN_TITLE_JA};
+// README_Q.TXT is the readme's name on the distribution disk.
+constexpr ProgramFiles FILES{L"KELVARIN.EXE", L"KELVARIN.TXT", L"README_Q.TXT"};
 
-CalculatorWindow& Window() {
-    static CalculatorWindow window;
-    return window;
-}
+// One and 56 zeros: a tenth of its width is a key's width. The margin comes from "M(33)".
+constexpr ProgramLayoutRules LAYOUT_RULES{
+    L"100000000000000000000000000000000000000000000000000000000", L"M(33)", CalculatorSideMargin,
+    9};
 
-// One and 56 zeros: a tenth of its width is a key's width.
-constexpr wchar_t KEY_WIDTH_SAMPLE[] = L"100000000000000000000000000000000000000000000000000000000";
-constexpr wchar_t MARGIN_SAMPLE[] = L"M(33)";
-constexpr int HEIGHT_SPACING_UNITS = 9;
-
-constexpr SystemMenuItem MENU_ITEMS[] = {
-    {IDM_ABOUT, L"&About...", L"御案内(&A)..."},
-    {IDM_CONSOLE_COLOR, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."},
+// After the shell's About and colour items.
+constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
     {IDM_SQRT_SETTING, L"Set s&qrt calculation....", L"平方根計算の設定(&Q)..."},
     {IDM_SAVE_ANSWER, L"Sa&ve answer...", L"答の保存(&V)..."},
 };
+constexpr const SystemMenuItem& SAVE_ANSWER_ITEM = OWN_MENU_ITEMS[1];
+constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, OWN_MENU_ITEMS,
+                           static_cast<int>(std::size(OWN_MENU_ITEMS)), &SAVE_ANSWER_ITEM};
 
-void CreateMainWindowContents(HWND window) {
-    if (BringRunningCopyForward(window)) {
-        return;
+// The one calculator of the process, its view and the key colours read at creation.
+class CalculatorWindow final : public ProgramWindow {
+  public:
+    void AttachView(HWND window) override {
+        keyColors_.light = GetSysColor(COLOR_3DLIGHT);
+        keyColors_.shadow = GetSysColor(COLOR_BTNSHADOW);
+        static Win32CalculatorView view(window, SAVE_ANSWER_ITEM);
+        view_ = &view;
+        calc_.view = &view;
     }
-    SetMainWindowTitle(window);
-    AddSystemMenuItems(window, MENU_ITEMS, static_cast<int>(std::size(MENU_ITEMS)));
-    EnableMenuItem(GetSystemMenu(window, FALSE), IDM_SAVE_ANSWER,
-                   MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    ComputeMainLayout(window, KEY_WIDTH_SAMPLE, MARGIN_SAMPLE, HEIGHT_SPACING_UNITS);
-    ShowMainWindow(window);
-    CreateCalculatorKeys(window);
-    CreateCalculatorAccessibleTexts(window);
-    static Win32CalculatorView view(window);
-    Window().view = &view;
-    StartCalculator(Window().calc, view);
-    ReadStartupFiles();
-    // The window was first painted before the settings were read: show their colour.
-    InvalidateRect(window, nullptr, TRUE);
-}
 
-LRESULT OnCreate(HWND window) {
-    Shell().mainWindow = window;
-    CalculatorWindow& w = Window();
-    w.calc.state.SqrtKeyNeedsRedraw = 0;
-    Shell().LabelBackground = GetSysColor(COLOR_BTNFACE);
-    w.keyColors.light = GetSysColor(COLOR_3DLIGHT);
-    w.keyColors.shadow = GetSysColor(COLOR_BTNSHADOW);
-    DetectLanguage(window);
-    DetectPlatform();
-    CreateMainWindowContents(window);
-    PostMessageW(window, WM_USER, 0, 0);
-    return 0;
-}
-
-void OnDeactivate() {
-    HWND key = Control(IDC_SQRT);
-    InvalidateRect(key, nullptr, TRUE);
-    UpdateWindow(key);
-    Window().calc.state.SqrtKeyNeedsRedraw = 0;
-}
-
-bool OnSystemCommand(HWND window, int id) {
-    switch (id) {
-        case IDM_ABOUT:
-            ShowAbout(window);
-            return true;
-        case IDM_CONSOLE_COLOR:
-            ShowColorDialog(window);
-            return true;
-        case IDM_SAVE_ANSWER:
-            SaveAnswer(window, Window().calc);
-            return true;
-        case IDM_SQRT_SETTING:
-            SqrtSettingDialog(Window().calc);
-            return true;
-        default:
-            return false;
+    void CreateKeysAndStart(HWND window) override {
+        const CalculatorKeys keys = CalculatorKeyPlacements(Shell().layout.Geometry());
+        CreateKeys(window, keys.data(), static_cast<int>(keys.size()));
+        CreateCalculatorAccessibleTexts(window);
+        StartCalculator(calc_, *view_);
+        started_ = true;
     }
-}
 
-LRESULT CALLBACK CalculatorWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            return OnCreate(window);
-        case WM_DESTROY:
-            SaveSettings();
-            return 0;
-        case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE && Window().view != nullptr) {
-                OnDeactivate();
-            }
-            return 0;
-        case WM_PAINT:
-            PaintCalculatorWindow(window, Window().calc);
-            ShowRepaintedTexts(window, Window().calc);
-            return 0;
-        case WM_DRAWITEM:
-            DrawSqrtKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), Window().keyColors);
-            return 0;
-        case WM_COMMAND:
-            if (Window().view != nullptr) {
-                DispatchCommand(Window().calc, LOWORD(wParam));
-            }
-            return 0;
-        case WM_SYSCOMMAND:
-            if (Window().view != nullptr && OnSystemCommand(window, LOWORD(wParam))) {
-                return 0;
-            }
-            return DefWindowProcW(window, message, wParam, lParam);
-        case WM_USER:
-            Window().calc.state.ReadyFlag = 1;
-            return 0;
-        default:
-            return DefWindowProcW(window, message, wParam, lParam);
+    bool TakesCommands() const override { return started_; }
+    void Paint(HWND window) override {
+        PaintCalculatorWindow(window, calc_);
+        ShowRepaintedTexts(window, calc_);
     }
-}
+    void OnCommand(int id) override { DispatchCommand(calc_, id); }
+
+    bool OnSystemCommand(HWND window, int id) override {
+        if (id == IDM_SAVE_ANSWER) {
+            SaveAnswer(window, calc_);
+            return true;
+        }
+        if (id == IDM_SQRT_SETTING) {
+            SqrtSettingDialog(calc_);
+            return true;
+        }
+        return false;
+    }
+
+    void OnReady() override { calc_.state.ReadyFlag = 1; }
+
+    bool OnOtherMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_ACTIVATE) {
+            if (LOWORD(wParam) == WA_INACTIVE && TakesCommands()) {
+                RedrawPressedSqrtKey();
+            }
+            return true;
+        }
+        if (message == WM_DRAWITEM) {
+            DrawSqrtKey(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), keyColors_);
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    // Losing the focus leaves the square-root key drawn pressed: redraw it at once.
+    void RedrawPressedSqrtKey() {
+        view_->RedrawSqrtKey();
+        calc_.state.SqrtKeyNeedsRedraw = 0;
+    }
+
+    Calculator calc_;
+    Win32CalculatorView* view_ = nullptr;
+    SqrtKeyColors keyColors_;
+    bool started_ = false;
+};
+
+CalculatorWindow g_window;
 
 }  // namespace
 
-const ProgramDescription& CalculatorProgram() {
-    static const ProgramDescription program{
-        KELVARIN_CLASS_NAME,
-        KELVARIN_CREATION_CAPTION,
-        KELVARIN_TITLE_EN,
-        KELVARIN_TITLE_JA,
-        L"KELVARIN.EXE",
-        L"KELVARIN.TXT",
-        L"README_Q.TXT",
-        CalculatorWindowProc,
-        L"ICON_1",
-        IDC_CALC_RED_SCROLL,
-        true,
-    };
-    return program;
-}
+const ProgramDescription THIS_PROGRAM{NAMES, FILES,        IDC_CALC_RED_SCROLL,
+                                      MENU,  LAYOUT_RULES, &g_window};
 
 }  // namespace quarnic
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    return quarnic::RunProgram(instance, quarnic::CalculatorProgram());
-}

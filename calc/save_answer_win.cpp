@@ -7,7 +7,8 @@
 
 #include "calc/calculator_state.h"
 #include "calc/last_calculation.h"
-#include "shell/file_save_rules.h"
+#include "calc/save_rules.h"
+#include "shell/replacing_file.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -161,10 +162,12 @@ void SaveAnswer(HWND mainWindow, const Calculator& calc) {
     }
     SavedText text{};
     int length = BuildSavedText(calc, text);
-    SetWaitCursorShown(true);
-    Win32ReplacingFile file(fileName);
-    SaveResult result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
-    SetWaitCursorShown(false);
+    SaveResult result;
+    {
+        ScopedWaitCursor wait;
+        Win32ReplacingFile file(fileName);
+        result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
+    }
     if (result == SaveResult::NotCreated) {
         Fail(mainWindow, L"Unable to create a file to save the answer.",
              L"答を保存するためのファイルを作成できません.", MB_ICONERROR);

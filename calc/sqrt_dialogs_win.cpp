@@ -13,7 +13,7 @@ INT_PTR CALLBACK PleaseWaitProc(HWND, UINT message, WPARAM, LPARAM) {
         case WM_INITDIALOG:
             return TRUE;
         case WM_DESTROY:
-            Shell().pleaseWaitDialog = nullptr;
+            Shell().modelessDialog = nullptr;
             return TRUE;
         default:
             return FALSE;
@@ -26,15 +26,13 @@ void SetTopmost(HWND window, HWND order) {
     EndDeferWindowPos(positions);
 }
 
-// Just below the main window when it stands in the upper half of the screen, else just above.
 void PlaceBesideMainWindow(HWND dialog, HWND mainWindow) {
     RECT main;
     RECT own;
     GetWindowRect(mainWindow, &main);
     GetWindowRect(dialog, &own);
-    int centre = main.top + (main.bottom - main.top) / 2;
-    int y = GetSystemMetrics(SM_CYSCREEN) / 2 - 1 > centre ? main.bottom
-                                                           : main.top - (own.bottom - own.top);
+    const int y =
+        PleaseWaitTop(main.top, main.bottom, own.bottom - own.top, GetSystemMetrics(SM_CYSCREEN));
     HDWP positions = BeginDeferWindowPos(1);
     positions = DeferWindowPos(positions, dialog, nullptr, main.left + 1, y, 0, 0,
                                SWP_NOSIZE | SWP_NOZORDER);
@@ -100,7 +98,7 @@ void OpenPleaseWaitDialog(HWND mainWindow) {
     HWND dialog =
         CreateDialogParamW(Shell().instance, UiText(L"PLEASEWAIT_DLG", L"PLEASEWAIT_DLG_J"),
                            mainWindow, PleaseWaitProc, 0);
-    Shell().pleaseWaitDialog = dialog;
+    Shell().modelessDialog = dialog;
     if (dialog == nullptr) {
         return;  // the root is computed all the same, only without the note
     }
@@ -113,21 +111,16 @@ void OpenPleaseWaitDialog(HWND mainWindow) {
 }
 
 void ClosePleaseWaitDialog(HWND mainWindow) {
-    if (Shell().pleaseWaitDialog != nullptr) {
-        DestroyWindow(Shell().pleaseWaitDialog);
+    if (Shell().modelessDialog != nullptr) {
+        DestroyWindow(Shell().modelessDialog);
     }
     SetTopmost(mainWindow, HWND_NOTOPMOST);
 }
 
 bool RunSqrtSettingDialog(HWND owner, int checkedButtonId, SqrtSettingEvents& events) {
     SettingDialogContext context{&events, checkedButtonId};
-    INT_PTR result = DialogBoxParamW(Shell().instance, UiText(L"SQRTDIGIT_DLG", L"SQRTDIGIT_DLG_J"),
-                                     owner, SqrtSettingProc, reinterpret_cast<LPARAM>(&context));
-    if (result == -1) {
-        ShowDialogFailure();
-        return false;
-    }
-    return true;
+    return RunModalDialog(owner, L"SQRTDIGIT_DLG", L"SQRTDIGIT_DLG_J", SqrtSettingProc,
+                          reinterpret_cast<LPARAM>(&context));
 }
 
 }  // namespace quarnic

@@ -30,12 +30,15 @@ void DrawBorder(HDC dc, int w, int b, bool pressed, const SqrtKeyColors& colors)
 }
 
 void DrawRadicalSign(HDC dc) {
-    const int W = Shell().layout.KeyWidth;
-    const int H = Shell().layout.KeyHeight;
-    Stroke(dc, BLACK, {{W - W / 4, H / 4}, {3 * W / 10 - 1, H / 4}});
-    Stroke(
-        dc, BLACK,
-        {{3 * W / 10, H / 4}, {W / 4, H - H / 4}, {W / 5, H - H / 2}, {W / 5 - 2, H - H / 2 + 2}});
+    const RadicalSign sign = RadicalSignPoints(Shell().layout.KeyWidth, Shell().layout.KeyHeight);
+    POINT points[6];
+    for (std::size_t i = 0; i < sign.size(); ++i) {
+        points[i] = POINT{sign[i].x, sign[i].y};
+    }
+    ScopedPen pen(dc, BLACK);
+    // The bar, then the stroke down and up again.
+    DrawPolyline(dc, points, 2);
+    DrawPolyline(dc, points + 2, 4);
 }
 
 }  // namespace

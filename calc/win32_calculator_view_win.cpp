@@ -9,70 +9,34 @@
 
 namespace quarnic {
 
-void Win32CalculatorView::EnableControl(int id, bool enabled) {
-    EnableWindow(Control(id), enabled ? TRUE : FALSE);
-}
-
-bool Win32CalculatorView::IsControlEnabled(int id) const {
-    return IsWindowEnabled(Control(id)) != 0;
-}
-
-void Win32CalculatorView::SetCheck(int id, bool checked) {
-    SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool Win32CalculatorView::IsChecked(int id) const {
-    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Win32CalculatorView::EnableMenuItem(int id, bool enabled) {
-    HMENU menu = GetSystemMenu(window_, FALSE);
-    UINT state = enabled ? MF_ENABLED : (MF_DISABLED | MF_GRAYED);
-    if (id == IDM_SAVE_ANSWER) {
-        ModifyMenuW(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING | state,
-                    static_cast<UINT_PTR>(id), UiText(L"Sa&ve answer...", L"答の保存(&V)..."));
-    } else {
-        ::EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | state);
-    }
-}
-
-bool Win32CalculatorView::IsMenuItemEnabled(int id) const {
-    UINT state = GetMenuState(GetSystemMenu(window_, FALSE), static_cast<UINT>(id), MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
-}
-
-void Win32CalculatorView::SetWaitCursor(bool waiting) {
-    SetWaitCursorShown(waiting);
-}
-
 void Win32CalculatorView::ClearConsole() {
-    quarnic::ClearConsole(window_);
-    SetAccessibleText(window_, IDC_CONSOLE_TEXT, L"");
+    quarnic::ClearConsole(MainWindow());
+    SetAccessibleText(MainWindow(), IDC_CONSOLE_TEXT, L"");
 }
 
 void Win32CalculatorView::DrawConsole(std::string_view text) {
-    quarnic::DrawConsole(window_, text);
-    SetAccessibleText(window_, IDC_CONSOLE_TEXT, text);
+    quarnic::DrawConsole(MainWindow(), text);
+    SetAccessibleText(MainWindow(), IDC_CONSOLE_TEXT, text);
 }
 
 void Win32CalculatorView::ClearOtherNotationBox() {
-    quarnic::ClearOtherNotationBox(window_);
-    ShowOtherNotationText(window_, {});
+    quarnic::ClearOtherNotationBox(MainWindow());
+    ShowOtherNotationText(MainWindow(), {});
 }
 
 void Win32CalculatorView::DrawOtherNotationBox(std::string_view label) {
-    quarnic::DrawOtherNotationBox(window_, label);
-    ShowOtherNotationText(window_, label);
+    quarnic::DrawOtherNotationBox(MainWindow(), label);
+    ShowOtherNotationText(MainWindow(), label);
 }
 
 void Win32CalculatorView::DrawMemoryMark() {
-    quarnic::DrawMemoryMark(window_);
-    SetAccessibleText(window_, IDC_MEMORY_MARK_TEXT, L"M");
+    quarnic::DrawMemoryMark(MainWindow());
+    SetAccessibleText(MainWindow(), IDC_MEMORY_MARK_TEXT, L"M");
 }
 
 void Win32CalculatorView::EraseMemoryMark() {
-    quarnic::EraseMemoryMark(window_);
-    SetAccessibleText(window_, IDC_MEMORY_MARK_TEXT, L"");
+    quarnic::EraseMemoryMark(MainWindow());
+    SetAccessibleText(MainWindow(), IDC_MEMORY_MARK_TEXT, L"");
 }
 
 void Win32CalculatorView::RedrawSqrtKey() {
@@ -82,19 +46,19 @@ void Win32CalculatorView::RedrawSqrtKey() {
 }
 
 void Win32CalculatorView::OpenPleaseWait() {
-    OpenPleaseWaitDialog(window_);
+    OpenPleaseWaitDialog(MainWindow());
 }
 
 void Win32CalculatorView::ClosePleaseWait() {
-    ClosePleaseWaitDialog(window_);
+    ClosePleaseWaitDialog(MainWindow());
 }
 
 bool Win32CalculatorView::RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) {
-    return quarnic::RunSqrtSettingDialog(window_, checkedButtonId, events);
+    return quarnic::RunSqrtSettingDialog(MainWindow(), checkedButtonId, events);
 }
 
 int Win32CalculatorView::MeasureText(std::string_view text) const {
-    return TextWidthNarrow(window_, text.data(), static_cast<int>(text.size()));
+    return TextWidthNarrow(MainWindow(), text.data(), static_cast<int>(text.size()));
 }
 
 int Win32CalculatorView::KeyWidth() const {

@@ -1,24 +1,17 @@
-// The calculator's view on real windows: the keys are the shell's child buttons, painting goes
-// through the calculator's GDI routines, dialogs are the resource templates.
+// The calculator's view on real windows: the keys and menu through the shell's control view,
+// painting through the calculator's GDI routines, dialogs from the resource templates.
 #pragma once
 
 #include <windows.h>
 
 #include "calc/calculator_view.h"
+#include "shell/control_view_win.h"
 
 namespace quarnic {
 
-class Win32CalculatorView final : public CalculatorView {
+class Win32CalculatorView final : public Win32ControlView<CalculatorView> {
   public:
-    explicit Win32CalculatorView(HWND mainWindow) : window_(mainWindow) {}
-
-    void EnableControl(int id, bool enabled) override;
-    bool IsControlEnabled(int id) const override;
-    void SetCheck(int id, bool checked) override;
-    bool IsChecked(int id) const override;
-    void EnableMenuItem(int id, bool enabled) override;
-    bool IsMenuItemEnabled(int id) const override;
-    void SetWaitCursor(bool waiting) override;
+    using Win32ControlView::Win32ControlView;
 
     void ClearConsole() override;
     void DrawConsole(std::string_view text) override;
@@ -32,9 +25,6 @@ class Win32CalculatorView final : public CalculatorView {
     bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) override;
     int MeasureText(std::string_view text) const override;
     int KeyWidth() const override;
-
-  private:
-    HWND window_;
 };
 
 }  // namespace quarnic

@@ -10,12 +10,12 @@ namespace quarnic {
 namespace {
 
 // Frames include their right and bottom edges, hence the + 1.
-RECT ConsolePlace(const ConverterGeometry& g, int offset) {
+RECT ConsolePlace(const KeyGeometry& g, int offset) {
     const ConsoleFigure c = ConsoleFigureAt(g, offset);
     return RECT{c.left, c.top, c.right + 1, c.bottom + 1};
 }
 
-RECT OtherBoxPlace(const ConverterGeometry& g, int offset) {
+RECT OtherBoxPlace(const KeyGeometry& g, int offset) {
     const OtherBoxFigure box = OtherBoxFigureAt(g, offset);
     return RECT{box.frameLeft, box.frameTop, box.frameRight + 1, box.frameBottom + 1};
 }
@@ -23,7 +23,7 @@ RECT OtherBoxPlace(const ConverterGeometry& g, int offset) {
 }  // namespace
 
 void CreateConverterAccessibleTexts(HWND window) {
-    const ConverterGeometry g = CurrentConverterGeometry();
+    const KeyGeometry g = Shell().layout.Geometry();
     const int answer = AnswerPartOffset(g);
     CreateAccessibleText(window, IDC_CONV_INPUT_TEXT, ConsolePlace(g, 0));
     CreateAccessibleText(window, IDC_CONV_ANSWER_TEXT, ConsolePlace(g, answer));

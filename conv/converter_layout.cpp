@@ -5,109 +5,78 @@
 namespace quarnic {
 namespace {
 
-constexpr const char* DIGIT_LABELS[IDC_CONV_DIGIT_COUNT] = {
-    "0",     "1",     "2",     "3",     "4",     "5",     "6",     "7",
-    "8",     "9",     "A(10)", "B(11)", "C(12)", "D(13)", "E(14)", "F(15)",
-    "G(16)", "H(17)", "I(18)", "J(19)", "K(20)", "L(21)", "M(22)", "N(23)",
-    "O(24)", "P(25)", "Q(26)", "R(27)", "S(28)", "T(29)", "U(30)", "V(31)",
+constexpr const wchar_t* DIGIT_LABELS[IDC_CONV_DIGIT_COUNT] = {
+    L"0",     L"1",     L"2",     L"3",     L"4",     L"5",     L"6",     L"7",
+    L"8",     L"9",     L"A(10)", L"B(11)", L"C(12)", L"D(13)", L"E(14)", L"F(15)",
+    L"G(16)", L"H(17)", L"I(18)", L"J(19)", L"K(20)", L"L(21)", L"M(22)", L"N(23)",
+    L"O(24)", L"P(25)", L"Q(26)", L"R(27)", L"S(28)", L"T(29)", L"U(30)", L"V(31)",
 };
 
-constexpr const char* NOTATION_LABELS[] = {"2", "4", "8", "10", "16", "X"};
+constexpr const wchar_t* NOTATION_LABELS[] = {L"2", L"4", L"8", L"10", L"16", L"X"};
 
-class Placer {
-  public:
-    explicit Placer(std::array<ControlPlacement, CONVERTER_CONTROL_COUNT>& out) : out_(out) {}
+using ConverterKeys = std::array<KeyPlacement, CONVERTER_CONTROL_COUNT>;
+using Placer = KeyPlacementList<CONVERTER_CONTROL_COUNT>;
 
-    void Add(int id, const char* label, ControlKind kind, PixelRect rect) {
-        out_[count_++] = ControlPlacement{id, label, kind, rect};
-    }
-
-  private:
-    std::array<ControlPlacement, CONVERTER_CONTROL_COUNT>& out_;
-    int count_ = 0;
-};
-
-void PlaceKeypad(Placer& placer, const ConverterGeometry& g) {
+void PlaceKeypad(Placer& placer, const KeyGeometry& g) {
     // Three full rows of ten digits, then "U(30)" and "V(31)" opening the fourth row.
     for (int value = 0; value < IDC_CONV_DIGIT_COUNT; ++value) {
         const int row = value / 10;
         const int column = value % 10;
-        placer.Add(IDC_CONV_DIGIT_0 + value, DIGIT_LABELS[value], ControlKind::Push,
-                   {g.L + column * g.W + 1, 5 * g.S + (2 + row) * g.H, g.W, g.H});
+        placer.Add(IDC_CONV_DIGIT_0 + value, DIGIT_LABELS[value], KeyKind::Push,
+                   {Column(g, column, 1) + 1, Row(g, 5, 2 + row), g.keyWidth, g.keyHeight});
     }
-    const int lastRow = 5 * g.S + 5 * g.H;
-    placer.Add(IDC_CONV_ALL_CLEAR, "All Clear", ControlKind::Push,
-               {g.L + 3 * g.W + 1, lastRow, 3 * g.W, g.H});
-    placer.Add(IDC_CONV_CLEAR_ERROR, "Clear Error", ControlKind::Push,
-               {g.L + 6 * g.W + 1, lastRow, 3 * g.W, g.H});
+    const int lastRow = Row(g, 5, 5);
+    placer.Add(IDC_CONV_ALL_CLEAR, L"All Clear", KeyKind::Push,
+               {Column(g, 3, 1) + 1, lastRow, 3 * g.keyWidth, g.keyHeight});
+    placer.Add(IDC_CONV_CLEAR_ERROR, L"Clear Error", KeyKind::Push,
+               {Column(g, 6, 1) + 1, lastRow, 3 * g.keyWidth, g.keyHeight});
 }
 
-void PlacePane(Placer& placer, const ConverterGeometry& g, int firstButtonId, int stepDownId,
+void PlacePane(Placer& placer, const KeyGeometry& g, int firstButtonId, int stepDownId,
                int stepUpId, int top) {
     for (int j = 0; j < 6; ++j) {
-        placer.Add(firstButtonId + j, NOTATION_LABELS[j], ControlKind::Radio,
-                   {g.L + (3 + j) * g.W, top, g.W - 1, g.H});
+        placer.Add(firstButtonId + j, NOTATION_LABELS[j], KeyKind::Radio,
+                   {Column(g, 3 + j, 1), top, g.keyWidth - 1, g.keyHeight});
     }
     // "+" on top of "-", right of the "X" box.
-    const int stepLeft = 3 * g.L + 9 * g.W + 4;
-    const int stepWidth = g.W - 2 * g.L - 5;
-    placer.Add(stepUpId, "+", ControlKind::Push, {stepLeft, top, stepWidth, g.h});
-    placer.Add(stepDownId, "-", ControlKind::Push, {stepLeft, top + g.h, stepWidth, g.H - g.h});
+    const int stepLeft = Column(g, 9, 3) + 4;
+    const int stepWidth = g.keyWidth - 2 * g.margin - 5;
+    placer.Add(stepUpId, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
+    placer.Add(stepDownId, L"-", KeyKind::Push,
+               {stepLeft, top + g.halfKey, stepWidth, g.keyHeight - g.halfKey});
 }
 
 }  // namespace
 
-std::array<ControlPlacement, CONVERTER_CONTROL_COUNT> ConverterControls(
-    const ConverterGeometry& g) {
-    std::array<ControlPlacement, CONVERTER_CONTROL_COUNT> controls{};
+double ConverterSideMargin(int keySampleWidth, int) {
+    return (keySampleWidth / 10) * 0.25;
+}
+
+std::array<KeyPlacement, CONVERTER_CONTROL_COUNT> ConverterControls(const KeyGeometry& g) {
+    ConverterKeys controls{};
     Placer placer(controls);
     PlaceKeypad(placer, g);
     PlacePane(placer, g, IDC_CONV_FROM_2, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_FROM_STEP_UP,
-              4 * g.S + g.H - 2);
+              Row(g, 4, 1) - 2);
     PlacePane(placer, g, IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_TO_STEP_UP,
-              9 * g.S + 7 * g.H - 2);
+              Row(g, 9, 7) - 2);
     return controls;
 }
 
-int AnswerPartOffset(const ConverterGeometry& g) {
-    return 5 * g.S + 6 * g.H;
+int AnswerPartOffset(const KeyGeometry& g) {
+    return Row(g, 5, 6);
 }
 
-ConsoleFigure ConsoleFigureAt(const ConverterGeometry& g, int offset) {
-    return ConsoleFigure{g.L,
-                         g.L + 10 * g.W,
-                         g.S + offset,
-                         2 * g.S + g.H + offset,
-                         3 * g.S + g.H + offset,
-                         4 * g.S + 2 * g.H + offset};
-}
-
-OtherBoxFigure OtherBoxFigureAt(const ConverterGeometry& g, int offset) {
-    const int top = 4 * g.S + g.H - 2 + offset;
-    const int bottom = 4 * g.S + 2 * g.H - 3 + offset;
-    const int left = g.L + 9 * g.W;
-    const int right = 3 * g.L + 9 * g.W + 2;
-    return OtherBoxFigure{left,     top,       right, bottom, top + 1,   bottom - 1,
-                          left + 1, right - 1, left,  top,    right + 1, bottom + 1};
-}
-
-std::array<Band, CONVERTER_BAND_COUNT> ConverterBands(const ConverterGeometry& g, int clientWidth,
+std::array<Band, CONVERTER_BAND_COUNT> ConverterBands(const KeyGeometry& g, int clientWidth,
                                                       int clientHeight) {
-    const int W = g.W, H = g.H, S = g.S, L = g.L;
-    // The full-width bands reach one pixel past each side of the consoles' frames.
-    const int x1 = L - 1, x2 = L + 10 * W + 1;
-    return {{
-        {0, clientHeight, 0, L},
-        {0, clientHeight, L + 10 * W + 1, clientWidth},
-        {0, S - 1, x1, x2},
-        {2 * S + H + 1, 3 * S + H - 1, x1, x2},
-        {4 * S + 2 * H + 1, 5 * S + 2 * H - 1, x1, x2},
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 2 * W + 1, L + 3 * W},
-        {5 * S + 5 * H, 5 * S + 6 * H, L + 9 * W + 1, x2},
-        {5 * S + 6 * H, 6 * S + 6 * H - 1, x1, x2},
-        {7 * S + 7 * H + 1, 8 * S + 7 * H - 1, x1, x2},
-        {9 * S + 8 * H + 1, clientHeight, x1, x2},
-    }};
+    const int left = g.margin - 1, right = Column(g, 10, 1) + 1;
+    const Band own[] = {
+        {Row(g, 5, 5), Row(g, 5, 6), Column(g, 9, 1) + 1, right},  // right of "Clear Error"
+        {Row(g, 5, 6), Row(g, 6, 6) - 1, left, right},             // keys / answer console
+        {Row(g, 7, 7) + 1, Row(g, 8, 7) - 1, left, right},         // answer console / To row
+        {Row(g, 9, 8) + 1, clientHeight, left, right},             // below the To row
+    };
+    return SharedBandsAnd(g, clientWidth, clientHeight, own);
 }
 
 }  // namespace quarnic

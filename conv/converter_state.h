@@ -39,8 +39,7 @@ struct ConverterTexts {
 struct Converter {
     ConverterState state;
     ConverterTexts texts;
-    std::int32_t ReadyFlag = 0;         // set once the window's own posted WM_USER arrives
-    std::uint32_t LabelBackground = 0;  // COLORREF of the button face, read at creation
+    std::int32_t ReadyFlag = 0;  // set once the window's own posted WM_USER arrives
     bool JapaneseUi = false;
     ConverterView* view = nullptr;
 };

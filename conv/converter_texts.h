@@ -16,11 +16,4 @@ inline constexpr char DIALOG_FAILED_TEXT_JA[] = "ダイアログを表示でき�
 inline constexpr char SYSTEM_ERROR_CAPTION_EN[] = "System Error";
 inline constexpr char SYSTEM_ERROR_CAPTION_JA[] = "システム・エラー";
 
-inline constexpr char COPY_ANSWER_ITEM_EN[] = "Co&py answer";
-inline constexpr char COPY_ANSWER_ITEM_JA[] = "答のコピー(&P)";
-inline constexpr char ABOUT_ITEM_EN[] = "&About...";
-inline constexpr char ABOUT_ITEM_JA[] = "御案内(&A)...";
-inline constexpr char CONSOLE_COLOR_ITEM_EN[] = "Set console co&lor...";
-inline constexpr char CONSOLE_COLOR_ITEM_JA[] = "コンソールカラーの設定(&L)...";
-
 }  // namespace quarnic

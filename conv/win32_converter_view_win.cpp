@@ -3,92 +3,84 @@
 #include "conv/clipboard_win.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_accessible_win.h"
-#include "conv/converter_paint_win.h"
+#include "conv/converter_layout.h"
 #include "conv/warning_dialog_win.h"
 #include "shell/accessible_text_win.h"
+#include "shell/console_paint_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
+namespace {
 
-void Win32ConverterView::EnableControl(int id, bool enabled) {
-    EnableWindow(Control(id), enabled ? TRUE : FALSE);
+KeyGeometry CurrentGeometry() {
+    return Shell().layout.Geometry();
 }
 
-bool Win32ConverterView::IsControlEnabled(int id) const {
-    return IsWindowEnabled(Control(id)) != 0;
+}  // namespace
+
+int Win32ConverterView::OffsetOf(Part part) {
+    return part == Part::Input ? 0 : AnswerPartOffset(CurrentGeometry());
 }
 
-void Win32ConverterView::SetCheck(int id, bool checked) {
-    SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+void Win32ConverterView::ClearConsoleOf(Part part) {
+    ClearConsoleFigure(MainWindow(), ConsoleFigureAt(CurrentGeometry(), OffsetOf(part)));
 }
 
-bool Win32ConverterView::IsChecked(int id) const {
-    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+void Win32ConverterView::DrawConsoleOf(Part part, const char* text) {
+    const KeyGeometry g = CurrentGeometry();
+    DrawConsoleFigure(MainWindow(), g, ConsoleFigureAt(g, OffsetOf(part)), text);
 }
 
-void Win32ConverterView::EnableMenuItem(int id, bool enabled) {
-    HMENU menu = GetSystemMenu(window_, FALSE);
-    const UINT state = enabled ? MF_ENABLED : (MF_DISABLED | MF_GRAYED);
-    if (id == IDM_CONV_COPY_ANSWER) {
-        ModifyMenuW(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING | state,
-                    static_cast<UINT_PTR>(id), japanese_ ? L"答のコピー(&P)" : L"Co&py answer");
-    } else {
-        ::EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | state);
-    }
+void Win32ConverterView::ClearOtherBoxOf(Part part) {
+    ClearOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)));
 }
 
-bool Win32ConverterView::IsMenuItemEnabled(int id) const {
-    const UINT state =
-        GetMenuState(GetSystemMenu(window_, FALSE), static_cast<UINT>(id), MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
-}
-
-void Win32ConverterView::SetWaitCursor(bool waiting) {
-    SetWaitCursorShown(waiting);
+void Win32ConverterView::DrawOtherBoxOf(Part part, const char* label) {
+    DrawOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)), label);
 }
 
 void Win32ConverterView::ClearInputConsole() {
-    quarnic::ClearInputConsole(window_);
-    SetAccessibleText(window_, IDC_CONV_INPUT_TEXT, L"");
+    ClearConsoleOf(Part::Input);
+    SetAccessibleText(MainWindow(), IDC_CONV_INPUT_TEXT, L"");
 }
 
 void Win32ConverterView::DrawInputConsole(const char* text) {
-    quarnic::DrawInputConsole(window_, text);
-    SetAccessibleText(window_, IDC_CONV_INPUT_TEXT, text);
+    DrawConsoleOf(Part::Input, text);
+    SetAccessibleText(MainWindow(), IDC_CONV_INPUT_TEXT, text);
 }
 
 void Win32ConverterView::ClearAnswerConsole() {
-    quarnic::ClearAnswerConsole(window_);
-    SetAccessibleText(window_, IDC_CONV_ANSWER_TEXT, L"");
+    ClearConsoleOf(Part::Answer);
+    SetAccessibleText(MainWindow(), IDC_CONV_ANSWER_TEXT, L"");
 }
 
 void Win32ConverterView::DrawAnswerConsole(const char* text) {
-    quarnic::DrawAnswerConsole(window_, text);
-    SetAccessibleText(window_, IDC_CONV_ANSWER_TEXT, text);
+    DrawConsoleOf(Part::Answer, text);
+    SetAccessibleText(MainWindow(), IDC_CONV_ANSWER_TEXT, text);
 }
 
 void Win32ConverterView::ClearFromOtherBox() {
-    quarnic::ClearFromOtherBox(window_);
-    ShowFromOtherText(window_, "");
+    ClearOtherBoxOf(Part::Input);
+    ShowFromOtherText(MainWindow(), "");
 }
 
 void Win32ConverterView::DrawFromOtherBox(const char* label) {
-    quarnic::DrawFromOtherBox(window_, label);
-    ShowFromOtherText(window_, label);
+    DrawOtherBoxOf(Part::Input, label);
+    ShowFromOtherText(MainWindow(), label);
 }
 
 void Win32ConverterView::ClearToOtherBox() {
-    quarnic::ClearToOtherBox(window_);
-    ShowToOtherText(window_, "");
+    ClearOtherBoxOf(Part::Answer);
+    ShowToOtherText(MainWindow(), "");
 }
 
 void Win32ConverterView::DrawToOtherBox(const char* label) {
-    quarnic::DrawToOtherBox(window_, label);
-    ShowToOtherText(window_, label);
+    DrawOtherBoxOf(Part::Answer, label);
+    ShowToOtherText(MainWindow(), label);
 }
 
 int Win32ConverterView::ShowWarningDialog(const char* text, bool japanese) {
-    return quarnic::ShowWarningDialog(window_, text, japanese);
+    return quarnic::ShowWarningDialog(MainWindow(), text, japanese);
 }
 
 void Win32ConverterView::ShowSystemErrorBox(const char* text, const char* caption) {
@@ -97,7 +89,7 @@ void Win32ConverterView::ShowSystemErrorBox(const char* text, const char* captio
 
 void Win32ConverterView::PutTextOnClipboard(const char* text) {
     // A copy that did not happen is not reported: the user simply finds the old clipboard.
-    PutAsciiTextOnClipboard(window_, text);
+    PutAsciiTextOnClipboard(MainWindow(), text);
 }
 
 }  // namespace quarnic

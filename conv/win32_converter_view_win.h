@@ -1,25 +1,19 @@
-// The converter's view on real windows: its keys are the shell's child buttons, its consoles are
-// painted by the converter's GDI routines, the warning is the WARN_DLG template and copying goes
-// to the real clipboard.
+// The converter's view on real windows: the keys and menu through the shell's control view, the
+// consoles and "X" boxes painted by the shell's console routines at the converter's two places,
+// the warning from the WARN_DLG template and copying to the real clipboard.
 #pragma once
 
 #include <windows.h>
 
 #include "conv/converter_view.h"
+#include "shell/control_view_win.h"
+#include "shell/layout.h"
 
 namespace quarnic {
 
-class Win32ConverterView final : public ConverterView {
+class Win32ConverterView final : public Win32ControlView<ConverterView> {
   public:
-    Win32ConverterView(HWND mainWindow, bool japanese) : window_(mainWindow), japanese_(japanese) {}
-
-    void EnableControl(int id, bool enabled) override;
-    bool IsControlEnabled(int id) const override;
-    void SetCheck(int id, bool checked) override;
-    bool IsChecked(int id) const override;
-    void EnableMenuItem(int id, bool enabled) override;
-    bool IsMenuItemEnabled(int id) const override;
-    void SetWaitCursor(bool waiting) override;
+    using Win32ControlView::Win32ControlView;
 
     void ClearInputConsole() override;
     void DrawInputConsole(const char* text) override;
@@ -35,8 +29,13 @@ class Win32ConverterView final : public ConverterView {
     void PutTextOnClipboard(const char* text) override;
 
   private:
-    HWND window_;
-    bool japanese_;
+    // The input part (console, From row and box) at offset 0, the answer part lower down.
+    enum class Part { Input, Answer };
+    static int OffsetOf(Part part);
+    void ClearConsoleOf(Part part);
+    void DrawConsoleOf(Part part, const char* text);
+    void ClearOtherBoxOf(Part part);
+    void DrawOtherBoxOf(Part part, const char* label);
 };
 
 }  // namespace quarnic

@@ -34,18 +34,15 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 
 void ShowReadmeMessage(const wchar_t* englishFormat, const wchar_t* japaneseFormat) {
     wchar_t text[256] = {};
-    std::swprintf(text, 256, UiText(englishFormat, japaneseFormat), Shell().program->readmeName);
+    std::swprintf(text, 256, UiText(englishFormat, japaneseFormat),
+                  Shell().program->files.readmeName);
     MessageBoxW(nullptr, text, UiText(L"Error", L"エラー"), MB_ICONERROR);
 }
 
 }  // namespace
 
 void ShowAbout(HWND owner) {
-    INT_PTR result = DialogBoxParamW(Shell().instance, UiText(L"ABOUT_DLG", L"ABOUT_DLG_J"), owner,
-                                     AboutProc, 0);
-    if (result == -1) {
-        ShowDialogFailure();
-    }
+    RunModalDialog(owner, L"ABOUT_DLG", L"ABOUT_DLG_J", AboutProc, 0);
 }
 
 void OpenReadme() {

@@ -166,10 +166,7 @@ INT_PTR CALLBACK ColorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void ShowColorDialog(HWND owner) {
     g_dialog.committed = 0;
-    INT_PTR result = DialogBoxParamW(Shell().instance, UiText(L"RGBSHOW_DLG", L"RGBSHOW_DLG_J"),
-                                     owner, ColorDialogProc, 0);
-    if (result == -1) {
-        ShowDialogFailure();
+    if (!RunModalDialog(owner, L"RGBSHOW_DLG", L"RGBSHOW_DLG_J", ColorDialogProc, 0)) {
         return;
     }
     if (g_dialog.committed) {

@@ -1,20 +1,34 @@
 // Pixel sizes of the main window and its keys, derived once from the system font and the
-// system metrics. Portable: the Win32 side measures, this file only does the arithmetic, so
-// the rounding rules can be checked without a screen.
+// system metrics, and the figures both programs place and paint with. Portable: the Win32 side
+// measures, this file only does the arithmetic, so the rounding rules can be checked without a
+// screen.
 #pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
 
 namespace quarnic {
 
 // What the window measures before anything is sized.
 struct LayoutInputs {
     int keySampleWidth = 0;  // text width of the key-width measuring string
-    double sideMargin = 0;   // already derived by the program (the two programs differ)
+    double sideMargin = 0;   // already derived by the program's own margin rule
     int menuHeight = 0;      // SM_CYMENU
     int captionHeight = 0;   // SM_CYCAPTION
     int platformCode = 0;
     int heightSpacingUnits = 9;  // spacing units in the window height: 9 calculator, 10 converter
     int screenWidth = 0;
     int screenHeight = 0;
+};
+
+// The whole-pixel figures every key place and painted shape of both windows is written in.
+struct KeyGeometry {
+    int keyWidth = 0;
+    int keyHeight = 0;
+    int spacing = 5;
+    int margin = 0;   // the left margin, truncated to whole pixels
+    int halfKey = 0;  // half a key height, truncated to whole pixels
 };
 
 struct Layout {
@@ -28,19 +42,115 @@ struct Layout {
     int WindowX = 0;
     int WindowY = 0;
 
-    // The left margin in whole pixels, "L" in the key and painting formulas.
     int Margin() const { return static_cast<int>(SideMargin); }
-    // Half a key height in whole pixels, "h".
     int HalfKey() const { return static_cast<int>(HalfKeyHeight); }
+    KeyGeometry Geometry() const {
+        return KeyGeometry{KeyWidth, KeyHeight, SpacingUnit, Margin(), HalfKey()};
+    }
 };
 
-inline constexpr int LATEST_NT_PLATFORM = 5;
-
-// The calculator's margin: a quarter of the width of "M(33)" plus 4 pixels.
-double CalculatorSideMargin(int markSampleWidth);
-// The converter's margin: a quarter of a key width.
-double ConverterSideMargin(int keySampleWidth);
+// A program's own margin rule: the side margin from the width of the key sample and of the
+// program's margin sample (0 when it measures none).
+using SideMarginRule = double (*)(int keySampleWidth, int marginSampleWidth);
 
 Layout ComputeLayout(const LayoutInputs& in);
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+enum class KeyKind { Push, Radio, OwnerDrawn };
+
+struct KeyPlacement {
+    int id = 0;
+    const wchar_t* label = L"";  // the same in both languages
+    KeyKind kind = KeyKind::Push;
+    PixelRect rect;
+};
+
+// Fills an array of placements in creation order.
+template <std::size_t N>
+class KeyPlacementList {
+  public:
+    explicit KeyPlacementList(std::array<KeyPlacement, N>& keys) : keys_(keys) {}
+
+    void Add(int id, const wchar_t* label, KeyKind kind, PixelRect rect) {
+        keys_[count_++] = KeyPlacement{id, label, kind, rect};
+    }
+
+  private:
+    std::array<KeyPlacement, N>& keys_;
+    std::size_t count_ = 0;
+};
+
+// Rows firstRow..lastRow (both included), each a line from x1 (drawn) to x2 (not drawn).
+struct Band {
+    int firstRow = 0;
+    int lastRow = 0;
+    int x1 = 0;
+    int x2 = 0;
+};
+
+// The x of keyWidths key widths and margins margins, and the y of spacings spacing units and
+// keyHeights key heights: the terms every figure of both windows is written in.
+inline int Column(const KeyGeometry& g, int keyWidths, int margins) {
+    return keyWidths * g.keyWidth + margins * g.margin;
+}
+inline int Row(const KeyGeometry& g, int spacings, int keyHeights) {
+    return spacings * g.spacing + keyHeights * g.keyHeight;
+}
+
+// The bands both windows paint in the console colour: the side margins, above the console,
+// under the console and under its notation row, and the gap from "V(31)" to the next key.
+inline constexpr int SHARED_BAND_COUNT = 6;
+std::array<Band, SHARED_BAND_COUNT> SharedBands(const KeyGeometry& g, int clientWidth,
+                                                int clientHeight);
+
+// The shared bands followed by a window's own.
+template <std::size_t OWN>
+std::array<Band, SHARED_BAND_COUNT + OWN> SharedBandsAnd(const KeyGeometry& g, int clientWidth,
+                                                         int clientHeight, const Band (&own)[OWN]) {
+    std::array<Band, SHARED_BAND_COUNT + OWN> bands;
+    const auto shared = SharedBands(g, clientWidth, clientHeight);
+    std::copy(shared.begin(), shared.end(), bands.begin());
+    std::copy(own, own + OWN, bands.begin() + SHARED_BAND_COUNT);
+    return bands;
+}
+
+// A console (frame rows top..bottom, both drawn) and the notation row under it. Both windows
+// open with one; the converter's answer part is the same figure moved down by offset rows.
+struct ConsoleFigure {
+    int left = 0;
+    int right = 0;  // margin + 10 key widths: the frame's right column
+    int top = 0;
+    int bottom = 0;
+    int rowTop = 0;
+    int rowBottom = 0;
+};
+ConsoleFigure ConsoleFigureAt(const KeyGeometry& g, int offset);
+
+// The box beside a notation row's "X" button: frame corners, the rows and columns its clearing
+// fills (x2 not drawn), and the rectangle its label is centred in (right/bottom exclusive).
+struct OtherBoxFigure {
+    int frameLeft = 0;
+    int frameTop = 0;
+    int frameRight = 0;
+    int frameBottom = 0;
+    int clearFirstRow = 0;
+    int clearLastRow = 0;
+    int clearX1 = 0;
+    int clearX2 = 0;
+    int textLeft = 0;
+    int textTop = 0;
+    int textRight = 0;
+    int textBottom = 0;
+};
+OtherBoxFigure OtherBoxFigureAt(const KeyGeometry& g, int offset);
+
+// The label at the left end of a notation row (right/bottom exclusive).
+PixelRect NotationLabelRect(const KeyGeometry& g, const ConsoleFigure& console);
 
 }  // namespace quarnic

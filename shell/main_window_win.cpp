@@ -1,45 +1,63 @@
+// The main window both programs run in: its creation steps and its window procedure. What is
+// the program's own goes to its ProgramWindow.
 #include <cwchar>
 
 #include "shell/shell_win.h"
 
 namespace quarnic {
+namespace {
 
-void SetMainWindowTitle(HWND window) {
-    const ProgramDescription& program = *Shell().program;
-    SetWindowTextW(window, UiText(program.englishTitle, program.japaneseTitle));
+const ProgramDescription& Program() {
+    return *Shell().program;
 }
 
-void AddSystemMenuItems(HWND window, const SystemMenuItem* items, int count) {
+void SetMainWindowTitle(HWND window) {
+    SetWindowTextW(window, UiText(Program().names.englishTitle, Program().names.japaneseTitle));
+}
+
+void InsertMenuItem(HMENU menu, int position, const SystemMenuItem& item) {
+    InsertMenuW(menu, static_cast<UINT>(position), MF_BYPOSITION | MF_STRING,
+                static_cast<UINT_PTR>(item.id), UiText(item.englishText, item.japaneseText));
+}
+
+void AddSystemMenuItems(HWND window) {
     HMENU menu = GetSystemMenu(window, FALSE);
     // The standard items (Restore .. Close) take positions 0..4; ours follow a separator.
     InsertMenuW(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-    for (int i = 0; i < count; ++i) {
-        InsertMenuW(menu, static_cast<UINT>(6 + i), MF_BYPOSITION | MF_STRING,
-                    static_cast<UINT_PTR>(items[i].id),
-                    UiText(items[i].englishText, items[i].japaneseText));
+    const ProgramMenu& items = Program().menu;
+    InsertMenuItem(menu, 6, {items.aboutId, L"&About...", L"御案内(&A)..."});
+    InsertMenuItem(menu, 7,
+                   {items.colorId, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."});
+    for (int i = 0; i < items.ownItemCount; ++i) {
+        InsertMenuItem(menu, 8 + i, items.ownItems[i]);
     }
+    EnableMenuItem(menu, static_cast<UINT>(items.relabelledItem->id),
+                   MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
 }
 
-void ComputeMainLayout(HWND window, const wchar_t* keyWidthSample, const wchar_t* markSample,
-                       int heightSpacingUnits) {
-    LayoutInputs in;
-    int markWidth = 0;
-    if (markSample != nullptr) {
-        markWidth = TextWidth(window, markSample, static_cast<int>(std::wcslen(markSample)));
+int SampleWidth(HWND window, const wchar_t* sample) {
+    if (sample == nullptr) {
+        return 0;
     }
-    in.keySampleWidth =
-        TextWidth(window, keyWidthSample, static_cast<int>(std::wcslen(keyWidthSample)));
-    in.sideMargin = markSample != nullptr ? CalculatorSideMargin(markWidth)
-                                          : ConverterSideMargin(in.keySampleWidth);
+    return TextWidth(window, sample, static_cast<int>(std::wcslen(sample)));
+}
+
+// Measures the samples with the window's font and computes every layout value.
+void ComputeMainLayout(HWND window) {
+    LayoutInputs in;
+    const ProgramLayoutRules& rules = Program().layout;
+    in.keySampleWidth = SampleWidth(window, rules.keyWidthSample);
+    in.sideMargin = rules.marginRule(in.keySampleWidth, SampleWidth(window, rules.marginSample));
     in.menuHeight = GetSystemMetrics(SM_CYMENU);
     in.captionHeight = GetSystemMetrics(SM_CYCAPTION);
     in.platformCode = Shell().PlatformCode;
-    in.heightSpacingUnits = heightSpacingUnits;
+    in.heightSpacingUnits = rules.heightSpacingUnits;
     in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     Shell().layout = ComputeLayout(in);
 }
 
+// MoveWindow to the computed place and size, show and paint.
 void ShowMainWindow(HWND window) {
     const Layout& layout = Shell().layout;
     MoveWindow(window, layout.WindowX, layout.WindowY, layout.WindowWidth, layout.WindowHeight,
@@ -48,17 +66,95 @@ void ShowMainWindow(HWND window) {
     UpdateWindow(window);
 }
 
-HWND CreateKey(HWND parent, int id, const wchar_t* label, DWORD style, int x, int y, int width,
-               int height) {
-    HWND key = CreateWindowExW(0, L"BUTTON", label, WS_CHILD | WS_VISIBLE | style, x, y, width,
-                               height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               Shell().instance, nullptr);
-    int slot = id - FIRST_CONTROL_ID;
-    if (slot >= 0 && slot < CONTROL_TABLE_SIZE) {
-        Shell().controls[slot] = key;
+void CreateMainWindowContents(HWND window) {
+    if (BringRunningCopyForward(window)) {
+        return;
     }
-    ShowWindow(key, SW_SHOW);
-    return key;
+    SetMainWindowTitle(window);
+    AddSystemMenuItems(window);
+    ComputeMainLayout(window);
+    ProgramWindow& program = *Program().window;
+    program.AttachView(window);
+    ShowMainWindow(window);
+    program.CreateKeysAndStart(window);
+    ReadStartupFiles();
+    // The window was first painted before the settings were read: show their colour.
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+LRESULT OnCreate(HWND window) {
+    Shell().mainWindow = window;
+    Shell().LabelBackground = GetSysColor(COLOR_BTNFACE);
+    DetectLanguage(window);
+    DetectPlatform();
+    CreateMainWindowContents(window);
+    PostMessageW(window, WM_USER, 0, 0);
+    return 0;
+}
+
+bool OnSystemCommand(HWND window, int id) {
+    if (id == Program().menu.aboutId) {
+        ShowAbout(window);
+        return true;
+    }
+    if (id == Program().menu.colorId) {
+        ShowColorDialog(window);
+        return true;
+    }
+    return Program().window->OnSystemCommand(window, id);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ProgramWindow& program = *Program().window;
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate(window);
+        case WM_DESTROY:
+            SaveSettings();
+            return 0;
+        case WM_PAINT:
+            program.Paint(window);
+            return 0;
+        case WM_COMMAND:
+            if (program.TakesCommands()) {
+                program.OnCommand(LOWORD(wParam));
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            if (program.TakesCommands() && OnSystemCommand(window, LOWORD(wParam))) {
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+        case WM_USER:
+            program.OnReady();
+            return 0;
+        default:
+            if (program.OnOtherMessage(window, message, wParam, lParam)) {
+                return 0;
+            }
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void CreateKeys(HWND parent, const KeyPlacement* keys, int count) {
+    for (int i = 0; i < count; ++i) {
+        const KeyPlacement& key = keys[i];
+        // Radio buttons are not the automatic kind: the programs set and clear the checks.
+        const DWORD style = key.kind == KeyKind::Radio        ? BS_RADIOBUTTON
+                            : key.kind == KeyKind::OwnerDrawn ? BS_OWNERDRAW
+                                                              : BS_PUSHBUTTON;
+        HWND button = CreateWindowExW(0, L"BUTTON", key.label, WS_CHILD | WS_VISIBLE | style,
+                                      key.rect.left, key.rect.top, key.rect.width, key.rect.height,
+                                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(key.id)),
+                                      Shell().instance, nullptr);
+        const int slot = key.id - FIRST_CONTROL_ID;
+        if (slot >= 0 && slot < CONTROL_TABLE_SIZE) {
+            Shell().controls[slot] = button;
+        }
+        ShowWindow(button, SW_SHOW);
+    }
 }
 
 HWND Control(int id) {

@@ -9,7 +9,7 @@ namespace {
 // under its usual name (a renamed copy), the module's own path stands in.
 bool FindProgramFile(PathText& found) {
     found.fill(L'\0');
-    DWORD length = SearchPathW(nullptr, Shell().program->programFileName, nullptr,
+    DWORD length = SearchPathW(nullptr, Shell().program->files.programFileName, nullptr,
                                static_cast<DWORD>(found.size()), found.data(), nullptr);
     if (length > 0 && length < found.size()) {
         return true;
@@ -54,14 +54,15 @@ void ReadStartupFiles() {
     ShellState& shell = Shell();
     PathText found;
     const ProgramDescription& program = *shell.program;
-    if (!FindProgramFile(found) || !FormProgramPaths(found.data(), program.readmeName,
-                                                     program.alternativeReadmeName, shell.paths)) {
+    if (!FindProgramFile(found) ||
+        !FormProgramPaths(found.data(), program.files.readmeName,
+                          program.files.alternativeReadmeName, shell.paths)) {
         return;  // no folder known: default colour, nothing read or written
     }
     shell.pathsFormed = 1;
     TidyReadme(shell.paths);
     shell.settings.beside = shell.paths.settings;
-    FormUserSettingsPlaces(program.programFileName, shell.settings);
+    FormUserSettingsPlaces(program.files.programFileName, shell.settings);
     Win32ProfileStore store;
     ColorSetting color = ReadColorSetting(store, SettingsFileToRead(store, shell.settings));
     shell.console = ConsoleColor{color.red, color.green, color.blue};

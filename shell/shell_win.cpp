@@ -14,21 +14,21 @@ namespace {
 bool RegisterMainClass(const ProgramDescription& program) {
     WNDCLASSW windowClass{};
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = program.windowProc;
+    windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = Shell().instance;
-    windowClass.hIcon = LoadIconW(Shell().instance, program.iconName);
+    // Each program's resource script names its class icon ICON_1.
+    windowClass.hIcon = LoadIconW(Shell().instance, L"ICON_1");
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = program.className;
+    windowClass.lpszClassName = program.names.className;
     return RegisterClassW(&windowClass) != 0;
 }
 
 int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND wait = Shell().pleaseWaitDialog;
-        if (Shell().program->hasPleaseWaitDialog && wait != nullptr &&
-            IsDialogMessageW(wait, &message)) {
+        HWND dialog = Shell().modelessDialog;
+        if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
             continue;
         }
         TranslateMessage(&message);
@@ -39,9 +39,11 @@ int RunMessageLoop() {
 
 HWND FindRunningCopy() {
     const ProgramDescription& program = *Shell().program;
-    HWND found = FindWindowExW(nullptr, nullptr, program.className, program.englishTitle);
+    HWND found =
+        FindWindowExW(nullptr, nullptr, program.names.className, program.names.englishTitle);
     if (found == nullptr) {
-        found = FindWindowExW(nullptr, nullptr, program.className, program.japaneseTitle);
+        found =
+            FindWindowExW(nullptr, nullptr, program.names.className, program.names.japaneseTitle);
     }
     return found;
 }
@@ -67,7 +69,7 @@ int RunProgram(HINSTANCE instance, const ProgramDescription& program) {
     }
     // The window moves, sizes and shows itself while it is being created; these are
     // placeholders only.
-    shell.mainWindow = CreateWindowExW(0, program.className, program.creationCaption,
+    shell.mainWindow = CreateWindowExW(0, program.names.className, program.names.creationCaption,
                                        WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 300,
                                        100, nullptr, nullptr, instance, nullptr);
     if (shell.mainWindow == nullptr) {
@@ -152,6 +154,17 @@ void ShowDialogFailure() {
                 L"System Error", L"システム・エラー", MB_SYSTEMMODAL | MB_ICONERROR);
 }
 
+bool RunModalDialog(HWND owner, const wchar_t* englishTemplate, const wchar_t* japaneseTemplate,
+                    DLGPROC procedure, LPARAM parameter) {
+    const INT_PTR result = DialogBoxParamW(
+        Shell().instance, UiText(englishTemplate, japaneseTemplate), owner, procedure, parameter);
+    if (result == -1) {
+        ShowDialogFailure();
+        return false;
+    }
+    return true;
+}
+
 COLORREF ConsoleColorRef() {
     const ConsoleColor& c = Shell().console;
     return RGB(c.red & 0xFF, c.green & 0xFF, c.blue & 0xFF);
@@ -172,6 +185,12 @@ int TextWidthNarrow(HWND window, const char* text, int length) {
         wide[i] = static_cast<unsigned char>(text[i]);
     }
     return TextWidth(window, wide, count);
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return SIZE{client.right - client.left, client.bottom - client.top};
 }
 
 void SetWaitCursorShown(bool waiting) {

@@ -1,8 +1,7 @@
 // The application shell both programs are built on: start-up, single instance, message loop,
 // window and key layout, settings file and colour dialog, language and platform, About box and
-// readme. A program describes itself in a ProgramDescription and hands it to RunProgram from its
-// WinMain; its window procedure calls back into the shell on WM_CREATE, WM_SYSCOMMAND and
-// WM_DESTROY.
+// readme, and the main window's procedure. A program describes itself in THIS_PROGRAM and does
+// its own part of the window through a ProgramWindow.
 #pragma once
 
 #include <windows.h>
@@ -13,28 +12,80 @@
 
 namespace quarnic {
 
-// Everything in which the two programs' shells differ.
-struct ProgramDescription {
-    const wchar_t* className;        // also the single-instance key, with the titles
-    const wchar_t* creationCaption;  // differs from both titles, so the search never finds us
-    const wchar_t* englishTitle;
-    const wchar_t* japaneseTitle;
-    const wchar_t* programFileName;  // searched for to find the program's folder
-    const wchar_t* readmeName;
-    const wchar_t* alternativeReadmeName;  // renamed to readmeName at start; nullptr for none
-    WNDPROC windowProc;
-    const wchar_t* iconName;  // the class icon
-    // The colour dialog's first scroll bar id; its value texts are 3 below each scroll bar.
-    int firstColorScrollBarId;
-    // Offers messages to the modeless please-wait dialog in the message loop.
-    bool hasPleaseWaitDialog;
-};
-
 // One system-menu item the program adds after the standard ones.
 struct SystemMenuItem {
     int id;
     const wchar_t* englishText;
     const wchar_t* japaneseText;
+};
+
+// What a program does in the main window the shell runs for it. The shell's window procedure
+// handles creation, the About box, the colour dialog, settings and the message order; it calls
+// these for everything that is the program's own.
+class ProgramWindow {
+  public:
+    virtual ~ProgramWindow() = default;
+
+    // Creation, after the layout is computed and before the window shows (its first paint
+    // already goes through the view): create the view and hand it to the logic.
+    virtual void AttachView(HWND window) = 0;
+    // Creation, after the window shows: the keys, then the logic's start state.
+    virtual void CreateKeysAndStart(HWND window) = 0;
+    // False until the program's keys exist, and always in a second copy closing itself.
+    virtual bool TakesCommands() const = 0;
+    virtual void Paint(HWND window) = 0;
+    virtual void OnCommand(int id) = 0;
+    // The program's own system-menu items; false for an id it does not know.
+    virtual bool OnSystemCommand(HWND window, int id) = 0;
+    // The window's own WM_USER, posted at creation: the controls can be read from now on.
+    virtual void OnReady() = 0;
+    // Any other message the program handles itself; false lets the default procedure have it.
+    virtual bool OnOtherMessage(HWND, UINT, WPARAM, LPARAM) { return false; }
+};
+
+// The window class and the titles; a running copy is found by class and title.
+struct ProgramNames {
+    const wchar_t* className;
+    const wchar_t* creationCaption;  // differs from both titles, so the search never finds us
+    const wchar_t* englishTitle;
+    const wchar_t* japaneseTitle;
+};
+
+struct ProgramFiles {
+    const wchar_t* programFileName;  // searched for to find the program's folder
+    const wchar_t* readmeName;
+    const wchar_t* alternativeReadmeName;  // renamed to readmeName at start; nullptr for none
+};
+
+// The system-menu items after the standard ones: the shell's About and colour items under the
+// program's ids, then the program's own items.
+struct ProgramMenu {
+    int aboutId;
+    int colorId;
+    const SystemMenuItem* ownItems;
+    int ownItemCount;
+    // The one item greyed from the start, and relabelled whenever its state changes.
+    const SystemMenuItem* relabelledItem;
+};
+
+// The key width is a tenth of the key sample's width; the margin is the program's rule on the
+// key sample and its own margin sample (nullptr: none measured).
+struct ProgramLayoutRules {
+    const wchar_t* keyWidthSample;
+    const wchar_t* marginSample;
+    SideMarginRule marginRule;
+    int heightSpacingUnits;
+};
+
+// Everything in which the two programs' shells differ.
+struct ProgramDescription {
+    ProgramNames names;
+    ProgramFiles files;
+    // The colour dialog's first scroll bar id; its value texts are 3 below each scroll bar.
+    int firstColorScrollBarId;
+    ProgramMenu menu;
+    ProgramLayoutRules layout;
+    ProgramWindow* window;
 };
 
 struct ConsoleColor {
@@ -51,7 +102,8 @@ inline constexpr int CONTROL_TABLE_SIZE = 100;
 struct ShellState {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
-    HWND pleaseWaitDialog = nullptr;
+    // A modeless dialog open beside the main window; the message loop offers it its messages.
+    HWND modelessDialog = nullptr;
     const ProgramDescription* program = nullptr;
     int JapaneseUi = 0;
     int PlatformCode = 0;
@@ -70,25 +122,23 @@ ShellState& Shell();
 // created), runs the message loop. Returns the process exit code.
 int RunProgram(HINSTANCE instance, const ProgramDescription& program);
 
-// --- WM_CREATE, in this order -------------------------------------------------------------
+// Every program defines its description under this name; the shell's wWinMain runs it.
+extern const ProgramDescription THIS_PROGRAM;
+
+// The shell's window procedure of both programs' main windows.
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A child BUTTON for every placement, kept in the control table and shown.
+void CreateKeys(HWND parent, const KeyPlacement* keys, int count);
+HWND Control(int id);
+
+// --- The steps of WM_CREATE, in MainWindowProc's order ------------------------------------
 void DetectLanguage(HWND window);
 void DetectPlatform();
 // True when another copy is running: it has been brought forward and this window is closing;
 // the caller must create nothing.
 bool BringRunningCopyForward(HWND window);
-void SetMainWindowTitle(HWND window);
-void AddSystemMenuItems(HWND window, const SystemMenuItem* items, int count);
-// Measures the two samples with the window's font and computes every layout value.
-// markSample == nullptr selects the converter's margin rule (a quarter key width).
-void ComputeMainLayout(HWND window, const wchar_t* keyWidthSample, const wchar_t* markSample,
-                       int heightSpacingUnits);
-// MoveWindow to the computed place and size, show and paint.
-void ShowMainWindow(HWND window);
-// A child BUTTON with the given id; kept in the control table and shown.
-HWND CreateKey(HWND parent, int id, const wchar_t* label, DWORD style, int x, int y, int width,
-               int height);
-HWND Control(int id);
-// The program's folder, the readme tidying and the colour read (end of CreateMainWindowContents).
+// The program's folder, the readme tidying and the colour read.
 void ReadStartupFiles();
 
 // --- WM_SYSCOMMAND / WM_DESTROY -----------------------------------------------------------
@@ -103,12 +153,18 @@ void SaveSettings();
 const wchar_t* UiText(const wchar_t* english, const wchar_t* japanese);
 // "Unable to display dialog", system-modal.
 void ShowDialogFailure();
+// The modal dialog from the English or the Japanese template, by JapaneseUi. False, after
+// ShowDialogFailure, when it could not be shown.
+bool RunModalDialog(HWND owner, const wchar_t* englishTemplate, const wchar_t* japaneseTemplate,
+                    DLGPROC procedure, LPARAM parameter);
 int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseText,
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags);
 COLORREF ConsoleColorRef();
 // Pixel width of a text in the window's own device-context font.
 int TextWidth(HWND window, const wchar_t* text, int length);
 int TextWidthNarrow(HWND window, const char* text, int length);
+// Width and height of the window's client area.
+SIZE ClientSize(HWND window);
 void SetWaitCursorShown(bool waiting);
 
 // GDI helpers: a 1-pixel solid pen line from a to b (the end point itself is not drawn).
@@ -128,6 +184,28 @@ class ScopedPen {
     HDC dc_;
     HPEN pen_;
     HGDIOBJ old_;
+};
+
+// BeginPaint of a window, ended when it goes out of scope.
+class PaintSession {
+  public:
+    explicit PaintSession(HWND window) : window_(window) { BeginPaint(window, &paint_); }
+    ~PaintSession() { EndPaint(window_, &paint_); }
+    PaintSession(const PaintSession&) = delete;
+    PaintSession& operator=(const PaintSession&) = delete;
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_;
+};
+
+// The hourglass while a long operation runs; the arrow again on every path out.
+class ScopedWaitCursor {
+  public:
+    ScopedWaitCursor() { SetWaitCursorShown(true); }
+    ~ScopedWaitCursor() { SetWaitCursorShown(false); }
+    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
+    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
 };
 
 // GetDC of a window, released when it goes out of scope.

@@ -37,8 +37,14 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
            b.top < a.top + a.height;
 }
 
+TEST(CalculatorMargin, AQuarterOfTheMarkSamplePlusFourPixels) {
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(480, 30), 8.5);
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(999, 30), 8.5);  // the key sample does not count
+    EXPECT_DOUBLE_EQ(CalculatorSideMargin(480, 41), 11.25);
+}
+
 TEST(CalculatorKeys, FiftyTwoDistinctControlsInCreationOrder) {
-    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0]);
+    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0].Geometry());
     std::set<int> ids;
     for (const KeyPlacement& key : keys) {
         ids.insert(key.id);
@@ -61,7 +67,7 @@ TEST(CalculatorKeys, FiftyTwoDistinctControlsInCreationOrder) {
 }
 
 TEST(CalculatorKeys, DocumentedPlacesForW48H20L8) {
-    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0]);
+    CalculatorKeys keys = CalculatorKeyPlacements(LAYOUTS[0].Geometry());
     // The document's worked figures for W 48, H 20, L 8, S 5 (h = 10).
     const PixelRect add = Find(keys, IDC_ADD)->rect;
     EXPECT_EQ(add.left, 73);
@@ -80,7 +86,7 @@ TEST(CalculatorKeys, DocumentedPlacesForW48H20L8) {
 
 TEST(CalculatorKeys, NoTwoControlsOverlapAndAllStayRightOfTheMargin) {
     for (const Layout& layout : LAYOUTS) {
-        CalculatorKeys keys = CalculatorKeyPlacements(layout);
+        CalculatorKeys keys = CalculatorKeyPlacements(layout.Geometry());
         const int right = layout.Margin() + 10 * layout.KeyWidth + 1;
         for (std::size_t i = 0; i < keys.size(); ++i) {
             EXPECT_GE(keys[i].rect.left, layout.Margin()) << keys[i].id;
@@ -100,8 +106,8 @@ TEST(CalculatorBands, NoBandPaintsOverAKey) {
     for (const Layout& layout : LAYOUTS) {
         const int clientWidth = 2 * layout.Margin() + 10 * layout.KeyWidth;
         const int clientHeight = 9 * layout.SpacingUnit + 8 * layout.KeyHeight;
-        CalculatorKeys keys = CalculatorKeyPlacements(layout);
-        for (const Band& band : CalculatorBandsFor(layout, clientWidth, clientHeight)) {
+        CalculatorKeys keys = CalculatorKeyPlacements(layout.Geometry());
+        for (const Band& band : CalculatorBandsFor(layout.Geometry(), clientWidth, clientHeight)) {
             // The band's pixels: rows firstRow..lastRow, columns x1..x2 - 1.
             PixelRect painted{band.x1, band.firstRow, band.x2 - band.x1,
                               band.lastRow - band.firstRow + 1};
@@ -110,6 +116,41 @@ TEST(CalculatorBands, NoBandPaintsOverAKey) {
                     << "band rows " << band.firstRow << ".." << band.lastRow << " x " << band.x1
                     << ".." << band.x2 << " over key " << key.id << " with W " << layout.KeyWidth;
             }
+        }
+    }
+}
+
+TEST(CalculatorFigures, TheBoxOfXStandsBetweenTheXButtonAndTheStepButtons) {
+    for (const Layout& layout : LAYOUTS) {
+        const KeyGeometry g = layout.Geometry();
+        CalculatorKeys keys = CalculatorKeyPlacements(g);
+        const OtherBoxFigure box = CalculatorOtherBox(g);
+        const PixelRect x = Find(keys, IDC_NOTATION_X)->rect;
+        const PixelRect step = Find(keys, IDC_STEP_UP)->rect;
+        EXPECT_GE(box.frameLeft, x.left + x.width) << "W " << g.keyWidth;
+        EXPECT_LT(box.frameRight, step.left) << "W " << g.keyWidth;
+        EXPECT_EQ(box.frameTop, x.top);
+        EXPECT_LT(box.frameBottom, x.top + x.height);
+        const ConsoleFigure console = CalculatorConsole(g);
+        EXPECT_GT(box.frameTop, console.rowTop);
+        EXPECT_LT(box.frameBottom, console.rowBottom);
+    }
+}
+
+TEST(CalculatorFigures, TheMemoryMarkAndItsErasingStayAboveMinAndOffEveryKey) {
+    for (const Layout& layout : LAYOUTS) {
+        const KeyGeometry g = layout.Geometry();
+        CalculatorKeys keys = CalculatorKeyPlacements(g);
+        const MemoryMarkFigure mark = MemoryMarkAt(g);
+        // Erasing fills rows top - 1 .. bottom + 1 from column left - 1 up to right + 1, which
+        // is not drawn: the mark with its frame and a row above, below and a column left.
+        const PixelRect erased{mark.left - 1, mark.top - 1, mark.right - mark.left + 2,
+                               mark.bottom - mark.top + 3};
+        const PixelRect min = Find(keys, IDC_MEMORY_IN)->rect;
+        EXPECT_GE(erased.left, min.left) << "W " << g.keyWidth;
+        EXPECT_LE(erased.left + erased.width, min.left + min.width);
+        for (const KeyPlacement& key : keys) {
+            EXPECT_FALSE(Overlap(erased, key.rect)) << key.id << " with W " << g.keyWidth;
         }
     }
 }

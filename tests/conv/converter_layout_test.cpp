@@ -15,8 +15,9 @@
 
 namespace quarnic {
 
-void PrintTo(const ConverterGeometry& g, std::ostream* out) {
-    *out << "W=" << g.W << " H=" << g.H << " S=" << g.S << " L=" << g.L << " h=" << g.h;
+void PrintTo(const KeyGeometry& g, std::ostream* out) {
+    *out << "keyWidth " << g.keyWidth << " keyHeight " << g.keyHeight << " spacing " << g.spacing
+         << " margin " << g.margin << " halfKey " << g.halfKey;
 }
 
 namespace {
@@ -31,19 +32,19 @@ bool Overlap(const Box& a, const Box& b) {
     return a.left <= b.right && b.left <= a.right && a.top <= b.bottom && b.top <= a.bottom;
 }
 
-Box BoxOf(const ControlPlacement& c) {
-    return {c.rect.x, c.rect.y, c.rect.x + c.rect.width - 1, c.rect.y + c.rect.height - 1,
+Box BoxOf(const KeyPlacement& c) {
+    return {c.rect.left, c.rect.top, c.rect.left + c.rect.width - 1, c.rect.top + c.rect.height - 1,
             "control " + std::to_string(c.id)};
 }
 
 // Key width from the measuring string, margin a quarter of it, half a key height: as the shell
 // derives them from a font.
-ConverterGeometry FromKey(int keyWidth, int keyHeight) {
+KeyGeometry FromKey(int keyWidth, int keyHeight) {
     return {keyWidth, keyHeight, 5, keyWidth / 4, keyHeight / 2};
 }
 
 // Consoles, notation rows and "X" boxes of both parts, as drawn.
-std::vector<Box> Figures(const ConverterGeometry& g) {
+std::vector<Box> Figures(const KeyGeometry& g) {
     std::vector<Box> figures;
     for (int offset : {0, AnswerPartOffset(g)}) {
         const ConsoleFigure c = ConsoleFigureAt(g, offset);
@@ -56,18 +57,18 @@ std::vector<Box> Figures(const ConverterGeometry& g) {
     return figures;
 }
 
-class ConverterLayoutTest : public ::testing::TestWithParam<ConverterGeometry> {};
+class ConverterLayoutTest : public ::testing::TestWithParam<KeyGeometry> {};
 
 TEST_P(ConverterLayoutTest, FiftyControlsWithTheirIdsKindsAndCreationOrder) {
     const auto controls = ConverterControls(GetParam());
     std::set<int> ids;
     std::vector<int> order;
-    for (const ControlPlacement& c : controls) {
+    for (const KeyPlacement& c : controls) {
         ids.insert(c.id);
         order.push_back(c.id);
         const bool radio = (c.id >= IDC_CONV_FROM_2 && c.id <= IDC_CONV_FROM_X) ||
                            (c.id >= IDC_CONV_TO_2 && c.id <= IDC_CONV_TO_X);
-        EXPECT_EQ(c.kind == ControlKind::Radio, radio) << c.id;
+        EXPECT_EQ(c.kind == KeyKind::Radio, radio) << c.id;
     }
     EXPECT_EQ(ids.size(), 50u);
     EXPECT_EQ(*ids.begin(), IDC_CONV_FIRST);
@@ -77,14 +78,14 @@ TEST_P(ConverterLayoutTest, FiftyControlsWithTheirIdsKindsAndCreationOrder) {
     };
     EXPECT_LT(position(IDC_CONV_FROM_STEP_UP), position(IDC_CONV_FROM_STEP_DOWN));
     EXPECT_LT(position(IDC_CONV_TO_STEP_UP), position(IDC_CONV_TO_STEP_DOWN));
-    EXPECT_STREQ(controls[IDC_CONV_DIGIT_V - IDC_CONV_FIRST].label, "V(31)");
-    EXPECT_STREQ(controls[IDC_CONV_CLEAR_ERROR - IDC_CONV_FIRST].label, "Clear Error");
+    EXPECT_STREQ(controls[IDC_CONV_DIGIT_V - IDC_CONV_FIRST].label, L"V(31)");
+    EXPECT_STREQ(controls[IDC_CONV_CLEAR_ERROR - IDC_CONV_FIRST].label, L"Clear Error");
 }
 
 TEST_P(ConverterLayoutTest, NoTwoControlsOrFiguresOverlap) {
-    const ConverterGeometry g = GetParam();
+    const KeyGeometry g = GetParam();
     std::vector<Box> boxes;
-    for (const ControlPlacement& c : ConverterControls(g)) {
+    for (const KeyPlacement& c : ConverterControls(g)) {
         boxes.push_back(BoxOf(c));
     }
     const std::size_t controlCount = boxes.size();
@@ -104,23 +105,23 @@ TEST_P(ConverterLayoutTest, NoTwoControlsOrFiguresOverlap) {
 }
 
 TEST_P(ConverterLayoutTest, EverythingLiesBetweenTheMarginAndTenKeyWidths) {
-    const ConverterGeometry g = GetParam();
-    for (const ControlPlacement& c : ConverterControls(g)) {
+    const KeyGeometry g = GetParam();
+    for (const KeyPlacement& c : ConverterControls(g)) {
         const Box b = BoxOf(c);
-        EXPECT_GE(b.left, g.L) << b.what;
-        EXPECT_LE(b.right, g.L + 10 * g.W) << b.what;
+        EXPECT_GE(b.left, g.margin) << b.what;
+        EXPECT_LE(b.right, g.margin + 10 * g.keyWidth) << b.what;
     }
     // The step buttons end one pixel short of the consoles' right frame column.
     for (int id : {IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_STEP_DOWN, IDC_CONV_TO_STEP_UP,
                    IDC_CONV_TO_STEP_DOWN}) {
         const PixelRect r = ConverterControls(g)[id - IDC_CONV_FIRST].rect;
-        EXPECT_EQ(r.x + r.width, ConsoleFigureAt(g, 0).right - 1) << id;
+        EXPECT_EQ(r.left + r.width, ConsoleFigureAt(g, 0).right - 1) << id;
         EXPECT_GT(r.width, 0) << id;
     }
 }
 
 TEST_P(ConverterLayoutTest, PaneButtonsSitInsideTheirNotationRowsAndKeysBetweenThem) {
-    const ConverterGeometry g = GetParam();
+    const KeyGeometry g = GetParam();
     const ConsoleFigure input = ConsoleFigureAt(g, 0);
     const ConsoleFigure answer = ConsoleFigureAt(g, AnswerPartOffset(g));
     // Top to bottom: input console and row, the keypad, answer console and row.
@@ -128,7 +129,7 @@ TEST_P(ConverterLayoutTest, PaneButtonsSitInsideTheirNotationRowsAndKeysBetweenT
     EXPECT_LT(input.bottom, input.rowTop);
     EXPECT_LT(input.rowBottom, answer.top);
     EXPECT_LT(answer.bottom, answer.rowTop);
-    for (const ControlPlacement& c : ConverterControls(g)) {
+    for (const KeyPlacement& c : ConverterControls(g)) {
         const Box b = BoxOf(c);
         int top = input.rowBottom + 1, bottom = answer.top - 1;  // the keypad
         if (c.id >= IDC_CONV_FROM_2 && c.id <= IDC_CONV_FROM_STEP_UP) {
@@ -142,11 +143,11 @@ TEST_P(ConverterLayoutTest, PaneButtonsSitInsideTheirNotationRowsAndKeysBetweenT
 }
 
 TEST_P(ConverterLayoutTest, BandsNeverPaintOverAControlOrAFigure) {
-    const ConverterGeometry g = GetParam();
-    const int clientWidth = 2 * g.L + 10 * g.W;
-    const int clientHeight = 10 * g.S + 8 * g.H + 2;
+    const KeyGeometry g = GetParam();
+    const int clientWidth = 2 * g.margin + 10 * g.keyWidth;
+    const int clientHeight = 10 * g.spacing + 8 * g.keyHeight + 2;
     std::vector<Box> keep;
-    for (const ControlPlacement& c : ConverterControls(g)) {
+    for (const KeyPlacement& c : ConverterControls(g)) {
         keep.push_back(BoxOf(c));
     }
     for (const Box& figure : Figures(g)) {
@@ -166,9 +167,10 @@ TEST_P(ConverterLayoutTest, BandsNeverPaintOverAControlOrAFigure) {
 // over the key height, from the key's edge up to the next key or the right frame column; the
 // band's end column itself is never drawn, so one column of button face may stay.
 TEST_P(ConverterLayoutTest, BandsCloseTheGapsOfTheLastKeyRow) {
-    const ConverterGeometry g = GetParam();
+    const KeyGeometry g = GetParam();
     const auto controls = ConverterControls(g);
-    const auto bands = ConverterBands(g, 2 * g.L + 10 * g.W, 10 * g.S + 8 * g.H);
+    const auto bands =
+        ConverterBands(g, 2 * g.margin + 10 * g.keyWidth, 10 * g.spacing + 8 * g.keyHeight);
     const Box v = BoxOf(controls[IDC_CONV_DIGIT_V - IDC_CONV_FIRST]);
     const Box allClear = BoxOf(controls[IDC_CONV_ALL_CLEAR - IDC_CONV_FIRST]);
     const Box clearError = BoxOf(controls[IDC_CONV_CLEAR_ERROR - IDC_CONV_FIRST]);
@@ -179,7 +181,13 @@ TEST_P(ConverterLayoutTest, BandsCloseTheGapsOfTheLastKeyRow) {
         });
     };
     EXPECT_TRUE(paintsGap(v.right + 1, allClear.left));
-    EXPECT_TRUE(paintsGap(clearError.right + 1, g.L + 10 * g.W));
+    EXPECT_TRUE(paintsGap(clearError.right + 1, g.margin + 10 * g.keyWidth));
+}
+
+TEST(ConverterMargin, AQuarterOfAWholeKeyWidth) {
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(680, 0), 17.0);
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(687, 0), 17.0);  // key width 68, not 68.7
+    EXPECT_DOUBLE_EQ(ConverterSideMargin(540, 0), 13.5);
 }
 
 // The plan worked out by hand for keys 47 x 21 (S = 5, L = 11): each console and its notation

@@ -28,7 +28,7 @@ void PrintTo(const Metrics& m, std::ostream* out) {
 
 struct Window {
     Layout layout;
-    ConverterGeometry g;
+    KeyGeometry g;
     int clientWidth;
     int clientHeight;
 };
@@ -37,7 +37,7 @@ struct Window {
 Window ConverterWindow(const Metrics& m) {
     LayoutInputs in;
     in.keySampleWidth = m.keySampleWidth;
-    in.sideMargin = ConverterSideMargin(m.keySampleWidth);
+    in.sideMargin = ConverterSideMargin(m.keySampleWidth, 0);
     in.menuHeight = m.menuHeight;
     in.captionHeight = m.captionHeight;
     in.platformCode = m.platformCode;
@@ -45,8 +45,7 @@ Window ConverterWindow(const Metrics& m) {
     in.screenWidth = 1280;
     in.screenHeight = 1024;
     const Layout layout = ComputeLayout(in);
-    const ConverterGeometry g{layout.KeyWidth, layout.KeyHeight, layout.SpacingUnit,
-                              layout.Margin(), layout.HalfKey()};
+    const KeyGeometry g = layout.Geometry();
     return {layout, g, layout.WindowWidth - 2 * FIXED_FRAME,
             layout.WindowHeight - m.captionHeight - 2 * FIXED_FRAME};
 }
@@ -55,9 +54,9 @@ class ConverterWindowFitTest : public ::testing::TestWithParam<Metrics> {};
 
 TEST_P(ConverterWindowFitTest, EveryControlAndFigureLiesInsideTheClientArea) {
     const Window w = ConverterWindow(GetParam());
-    for (const ControlPlacement& c : ConverterControls(w.g)) {
-        EXPECT_LE(c.rect.x + c.rect.width, w.clientWidth) << c.id;
-        EXPECT_LE(c.rect.y + c.rect.height, w.clientHeight) << c.id;
+    for (const KeyPlacement& c : ConverterControls(w.g)) {
+        EXPECT_LE(c.rect.left + c.rect.width, w.clientWidth) << c.id;
+        EXPECT_LE(c.rect.top + c.rect.height, w.clientHeight) << c.id;
     }
     const ConsoleFigure answer = ConsoleFigureAt(w.g, AnswerPartOffset(w.g));
     EXPECT_LT(answer.right, w.clientWidth);
@@ -72,7 +71,7 @@ TEST_P(ConverterWindowFitTest, TheBandsRightOfTheKeysAndUnderTheToRowAreNotEmpty
     EXPECT_LT(rightStrip.x1, rightStrip.x2);
     EXPECT_LE(bottom.firstRow, bottom.lastRow);
     // The right strip is as wide as the left one, less the one column the frames take.
-    EXPECT_EQ(rightStrip.x2 - rightStrip.x1, w.g.L - 1);
+    EXPECT_EQ(rightStrip.x2 - rightStrip.x1, w.g.margin - 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(FontsAndPlatforms, ConverterWindowFitTest,

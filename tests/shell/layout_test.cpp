@@ -5,10 +5,10 @@
 namespace quarnic {
 namespace {
 
-LayoutInputs CalculatorInputs(int keySample, int markSample) {
+LayoutInputs Inputs(int keySample, double sideMargin) {
     LayoutInputs in;
     in.keySampleWidth = keySample;
-    in.sideMargin = CalculatorSideMargin(markSample);
+    in.sideMargin = sideMargin;
     in.menuHeight = 19;
     in.captionHeight = 23;
     in.platformCode = 5;
@@ -19,27 +19,21 @@ LayoutInputs CalculatorInputs(int keySample, int markSample) {
 }
 
 TEST(Layout, KeyWidthIsATenthOfTheSampleRoundedDown) {
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(480, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(487, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(489, 30)).KeyWidth, 48);
-    EXPECT_EQ(ComputeLayout(CalculatorInputs(490, 30)).KeyWidth, 49);
+    EXPECT_EQ(ComputeLayout(Inputs(480, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(487, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(489, 8.5)).KeyWidth, 48);
+    EXPECT_EQ(ComputeLayout(Inputs(490, 8.5)).KeyWidth, 49);
 }
 
-TEST(Layout, CalculatorMarginComesFromTheMarkSampleAndIsTruncatedForPixels) {
-    Layout layout = ComputeLayout(CalculatorInputs(480, 30));
+TEST(Layout, TheMarginIsTruncatedForPixels) {
+    Layout layout = ComputeLayout(Inputs(480, 8.5));
     EXPECT_DOUBLE_EQ(layout.SideMargin, 8.5);
     EXPECT_EQ(layout.Margin(), 8);
     EXPECT_EQ(layout.WindowWidth, 502) << "two margins, ten keys and the frame";
 }
 
-TEST(Layout, ConverterMarginIsAQuarterOfAKeyWidth) {
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(680), 17.0);
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(687), 17.0);  // key width 68, not 68.7
-    EXPECT_DOUBLE_EQ(ConverterSideMargin(540), 13.5);
-}
-
 TEST(Layout, KeyHeightAndItsHalfFollowTheMenuBar) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     in.menuHeight = 19;
     Layout layout = ComputeLayout(in);
     EXPECT_EQ(layout.KeyHeight, 21);
@@ -48,7 +42,7 @@ TEST(Layout, KeyHeightAndItsHalfFollowTheMenuBar) {
 }
 
 TEST(Layout, OnlyTheLatestPlatformUsesTheCaptionHeight) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     in.menuHeight = 19;
     in.captionHeight = 30;
     int keys = 9 * 5 + 8 * 21 + 9;
@@ -64,7 +58,7 @@ TEST(Layout, OnlyTheLatestPlatformUsesTheCaptionHeight) {
 }
 
 TEST(Layout, CentringTruncatesTowardZeroOnSmallScreens) {
-    LayoutInputs in = CalculatorInputs(480, 30);
+    LayoutInputs in = Inputs(480, 8.5);
     Layout fits = ComputeLayout(in);
     EXPECT_EQ(fits.WindowX, (1280 - 502) / 2);
     in.screenWidth = fits.WindowWidth - 5;

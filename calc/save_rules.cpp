@@ -1,4 +1,4 @@
-#include "shell/file_save_rules.h"
+#include "calc/save_rules.h"
 
 #include <cwchar>
 #include <cwctype>
@@ -43,19 +43,6 @@ bool ClustersHoldBytes(std::uint32_t sectorsPerCluster, std::uint32_t bytesPerSe
     }
     std::uint64_t clustersNeeded = required / clusterBytes + (required % clusterBytes != 0 ? 1 : 0);
     return freeClusters >= clustersNeeded;
-}
-
-SaveResult WriteReplacing(ReplacingFile& file, const char* data, std::size_t size) {
-    if (!file.CreateTemporary()) {
-        return SaveResult::NotCreated;
-    }
-    bool written = file.WriteAll(data, size);
-    bool closed = file.CloseTemporary();
-    if (written && closed && file.ReplaceTarget()) {
-        return SaveResult::Saved;
-    }
-    file.RemoveTemporary();
-    return SaveResult::NotWritten;
 }
 
 }  // namespace quarnic

@@ -1,0 +1,28 @@
+// What a full repaint of the calculator's window draws on top of its bands.
+#include "calc/display_updates.h"
+#include "calc/notation_buttons.h"
+#include "calc/text_buffer.h"
+#include "shell/notation.h"
+
+namespace quarnic {
+
+void RepaintCalculatorContents(Calculator& calc) {
+    CalculatorView& view = *calc.view;
+    CalculatorState& state = calc.state;
+    view.DrawConsole(TextOf(state.ConsoleText));
+    ClearText(state.OtherNotationLabel);
+    view.ClearOtherNotationBox();
+    // Before the window's own WM_USER the notation buttons may not exist yet: an empty box.
+    if (state.ReadyFlag == 1) {
+        const int notation = ReadNotation(calc);
+        if (!HasOwnButton(notation)) {
+            SetNotationLabel(state.OtherNotationLabel, notation);
+        }
+    }
+    view.DrawOtherNotationBox(TextOf(state.OtherNotationLabel));
+    if (state.MemoryHeld == 1) {
+        view.DrawMemoryMark();
+    }
+}
+
+}  // namespace quarnic

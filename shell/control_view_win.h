@@ -1,0 +1,45 @@
+// The control operations of ControlView on real windows, written once for both programs' views:
+// the keys are the shell's child buttons, the menu items are the main window's system menu.
+// A program's view derives from Win32ControlView<ItsView> and adds only its own drawing.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/shell_win.h"
+
+namespace quarnic {
+
+void EnableKey(int id, bool enabled);
+bool IsKeyEnabled(int id);
+void CheckKey(int id, bool checked);
+bool IsKeyChecked(int id);
+// The relabelled item gets its text set again whenever it is enabled or greyed, so the menu
+// draws it afresh in its new state; other items only change state.
+void EnableSystemMenuItem(HWND window, int id, bool enabled, const SystemMenuItem& relabelled);
+bool IsSystemMenuItemEnabled(HWND window, int id);
+
+template <class View>
+class Win32ControlView : public View {
+  public:
+    Win32ControlView(HWND mainWindow, const SystemMenuItem& relabelledItem)
+        : window_(mainWindow), relabelled_(relabelledItem) {}
+
+    void EnableControl(int id, bool enabled) override { EnableKey(id, enabled); }
+    bool IsControlEnabled(int id) const override { return IsKeyEnabled(id); }
+    void SetCheck(int id, bool checked) override { CheckKey(id, checked); }
+    bool IsChecked(int id) const override { return IsKeyChecked(id); }
+    void EnableMenuItem(int id, bool enabled) override {
+        EnableSystemMenuItem(window_, id, enabled, relabelled_);
+    }
+    bool IsMenuItemEnabled(int id) const override { return IsSystemMenuItemEnabled(window_, id); }
+    void SetWaitCursor(bool waiting) override { SetWaitCursorShown(waiting); }
+
+  protected:
+    HWND MainWindow() const { return window_; }
+
+  private:
+    HWND window_;
+    SystemMenuItem relabelled_;
+};
+
+}  // namespace quarnic
