@@ -193,7 +193,7 @@ TEST(ConverterMargin, AQuarterOfAWholeKeyWidth) {
 // The plan worked out by hand for keys 47 x 21 (S = 5, L = 11): each console and its notation
 // row H + S high and S apart, the answer part 5S + 6H below the input part.
 TEST(ConverterLayout, VerticalPlanFor47By21Keys) {
-    const ConverterGeometry g = FromKey(47, 21);
+    const KeyGeometry g = FromKey(47, 21);
     const ConsoleFigure input = ConsoleFigureAt(g, 0);
     const ConsoleFigure answer = ConsoleFigureAt(g, AnswerPartOffset(g));
     EXPECT_EQ(input.top, 5);
