@@ -70,7 +70,8 @@ struct Reach {
         rootsBefore_ = scripted.calc.sqrt.SqrtRepeatCount;
         errorBefore_ = s.ErrorShown;
     }
-    void After(const ScriptedCalculator& scripted) {
+    void After(const CalculatorSequence& sequence, const CalculatorAction&) {
+        const ScriptedCalculator& scripted = sequence.Scripted();
         if (scripted.calc.sqrt.SqrtRepeatCount > rootsBefore_) {
             truncations.insert(scripted.calc.sqrt.SqrtTruncation);
         }
@@ -93,29 +94,17 @@ struct Reach {
 // is then described but not pressed.
 SequenceResult PlaySequence(std::uint64_t seed, SlowestKey& slowest, Reach& reach,
                             int stopBefore = -1) {
-    SequenceResult result;
     KeyChoices choices(seed);
     CalculatorSequence sequence(choices);
-    result.broken = sequence.BrokenRule();
-    for (int k = 0; result.broken.empty(); ++k) {
-        std::optional<CalculatorAction> action = sequence.NextAction();
-        if (!action) {
-            break;
-        }
-        if (k == stopBefore) {
-            result.stateBeforeLast = DescribeState(sequence.Scripted());
+    SequenceResult result;
+    static_cast<SequenceOutcome&>(result) =
+        PlayTimedSequence(sequence, seed, slowest, reach, stopBefore);
+    if (stopBefore >= 0) {
+        result.stateBeforeLast = DescribeState(sequence.Scripted());
+        if (std::optional<CalculatorAction> action = sequence.NextAction()) {
             result.lastKey = CalculatorActionName(*action);
-            break;
         }
-        reach.Before(sequence.Scripted(), *action);
-        auto start = ThreadCpuTime();
-        sequence.Press(*action);
-        slowest.Offer(ThreadCpuTime() - start, seed, k);
-        reach.After(sequence.Scripted());
-        ++result.keysPressed;
-        result.broken = sequence.BrokenRule();
     }
-    result.keys = sequence.KeyScript();
     return result;
 }
 

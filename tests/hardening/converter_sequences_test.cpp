@@ -22,38 +22,29 @@ struct Reach {
     std::bitset<MAX_NOTATION + 1> limitsReached;  // From notations whose limit refused a digit
     long copies = 0;
 
-    void After(const ScriptedConverter& scripted, int id, bool pressed, int warningsBefore) {
-        if (scripted.view.Warnings() > warningsBefore) {
+    void Before(const ScriptedConverter& scripted, int) {
+        warningsBefore_ = scripted.view.Warnings();
+    }
+    void After(const ConverterSequence& sequence, int id) {
+        const ScriptedConverter& scripted = sequence.Scripted();
+        if (scripted.view.Warnings() > warningsBefore_) {
             limitsReached.set(static_cast<std::size_t>(scripted.converter.state.FromNotation));
         }
-        copies += pressed && id == IDM_CONV_COPY_ANSWER ? 1 : 0;
+        copies += sequence.LastPressed() && id == IDM_CONV_COPY_ANSWER ? 1 : 0;
     }
     std::string Describe() const {
         return "reached: the digit limit of " + std::to_string(limitsReached.count()) +
                " From notations, " + std::to_string(copies) + " copies";
     }
+
+  private:
+    int warningsBefore_ = 0;
 };
 
 SequenceOutcome PlaySequence(std::uint64_t seed, SlowestKey& slowest, Reach& reach) {
-    SequenceOutcome result;
     KeyChoices choices(seed);
     ConverterSequence sequence(choices);
-    result.broken = sequence.BrokenRule();
-    for (int k = 0; result.broken.empty(); ++k) {
-        std::optional<int> id = sequence.NextAction();
-        if (!id) {
-            break;
-        }
-        int warningsBefore = sequence.Scripted().view.Warnings();
-        auto start = ThreadCpuTime();
-        sequence.Press(*id);
-        slowest.Offer(ThreadCpuTime() - start, seed, k);
-        reach.After(sequence.Scripted(), *id, sequence.LastPressed(), warningsBefore);
-        ++result.keysPressed;
-        result.broken = sequence.BrokenRule();
-    }
-    result.keys = sequence.KeyScript();
-    return result;
+    return PlayTimedSequence(sequence, seed, slowest, reach);
 }
 
 TEST(ConverterKeySequences, NoSequenceBreaksARuleOfTheState) {

@@ -62,6 +62,32 @@ struct SequenceOutcome {
     long keysPressed = 0;
 };
 
+// Plays a sequence with every key's CPU time offered to `slowest`, up to its end, its first
+// broken rule, or key number stopBefore (0-based), which is then left to be chosen and not
+// pressed. `watch` sees each key: Before(scripted program, action) ahead of the press and
+// After(sequence, action) once it is done.
+template <typename Sequence, typename Watch>
+SequenceOutcome PlayTimedSequence(Sequence& sequence, std::uint64_t seed, SlowestKey& slowest,
+                                  Watch& watch, int stopBefore = -1) {
+    SequenceOutcome result;
+    result.broken = sequence.BrokenRule();
+    for (int k = 0; result.broken.empty() && k != stopBefore; ++k) {
+        const auto action = sequence.NextAction();
+        if (!action) {
+            break;
+        }
+        watch.Before(sequence.Scripted(), *action);
+        const auto start = ThreadCpuTime();
+        sequence.Press(*action);
+        slowest.Offer(ThreadCpuTime() - start, seed, k);
+        watch.After(sequence, *action);
+        ++result.keysPressed;
+        result.broken = sequence.BrokenRule();
+    }
+    result.keys = sequence.KeyScript();
+    return result;
+}
+
 // The run's figures line for the CI log, and the report of the sequence that broke a rule
 // (empty when none did).
 struct RunOutcome {
