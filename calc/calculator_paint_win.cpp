@@ -4,8 +4,9 @@
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "shell/notation.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -88,7 +89,8 @@ void DrawNotationRow(HDC dc, const Geometry& g) {
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, Shell().LabelBackground);
     RECT label{g.L + 5, 3 * g.S + g.H, g.L + 3 * g.W - 5, 4 * g.S + 2 * g.H};
-    DrawTextW(dc, UiText(L"NOTATION :", L"進法 ："), -1, &label, DT_SINGLELINE | DT_VCENTER);
+    DrawTextW(dc, UiText(NOTATION_ROW_LABEL_EN, NOTATION_ROW_LABEL_JA), -1, &label,
+              DT_SINGLELINE | DT_VCENTER);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "calc/calc_ids.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_keys_win.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
@@ -10,7 +11,7 @@
 #include "calc/sqrt_key_win.h"
 #include "calc/square_root.h"
 #include "calc/win32_calculator_view_win.h"
-#include "shell/program_titles.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -34,10 +35,10 @@ constexpr wchar_t MARGIN_SAMPLE[] = L"M(33)";
 constexpr int HEIGHT_SPACING_UNITS = 9;
 
 constexpr SystemMenuItem MENU_ITEMS[] = {
-    {IDM_ABOUT, L"&About...", L"御案内(&A)..."},
-    {IDM_CONSOLE_COLOR, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."},
-    {IDM_SQRT_SETTING, L"Set s&qrt calculation....", L"平方根計算の設定(&Q)..."},
-    {IDM_SAVE_ANSWER, L"Sa&ve answer...", L"答の保存(&V)..."},
+    {IDM_ABOUT, ABOUT_ITEM_EN, ABOUT_ITEM_JA},
+    {IDM_CONSOLE_COLOR, CONSOLE_COLOR_ITEM_EN, CONSOLE_COLOR_ITEM_JA},
+    {IDM_SQRT_SETTING, SQRT_SETTING_ITEM_EN, SQRT_SETTING_ITEM_JA},
+    {IDM_SAVE_ANSWER, SAVE_ANSWER_ITEM_EN, SAVE_ANSWER_ITEM_JA},
 };
 
 void CreateMainWindowContents(HWND window) {

@@ -1,6 +1,7 @@
 #include "calc/win32_calculator_view_win.h"
 
 #include "calc/calc_ids.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/sqrt_dialogs_win.h"
 #include "shell/shell_win.h"
@@ -28,7 +29,7 @@ void Win32CalculatorView::EnableMenuItem(int id, bool enabled) {
     UINT state = enabled ? MF_ENABLED : (MF_DISABLED | MF_GRAYED);
     if (id == IDM_SAVE_ANSWER) {
         ModifyMenuW(menu, static_cast<UINT>(id), MF_BYCOMMAND | MF_STRING | state,
-                    static_cast<UINT_PTR>(id), UiText(L"Sa&ve answer...", L"答の保存(&V)..."));
+                    static_cast<UINT_PTR>(id), UiText(SAVE_ANSWER_ITEM_EN, SAVE_ANSWER_ITEM_JA));
     } else {
         ::EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | state);
     }

@@ -1,6 +1,7 @@
 #include "conv/converter_paint_win.h"
 
 #include "conv/converter_state.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -75,7 +76,8 @@ void DrawNotationRow(HDC dc, const ConsoleFigure& c, const ConverterGeometry& g)
     SetBkColor(dc, Shell().LabelBackground);
     SetTextColor(dc, BLACK);
     RECT label{c.left + 5, c.rowTop, c.left + 3 * g.W - 5, c.rowBottom};
-    DrawTextW(dc, UiText(L"NOTATION :", L"進法 ："), -1, &label, DT_SINGLELINE | DT_VCENTER);
+    DrawTextW(dc, UiText(NOTATION_ROW_LABEL_EN, NOTATION_ROW_LABEL_JA), -1, &label,
+              DT_SINGLELINE | DT_VCENTER);
 }
 
 void DrawConsoleAt(HWND window, int offset, const char* text) {

@@ -1,11 +1,12 @@
 // The converter's main window: creation, the message handlers and the program's entry point.
 // Key commands go to the converter's dispatcher; everything drawn goes through the Win32 view.
 #include "conv/conv_ids.h"
+#include "conv/conv_texts.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/win32_converter_view_win.h"
-#include "shell/program_titles.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -22,9 +23,9 @@ constexpr wchar_t KEY_WIDTH_SAMPLE[] =
 constexpr int HEIGHT_SPACING_UNITS = 10;
 
 constexpr SystemMenuItem MENU_ITEMS[] = {
-    {IDM_CONV_ABOUT, L"&About...", L"御案内(&A)..."},
-    {IDM_CONV_CONSOLE_COLOR, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."},
-    {IDM_CONV_COPY_ANSWER, L"Co&py answer", L"答のコピー(&P)"},
+    {IDM_CONV_ABOUT, ABOUT_ITEM_EN, ABOUT_ITEM_JA},
+    {IDM_CONV_CONSOLE_COLOR, CONSOLE_COLOR_ITEM_EN, CONSOLE_COLOR_ITEM_JA},
+    {IDM_CONV_COPY_ANSWER, COPY_ANSWER_ITEM_EN, COPY_ANSWER_ITEM_JA},
 };
 
 void CreateConverterControls(HWND window) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "conv/converter_view.h"
 
 namespace quarnic {
@@ -22,17 +24,17 @@ class Win32ConverterView final : public ConverterView {
     void SetWaitCursor(bool waiting) override;
 
     void ClearInputConsole() override;
-    void DrawInputConsole(const char* text) override;
+    void DrawInputConsole(std::string_view text) override;
     void ClearAnswerConsole() override;
-    void DrawAnswerConsole(const char* text) override;
+    void DrawAnswerConsole(std::string_view text) override;
     void ClearFromOtherBox() override;
-    void DrawFromOtherBox(const char* label) override;
+    void DrawFromOtherBox(std::string_view label) override;
     void ClearToOtherBox() override;
-    void DrawToOtherBox(const char* label) override;
+    void DrawToOtherBox(std::string_view label) override;
 
-    int ShowWarningDialog(const char* text, bool japanese) override;
-    void ShowSystemErrorBox(const char* text, const char* caption) override;
-    void PutTextOnClipboard(const char* text) override;
+    int ShowWarningDialog(std::string_view text, bool japanese) override;
+    void ShowSystemErrorBox(std::string_view text, std::string_view caption) override;
+    void PutTextOnClipboard(std::string_view text) override;
 
   private:
     HWND window_;

@@ -20,6 +20,10 @@ bool IsValidNotation(int notation);
 int NextOtherNotation(int notation);
 int PreviousOtherNotation(int notation);
 
+// Which way the two small step buttons beside an "X" box move its value.
+enum class StepDirection { Down, Up };
+int SteppedOtherNotation(int notation, StepDirection direction);
+
 // Index 0..4 of a fixed notation's button (2, 4, 8, 10, 16), 5 for "X".
 int NotationButtonIndex(int notation);
 
