@@ -22,11 +22,6 @@ void RefreshSqrtKey(Calculator& calc) {
     }
 }
 
-void SetNotationLabel(NotationLabel& label, int notation) {
-    ClearText(label);
-    NotationDecimalText(notation, label.data(), NOTATION_LABEL_BYTES);
-}
-
 void ClearOtherNotationBox(Calculator& calc) {
     ClearText(calc.state.OtherNotationLabel);
     calc.view->ClearOtherNotationBox();

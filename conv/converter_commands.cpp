@@ -21,8 +21,7 @@ void ClearFromBox(Converter& converter) {
 
 void ShowFromBox(Converter& converter) {
     auto& label = converter.texts.FromOtherLabel;
-    NotationDecimalText(converter.state.FromOtherNotation, label.data(),
-                        static_cast<int>(label.size()));
+    SetNotationLabel(label, converter.state.FromOtherNotation);
     converter.view->DrawFromOtherBox(TextOf(label));
 }
 
@@ -33,8 +32,7 @@ void ClearToBox(Converter& converter) {
 
 void ShowToBox(Converter& converter) {
     auto& label = converter.texts.ToOtherLabel;
-    NotationDecimalText(converter.state.ToOtherNotation, label.data(),
-                        static_cast<int>(label.size()));
+    SetNotationLabel(label, converter.state.ToOtherNotation);
     converter.view->DrawToOtherBox(TextOf(label));
 }
 

@@ -3,6 +3,9 @@
 // the same rules.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "engine/digit_codec.h"
 #include "shell/control_view.h"
 
@@ -59,5 +62,13 @@ void DisablePaneButtons(ControlView& view, const NotationPane& pane);
 
 // Decimal text of a notation into a small buffer (at least 3 bytes), NUL-terminated.
 void NotationDecimalText(int notation, char* out, int outSize);
+
+// The same into a label buffer, zero-filled first: the boxes beside "X" and the memory's
+// notation.
+template <std::size_t N>
+void SetNotationLabel(std::array<char, N>& label, int notation) {
+    label.fill('\0');
+    NotationDecimalText(notation, label.data(), static_cast<int>(N));
+}
 
 }  // namespace quarnic
