@@ -2,7 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
 #include "shell/shell_win.h"
 
@@ -33,7 +33,7 @@ void ShowOtherNotationText(HWND window, std::string_view label) {
 void ShowRepaintedTexts(HWND window, const Calculator& calc) {
     SetAccessibleText(window, IDC_CONSOLE_TEXT, TextOf(calc.state.ConsoleText));
     ShowOtherNotationText(window, TextOf(calc.state.OtherNotationLabel));
-    SetAccessibleText(window, IDC_MEMORY_MARK_TEXT, calc.state.MemoryHeld == 1 ? L"M" : L"");
+    SetAccessibleText(window, IDC_MEMORY_MARK_TEXT, calc.state.MemoryHeld ? L"M" : L"");
 }
 
 }  // namespace quarnic

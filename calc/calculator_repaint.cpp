@@ -1,7 +1,7 @@
 // What a full repaint of the calculator's window draws on top of its bands.
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "shell/notation.h"
 
 namespace quarnic {
@@ -13,14 +13,14 @@ void RepaintCalculatorContents(Calculator& calc) {
     ClearText(state.OtherNotationLabel);
     view.ClearOtherNotationBox();
     // Before the window's own WM_USER the notation buttons may not exist yet: an empty box.
-    if (state.ReadyFlag == 1) {
+    if (state.ReadyFlag) {
         const int notation = ReadNotation(calc);
         if (!HasOwnButton(notation)) {
             SetNotationLabel(state.OtherNotationLabel, notation);
         }
     }
     view.DrawOtherNotationBox(TextOf(state.OtherNotationLabel));
-    if (state.MemoryHeld == 1) {
+    if (state.MemoryHeld) {
         view.DrawMemoryMark();
     }
 }

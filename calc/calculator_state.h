@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "calc/calc_texts.h"
 #include "calc/calculator_view.h"
 #include "calc/last_calculation.h"
 #include "calc/square_root.h"
@@ -23,19 +24,18 @@ inline constexpr int NOTATION_LABEL_BYTES = 5;
 using OperatorText = std::array<char, OPERATOR_TEXT_BYTES>;
 using NotationLabel = std::array<char, NOTATION_LABEL_BYTES>;
 
-inline constexpr char ERROR_DISPLAY_TEXT[] = "ERROR (Press <AC>)";
-
-// Flags hold 0 or 1. Every text is NUL-terminated and zero-filled before a new one is copied in.
+// Every text is NUL-terminated and zero-filled before a new one is copied in.
 struct CalculatorState {
-    int SecondOperandActive = 0;  // an operator was accepted: entry works on the second operand
-    int EntryInProgress = 0;      // the next digit or point is appended
-    int PointEntered = 0;         // the operand being typed holds "."
+    bool SecondOperandActive =
+        false;                     // an operator was accepted: entry works on the second operand
+    bool EntryInProgress = false;  // the next digit or point is appended
+    bool PointEntered = false;     // the operand being typed holds "."
     int FirstNotation = 10;
     int SecondNotation = 10;  // "=" computes in this notation
     int OtherNotation = 32;   // the notation behind "X", never one with a button of its own
-    int MemoryHeld = 0;
-    int ErrorShown = 0;
-    int AnswerShown = 0;
+    bool MemoryHeld = false;
+    bool ErrorShown = false;
+    bool AnswerShown = false;
     int AnswerNotation = 0;
 
     PlainText FirstOperandText{};
@@ -48,14 +48,14 @@ struct CalculatorState {
     PlainText MemoryConsoleText{};
     PlainText LastAnswerText{};  // plain text of the last answer of "="
 
-    int ReadyFlag = 0;  // set once the window's own WM_USER arrives
-    int SuppressConsolePaint = 0;
-    int SqrtKeyNeedsRedraw = 0;
+    bool ReadyFlag = false;  // set once the window's own WM_USER arrives
+    bool SuppressConsolePaint = false;
+    bool SqrtKeyNeedsRedraw = false;
 };
 
 // The operand that entry, "+/-", "Min", "MR" and the square root work on.
 inline PlainText& TargetOperand(CalculatorState& state) {
-    return state.SecondOperandActive == 1 ? state.SecondOperandText : state.FirstOperandText;
+    return state.SecondOperandActive ? state.SecondOperandText : state.FirstOperandText;
 }
 
 // The whole process-wide record of the calculator. The view is the window (or a recording of

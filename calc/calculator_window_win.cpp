@@ -11,7 +11,7 @@
 #include "calc/sqrt_key_win.h"
 #include "calc/square_root.h"
 #include "calc/win32_calculator_view_win.h"
-#include "shell/program_titles.h"
+#include "calc/calc_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

@@ -8,8 +8,8 @@
 #include "calc/notation_buttons.h"
 #include "calc/notation_switching.h"
 #include "calc/square_root.h"
-#include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 namespace {
@@ -26,11 +26,11 @@ constexpr int ALWAYS_ENABLED_KEYS[] = {
 // A lone number is evaluated as itself plus zero, without the console showing the "+ 0".
 void EqualsCommand(Calculator& calc) {
     CalculatorState& state = calc.state;
-    if (state.SecondOperandActive == 0 && !IsEmptyText(state.FirstOperandText)) {
-        state.SuppressConsolePaint = 1;
+    if (!state.SecondOperandActive && !IsEmptyText(state.FirstOperandText)) {
+        state.SuppressConsolePaint = true;
         EnterOperator(calc, "+");
         EnterDigit(calc, '0');
-        state.SuppressConsolePaint = 0;
+        state.SuppressConsolePaint = false;
     }
     Evaluate(calc);
 }
@@ -123,7 +123,7 @@ void StartCalculator(Calculator& calc, CalculatorView& view) {
 void DispatchCommand(Calculator& calc, int id) {
     if (id == IDC_SQRT) {
         // The key stays drawn pressed; the next command redraws it.
-        calc.state.SqrtKeyNeedsRedraw = 1;
+        calc.state.SqrtKeyNeedsRedraw = true;
         SquareRoot(calc);
         return;
     }

@@ -1,7 +1,7 @@
 #include "calc/display_updates.h"
 
 #include "calc/calc_ids.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "shell/notation.h"
 
 namespace quarnic {
@@ -16,15 +16,10 @@ void SetSaveAnswerItem(Calculator& calc, bool enabled) {
 }
 
 void RefreshSqrtKey(Calculator& calc) {
-    if (calc.state.SqrtKeyNeedsRedraw == 1) {
+    if (calc.state.SqrtKeyNeedsRedraw) {
         calc.view->RedrawSqrtKey();
-        calc.state.SqrtKeyNeedsRedraw = 0;
+        calc.state.SqrtKeyNeedsRedraw = false;
     }
-}
-
-void SetNotationLabel(NotationLabel& label, int notation) {
-    ClearText(label);
-    NotationDecimalText(notation, label.data(), NOTATION_LABEL_BYTES);
 }
 
 void ClearOtherNotationBox(Calculator& calc) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calc/calculator_state.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 
@@ -15,9 +16,6 @@ void SetSaveAnswerItem(Calculator& calc, bool enabled);
 // The square-root key is drawn pressed until something redraws it; every key command but the
 // square root's own does that once after a root was taken.
 void RefreshSqrtKey(Calculator& calc);
-
-// Decimal text of a notation into a notation label buffer.
-void SetNotationLabel(NotationLabel& label, int notation);
 
 // The box of "X": blanked with its label emptied, or showing the value of a notation.
 void ClearOtherNotationBox(Calculator& calc);

@@ -2,8 +2,9 @@
 
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
 #include "engine/engine.h"
+#include "engine/fixed_text.h"
+#include "shell/wait_cursor.h"
 
 namespace quarnic {
 namespace {
@@ -113,14 +114,14 @@ void EnterOperator(Calculator& calc, std::string_view op) {
     if (IsEmptyText(state.ConsoleText)) {
         return;
     }
-    state.SecondOperandActive = 1;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
+    state.SecondOperandActive = true;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
     SetText(state.PendingOperator, op);
     calc.sqrt.SqrtRepeatCount = 0;
     EnableNotationButtons(calc);
     ShowOperatorOnConsole(state, op);
-    if (state.SuppressConsolePaint == 0) {
+    if (!state.SuppressConsolePaint) {
         RepaintConsole(calc);
     }
     state.SecondOperandText = state.FirstOperandText;
@@ -133,9 +134,8 @@ void Evaluate(Calculator& calc) {
         IsEmptyText(state.PendingOperator)) {
         return;
     }
-    calc.view->SetWaitCursor(true);
+    WaitCursor wait(*calc.view);
     EvaluateOperands(calc);
-    calc.view->SetWaitCursor(false);
 }
 
 void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
@@ -145,9 +145,9 @@ void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
     ClearText(engine.ResultConsoleText);
     FormatConsoleNumber(engine, sign, notation);
     TidyConsoleNumber(engine, notation);
-    state.SecondOperandActive = 0;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
+    state.SecondOperandActive = false;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
     ClearText(state.FirstOperandText);
     ClearText(state.ConsoleText);
     if (kind == ResultKind::Answer) {
@@ -161,7 +161,7 @@ void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
     state.AnswerNotation = notation;
     if (kind == ResultKind::Answer) {
         state.LastAnswerText = engine.ResultPlainText;
-        state.AnswerShown = 1;
+        state.AnswerShown = true;
     }
     state.FirstOperandText = engine.ResultPlainText;
     SetSaveAnswerItem(calc, true);
@@ -169,10 +169,10 @@ void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
 
 void ShowErrorDisplay(Calculator& calc) {
     CalculatorState& state = calc.state;
-    state.SecondOperandActive = 0;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
-    state.ErrorShown = 1;
+    state.SecondOperandActive = false;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
+    state.ErrorShown = true;
     for (PlainText* text :
          {&state.FirstOperandText, &state.SecondOperandText, &calc.engine.ResultPlainText,
           &state.ConsoleText, &calc.engine.ResultConsoleText, &state.LastAnswerText}) {

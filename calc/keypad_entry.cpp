@@ -5,7 +5,7 @@
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 namespace {
@@ -15,10 +15,10 @@ void AppendToOperand(CalculatorState& state, char c) {
     if (TextLength(target) >= ENTRY_LENGTH_LIMIT) {
         return;
     }
-    if (state.PointEntered == 0) {
+    if (!state.PointEntered) {
         AppendChar(target, c);
         if (c == '.') {
-            state.PointEntered = 1;
+            state.PointEntered = true;
         }
     } else if (c != '.') {
         AppendChar(target, c);
@@ -29,10 +29,10 @@ void AppendToOperand(CalculatorState& state, char c) {
 void StartOperandText(CalculatorState& state, PlainText& operand, char c) {
     if (c == '.' || c == '0') {
         SetText(operand, "0.");
-        state.PointEntered = 1;
+        state.PointEntered = true;
     } else {
         SetText(operand, std::string_view(&c, 1));
-        state.PointEntered = 0;
+        state.PointEntered = false;
     }
 }
 
@@ -41,18 +41,18 @@ void StartSecondOperand(Calculator& calc, char c) {
     calc.sqrt.SqrtRepeatCount = 0;
     StartOperandText(state, state.SecondOperandText, c);
     state.SecondNotation = ReadNotation(calc);
-    state.EntryInProgress = 1;
+    state.EntryInProgress = true;
     DisableNotationButtons(calc);
 }
 
 void StartFirstOperand(Calculator& calc, char c) {
     CalculatorState& state = calc.state;
-    state.ErrorShown = 0;
-    state.AnswerShown = 0;
+    state.ErrorShown = false;
+    state.AnswerShown = false;
     calc.sqrt.SqrtRepeatCount = 0;
     StartOperandText(state, state.FirstOperandText, c);
     state.FirstNotation = ReadNotation(calc);
-    state.EntryInProgress = 1;
+    state.EntryInProgress = true;
     DisableNotationButtons(calc);
     SetSaveAnswerItem(calc, false);
 }
@@ -75,15 +75,15 @@ void PrependMinus(PlainText& text) {
 
 void EnterDigit(Calculator& calc, char c) {
     CalculatorState& state = calc.state;
-    if (state.EntryInProgress == 1) {
+    if (state.EntryInProgress) {
         AppendToOperand(state, c);
-    } else if (state.SecondOperandActive == 1) {
+    } else if (state.SecondOperandActive) {
         StartSecondOperand(calc, c);
     } else {
         StartFirstOperand(calc, c);
     }
     SetText(state.ConsoleText, TextOf(TargetOperand(state)));
-    if (state.SuppressConsolePaint == 0) {
+    if (!state.SuppressConsolePaint) {
         RepaintConsole(calc);
     }
 }
@@ -122,7 +122,7 @@ void ClearSecondOperandEntry(CalculatorState& state) {
     ClearText(state.ConsoleText);
     std::string_view shownText = TextOf(shown);
     // Right after an operator key "CE" takes the operator back: "5 +" becomes "5".
-    if (state.EntryInProgress == 0 && EndsWithOperator(shownText)) {
+    if (!state.EntryInProgress && EndsWithOperator(shownText)) {
         SetText(state.ConsoleText, shownText.substr(0, shownText.size() - 2));
         ClearText(state.PendingOperator);
     }
@@ -132,10 +132,10 @@ void ClearSecondOperandEntry(CalculatorState& state) {
 
 void ClearEntry(Calculator& calc) {
     CalculatorState& state = calc.state;
-    if (state.AnswerShown == 1) {
+    if (state.AnswerShown) {
         return;
     }
-    if (state.SecondOperandActive == 0) {
+    if (!state.SecondOperandActive) {
         ClearText(state.FirstOperandText);
         ClearText(state.ConsoleText);
         ClearText(state.LastAnswerText);
@@ -143,9 +143,9 @@ void ClearEntry(Calculator& calc) {
     } else {
         ClearSecondOperandEntry(state);
     }
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
-    state.ErrorShown = 0;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
+    state.ErrorShown = false;
     calc.sqrt.SqrtRepeatCount = 0;
     if (!IsEmptyText(state.ConsoleText)) {
         DisableNotationButtons(calc);
@@ -158,12 +158,12 @@ void ClearEntry(Calculator& calc) {
 
 void AllClear(Calculator& calc) {
     CalculatorState& state = calc.state;
-    state.SecondOperandActive = 0;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
-    state.MemoryHeld = 0;
-    state.ErrorShown = 0;
-    state.AnswerShown = 0;
+    state.SecondOperandActive = false;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
+    state.MemoryHeld = false;
+    state.ErrorShown = false;
+    state.AnswerShown = false;
     for (PlainText* text :
          {&state.FirstOperandText, &state.SecondOperandText, &calc.engine.ResultPlainText,
           &state.ConsoleText, &state.MemoryText, &calc.engine.ResultConsoleText,

@@ -3,7 +3,7 @@
 namespace quarnic {
 
 void RecordFirstOperand(LastCalculation& last, const DigitString& digits, int sign, int notation) {
-    last.Recorded = 1;
+    last.Recorded = true;
     last.FirstDigits = digits;
     last.FirstSign = sign;
     last.FirstNotation = notation;

@@ -11,7 +11,7 @@ struct SqrtState;
 struct Calculator;
 
 struct LastCalculation {
-    int Recorded = 0;           // 1 once an "=" has recorded its first operand
+    bool Recorded = false;      // set once an "=" has recorded its first operand
     DigitString FirstDigits{};  // as parsed, before any conversion into the second's notation
     int FirstSign = 1;
     int FirstNotation = 10;

@@ -5,7 +5,7 @@
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 
@@ -19,10 +19,10 @@ void MemoryIn(Calculator& calc) {
     // The memory must recall the value it stored, so it keeps the operand's own notation, not
     // the one selected after an operator (in which its digits could mean another number).
     const int sourceNotation =
-        state.SecondOperandActive == 1 ? state.SecondNotation : state.FirstNotation;
+        state.SecondOperandActive ? state.SecondNotation : state.FirstNotation;
     SetNotationLabel(state.MemoryNotation, sourceNotation);
     state.MemoryConsoleText = state.ConsoleText;
-    state.MemoryHeld = 1;
+    state.MemoryHeld = true;
     calc.view->DrawMemoryMark();
     if (!calc.view->IsControlEnabled(IDC_MEMORY_RECALL)) {
         calc.view->EnableControl(IDC_MEMORY_RECALL, true);
@@ -49,14 +49,14 @@ void SelectMemoryNotation(Calculator& calc, int notation) {
 
 void MemoryRecall(Calculator& calc) {
     CalculatorState& state = calc.state;
-    if (state.MemoryHeld != 1 || IsEmptyText(state.MemoryText)) {
+    if (!state.MemoryHeld || IsEmptyText(state.MemoryText)) {
         return;
     }
     const int notation = std::atoi(state.MemoryNotation.data());
     SelectMemoryNotation(calc, notation);
-    if (state.SecondOperandActive == 0) {
-        state.ErrorShown = 0;
-        state.AnswerShown = 0;
+    if (!state.SecondOperandActive) {
+        state.ErrorShown = false;
+        state.AnswerShown = false;
         state.FirstOperandText = state.MemoryText;
         state.FirstNotation = notation;
         SetSaveAnswerItem(calc, false);
@@ -66,9 +66,9 @@ void MemoryRecall(Calculator& calc) {
     }
     calc.engine.ResultConsoleText = state.MemoryConsoleText;
     state.ConsoleText = state.MemoryConsoleText;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
-    state.ErrorShown = 0;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
+    state.ErrorShown = false;
     calc.sqrt.SqrtRepeatCount = 0;
     RepaintConsole(calc);
 }

@@ -3,8 +3,9 @@
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
 #include "engine/engine.h"
+#include "engine/fixed_text.h"
+#include "shell/wait_cursor.h"
 
 namespace quarnic {
 namespace {
@@ -13,8 +14,7 @@ namespace {
 // notation buttons are disabled, and with an operator pending a new notation only applies to
 // the second operand still to be typed.
 bool ShownAnswerConverts(const CalculatorState& state) {
-    return state.ErrorShown == 0 && state.SecondOperandActive == 0 &&
-           !IsEmptyText(state.LastAnswerText);
+    return !state.ErrorShown && !state.SecondOperandActive && !IsEmptyText(state.LastAnswerText);
 }
 
 void ConvertShownAnswerInto(Calculator& calc, int notation) {
@@ -36,28 +36,24 @@ void ShowOtherNotationSelected(Calculator& calc) {
 }  // namespace
 
 void SelectFixedNotation(Calculator& calc, int n) {
-    calc.view->SetWaitCursor(true);
+    WaitCursor wait(*calc.view);
     CheckNotationButton(calc, n);
     ClearOtherNotationBox(calc);
     ApplyDigitKeys(calc, n);
     ConvertShownAnswerInto(calc, n);
-    calc.view->SetWaitCursor(false);
 }
 
 void SelectOtherNotation(Calculator& calc) {
-    calc.view->SetWaitCursor(true);
+    WaitCursor wait(*calc.view);
     CheckNotationButton(calc, calc.state.OtherNotation);
     ShowOtherNotationSelected(calc);
-    calc.view->SetWaitCursor(false);
 }
 
 void StepOtherNotation(Calculator& calc, StepDirection direction) {
-    calc.view->SetWaitCursor(true);
+    WaitCursor wait(*calc.view);
     int& other = calc.state.OtherNotation;
-    other =
-        direction == StepDirection::Up ? NextOtherNotation(other) : PreviousOtherNotation(other);
+    other = SteppedOtherNotation(other, direction);
     ShowOtherNotationSelected(calc);
-    calc.view->SetWaitCursor(false);
 }
 
 void ConvertShownAnswer(Calculator& calc, int from, int to) {

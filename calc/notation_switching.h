@@ -3,10 +3,9 @@
 #pragma once
 
 #include "calc/calculator_state.h"
+#include "shell/notation.h"
 
 namespace quarnic {
-
-enum class StepDirection { Down, Up };
 
 // n is 2, 4, 8, 10 or 16.
 void SelectFixedNotation(Calculator& calc, int n);

@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "calc/calc_texts.h"
 #include "calc/calculator_state.h"
 #include "calc/last_calculation.h"
 #include "calc/save_rules.h"
 #include "shell/replacing_file.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -70,22 +72,21 @@ class Win32ReplacingFile final : public ReplacingFile {
 };
 
 void Warn(HWND owner, const wchar_t* english, const wchar_t* japanese) {
-    ShowMessage(owner, english, japanese, L"Warning", L"警告", MB_ICONWARNING);
+    ShowMessage(owner, english, japanese, WARNING_CAPTION_EN, WARNING_CAPTION_JA, MB_ICONWARNING);
 }
 
 void Fail(HWND owner, const wchar_t* english, const wchar_t* japanese, UINT icon) {
-    ShowMessage(owner, english, japanese, L"Error", L"エラー", icon);
+    ShowMessage(owner, english, japanese, ERROR_CAPTION_EN, ERROR_CAPTION_JA, icon);
 }
 
 bool AskFileName(HWND owner, wchar_t* fileName) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"Text file (*.txt)\0*.txt\0";
+    dialog.lpstrFilter = SAVE_DIALOG_FILTER;
     dialog.lpstrFile = fileName;
     dialog.nMaxFile = FILE_NAME_CHARS;
-    dialog.lpstrTitle =
-        UiText(L"Assign a file to save the answer.", L"答を保存するファイル名の選択");
+    dialog.lpstrTitle = UiText(SAVE_DIALOG_TITLE_EN, SAVE_DIALOG_TITLE_JA);
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     dialog.lpstrDefExt = L"txt";
     if (GetSaveFileNameW(&dialog)) {
@@ -95,8 +96,8 @@ bool AskFileName(HWND owner, wchar_t* fileName) {
     if (code != 0) {
         wchar_t englishText[64] = {};
         wchar_t japaneseText[64] = {};
-        std::swprintf(englishText, 64, L"GetSaveFileName error 0x%lx", code);
-        std::swprintf(japaneseText, 64, L"GetSaveFileName エラー 0x%lx", code);
+        std::swprintf(englishText, 64, SAVE_DIALOG_ERROR_FORMAT_EN, code);
+        std::swprintf(japaneseText, 64, SAVE_DIALOG_ERROR_FORMAT_JA, code);
         Fail(owner, englishText, japaneseText, MB_ICONERROR);
     }
     return false;
@@ -137,17 +138,15 @@ bool TargetPassesChecks(HWND owner, const wchar_t* fileName) {
     wchar_t root[4] = {};
     std::wcsncpy(root, fileName, 3);
     if (!DriveTakesAnswer(GetDriveTypeW(root))) {
-        Warn(owner, L"Unable to save the answer to the remote disk.",
-             L"リモート・ディスクへは答をセーブできません.");
+        Warn(owner, REMOTE_DISK_TEXT_EN, REMOTE_DISK_TEXT_JA);
         return false;
     }
     if (!HasFreeSpace(root)) {
-        Warn(owner, L"Not enough free diskspace.", L"ディスクの空容量が不足です.");
+        Warn(owner, DISK_FULL_TEXT_EN, DISK_FULL_TEXT_JA);
         return false;
     }
     if (!HasTxtExtension(fileName)) {
-        Fail(owner, L"Assign a file with TXT extension.",
-             L"ファイルは拡張子 TXT を持つ必要があります.", MB_ICONWARNING);
+        Fail(owner, TXT_EXTENSION_TEXT_EN, TXT_EXTENSION_TEXT_JA, MB_ICONWARNING);
         return false;
     }
     return true;
@@ -169,11 +168,9 @@ void SaveAnswer(HWND mainWindow, const Calculator& calc) {
         result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
     }
     if (result == SaveResult::NotCreated) {
-        Fail(mainWindow, L"Unable to create a file to save the answer.",
-             L"答を保存するためのファイルを作成できません.", MB_ICONERROR);
+        Fail(mainWindow, FILE_NOT_CREATED_TEXT_EN, FILE_NOT_CREATED_TEXT_JA, MB_ICONERROR);
     } else if (result == SaveResult::NotWritten) {
-        Fail(mainWindow, L"Unable to write the answer to the file. The file was not changed.",
-             L"答をファイルに書き込めません. ファイルは変更されていません.", MB_ICONERROR);
+        Fail(mainWindow, FILE_NOT_WRITTEN_TEXT_EN, FILE_NOT_WRITTEN_TEXT_JA, MB_ICONERROR);
     }
 }
 

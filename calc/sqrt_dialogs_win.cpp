@@ -1,6 +1,7 @@
 #include "calc/sqrt_dialogs_win.h"
 
 #include "calc/calc_ids.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_view.h"
 #include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
@@ -103,8 +104,7 @@ void OpenPleaseWaitDialog(HWND mainWindow) {
         return;  // the root is computed all the same, only without the note
     }
     PlaceBesideMainWindow(dialog, mainWindow);
-    SetDlgItemTextW(dialog, IDC_PLEASE_WAIT_TEXT,
-                    UiText(L"Please wait a moment.", L"ちょっとお待ちください."));
+    SetDlgItemTextW(dialog, IDC_PLEASE_WAIT_TEXT, UiText(PLEASE_WAIT_TEXT_EN, PLEASE_WAIT_TEXT_JA));
     ShowWindow(dialog, SW_SHOWNOACTIVATE);
     RedrawWindow(dialog, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);

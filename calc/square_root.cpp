@@ -6,10 +6,11 @@
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
-#include "calc/text_buffer.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
 #include "engine/exact_root.h"
+#include "engine/fixed_text.h"
+#include "shell/wait_cursor.h"
 
 namespace quarnic {
 
@@ -66,8 +67,8 @@ int PublishRoot(Calculator& calc) {
     sqrt.SqrtEstimate = engine.ResultDigits;
 
     CalculatorState& state = calc.state;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
+    state.EntryInProgress = false;
+    state.PointEntered = false;
     SetText(state.ConsoleText, TextOf(engine.ResultConsoleText));
     RepaintConsole(calc);
     SetText(TargetOperand(state), TextOf(engine.SqrtPlainText));
@@ -77,8 +78,7 @@ int PublishRoot(Calculator& calc) {
 
 void RootOfTargetOperand(Calculator& calc) {
     CalculatorState& state = calc.state;
-    calc.sqrt.SqrtNotation =
-        state.SecondOperandActive == 1 ? state.SecondNotation : state.FirstNotation;
+    calc.sqrt.SqrtNotation = state.SecondOperandActive ? state.SecondNotation : state.FirstNotation;
     const PlainText& operand = TargetOperand(state);
     if (IsEmptyText(operand)) {
         return;
@@ -92,11 +92,10 @@ void RootOfTargetOperand(Calculator& calc) {
 
 void SquareRoot(Calculator& calculator) {
     CalculatorView& view = *calculator.view;
-    view.SetWaitCursor(true);
+    WaitCursor wait(view);
     view.OpenPleaseWait();
     RootOfTargetOperand(calculator);
     view.ClosePleaseWait();
-    view.SetWaitCursor(false);
 }
 
 int TruncationButtonFor(int truncation) {

@@ -1,58 +1,45 @@
 // The command table, the notation panes, the clear keys and copying the answer.
-#include <cstdio>
-
+#include "conv/conv_ids.h"
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
 #include "conv/key_ids.h"
 #include "engine/digit_codec.h"
+#include "engine/fixed_text.h"
+#include "shell/wait_cursor.h"
 
 namespace quarnic {
 
 namespace {
 
-// The hourglass for the length of a handler, the arrow again on every way out.
-class WaitCursor {
-  public:
-    explicit WaitCursor(ConverterView& view) : view_(view) { view_.SetWaitCursor(true); }
-    ~WaitCursor() { view_.SetWaitCursor(false); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-
-  private:
-    ConverterView& view_;
-};
-
 bool HasInput(const Converter& converter) {
-    return converter.texts.InputDigits[0] != '\0';
+    return !IsEmptyText(converter.texts.InputDigits);
 }
 
 void ClearFromBox(Converter& converter) {
-    converter.texts.FromOtherLabel.fill('\0');
+    ClearText(converter.texts.FromOtherLabel);
     converter.view->ClearFromOtherBox();
 }
 
 void ShowFromBox(Converter& converter) {
     auto& label = converter.texts.FromOtherLabel;
-    NotationDecimalText(converter.state.FromOtherNotation, label.data(),
-                        static_cast<int>(label.size()));
-    converter.view->DrawFromOtherBox(label.data());
+    SetNotationLabel(label, converter.state.FromOtherNotation);
+    converter.view->DrawFromOtherBox(TextOf(label));
 }
 
 void ClearToBox(Converter& converter) {
-    converter.texts.ToOtherLabel.fill('\0');
+    ClearText(converter.texts.ToOtherLabel);
     converter.view->ClearToOtherBox();
 }
 
 void ShowToBox(Converter& converter) {
     auto& label = converter.texts.ToOtherLabel;
-    NotationDecimalText(converter.state.ToOtherNotation, label.data(),
-                        static_cast<int>(label.size()));
-    converter.view->DrawToOtherBox(label.data());
+    SetNotationLabel(label, converter.state.ToOtherNotation);
+    converter.view->DrawToOtherBox(TextOf(label));
 }
 
 // While an error is on show the To pane only moves its check; otherwise it converts again.
 void ConvertToSelection(Converter& converter, int toNotation) {
-    if (converter.state.ErrorShown == 0 && HasInput(converter)) {
+    if (!converter.state.ErrorShown && HasInput(converter)) {
         converter.state.ToNotation = toNotation;
         ConvertAndShow(converter, converter.state.FromNotation, toNotation);
     }
@@ -90,10 +77,10 @@ void SetUpConverterStart(Converter& converter) {
 }
 
 void OnAllClear(Converter& converter) {
-    converter.state.EntryStarted = 0;
-    converter.state.ErrorShown = 0;
-    converter.texts.InputDigits.fill('\0');
-    converter.texts.AnswerText.fill('\0');
+    converter.state.EntryStarted = false;
+    converter.state.ErrorShown = false;
+    ClearText(converter.texts.InputDigits);
+    ClearText(converter.texts.AnswerText);
     EnablePaneButtons(*converter.view, FROM_PANE, converter.state.FromOtherNotation);
     converter.view->ClearInputConsole();
     converter.view->ClearAnswerConsole();
@@ -109,7 +96,7 @@ void OnClearError(Converter& converter) {
     }
     input[length - 1] = '\0';
     converter.view->ClearInputConsole();
-    converter.view->DrawInputConsole(input.data());
+    converter.view->DrawInputConsole(TextOf(input));
     ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
 }
 
@@ -128,10 +115,10 @@ void OnFromOther(Converter& converter) {
     ShowFromBox(converter);
 }
 
-void OnFromStep(Converter& converter, bool upwards) {
+void OnFromStep(Converter& converter, StepDirection direction) {
     WaitCursor wait(*converter.view);
     int& other = converter.state.FromOtherNotation;
-    other = upwards ? NextOtherNotation(other) : PreviousOtherNotation(other);
+    other = SteppedOtherNotation(other, direction);
     ClearFromBox(converter);
     ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, other);
     ShowFromBox(converter);
@@ -152,21 +139,27 @@ void OnToOther(Converter& converter) {
     ConvertToSelection(converter, converter.state.ToOtherNotation);
 }
 
-void OnToStep(Converter& converter, bool upwards) {
+void OnToStep(Converter& converter, StepDirection direction) {
     WaitCursor wait(*converter.view);
     int& other = converter.state.ToOtherNotation;
-    other = upwards ? NextOtherNotation(other) : PreviousOtherNotation(other);
+    other = SteppedOtherNotation(other, direction);
     ClearToBox(converter);
     ShowToBox(converter);
     ConvertToSelection(converter, other);
 }
 
 void CopyAnswer(Converter& converter) {
-    std::array<char, CLIPBOARD_TEXT_BYTES> text{};
-    std::snprintf(text.data(), text.size(), "%s (%d) = %s (%d)", converter.texts.InputDigits.data(),
-                  converter.state.FromNotation, converter.texts.AnswerText.data(),
-                  converter.state.ToNotation);
-    converter.view->PutTextOnClipboard(text.data());
+    ClipboardText text{};
+    FixedTextWriter out(text);
+    out.Put(TextOf(converter.texts.InputDigits));
+    out.Put(" (");
+    out.PutDecimal(converter.state.FromNotation);
+    out.Put(") = ");
+    out.Put(TextOf(converter.texts.AnswerText));
+    out.Put(" (");
+    out.PutDecimal(converter.state.ToNotation);
+    out.Put(')');
+    converter.view->PutTextOnClipboard(TextOf(text));
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {
@@ -181,13 +174,14 @@ void DispatchConverterCommand(Converter& converter, int id) {
     } else if (id == IDC_CONV_FROM_X) {
         OnFromOther(converter);
     } else if (id == IDC_CONV_FROM_STEP_DOWN || id == IDC_CONV_FROM_STEP_UP) {
-        OnFromStep(converter, id == IDC_CONV_FROM_STEP_UP);
+        OnFromStep(converter,
+                   id == IDC_CONV_FROM_STEP_UP ? StepDirection::Up : StepDirection::Down);
     } else if (id >= IDC_CONV_TO_2 && id <= IDC_CONV_TO_16) {
         OnToNotation(converter, FixedNotationOf(id, IDC_CONV_TO_2));
     } else if (id == IDC_CONV_TO_X) {
         OnToOther(converter);
     } else if (id == IDC_CONV_TO_STEP_DOWN || id == IDC_CONV_TO_STEP_UP) {
-        OnToStep(converter, id == IDC_CONV_TO_STEP_UP);
+        OnToStep(converter, id == IDC_CONV_TO_STEP_UP ? StepDirection::Up : StepDirection::Down);
     }
 }
 

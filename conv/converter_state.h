@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "conv/converter_view.h"
+#include "shell/notation.h"
 
 namespace quarnic {
 
@@ -16,14 +17,20 @@ inline constexpr int WARNING_TEXT_BYTES = 128;
 inline constexpr int PADDED_DIGITS = 100;  // PaddedInput, PaddedAnswer: 100 digits and a NUL
 inline constexpr int CLIPBOARD_TEXT_BYTES = 200;
 
+// "<typed> (<from>) = <answer> (<to>)": both numbers are below 2^64, so neither has more than
+// 64 digits, and a notation has at most two.
+using ClipboardText = std::array<char, CLIPBOARD_TEXT_BYTES>;
+static_assert(CLIPBOARD_TEXT_BYTES > 2 * MAX_TYPED_DIGITS + sizeof " (32) = " + sizeof " (32)",
+              "the longest copied text fits with its NUL");
+
 struct ConverterState {
-    std::int32_t EntryStarted = 0;
-    std::int32_t FromNotation = 10;
-    std::int32_t ToNotation = 10;
-    std::int32_t ErrorShown = 0;
-    std::int32_t FromOtherNotation = 32;
-    std::int32_t ToOtherNotation = 32;
-    std::int32_t MaxDigits = 0;
+    bool EntryStarted = false;
+    int FromNotation = 10;
+    int ToNotation = 10;
+    bool ErrorShown = false;
+    int FromOtherNotation = 32;
+    int ToOtherNotation = 32;
+    int MaxDigits = 0;
 };
 
 struct ConverterTexts {
@@ -39,7 +46,7 @@ struct ConverterTexts {
 struct Converter {
     ConverterState state;
     ConverterTexts texts;
-    std::int32_t ReadyFlag = 0;  // set once the window's own posted WM_USER arrives
+    bool ReadyFlag = false;  // set once the window's own posted WM_USER arrives
     bool JapaneseUi = false;
     ConverterView* view = nullptr;
 };
@@ -65,10 +72,10 @@ void OnAllClear(Converter& converter);
 void OnClearError(Converter& converter);
 void OnFromNotation(Converter& converter, int notation);
 void OnFromOther(Converter& converter);
-void OnFromStep(Converter& converter, bool upwards);
+void OnFromStep(Converter& converter, StepDirection direction);
 void OnToNotation(Converter& converter, int notation);
 void OnToOther(Converter& converter);
-void OnToStep(Converter& converter, bool upwards);
+void OnToStep(Converter& converter, StepDirection direction);
 void CopyAnswer(Converter& converter);
 
 // Pane selections, read from and written to the radio buttons.

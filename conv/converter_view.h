@@ -3,6 +3,8 @@
 // The Win32 window implements it; tests and the script runner record it.
 #pragma once
 
+#include <string_view>
+
 #include "shell/control_view.h"
 
 namespace quarnic {
@@ -11,25 +13,25 @@ class ConverterView : public ControlView {
   public:
     // The input console and the From row; clearing fills the console so its text disappears.
     virtual void ClearInputConsole() = 0;
-    virtual void DrawInputConsole(const char* text) = 0;
+    virtual void DrawInputConsole(std::string_view text) = 0;
     // The answer console and the To row, the same figures lower down.
     virtual void ClearAnswerConsole() = 0;
-    virtual void DrawAnswerConsole(const char* text) = 0;
+    virtual void DrawAnswerConsole(std::string_view text) = 0;
     // The boxes beside each pane's "X" button. The logic empties the label itself.
     virtual void ClearFromOtherBox() = 0;
-    virtual void DrawFromOtherBox(const char* label) = 0;
+    virtual void DrawFromOtherBox(std::string_view label) = 0;
     virtual void ClearToOtherBox() = 0;
-    virtual void DrawToOtherBox(const char* label) = 0;
+    virtual void DrawToOtherBox(std::string_view label) = 0;
 
     // Modal WARN_DLG (WARN_DLG_J when japanese) with text in control IDC_CONV_WARN_TEXT.
     // Returns what the dialog ended with, or -1 when it could not be shown.
-    virtual int ShowWarningDialog(const char* text, bool japanese) = 0;
+    virtual int ShowWarningDialog(std::string_view text, bool japanese) = 0;
     // System-modal error message box without owner.
-    virtual void ShowSystemErrorBox(const char* text, const char* caption) = 0;
+    virtual void ShowSystemErrorBox(std::string_view text, std::string_view caption) = 0;
 
     // Hands text (at most 199 bytes and a NUL) to the clipboard as CF_TEXT. A clipboard that
     // cannot be opened is not reported: the copy simply does not happen.
-    virtual void PutTextOnClipboard(const char* text) = 0;
+    virtual void PutTextOnClipboard(std::string_view text) = 0;
 };
 
 }  // namespace quarnic

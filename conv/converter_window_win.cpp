@@ -7,7 +7,7 @@
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/win32_converter_view_win.h"
-#include "shell/program_titles.h"
+#include "conv/conv_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {

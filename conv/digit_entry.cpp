@@ -1,12 +1,13 @@
 // Digit keys, the digit limit and showing the conversion of the typed number.
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "conv/conv_texts.h"
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
-#include "conv/converter_texts.h"
 #include "conv/integer_conversion.h"
+#include "engine/fixed_text.h"
+#include "shell/shell_texts.h"
 
 namespace quarnic {
 
@@ -16,7 +17,7 @@ void StartNumber(Converter& converter, char digit) {
     ConverterState& state = converter.state;
     converter.texts.InputDigits[0] = digit;
     state.FromNotation = ReadFromSelection(converter);
-    state.EntryStarted = 1;
+    state.EntryStarted = true;
     DisablePaneButtons(*converter.view, FROM_PANE);
     state.MaxDigits = MaxDigits(state.FromNotation);
 }
@@ -35,8 +36,8 @@ void ExtendNumber(Converter& converter, char digit) {
 
 void OnDigitKey(Converter& converter, char digit) {
     ConverterTexts& texts = converter.texts;
-    if (converter.state.EntryStarted == 0) {
-        texts.InputDigits.fill('\0');
+    if (!converter.state.EntryStarted) {
+        ClearText(texts.InputDigits);
         // A number never begins with 0: the key leaves everything as it was.
         if (digit != '0') {
             StartNumber(converter, digit);
@@ -45,9 +46,9 @@ void OnDigitKey(Converter& converter, char digit) {
         ExtendNumber(converter, digit);
     }
     // Also after a refused digit, so the consoles show the unchanged number again.
-    if (texts.InputDigits[0] != '\0') {
+    if (!IsEmptyText(texts.InputDigits)) {
         converter.view->ClearInputConsole();
-        converter.view->DrawInputConsole(texts.InputDigits.data());
+        converter.view->DrawInputConsole(TextOf(texts.InputDigits));
         converter.state.ToNotation = ReadToSelection(converter);
         ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
     }
@@ -64,7 +65,7 @@ void ShowDigitWarning(Converter& converter) {
         std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_EN, state.MaxDigits,
                       state.FromNotation);
     }
-    if (converter.view->ShowWarningDialog(warning.data(), converter.JapaneseUi) == -1) {
+    if (converter.view->ShowWarningDialog(TextOf(warning), converter.JapaneseUi) == -1) {
         converter.view->ShowSystemErrorBox(
             converter.JapaneseUi ? DIALOG_FAILED_TEXT_JA : DIALOG_FAILED_TEXT_EN,
             converter.JapaneseUi ? SYSTEM_ERROR_CAPTION_JA : SYSTEM_ERROR_CAPTION_EN);
@@ -89,21 +90,19 @@ void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
 void ShowAnswer(Converter& converter) {
     ConverterTexts& texts = converter.texts;
     const int first = FirstSignificantIndex(texts.PaddedAnswer);
-    texts.AnswerText.fill('\0');
-    // Keeps the terminator even for a 100-digit answer, which typed numbers never reach.
-    const int length = std::min(PADDED_DIGITS - first, CONVERTER_DIGIT_BYTES - 1);
-    std::memcpy(texts.AnswerText.data(), texts.PaddedAnswer.data() + first,
-                static_cast<std::size_t>(length));
+    // SetText keeps the NUL even for a 100-digit answer, which typed numbers never reach.
+    SetText(texts.AnswerText, std::string_view(texts.PaddedAnswer.data() + first,
+                                               static_cast<std::size_t>(PADDED_DIGITS - first)));
     converter.view->ClearAnswerConsole();
-    converter.view->DrawAnswerConsole(texts.AnswerText.data());
+    converter.view->DrawAnswerConsole(TextOf(texts.AnswerText));
     converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, true);
 }
 
 void ShowError(Converter& converter) {
-    converter.state.ErrorShown = 1;
+    converter.state.ErrorShown = true;
     SetText(converter.texts.AnswerText, CONVERTER_ERROR_TEXT);
     converter.view->ClearAnswerConsole();
-    converter.view->DrawAnswerConsole(converter.texts.AnswerText.data());
+    converter.view->DrawAnswerConsole(TextOf(converter.texts.AnswerText));
     converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 

@@ -4,13 +4,24 @@
 #include "conv/conv_ids.h"
 #include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
+#include "conv/converter_state.h"
 #include "conv/warning_dialog_win.h"
+#include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
 #include "shell/console_paint_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
 namespace {
+
+// The painting, dialog and clipboard routines take C strings: each text is copied out with its
+// NUL, cut to the buffer those routines take.
+template <std::size_t N>
+std::array<char, N> Terminated(std::string_view text) {
+    std::array<char, N> copy{};
+    SetText(copy, text);
+    return copy;
+}
 
 KeyGeometry CurrentGeometry() {
     return Shell().layout.Geometry();
@@ -44,8 +55,8 @@ void Win32ConverterView::ClearInputConsole() {
     SetAccessibleText(MainWindow(), IDC_CONV_INPUT_TEXT, L"");
 }
 
-void Win32ConverterView::DrawInputConsole(const char* text) {
-    DrawConsoleOf(Part::Input, text);
+void Win32ConverterView::DrawInputConsole(std::string_view text) {
+    DrawConsoleOf(Part::Input, Terminated<CONVERTER_DIGIT_BYTES>(text).data());
     SetAccessibleText(MainWindow(), IDC_CONV_INPUT_TEXT, text);
 }
 
@@ -54,8 +65,8 @@ void Win32ConverterView::ClearAnswerConsole() {
     SetAccessibleText(MainWindow(), IDC_CONV_ANSWER_TEXT, L"");
 }
 
-void Win32ConverterView::DrawAnswerConsole(const char* text) {
-    DrawConsoleOf(Part::Answer, text);
+void Win32ConverterView::DrawAnswerConsole(std::string_view text) {
+    DrawConsoleOf(Part::Answer, Terminated<CONVERTER_DIGIT_BYTES>(text).data());
     SetAccessibleText(MainWindow(), IDC_CONV_ANSWER_TEXT, text);
 }
 
@@ -64,9 +75,10 @@ void Win32ConverterView::ClearFromOtherBox() {
     ShowFromOtherText(MainWindow(), "");
 }
 
-void Win32ConverterView::DrawFromOtherBox(const char* label) {
-    DrawOtherBoxOf(Part::Input, label);
-    ShowFromOtherText(MainWindow(), label);
+void Win32ConverterView::DrawFromOtherBox(std::string_view label) {
+    const auto terminated = Terminated<OTHER_LABEL_BYTES>(label);
+    DrawOtherBoxOf(Part::Input, terminated.data());
+    ShowFromOtherText(MainWindow(), terminated.data());
 }
 
 void Win32ConverterView::ClearToOtherBox() {
@@ -74,22 +86,25 @@ void Win32ConverterView::ClearToOtherBox() {
     ShowToOtherText(MainWindow(), "");
 }
 
-void Win32ConverterView::DrawToOtherBox(const char* label) {
-    DrawOtherBoxOf(Part::Answer, label);
-    ShowToOtherText(MainWindow(), label);
+void Win32ConverterView::DrawToOtherBox(std::string_view label) {
+    const auto terminated = Terminated<OTHER_LABEL_BYTES>(label);
+    DrawOtherBoxOf(Part::Answer, terminated.data());
+    ShowToOtherText(MainWindow(), terminated.data());
 }
 
-int Win32ConverterView::ShowWarningDialog(const char* text, bool japanese) {
-    return quarnic::ShowWarningDialog(MainWindow(), text, japanese);
+int Win32ConverterView::ShowWarningDialog(std::string_view text, bool japanese) {
+    return quarnic::ShowWarningDialog(MainWindow(), Terminated<WARNING_TEXT_BYTES>(text).data(),
+                                      japanese);
 }
 
-void Win32ConverterView::ShowSystemErrorBox(const char* text, const char* caption) {
-    quarnic::ShowSystemErrorBox(text, caption);
+void Win32ConverterView::ShowSystemErrorBox(std::string_view text, std::string_view caption) {
+    quarnic::ShowSystemErrorBox(Terminated<WARNING_TEXT_BYTES>(text).data(),
+                                Terminated<WARNING_TEXT_BYTES>(caption).data());
 }
 
-void Win32ConverterView::PutTextOnClipboard(const char* text) {
+void Win32ConverterView::PutTextOnClipboard(std::string_view text) {
     // A copy that did not happen is not reported: the user simply finds the old clipboard.
-    PutAsciiTextOnClipboard(MainWindow(), text);
+    PutAsciiTextOnClipboard(MainWindow(), Terminated<CLIPBOARD_TEXT_BYTES>(text).data());
 }
 
 }  // namespace quarnic

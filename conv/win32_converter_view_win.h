@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 #include "conv/converter_view.h"
 #include "shell/control_view_win.h"
 #include "shell/layout.h"
@@ -16,17 +18,17 @@ class Win32ConverterView final : public Win32ControlView<ConverterView> {
     using Win32ControlView::Win32ControlView;
 
     void ClearInputConsole() override;
-    void DrawInputConsole(const char* text) override;
+    void DrawInputConsole(std::string_view text) override;
     void ClearAnswerConsole() override;
-    void DrawAnswerConsole(const char* text) override;
+    void DrawAnswerConsole(std::string_view text) override;
     void ClearFromOtherBox() override;
-    void DrawFromOtherBox(const char* label) override;
+    void DrawFromOtherBox(std::string_view label) override;
     void ClearToOtherBox() override;
-    void DrawToOtherBox(const char* label) override;
+    void DrawToOtherBox(std::string_view label) override;
 
-    int ShowWarningDialog(const char* text, bool japanese) override;
-    void ShowSystemErrorBox(const char* text, const char* caption) override;
-    void PutTextOnClipboard(const char* text) override;
+    int ShowWarningDialog(std::string_view text, bool japanese) override;
+    void ShowSystemErrorBox(std::string_view text, std::string_view caption) override;
+    void PutTextOnClipboard(std::string_view text) override;
 
   private:
     // The input part (console, From row and box) at offset 0, the answer part lower down.

@@ -6,7 +6,7 @@
 #include "engine/add_subtract.h"
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
-#include "engine/text_builder.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 
@@ -50,7 +50,9 @@ int RoundUpTopDigitRun(EngineRegisters& regs, int notation) {
 
 namespace {
 
-void PutExponent(TextBuilder& out, int notation, int exponent) {
+using PlainTextWriter = FixedTextWriter<PLAIN_TEXT_BYTES>;
+
+void PutExponent(PlainTextWriter& out, int notation, int exponent) {
     NotationSymbolText symbol;
     NotationSymbol(notation, symbol);
     out.Put(' ');
@@ -62,7 +64,7 @@ void PutExponent(TextBuilder& out, int notation, int exponent) {
 }  // namespace
 
 void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
-    TextBuilder out(regs.ResultConsoleText);
+    PlainTextWriter out(regs.ResultConsoleText);
     const DigitString& digits = regs.ResultDigits;
     const int lz = LeadingZeroCount(digits);
     const int tz = TrailingZeroCount(digits);
@@ -73,22 +75,22 @@ void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
         }
         const int integerDigits = INTEGER_PLACES - lz;
         if (integerDigits > fit) {
-            out.PutPlaces(digits, lz, fit);
+            out.Put(DigitPlaces(digits, lz, fit));
             PutExponent(out, notation, integerDigits - fit);
             return;
         }
-        out.PutPlaces(digits, lz, integerDigits);
+        out.Put(DigitPlaces(digits, lz, integerDigits));
         if (tz < FRACTION_PLACES) {
             out.Put('.');
-            out.PutPlaces(digits, INTEGER_PLACES,
-                          std::min(fit - integerDigits, FRACTION_PLACES - tz));
+            out.Put(DigitPlaces(digits, INTEGER_PLACES,
+                                std::min(fit - integerDigits, FRACTION_PLACES - tz)));
         }
     } else if (lz < 2 * INTEGER_PLACES) {
         if (sign == -1) {
             out.Put('-');
         }
         out.Put("0.");
-        out.PutPlaces(digits, lz, std::min(fit, FRACTION_PLACES - tz));
+        out.Put(DigitPlaces(digits, lz, std::min(fit, FRACTION_PLACES - tz)));
         if (lz > INTEGER_PLACES) {
             PutExponent(out, notation, INTEGER_PLACES - lz);
         }
@@ -99,8 +101,10 @@ void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
 
 namespace {
 
-int TextLength(const PlainText& text) {
-    return static_cast<int>(strnlen(text.data(), PLAIN_TEXT_BYTES - 1));
+// Index of the first c in the text, or -1.
+int IndexOf(const PlainText& text, char c) {
+    const std::size_t at = TextOf(text).find(c);
+    return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
 int TrailingZerosBefore(const PlainText& text, int end) {
@@ -113,24 +117,13 @@ int TrailingZerosBefore(const PlainText& text, int end) {
 
 // Reads the decimal exponent after "^"; 0 when there is none.
 int ExponentAfterCaret(const PlainText& text) {
-    const char* caret = std::strchr(text.data(), '^');
-    if (caret == nullptr) {
+    const int caret = IndexOf(text, '^');
+    if (caret < 0) {
         return 0;
     }
     int value = 0;
-    const char* end = text.data() + TextLength(text);
-    std::from_chars(caret + 1, end, value);
+    std::from_chars(text.data() + caret + 1, text.data() + TextLength(text), value);
     return value;
-}
-
-void CutAt(PlainText& text, int length) {
-    std::fill(text.begin() + length, text.end(), '\0');
-}
-
-// Index of the first c in the text, or -1.
-int IndexOf(const PlainText& text, char c) {
-    const char* at = std::strchr(text.data(), c);
-    return at == nullptr ? -1 : static_cast<int>(at - text.data());
 }
 
 // Rebuilds "mantissa <symbol>^exponent" with the mantissa's trailing zeros removed and
@@ -138,8 +131,8 @@ int IndexOf(const PlainText& text, char c) {
 int StripMantissaZeros(PlainText& text, int notation, int exponent) {
     const int space = IndexOf(text, ' ');
     const int zeros = TrailingZerosBefore(text, space);
-    CutAt(text, space - zeros);
-    TextBuilder out(text);
+    CutText(text, space - zeros);
+    PlainTextWriter out(text);
     PutExponent(out, notation, exponent);
     return zeros;
 }
@@ -149,8 +142,8 @@ void TidyInteger(PlainText& text, int notation) {
         const int length = TextLength(text);
         const int zeros = TrailingZerosBefore(text, length);
         if (zeros > 6) {
-            CutAt(text, length - zeros);
-            TextBuilder out(text);
+            CutText(text, length - zeros);
+            PlainTextWriter out(text);
             PutExponent(out, notation, zeros);
         }
         return;
@@ -163,7 +156,7 @@ void TidyInteger(PlainText& text, int notation) {
 
 void TidyFraction(PlainText& text, int notation) {
     if (IndexOf(text, '^') < 0) {
-        CutAt(text, TextLength(text) - TrailingZerosBefore(text, TextLength(text)));
+        CutText(text, TextLength(text) - TrailingZerosBefore(text, TextLength(text)));
     } else {
         StripMantissaZeros(text, notation, ExponentAfterCaret(text));
     }
@@ -199,7 +192,8 @@ void NormaliseMantissa(PlainText& consoleText) {
     PlainText old = consoleText;
     const int caret = IndexOf(old, '^');
     const int exponent = ExponentAfterCaret(old);
-    TextBuilder out = TextBuilder::Cleared(consoleText);
+    ClearText(consoleText);
+    PlainTextWriter out(consoleText);
     if (start == 1) {
         out.Put('-');
     }

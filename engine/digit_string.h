@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 namespace quarnic {
 
@@ -13,6 +14,15 @@ inline constexpr int FRACTION_PLACES = 900;
 inline constexpr int UNITS_PLACE = 299;
 
 using DigitString = std::array<char, DIGIT_PLACES + 1>;
+
+// count digit characters from place `from`, stopping at the last place; empty for count <= 0.
+inline std::string_view DigitPlaces(const DigitString& digits, int from, int count) {
+    const int end = from + count < DIGIT_PLACES ? from + count : DIGIT_PLACES;
+    if (end <= from) {
+        return {};
+    }
+    return std::string_view(digits.data() + from, static_cast<std::size_t>(end - from));
+}
 
 // Plain text of a number: optional "-", integer digits, optional "." and fraction digits.
 inline constexpr int PLAIN_TEXT_BYTES = 957;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/digit_codec.h"
-#include "engine/text_builder.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 
@@ -58,7 +58,8 @@ int ParseOperandText(std::string_view text, bool negativeAllowed, DigitString& d
 
 void FormatAnswerText(EngineRegisters& regs, int sign, int destination) {
     PlainText& text = destination == TO_SQRT_PLAIN_TEXT ? regs.SqrtPlainText : regs.ResultPlainText;
-    TextBuilder out = TextBuilder::Cleared(text);
+    ClearText(text);
+    FixedTextWriter out(text);
     const DigitString& digits = regs.ResultDigits;
     const int lz = LeadingZeroCount(digits);
     const int tz = TrailingZeroCount(digits);
@@ -66,12 +67,12 @@ void FormatAnswerText(EngineRegisters& regs, int sign, int destination) {
         if (sign == -1) {
             out.Put('-');
         }
-        out.PutPlaces(digits, lz, INTEGER_PLACES - lz);
+        out.Put(DigitPlaces(digits, lz, INTEGER_PLACES - lz));
         if (tz < FRACTION_PLACES) {
             // A 300-digit integer part leaves room for 655 fraction digits, 654 after a "-".
             const int room = sign == -1 ? lz + 654 : lz + 655;
             out.Put('.');
-            out.PutPlaces(digits, INTEGER_PLACES, std::min(FRACTION_PLACES - tz, room));
+            out.Put(DigitPlaces(digits, INTEGER_PLACES, std::min(FRACTION_PLACES - tz, room)));
         }
     } else if (lz < DIGIT_PLACES) {
         if (sign == -1) {
@@ -79,7 +80,7 @@ void FormatAnswerText(EngineRegisters& regs, int sign, int destination) {
         }
         out.Put('0');
         out.Put('.');
-        out.PutPlaces(digits, INTEGER_PLACES, FRACTION_PLACES - tz);
+        out.Put(DigitPlaces(digits, INTEGER_PLACES, FRACTION_PLACES - tz));
     } else {
         out.Put('0');
     }

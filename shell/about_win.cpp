@@ -3,6 +3,7 @@
 
 #include "shell/dialog_ids.h"
 #include "shell/dialog_rules.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -36,7 +37,7 @@ void ShowReadmeMessage(const wchar_t* englishFormat, const wchar_t* japaneseForm
     wchar_t text[256] = {};
     std::swprintf(text, 256, UiText(englishFormat, japaneseFormat),
                   Shell().program->files.readmeName);
-    MessageBoxW(nullptr, text, UiText(L"Error", L"エラー"), MB_ICONERROR);
+    MessageBoxW(nullptr, text, UiText(ERROR_CAPTION_EN, ERROR_CAPTION_JA), MB_ICONERROR);
 }
 
 }  // namespace
@@ -50,8 +51,7 @@ void OpenReadme() {
     WIN32_FIND_DATAW data;
     HANDLE find = Shell().pathsFormed ? FindFirstFileW(readme, &data) : INVALID_HANDLE_VALUE;
     if (find == INVALID_HANDLE_VALUE) {
-        ShowReadmeMessage(L"Install the readme file (%ls)\nin the same directory.",
-                          L"説明ファイル(%ls)を、本フォルダに\nインストールしてください.");
+        ShowReadmeMessage(README_MISSING_FORMAT_EN, README_MISSING_FORMAT_JA);
         return;
     }
     wchar_t windowsDirectory[256] = {};
@@ -70,8 +70,7 @@ void OpenReadme() {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     } else {
-        ShowReadmeMessage(L"Unable to open the readme file (%ls) by Notepad.",
-                          L"使い方のファイル(%ls)をメモ帳で開けません.");
+        ShowReadmeMessage(README_NOT_OPENED_FORMAT_EN, README_NOT_OPENED_FORMAT_JA);
     }
     FindClose(find);
 }

@@ -33,6 +33,11 @@ int PreviousOtherNotation(int notation) {
     return previous;
 }
 
+int SteppedOtherNotation(int notation, StepDirection direction) {
+    return direction == StepDirection::Up ? NextOtherNotation(notation)
+                                          : PreviousOtherNotation(notation);
+}
+
 int NotationButtonIndex(int notation) {
     for (int i = 0; i < FIXED_NOTATION_COUNT; ++i) {
         if (FIXED_NOTATIONS[i] == notation) {

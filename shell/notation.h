@@ -3,6 +3,9 @@
 // the same rules.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "engine/digit_codec.h"
 #include "shell/control_view.h"
 
@@ -19,6 +22,10 @@ bool IsValidNotation(int notation);
 // moves to the nearest member in the stepping direction.
 int NextOtherNotation(int notation);
 int PreviousOtherNotation(int notation);
+
+// Which way the two small step buttons beside an "X" box move its value.
+enum class StepDirection { Down, Up };
+int SteppedOtherNotation(int notation, StepDirection direction);
 
 // Index 0..4 of a fixed notation's button (2, 4, 8, 10, 16), 5 for "X".
 int NotationButtonIndex(int notation);
@@ -55,5 +62,13 @@ void DisablePaneButtons(ControlView& view, const NotationPane& pane);
 
 // Decimal text of a notation into a small buffer (at least 3 bytes), NUL-terminated.
 void NotationDecimalText(int notation, char* out, int outSize);
+
+// The same into a label buffer, zero-filled first: the boxes beside "X" and the memory's
+// notation.
+template <std::size_t N>
+void SetNotationLabel(std::array<char, N>& label, int notation) {
+    label.fill('\0');
+    NotationDecimalText(notation, label.data(), static_cast<int>(N));
+}
 
 }  // namespace quarnic

@@ -1,6 +1,7 @@
 #include "shell/shell_win.h"
 
 #include "shell/platform_rules.h"
+#include "shell/shell_texts.h"
 
 namespace quarnic {
 
@@ -150,8 +151,8 @@ int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseT
 }
 
 void ShowDialogFailure() {
-    ShowMessage(nullptr, L"Unable to display dialog", L"ダイアログを表示できません",
-                L"System Error", L"システム・エラー", MB_SYSTEMMODAL | MB_ICONERROR);
+    ShowMessage(nullptr, DIALOG_FAILED_WIDE_EN, DIALOG_FAILED_WIDE_JA, SYSTEM_ERROR_WIDE_EN,
+                SYSTEM_ERROR_WIDE_JA, MB_SYSTEMMODAL | MB_ICONERROR);
 }
 
 bool RunModalDialog(HWND owner, const wchar_t* englishTemplate, const wchar_t* japaneseTemplate,

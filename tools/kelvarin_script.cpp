@@ -6,7 +6,7 @@
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "tests/kit/key_script.h"
 #include "tools/script_io.h"
 

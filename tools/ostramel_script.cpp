@@ -85,8 +85,8 @@ nlohmann::json StateLine(const Converter& converter, const RecordingConverterVie
     line["to_other"] = state.ToOtherNotation;
     line["from_box"] = view.FromBox();
     line["to_box"] = view.ToBox();
-    line["entry_started"] = state.EntryStarted;
-    line["error_shown"] = state.ErrorShown;
+    line["entry_started"] = state.EntryStarted ? 1 : 0;
+    line["error_shown"] = state.ErrorShown ? 1 : 0;
     line["max_digits"] = state.MaxDigits;
     line["warning"] = view.Warnings() > 0 ? TextOrNull(view.LastWarning().c_str()) : nullptr;
     line["warnings"] = view.Warnings();

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "calc/calc_ids.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "tests/kit/key_script.h"
 
 namespace quarnic {

@@ -8,9 +8,10 @@ using Dispatch = CalcScenario;
 std::string Snapshot(const Calculator& calc, const RecordingCalculatorView& view) {
     const CalculatorState& s = calc.state;
     std::string snap;
-    for (int value : {s.SecondOperandActive, s.EntryInProgress, s.PointEntered, s.FirstNotation,
-                      s.SecondNotation, s.OtherNotation, s.MemoryHeld, s.ErrorShown, s.AnswerShown,
-                      s.AnswerNotation, s.SqrtKeyNeedsRedraw}) {
+    for (int value : std::initializer_list<int>{
+             s.SecondOperandActive, s.EntryInProgress, s.PointEntered, s.FirstNotation,
+             s.SecondNotation, s.OtherNotation, s.MemoryHeld, s.ErrorShown, s.AnswerShown,
+             s.AnswerNotation, s.SqrtKeyNeedsRedraw}) {
         snap += std::to_string(value) + ",";
     }
     for (std::string_view text :

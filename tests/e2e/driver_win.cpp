@@ -29,14 +29,12 @@
 #include <vector>
 
 #include "accessibility_probe_win.h"
+#include "calc/calc_texts.h"
+#include "conv/conv_texts.h"
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "text_fit_win.h"
 #include "window_probe_win.h"
-
-#if __has_include("shell/program_titles.h")
-#include "shell/program_titles.h"
-#endif
 
 namespace quarnic::e2e {
 namespace {
@@ -332,12 +330,10 @@ int DialogPress(const Context& context) {
 // The titles the programs were built with, so the tests expect exactly those texts.
 int Titles(const Context&) {
     JsonLine line;
-#ifdef KELVARIN_TITLE_EN
-    line.Text("KELVARIN_TITLE_EN", KELVARIN_TITLE_EN).Text("KELVARIN_TITLE_JA", KELVARIN_TITLE_JA);
-#endif
-#ifdef OSTRAMEL_TITLE_EN
-    line.Text("OSTRAMEL_TITLE_EN", OSTRAMEL_TITLE_EN).Text("OSTRAMEL_TITLE_JA", OSTRAMEL_TITLE_JA);
-#endif
+    line.Text("KELVARIN_TITLE_EN", quarnic::KELVARIN_TITLE_EN)
+        .Text("KELVARIN_TITLE_JA", quarnic::KELVARIN_TITLE_JA);
+    line.Text("OSTRAMEL_TITLE_EN", quarnic::OSTRAMEL_TITLE_EN)
+        .Text("OSTRAMEL_TITLE_JA", quarnic::OSTRAMEL_TITLE_JA);
     return Succeed(line);
 }
 

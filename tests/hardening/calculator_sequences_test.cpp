@@ -10,7 +10,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
-#include "calc/text_buffer.h"
+#include "engine/fixed_text.h"
 #include "tests/hardening/sequence_run.h"
 #include "tests/invariants/key_sequences.h"
 

@@ -8,8 +8,8 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
-#include "calc/text_buffer.h"
 #include "engine/digit_codec.h"
+#include "engine/fixed_text.h"
 #include "shell/notation.h"
 
 namespace quarnic {
@@ -81,27 +81,7 @@ std::string CheckPlainText(const char* name, const PlainText& buffer, int notati
     return {};
 }
 
-std::string CheckFlag(const char* name, int flag) {
-    if (flag != 0 && flag != 1) {
-        return std::string(name) + " holds " + std::to_string(flag) + ", not 0 or 1";
-    }
-    return {};
-}
-
 std::string CheckFlags(const CalculatorState& s) {
-    const std::pair<const char*, int> flags[] = {{"SecondOperandActive", s.SecondOperandActive},
-                                                 {"EntryInProgress", s.EntryInProgress},
-                                                 {"PointEntered", s.PointEntered},
-                                                 {"MemoryHeld", s.MemoryHeld},
-                                                 {"ErrorShown", s.ErrorShown},
-                                                 {"AnswerShown", s.AnswerShown},
-                                                 {"SuppressConsolePaint", s.SuppressConsolePaint}};
-    for (const auto& [name, value] : flags) {
-        std::string broken = CheckFlag(name, value);
-        if (!broken.empty()) {
-            return broken;
-        }
-    }
     if (s.SuppressConsolePaint != 0) {
         return "SuppressConsolePaint is left set after a command";
     }

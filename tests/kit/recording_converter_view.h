@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "conv/converter_view.h"
 #include "tests/kit/recording_control_view.h"
@@ -28,31 +29,31 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
     void SetWaitCursor(bool waiting) override { RecordingControlView::SetWaitCursor(waiting); }
 
     void ClearInputConsole() override { inputConsole_.clear(); }
-    void DrawInputConsole(const char* text) override {
+    void DrawInputConsole(std::string_view text) override {
         inputConsole_ = text;
         ++inputDraws_;
     }
     void ClearAnswerConsole() override { answerConsole_.clear(); }
-    void DrawAnswerConsole(const char* text) override {
+    void DrawAnswerConsole(std::string_view text) override {
         answerConsole_ = text;
         ++answerDraws_;
     }
     void ClearFromOtherBox() override { fromBox_.clear(); }
-    void DrawFromOtherBox(const char* label) override { fromBox_ = label; }
+    void DrawFromOtherBox(std::string_view label) override { fromBox_ = label; }
     void ClearToOtherBox() override { toBox_.clear(); }
-    void DrawToOtherBox(const char* label) override { toBox_ = label; }
+    void DrawToOtherBox(std::string_view label) override { toBox_ = label; }
 
-    int ShowWarningDialog(const char* text, bool japanese) override {
+    int ShowWarningDialog(std::string_view text, bool japanese) override {
         lastWarning_ = text;
         lastWarningJapanese_ = japanese;
         ++warnings_;
         return failDialogs_ ? -1 : 1;
     }
-    void ShowSystemErrorBox(const char* text, const char* caption) override {
-        lastErrorBox_ = std::string(caption) + ": " + text;
+    void ShowSystemErrorBox(std::string_view text, std::string_view caption) override {
+        lastErrorBox_ = std::string(caption).append(": ").append(text);
         ++errorBoxes_;
     }
-    void PutTextOnClipboard(const char* text) override {
+    void PutTextOnClipboard(std::string_view text) override {
         clipboard_ = text;
         hasClipboard_ = true;
     }
