@@ -7,27 +7,7 @@
 namespace quarnic {
 namespace {
 
-constexpr const wchar_t* DIGIT_LABELS[] = {
-    L"0",     L"1",     L"2",     L"3",     L"4",     L"5",     L"6",     L"7",
-    L"8",     L"9",     L"A(10)", L"B(11)", L"C(12)", L"D(13)", L"E(14)", L"F(15)",
-    L"G(16)", L"H(17)", L"I(18)", L"J(19)", L"K(20)", L"L(21)", L"M(22)", L"N(23)",
-    L"O(24)", L"P(25)", L"Q(26)", L"R(27)", L"S(28)", L"T(29)", L"U(30)", L"V(31)",
-};
-
-constexpr const wchar_t* NOTATION_LABELS[] = {L"2", L"4", L"8", L"10", L"16", L"X"};
-
-using KeyList = KeyPlacementList<CALCULATOR_KEY_COUNT>;
-
-void AddDigitRows(KeyList& keys, const KeyGeometry& g) {
-    // Three full rows of ten, then "U(30)" and "V(31)" at the start of the fourth.
-    for (int value = 0; value < 32; ++value) {
-        keys.Add(
-            IDC_DIGIT_FIRST + value, DIGIT_LABELS[value], KeyKind::Push,
-            {Column(g, value % 10, 1) + 1, Row(g, 5, 2 + value / 10), g.keyWidth, g.keyHeight});
-    }
-}
-
-void AddEntryAndClearKeys(KeyList& keys, const KeyGeometry& g) {
+void AddEntryAndClearKeys(KeyPlacementList& keys, const KeyGeometry& g) {
     const int lastDigitRow = Row(g, 5, 5);
     const int width = g.keyWidth, height = g.keyHeight;
     keys.Add(IDC_POINT, L".", KeyKind::Push, {Column(g, 3, 1) + 1, lastDigitRow, width, height});
@@ -36,7 +16,7 @@ void AddEntryAndClearKeys(KeyList& keys, const KeyGeometry& g) {
     keys.Add(IDC_CLEAR_ENTRY, L"CE", KeyKind::Push, {g.margin + 1, Row(g, 7, 7), width, height});
 }
 
-void AddOperatorAndMemoryKeys(KeyList& keys, const KeyGeometry& g) {
+void AddOperatorAndMemoryKeys(KeyPlacementList& keys, const KeyGeometry& g) {
     // The operator keys stand half a key lower than the clear and memory keys, and taller.
     const int top = Row(g, 6, 7) - g.halfKey;
     const int width = g.keyWidth, height = g.keyHeight + 2 * g.spacing;
@@ -51,19 +31,6 @@ void AddOperatorAndMemoryKeys(KeyList& keys, const KeyGeometry& g) {
              {memoryLeft, Row(g, 7, 7), width, g.keyHeight});
 }
 
-void AddNotationRow(KeyList& keys, const KeyGeometry& g) {
-    const int top = Row(g, 4, 1) - 2;
-    for (int i = 0; i < 6; ++i) {
-        keys.Add(IDC_NOTATION_FIRST + i, NOTATION_LABELS[i], KeyKind::Radio,
-                 {Column(g, 3 + i, 1), top, g.keyWidth - 1, g.keyHeight});
-    }
-    const int stepLeft = Column(g, 9, 3) + 4;
-    const int stepWidth = g.keyWidth - 2 * g.margin - 5;
-    keys.Add(IDC_STEP_UP, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
-    keys.Add(IDC_STEP_DOWN, L"-", KeyKind::Push,
-             {stepLeft, top + g.halfKey, stepWidth, g.keyHeight - g.halfKey});
-}
-
 }  // namespace
 
 double CalculatorSideMargin(int, int markSampleWidth) {
@@ -72,11 +39,11 @@ double CalculatorSideMargin(int, int markSampleWidth) {
 
 CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
     CalculatorKeys placements;
-    KeyList keys(placements);
-    AddDigitRows(keys, g);
+    KeyPlacementList keys(placements);
+    AddDigitKeys(keys, g, IDC_DIGIT_FIRST);
     AddEntryAndClearKeys(keys, g);
     AddOperatorAndMemoryKeys(keys, g);
-    AddNotationRow(keys, g);
+    AddNotationRow(keys, g, {IDC_NOTATION_FIRST, IDC_STEP_UP, IDC_STEP_DOWN}, Row(g, 4, 1) - 2);
     keys.Add(IDC_SQRT, L"", KeyKind::OwnerDrawn,
              {Column(g, 5, 1) + 1, Row(g, 5, 5), g.keyWidth, g.keyHeight});
     return placements;

@@ -21,6 +21,40 @@ Layout ComputeLayout(const LayoutInputs& in) {
     return out;
 }
 
+namespace {
+
+constexpr const wchar_t* DIGIT_LABELS[] = {
+    L"0",     L"1",     L"2",     L"3",     L"4",     L"5",     L"6",     L"7",
+    L"8",     L"9",     L"A(10)", L"B(11)", L"C(12)", L"D(13)", L"E(14)", L"F(15)",
+    L"G(16)", L"H(17)", L"I(18)", L"J(19)", L"K(20)", L"L(21)", L"M(22)", L"N(23)",
+    L"O(24)", L"P(25)", L"Q(26)", L"R(27)", L"S(28)", L"T(29)", L"U(30)", L"V(31)",
+};
+
+constexpr const wchar_t* NOTATION_LABELS[] = {L"2", L"4", L"8", L"10", L"16", L"X"};
+
+}  // namespace
+
+void AddDigitKeys(KeyPlacementList& keys, const KeyGeometry& g, int firstDigitId) {
+    for (int value = 0; value < 32; ++value) {
+        keys.Add(
+            firstDigitId + value, DIGIT_LABELS[value], KeyKind::Push,
+            {Column(g, value % 10, 1) + 1, Row(g, 5, 2 + value / 10), g.keyWidth, g.keyHeight});
+    }
+}
+
+void AddNotationRow(KeyPlacementList& keys, const KeyGeometry& g, const NotationRowIds& ids,
+                    int top) {
+    for (int i = 0; i < 6; ++i) {
+        keys.Add(ids.firstButtonId + i, NOTATION_LABELS[i], KeyKind::Radio,
+                 {Column(g, 3 + i, 1), top, g.keyWidth - 1, g.keyHeight});
+    }
+    const int stepLeft = Column(g, 9, 3) + 4;
+    const int stepWidth = g.keyWidth - 2 * g.margin - 5;
+    keys.Add(ids.stepUpId, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
+    keys.Add(ids.stepDownId, L"-", KeyKind::Push,
+             {stepLeft, top + g.halfKey, stepWidth, g.keyHeight - g.halfKey});
+}
+
 std::array<Band, SHARED_BAND_COUNT> SharedBands(const KeyGeometry& g, int clientWidth,
                                                 int clientHeight) {
     // The full-width bands reach one pixel past each side of the console's frame.

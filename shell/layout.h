@@ -72,19 +72,38 @@ struct KeyPlacement {
 };
 
 // Fills an array of placements in creation order.
-template <std::size_t N>
 class KeyPlacementList {
   public:
-    explicit KeyPlacementList(std::array<KeyPlacement, N>& keys) : keys_(keys) {}
+    template <std::size_t N>
+    explicit KeyPlacementList(std::array<KeyPlacement, N>& keys)
+        : keys_(keys.data()), capacity_(N) {}
 
+    // A placement past the array's end is dropped; the layout tests count every control.
     void Add(int id, const wchar_t* label, KeyKind kind, PixelRect rect) {
-        keys_[count_++] = KeyPlacement{id, label, kind, rect};
+        if (count_ < capacity_) {
+            keys_[count_++] = KeyPlacement{id, label, kind, rect};
+        }
     }
 
   private:
-    std::array<KeyPlacement, N>& keys_;
+    KeyPlacement* keys_;
+    std::size_t capacity_;
     std::size_t count_ = 0;
 };
+
+// The 32 digit keys "0" .. "V(31)" (ids firstDigitId + value): three full rows of ten under the
+// notation row, then "U(30)" and "V(31)" opening the fourth.
+void AddDigitKeys(KeyPlacementList& keys, const KeyGeometry& g, int firstDigitId);
+
+// A notation row's buttons "2", "4", "8", "10", "16", "X" (ids firstButtonId on), then the "X"
+// step buttons right of the box of "X": "+" on top of "-". top is the buttons' top row.
+struct NotationRowIds {
+    int firstButtonId;
+    int stepUpId;
+    int stepDownId;
+};
+void AddNotationRow(KeyPlacementList& keys, const KeyGeometry& g, const NotationRowIds& ids,
+                    int top);
 
 // Rows firstRow..lastRow (both included), each a line from x1 (drawn) to x2 (not drawn).
 struct Band {
