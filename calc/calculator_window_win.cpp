@@ -6,6 +6,8 @@
 #include "calc/calculator_keys_win.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
+#include "calc/clipboard_commands.h"
+#include "calc/keyboard_map.h"
 #include "calc/save_answer_win.h"
 #include "calc/sqrt_key_win.h"
 #include "calc/square_root.h"
@@ -38,6 +40,8 @@ constexpr SystemMenuItem MENU_ITEMS[] = {
     {IDM_CONSOLE_COLOR, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."},
     {IDM_SQRT_SETTING, L"Set s&qrt calculation....", L"平方根計算の設定(&Q)..."},
     {IDM_SAVE_ANSWER, L"Sa&ve answer...", L"答の保存(&V)..."},
+    {IDM_COPY, L"&Copy\tCtrl+C", L"コピー(&C)\tCtrl+C"},
+    {IDM_PASTE, L"&Paste\tCtrl+V", L"貼り付け(&P)\tCtrl+V"},
 };
 
 void CreateMainWindowContents(HWND window) {
@@ -53,6 +57,7 @@ void CreateMainWindowContents(HWND window) {
     CreateCalculatorKeys(window);
     static Win32CalculatorView view(window);
     Window().view = &view;
+    Window().calc.JapaneseUi = Shell().JapaneseUi != 0;
     StartCalculator(Window().calc, view);
     ReadStartupFiles();
     // The window was first painted before the settings were read: show their colour.
@@ -95,7 +100,7 @@ bool OnSystemCommand(HWND window, int id) {
             SqrtSettingDialog(Window().calc);
             return true;
         default:
-            return false;
+            return DispatchClipboardCommand(Window().calc, id);
     }
 }
 
@@ -150,6 +155,8 @@ const ProgramDescription& CalculatorProgram() {
         L"ICON_1",
         IDC_CALC_RED_SCROLL,
         true,
+        CalculatorCharacterKey,
+        CalculatorNamedKey,
     };
     return program;
 }

@@ -1,6 +1,8 @@
 // The command table: every key id to its operation, and the start state of the keys.
+#include "calc/backspace_key.h"
 #include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
+#include "calc/clipboard_commands.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/keypad_entry.h"
@@ -100,6 +102,9 @@ bool RunKeyCommand(Calculator& calc, int id) {
         case IDC_MEMORY_RECALL:
             MemoryRecall(calc);
             return true;
+        case IDK_BACKSPACE:
+            Backspace(calc);
+            return true;
         default:
             return false;
     }
@@ -107,7 +112,7 @@ bool RunKeyCommand(Calculator& calc, int id) {
 
 bool IsKeyCommand(int id) {
     return (id >= IDC_DIGIT_FIRST && id <= IDC_EQUALS) ||
-           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL);
+           (id >= IDC_NOTATION_FIRST && id <= IDC_MEMORY_RECALL) || id == IDK_BACKSPACE;
 }
 
 }  // namespace
@@ -127,6 +132,7 @@ void StartCalculator(Calculator& calc, CalculatorView& view) {
     view.EnableControl(IDC_STEP_UP, false);
     view.EnableControl(IDC_MEMORY_RECALL, false);
     SetSaveAnswerItem(calc, false);
+    UpdateCopyItem(calc);
 }
 
 void DispatchCommand(Calculator& calc, int id) {
@@ -134,13 +140,13 @@ void DispatchCommand(Calculator& calc, int id) {
         // The key stays drawn pressed; the next command redraws it.
         calc.state.SqrtKeyNeedsRedraw = 1;
         SquareRoot(calc);
+    } else if (IsKeyCommand(id)) {
+        RefreshSqrtKey(calc);
+        RunKeyCommand(calc, id);
+    } else {
         return;
     }
-    if (!IsKeyCommand(id)) {
-        return;
-    }
-    RefreshSqrtKey(calc);
-    RunKeyCommand(calc, id);
+    UpdateCopyItem(calc);
 }
 
 }  // namespace quarnic

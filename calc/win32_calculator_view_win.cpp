@@ -3,6 +3,7 @@
 #include "calc/calc_ids.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/sqrt_dialogs_win.h"
+#include "shell/clipboard_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -91,6 +92,18 @@ int Win32CalculatorView::MeasureText(std::string_view text) const {
 
 int Win32CalculatorView::KeyWidth() const {
     return Shell().layout.KeyWidth;
+}
+
+bool Win32CalculatorView::PutTextOnClipboard(std::string_view text) {
+    return PutAsciiTextOnClipboard(window_, text);
+}
+
+bool Win32CalculatorView::ReadClipboardText(std::string& text) {
+    return ReadClipboardUtf8(window_, text);
+}
+
+void Win32CalculatorView::ShowMessageBox(std::string_view text) {
+    ShowLogicMessage(window_, text);
 }
 
 }  // namespace quarnic

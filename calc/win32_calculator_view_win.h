@@ -32,6 +32,9 @@ class Win32CalculatorView final : public CalculatorView {
     bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) override;
     int MeasureText(std::string_view text) const override;
     int KeyWidth() const override;
+    bool PutTextOnClipboard(std::string_view text) override;
+    bool ReadClipboardText(std::string& text) override;
+    void ShowMessageBox(std::string_view text) override;
 
   private:
     HWND window_;

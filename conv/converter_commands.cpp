@@ -4,7 +4,9 @@
 #include "conv/conv_ids.h"
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
+#include "conv/paste.h"
 #include "engine/digit_codec.h"
+#include "shell/paste_messages.h"
 
 namespace quarnic {
 
@@ -166,7 +168,10 @@ void CopyAnswer(Converter& converter) {
     std::snprintf(text.data(), text.size(), "%s (%d) = %s (%d)", converter.texts.InputDigits.data(),
                   converter.state.FromNotation, converter.texts.AnswerText.data(),
                   converter.state.ToNotation);
-    converter.view->PutTextOnClipboard(text.data());
+    if (!converter.view->PutTextOnClipboard(text.data())) {
+        converter.view->ShowMessageBox(
+            ClipboardBusyMessage(ClipboardUse::Copy, converter.JapaneseUi));
+    }
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {
@@ -192,11 +197,15 @@ void DispatchConverterCommand(Converter& converter, int id) {
 }
 
 bool DispatchConverterSystemCommand(Converter& converter, int id) {
-    if (id != IDM_CONV_COPY_ANSWER) {
-        return false;
+    if (id == IDM_CONV_COPY_ANSWER) {
+        CopyAnswer(converter);
+        return true;
     }
-    CopyAnswer(converter);
-    return true;
+    if (id == IDM_CONV_PASTE) {
+        PasteClipboardIntoFrom(converter);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace quarnic

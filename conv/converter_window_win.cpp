@@ -1,9 +1,12 @@
 // The converter's main window: creation, the message handlers and the program's entry point.
 // Key commands go to the converter's dispatcher; everything drawn goes through the Win32 view.
+#include <iterator>
+
 #include "conv/conv_ids.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
+#include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
 #include "shell/program_titles.h"
 #include "shell/shell_win.h"
@@ -25,6 +28,7 @@ constexpr SystemMenuItem MENU_ITEMS[] = {
     {IDM_CONV_ABOUT, L"&About...", L"御案内(&A)..."},
     {IDM_CONV_CONSOLE_COLOR, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."},
     {IDM_CONV_COPY_ANSWER, L"Co&py answer", L"答のコピー(&P)"},
+    {IDM_CONV_PASTE, L"&Paste\tCtrl+V", L"貼り付け(&P)\tCtrl+V"},
 };
 
 void CreateConverterControls(HWND window) {
@@ -44,7 +48,7 @@ void CreateMainWindowContents(HWND window) {
         return;
     }
     SetMainWindowTitle(window);
-    AddSystemMenuItems(window, MENU_ITEMS, 3);
+    AddSystemMenuItems(window, MENU_ITEMS, static_cast<int>(std::size(MENU_ITEMS)));
     EnableMenuItem(GetSystemMenu(window, FALSE), IDM_CONV_COPY_ANSWER,
                    MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
     ComputeMainLayout(window, KEY_WIDTH_SAMPLE, nullptr, HEIGHT_SPACING_UNITS);
@@ -131,6 +135,8 @@ const ProgramDescription& ConverterProgram() {
         L"ICON_1",
         IDC_CONV_RED_SCROLL,
         false,
+        ConverterCharacterKey,
+        ConverterNamedKey,
     };
     return program;
 }

@@ -1,9 +1,9 @@
 #include "conv/win32_converter_view_win.h"
 
-#include "conv/clipboard_win.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_paint_win.h"
 #include "conv/warning_dialog_win.h"
+#include "shell/clipboard_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -85,9 +85,16 @@ void Win32ConverterView::ShowSystemErrorBox(const char* text, const char* captio
     quarnic::ShowSystemErrorBox(text, caption);
 }
 
-void Win32ConverterView::PutTextOnClipboard(const char* text) {
-    // A copy that did not happen is not reported: the user simply finds the old clipboard.
-    PutAsciiTextOnClipboard(window_, text);
+bool Win32ConverterView::PutTextOnClipboard(std::string_view text) {
+    return PutAsciiTextOnClipboard(window_, text);
+}
+
+bool Win32ConverterView::ReadClipboardText(std::string& text) {
+    return ReadClipboardUtf8(window_, text);
+}
+
+void Win32ConverterView::ShowMessageBox(std::string_view text) {
+    ShowLogicMessage(window_, text);
 }
 
 }  // namespace quarnic

@@ -32,7 +32,9 @@ class Win32ConverterView final : public ConverterView {
 
     int ShowWarningDialog(const char* text, bool japanese) override;
     void ShowSystemErrorBox(const char* text, const char* caption) override;
-    void PutTextOnClipboard(const char* text) override;
+    bool PutTextOnClipboard(std::string_view text) override;
+    bool ReadClipboardText(std::string& text) override;
+    void ShowMessageBox(std::string_view text) override;
 
   private:
     HWND window_;

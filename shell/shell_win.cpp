@@ -1,5 +1,6 @@
 #include "shell/shell_win.h"
 
+#include "shell/clipboard_win.h"
 #include "shell/platform_rules.h"
 
 namespace quarnic {
@@ -29,6 +30,9 @@ int RunMessageLoop() {
         HWND wait = Shell().pleaseWaitDialog;
         if (Shell().program->hasPleaseWaitDialog && wait != nullptr &&
             IsDialogMessageW(wait, &message)) {
+            continue;
+        }
+        if (OfferKeyMessage(message)) {
             continue;
         }
         TranslateMessage(&message);
@@ -145,6 +149,12 @@ int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseT
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags) {
     return MessageBoxW(owner, UiText(englishText, japaneseText),
                        UiText(englishCaption, japaneseCaption), flags);
+}
+
+void ShowLogicMessage(HWND owner, std::string_view utf8Text) {
+    wchar_t title[128] = {};
+    GetWindowTextW(owner, title, 127);
+    MessageBoxW(owner, WideFromUtf8(utf8Text).c_str(), title, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void ShowDialogFailure() {

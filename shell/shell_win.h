@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <string_view>
+
+#include "shell/keyboard_win.h"
 #include "shell/layout.h"
 #include "shell/settings_parse.h"
 
@@ -27,6 +30,9 @@ struct ProgramDescription {
     int firstColorScrollBarId;
     // Offers messages to the modeless please-wait dialog in the message loop.
     bool hasPleaseWaitDialog;
+    // The keyboard: typed characters and named keys to the program's buttons and menu items.
+    CharacterKeyMap characterKeys;
+    NamedKeyMap namedKeys;
 };
 
 // One system-menu item the program adds after the standard ones.
@@ -101,6 +107,8 @@ void SaveSettings();
 const wchar_t* UiText(const wchar_t* english, const wchar_t* japanese);
 // "Unable to display dialog", system-modal.
 void ShowDialogFailure();
+// A message box of the logic (UTF-8 text) owned by the main window, under the window's title.
+void ShowLogicMessage(HWND owner, std::string_view utf8Text);
 int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseText,
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags);
 COLORREF ConsoleColorRef();
