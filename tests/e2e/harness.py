@@ -17,6 +17,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import fixture_scenarios  # noqa: E402,F401,I001
 import calc_scenarios  # noqa: E402,F401
 import conv_scenarios  # noqa: E402,F401
+import keyboard_scenarios  # noqa: E402,F401
 from scenario_kit import SCENARIOS, Case, Kit, ProgramSpec  # noqa: E402
 from wine_session import E2EError, VirtualDisplay, WinePrefix  # noqa: E402
 
