@@ -10,8 +10,10 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-# Target and longest input: operand texts reach past 956 characters, key sequences 200 keys.
-for run in operand_text_fuzz:1100 converter_keys_fuzz:200 calculator_keys_fuzz:200; do
+# Target and longest input: operand texts reach past 956 characters, key sequences 200 keys,
+# pasted texts past the 1200 digits of a full operand.
+for run in operand_text_fuzz:1100 converter_keys_fuzz:200 calculator_keys_fuzz:200 \
+    paste_parse_fuzz:1300; do
     target=${run%%:*}
     mkdir -p "$corpus/$target"
     echo "-- $target, ${seconds} s"

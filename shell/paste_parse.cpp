@@ -69,14 +69,14 @@ std::string_view SplitSuffix(std::string_view text, PastedNumber& number) {
         return text;
     }
     const std::string_view inside = text.substr(open + 1, text.size() - open - 2);
-    int n = 0;
-    for (char c : inside) {
-        n = IsDecimalDigit(c) ? n * 10 + (c - '0') : -1;
-        if (n < 0) {
-            break;
+    int n = -1;
+    if (inside.size() == 1 || inside.size() == 2) {
+        n = 0;
+        for (char c : inside) {
+            n = IsDecimalDigit(c) && n >= 0 ? n * 10 + (c - '0') : -1;
         }
     }
-    if (inside.empty() || inside.size() > 2 || n < MIN_NOTATION || n > MAX_NOTATION) {
+    if (n < MIN_NOTATION || n > MAX_NOTATION) {
         number.refusal = PasteRefusal::BadNotation;
         return text;
     }

@@ -112,7 +112,8 @@ TEST(PasteParse, SpacesAndSeparatorsInsideAreRefused) {
 }
 
 TEST(PasteParse, ASuffixMustNameANotationFrom2To32) {
-    for (const char* text : {"1 (1)", "1 (33)", "1 (0)", "1 (016)", "1 ()", "1 (x)", "1 (-2)"}) {
+    for (const char* text : {"1 (1)", "1 (33)", "1 (0)", "1 (016)", "1 ()", "1 (x)", "1 (-2)",
+                             "1 (3709551615999999999999)"}) {
         EXPECT_EQ(RefusalOf(text), PasteRefusal::BadNotation) << text;
     }
     // Without its blank the parenthesis is just a stray character.
