@@ -15,7 +15,8 @@
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
-//   keys KEY...                       real key events (SendInput) to the foreground main window:
+//   keys [--as-is] KEY...             real key events (SendInput) to the main window, brought to
+//                                     the front first unless --as-is (a dialog keeps the front):
 //                                     a word is typed character by character; {NAME} is a named
 //                                     key (ENTER ESC BACK DEL INS PGUP PGDN F3..F9, or a letter),
 //                                     with ^ for Ctrl and + for Shift in front: {^C} {+INS} {+F5}
@@ -517,10 +518,14 @@ int Keys(const Context& context) {
     if (!main) {
         return Fail("window not found");
     }
-    if (!BringToFront(main)) {
+    Args events = context.args;
+    const bool as_is = !events.empty() && events.front() == L"--as-is";
+    if (as_is) {
+        events.erase(events.begin());
+    } else if (!BringToFront(main)) {
         return Fail("the window did not come to the front");
     }
-    for (const std::wstring& key : context.args) {
+    for (const std::wstring& key : events) {
         if (key.size() > 2 && key.front() == L'{' && key.back() == L'}') {
             if (!PressNamedKey(key.substr(1, key.size() - 2))) {
                 return Fail("unknown key " + ToUtf8(key.c_str()));

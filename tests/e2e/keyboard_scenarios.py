@@ -67,6 +67,13 @@ def calc_keyboard(case, kit, locale):
         check_copied(case, program, "12", "click 1, 2 3 Backspace")
         keys(program, "a", ".50")
         check_copied(case, program, "12.5", "a (disabled in 10) . 5 0")
+        # While one of its dialogs is open the calculator takes no keys.
+        program.post_syscmd("IDM_ABOUT")
+        program.dialog()
+        keys(program, "--as-is", "9", "{ESC}")
+        if program.open_dialog_after(300) is not None:
+            program.press_in_dialog(program.id("IDC_ABOUT_CLOSE"))
+        check_copied(case, program, "12.5", "9 and Esc typed into the About box")
         keys(program, "{ESC}", "{F5}", "ff*")
         state = program.state()
         case.equal(state.checked_ids(), {program.id("IDC_NOTATION_16")}, "checked after F5")
