@@ -91,6 +91,13 @@
 /* The static text of the please-wait dialog (PLEASEWAIT_DLG). */
 #define IDC_PLEASE_WAIT_TEXT 166
 
+/* Backspace: a key command with no button (keyboard only). */
+#define IDK_BACKSPACE 167
+
+/* System-menu items Copy and Paste. System commands are multiples of 16 below 0xF000. */
+#define IDM_COPY 176
+#define IDM_PASTE 192
+
 /* Colour dialog (RGBSHOW_DLG): each value text is its scroll bar's id minus 3. */
 #define IDC_CALC_RED_VALUE 154
 #define IDC_CALC_GREEN_VALUE 155

@@ -17,6 +17,8 @@ inline constexpr wchar_t SQRT_SETTING_ITEM_EN[] = L"Set s&qrt calculation....";
 inline constexpr wchar_t SQRT_SETTING_ITEM_JA[] = L"平方根計算の設定(&Q)...";
 inline constexpr wchar_t SAVE_ANSWER_ITEM_EN[] = L"Sa&ve answer...";
 inline constexpr wchar_t SAVE_ANSWER_ITEM_JA[] = L"答の保存(&V)...";
+inline constexpr wchar_t COPY_ITEM_EN[] = L"&Copy\tCtrl+C";
+inline constexpr wchar_t COPY_ITEM_JA[] = L"コピー(&C)\tCtrl+C";
 
 inline constexpr wchar_t PLEASE_WAIT_TEXT_EN[] = L"Please wait a moment.";
 inline constexpr wchar_t PLEASE_WAIT_TEXT_JA[] = L"ちょっとお待ちください.";

@@ -65,6 +65,7 @@ struct Calculator {
     EngineRegisters engine;
     SqrtState sqrt;
     LastCalculation last;
+    bool JapaneseUi = false;  // the language of the message boxes the logic raises
     CalculatorView* view = nullptr;
 };
 

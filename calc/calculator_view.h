@@ -3,6 +3,7 @@
 // never paints by itself: it changes its state, then calls these right away.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "shell/control_view.h"
@@ -57,6 +58,14 @@ class CalculatorView : public ControlView {
     // console's width); together they decide how many digits of an answer fit.
     virtual int MeasureText(std::string_view text) const = 0;
     virtual int KeyWidth() const = 0;
+
+    // Copy and Paste. The clipboard is tried for about half a second; false means another
+    // program still holds it, and nothing was copied or read. A clipboard without text reads
+    // as an empty text.
+    virtual bool PutTextOnClipboard(std::string_view text) = 0;
+    virtual bool ReadClipboardText(std::string& text) = 0;
+    // A message box owned by the main window, with an OK button (UTF-8 text).
+    virtual void ShowMessageBox(std::string_view text) = 0;
 };
 
 }  // namespace quarnic

@@ -3,15 +3,18 @@
 #include <iterator>
 
 #include "calc/calc_ids.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_accessible_win.h"
 #include "calc/calculator_layout.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
+#include "calc/clipboard_commands.h"
+#include "calc/keyboard_map.h"
 #include "calc/save_answer_win.h"
 #include "calc/sqrt_key_win.h"
 #include "calc/square_root.h"
 #include "calc/win32_calculator_view_win.h"
-#include "calc/calc_texts.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -29,8 +32,10 @@ constexpr ProgramLayoutRules LAYOUT_RULES{
 
 // After the shell's About and colour items.
 constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
-    {IDM_SQRT_SETTING, L"Set s&qrt calculation....", L"平方根計算の設定(&Q)..."},
-    {IDM_SAVE_ANSWER, L"Sa&ve answer...", L"答の保存(&V)..."},
+    {IDM_SQRT_SETTING, SQRT_SETTING_ITEM_EN, SQRT_SETTING_ITEM_JA},
+    {IDM_SAVE_ANSWER, SAVE_ANSWER_ITEM_EN, SAVE_ANSWER_ITEM_JA},
+    {IDM_COPY, COPY_ITEM_EN, COPY_ITEM_JA},
+    {IDM_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
 };
 constexpr const SystemMenuItem& SAVE_ANSWER_ITEM = OWN_MENU_ITEMS[1];
 constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, OWN_MENU_ITEMS,
@@ -45,6 +50,7 @@ class CalculatorWindow final : public ProgramWindow {
         static Win32CalculatorView view(window, SAVE_ANSWER_ITEM);
         view_ = &view;
         calc_.view = &view;
+        calc_.JapaneseUi = Shell().JapaneseUi != 0;
     }
 
     void CreateKeysAndStart(HWND window) override {
@@ -71,7 +77,7 @@ class CalculatorWindow final : public ProgramWindow {
             SqrtSettingDialog(calc_);
             return true;
         }
-        return false;
+        return DispatchClipboardCommand(calc_, id);
     }
 
     void OnReady() override { calc_.state.ReadyFlag = 1; }
@@ -107,7 +113,8 @@ CalculatorWindow g_window;
 
 }  // namespace
 
-const ProgramDescription THIS_PROGRAM{NAMES, FILES,        IDC_CALC_RED_SCROLL,
-                                      MENU,  LAYOUT_RULES, &g_window};
+const ProgramDescription THIS_PROGRAM{
+    NAMES,        FILES,     IDC_CALC_RED_SCROLL,    MENU,
+    LAYOUT_RULES, &g_window, CalculatorCharacterKey, CalculatorNamedKey};
 
 }  // namespace quarnic

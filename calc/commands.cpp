@@ -1,5 +1,7 @@
 // The command table: every key id to its operation, and the start state of the keys.
+#include "calc/backspace_key.h"
 #include "calc/calculator_state.h"
+#include "calc/clipboard_commands.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/key_ids.h"
@@ -96,6 +98,9 @@ bool RunKeyCommand(Calculator& calc, int id) {
         case IDC_MEMORY_RECALL:
             MemoryRecall(calc);
             return true;
+        case IDK_BACKSPACE:
+            Backspace(calc);
+            return true;
         default:
             return false;
     }
@@ -118,6 +123,7 @@ void StartCalculator(Calculator& calc, CalculatorView& view) {
     view.EnableControl(IDC_STEP_UP, false);
     view.EnableControl(IDC_MEMORY_RECALL, false);
     SetSaveAnswerItem(calc, false);
+    UpdateCopyItem(calc);
 }
 
 void DispatchCommand(Calculator& calc, int id) {
@@ -125,13 +131,13 @@ void DispatchCommand(Calculator& calc, int id) {
         // The key stays drawn pressed; the next command redraws it.
         calc.state.SqrtKeyNeedsRedraw = true;
         SquareRoot(calc);
+    } else if (IsCalculatorCommandId(id)) {
+        RefreshSqrtKey(calc);
+        RunKeyCommand(calc, id);
+    } else {
         return;
     }
-    if (!IsCalculatorKeyId(id)) {
-        return;
-    }
-    RefreshSqrtKey(calc);
-    RunKeyCommand(calc, id);
+    UpdateCopyItem(calc);
 }
 
 }  // namespace quarnic

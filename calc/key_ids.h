@@ -20,4 +20,9 @@ inline constexpr bool IsCalculatorKeyId(int id) {
 
 inline constexpr int CALCULATOR_KEY_COUNT = 52;
 
+// What the dispatcher runs: the keys, and Backspace, which only the keyboard gives.
+inline constexpr bool IsCalculatorCommandId(int id) {
+    return IsCalculatorKeyId(id) || id == IDK_BACKSPACE;
+}
+
 }  // namespace quarnic

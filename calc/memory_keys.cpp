@@ -29,10 +29,6 @@ void MemoryIn(Calculator& calc) {
     }
 }
 
-namespace {
-
-// The notation buttons move to the memory's notation and then stay fixed, as for a typed
-// operand, until an operator, "=", "AC", the error display or a blanking "CE".
 void SelectMemoryNotation(Calculator& calc, int notation) {
     EnableNotationButtons(calc);
     ClearOtherNotationBox(calc);
@@ -44,8 +40,6 @@ void SelectMemoryNotation(Calculator& calc, int notation) {
     }
     DisableNotationButtons(calc);
 }
-
-}  // namespace
 
 void MemoryRecall(Calculator& calc) {
     CalculatorState& state = calc.state;

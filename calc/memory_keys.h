@@ -9,4 +9,9 @@ namespace quarnic {
 void MemoryIn(Calculator& calc);
 void MemoryRecall(Calculator& calc);
 
+// The notation buttons move to the notation of a recalled (or pasted) operand and then stay
+// fixed, as for a typed operand, until an operator, "=", "AC", the error display or a blanking
+// "CE".
+void SelectMemoryNotation(Calculator& calc, int notation);
+
 }  // namespace quarnic

@@ -70,6 +70,8 @@
 #define IDM_CONV_ABOUT 150
 #define IDM_CONV_CONSOLE_COLOR 151
 #define IDM_CONV_COPY_ANSWER 160
+/* Paste into From. System commands are multiples of 16 below 0xF000. */
+#define IDM_CONV_PASTE 176
 
 /* The static text of the digit-limit warning dialog (templates WARN_DLG and WARN_DLG_J). */
 #define IDC_CONV_WARN_TEXT 159

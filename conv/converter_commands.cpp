@@ -3,8 +3,10 @@
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
 #include "conv/key_ids.h"
+#include "conv/paste.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
+#include "shell/paste_messages.h"
 #include "shell/wait_cursor.h"
 
 namespace quarnic {
@@ -159,7 +161,10 @@ void CopyAnswer(Converter& converter) {
     out.Put(" (");
     out.PutDecimal(converter.state.ToNotation);
     out.Put(')');
-    converter.view->PutTextOnClipboard(TextOf(text));
+    if (!converter.view->PutTextOnClipboard(TextOf(text))) {
+        converter.view->ShowMessageBox(
+            ClipboardBusyMessage(ClipboardUse::Copy, converter.JapaneseUi));
+    }
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {
@@ -186,11 +191,15 @@ void DispatchConverterCommand(Converter& converter, int id) {
 }
 
 bool DispatchConverterSystemCommand(Converter& converter, int id) {
-    if (id != IDM_CONV_COPY_ANSWER) {
-        return false;
+    if (id == IDM_CONV_COPY_ANSWER) {
+        CopyAnswer(converter);
+        return true;
     }
-    CopyAnswer(converter);
-    return true;
+    if (id == IDM_CONV_PASTE) {
+        PasteClipboardIntoFrom(converter);
+        return true;
+    }
+    return false;
 }
 
 }  // namespace quarnic

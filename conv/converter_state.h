@@ -59,7 +59,8 @@ void SetUpConverterStart(Converter& converter);
 // One entry for every key command (WM_COMMAND's low word); ids outside 100..149 are ignored.
 void DispatchConverterCommand(Converter& converter, int id);
 
-// The system-menu commands that belong to the converter's logic ("Co&py answer", 160).
+// The system-menu commands that belong to the converter's logic ("Co&py answer", 160, and
+// Paste, 176).
 // Returns false for every other id, which the window passes on (About, colour, standard items).
 bool DispatchConverterSystemCommand(Converter& converter, int id);
 
@@ -90,5 +91,7 @@ void ConvertAndShow(Converter& converter, int fromNotation, int toNotation);
 void ShowAnswer(Converter& converter);
 void ShowError(Converter& converter);
 void ShowDigitWarning(Converter& converter);
+// The same warning for a number of the given notation and digit limit (a refused paste).
+void ShowDigitWarning(Converter& converter, int notation, int maxDigits);
 
 }  // namespace quarnic

@@ -3,6 +3,7 @@
 // The Win32 window implements it; tests and the script runner record it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "shell/control_view.h"
@@ -29,9 +30,13 @@ class ConverterView : public ControlView {
     // System-modal error message box without owner.
     virtual void ShowSystemErrorBox(std::string_view text, std::string_view caption) = 0;
 
-    // Hands text (at most 199 bytes and a NUL) to the clipboard as CF_TEXT. A clipboard that
-    // cannot be opened is not reported: the copy simply does not happen.
-    virtual void PutTextOnClipboard(std::string_view text) = 0;
+    // Copy and Paste. The clipboard is tried for about half a second; false means another
+    // program still holds it, and nothing was copied or read. Text goes on the clipboard as
+    // CF_TEXT and CF_UNICODETEXT; a clipboard without text reads as an empty text.
+    virtual bool PutTextOnClipboard(std::string_view text) = 0;
+    virtual bool ReadClipboardText(std::string& text) = 0;
+    // A message box owned by the main window, with an OK button (UTF-8 text).
+    virtual void ShowMessageBox(std::string_view text) = 0;
 };
 
 }  // namespace quarnic

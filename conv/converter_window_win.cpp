@@ -1,13 +1,17 @@
 // The converter's main window: what it adds to the shell's window, and the program's entry
 // point. Key commands go to the converter's dispatcher; everything drawn goes through the Win32
 // view.
+#include <iterator>
+
 #include "conv/conv_ids.h"
+#include "conv/conv_texts.h"
 #include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
+#include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
-#include "conv/conv_texts.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -17,10 +21,14 @@ constexpr ProgramNames NAMES{OSTRAMEL_CLASS_NAME, OSTRAMEL_CREATION_CAPTION, OST
                              OSTRAMEL_TITLE_JA};
 constexpr ProgramFiles FILES{L"OSTRAMEL.EXE", L"OSTRAMEL.TXT", nullptr};
 
-// After the shell's About and colour items, the one item of the converter's own.
-constexpr SystemMenuItem COPY_ANSWER_ITEM{IDM_CONV_COPY_ANSWER, L"Co&py answer", L"答のコピー(&P)"};
-constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, &COPY_ANSWER_ITEM, 1,
-                           &COPY_ANSWER_ITEM};
+// After the shell's About and colour items, the converter's own.
+constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
+    {IDM_CONV_COPY_ANSWER, COPY_ANSWER_ITEM_EN, COPY_ANSWER_ITEM_JA},
+    {IDM_CONV_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
+};
+constexpr const SystemMenuItem& COPY_ANSWER_ITEM = OWN_MENU_ITEMS[0];
+constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, OWN_MENU_ITEMS,
+                           static_cast<int>(std::size(OWN_MENU_ITEMS)), &COPY_ANSWER_ITEM};
 
 // A one and 67 zeros: a tenth of its width is a key's width, a quarter of that the margin.
 constexpr ProgramLayoutRules LAYOUT_RULES{
@@ -61,7 +69,8 @@ ConverterWindow g_window;
 
 }  // namespace
 
-const ProgramDescription THIS_PROGRAM{NAMES, FILES,        IDC_CONV_RED_SCROLL,
-                                      MENU,  LAYOUT_RULES, &g_window};
+const ProgramDescription THIS_PROGRAM{
+    NAMES,        FILES,     IDC_CONV_RED_SCROLL,   MENU,
+    LAYOUT_RULES, &g_window, ConverterCharacterKey, ConverterNamedKey};
 
 }  // namespace quarnic

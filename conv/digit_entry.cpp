@@ -55,15 +55,16 @@ void OnDigitKey(Converter& converter, char digit) {
 }
 
 void ShowDigitWarning(Converter& converter) {
-    const ConverterState& state = converter.state;
+    ShowDigitWarning(converter, converter.state.FromNotation, converter.state.MaxDigits);
+}
+
+void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
     auto& warning = converter.texts.WarningText;
     warning.fill('\0');
     if (converter.JapaneseUi) {
-        std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_JA, state.FromNotation,
-                      state.MaxDigits);
+        std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_JA, notation, maxDigits);
     } else {
-        std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_EN, state.MaxDigits,
-                      state.FromNotation);
+        std::snprintf(warning.data(), warning.size(), WARNING_FORMAT_EN, maxDigits, notation);
     }
     if (converter.view->ShowWarningDialog(TextOf(warning), converter.JapaneseUi) == -1) {
         converter.view->ShowSystemErrorBox(

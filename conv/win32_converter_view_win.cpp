@@ -1,6 +1,5 @@
 #include "conv/win32_converter_view_win.h"
 
-#include "conv/clipboard_win.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
@@ -8,6 +7,7 @@
 #include "conv/warning_dialog_win.h"
 #include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
+#include "shell/clipboard_win.h"
 #include "shell/console_paint_win.h"
 #include "shell/shell_win.h"
 
@@ -102,9 +102,16 @@ void Win32ConverterView::ShowSystemErrorBox(std::string_view text, std::string_v
                                 Terminated<WARNING_TEXT_BYTES>(caption).data());
 }
 
-void Win32ConverterView::PutTextOnClipboard(std::string_view text) {
-    // A copy that did not happen is not reported: the user simply finds the old clipboard.
-    PutAsciiTextOnClipboard(MainWindow(), Terminated<CLIPBOARD_TEXT_BYTES>(text).data());
+bool Win32ConverterView::PutTextOnClipboard(std::string_view text) {
+    return PutAsciiTextOnClipboard(MainWindow(), text);
+}
+
+bool Win32ConverterView::ReadClipboardText(std::string& text) {
+    return ReadClipboardUtf8(MainWindow(), text);
+}
+
+void Win32ConverterView::ShowMessageBox(std::string_view text) {
+    ShowLogicMessage(MainWindow(), text);
 }
 
 }  // namespace quarnic

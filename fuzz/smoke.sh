@@ -11,8 +11,10 @@ cmake --build --preset fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 # Target and longest input: operand texts reach past 956 characters; a key sequence of up to
-# 200 keys takes one to a few bytes a key.
-for run in operand_text_fuzz:1100 converter_keys_fuzz:600 calculator_keys_fuzz:600; do
+# 200 keys takes one to a few bytes a key; pasted texts reach past the 1200 digits of a full
+# operand.
+for run in operand_text_fuzz:1100 converter_keys_fuzz:600 calculator_keys_fuzz:600 \
+    paste_parse_fuzz:1300; do
     target=${run%%:*}
     mkdir -p "$corpus/$target"
     echo "-- $target, ${seconds} s"

@@ -1,5 +1,6 @@
 #include "shell/shell_win.h"
 
+#include "shell/clipboard_win.h"
 #include "shell/platform_rules.h"
 #include "shell/shell_texts.h"
 
@@ -30,6 +31,9 @@ int RunMessageLoop() {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND dialog = Shell().modelessDialog;
         if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
+            continue;
+        }
+        if (OfferKeyMessage(message)) {
             continue;
         }
         TranslateMessage(&message);
@@ -148,6 +152,12 @@ int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseT
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags) {
     return MessageBoxW(owner, UiText(englishText, japaneseText),
                        UiText(englishCaption, japaneseCaption), flags);
+}
+
+void ShowLogicMessage(HWND owner, std::string_view utf8Text) {
+    wchar_t title[128] = {};
+    GetWindowTextW(owner, title, 127);
+    MessageBoxW(owner, WideFromUtf8(utf8Text).c_str(), title, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void ShowDialogFailure() {

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <string_view>
+
+#include "shell/keyboard_win.h"
 #include "shell/layout.h"
 #include "shell/settings_location.h"
 #include "shell/settings_parse.h"
@@ -86,6 +89,9 @@ struct ProgramDescription {
     ProgramMenu menu;
     ProgramLayoutRules layout;
     ProgramWindow* window;
+    // The keyboard: typed characters and named keys to the program's buttons and menu items.
+    CharacterKeyMap characterKeys;
+    NamedKeyMap namedKeys;
 };
 
 struct ConsoleColor {
@@ -157,6 +163,8 @@ void ShowDialogFailure();
 // ShowDialogFailure, when it could not be shown.
 bool RunModalDialog(HWND owner, const wchar_t* englishTemplate, const wchar_t* japaneseTemplate,
                     DLGPROC procedure, LPARAM parameter);
+// A message box of the logic (UTF-8 text) owned by the main window, under the window's title.
+void ShowLogicMessage(HWND owner, std::string_view utf8Text);
 int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseText,
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags);
 COLORREF ConsoleColorRef();

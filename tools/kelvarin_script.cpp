@@ -55,7 +55,7 @@ nlohmann::json SavedText(const Calculator& calc) {
     return std::string(text.data(), static_cast<std::size_t>(length));
 }
 
-nlohmann::json StateLine(const ScriptedCalculator& scripted) {
+nlohmann::json StateLine(const ScriptedCalculator& scripted, const nlohmann::json& message) {
     const Calculator& calc = scripted.calc;
     const CalculatorState& state = calc.state;
     const RecordingCalculatorView& view = scripted.view;
@@ -81,6 +81,9 @@ nlohmann::json StateLine(const ScriptedCalculator& scripted) {
     line["checked"] = CheckedNotationButton(view);
     line["save_enabled"] = view.IsMenuItemEnabled(IDM_SAVE_ANSWER);
     line["saved"] = SavedText(calc);
+    line["copy_enabled"] = view.IsMenuItemEnabled(IDM_COPY);
+    line["clipboard"] = view.HasClipboard() ? nlohmann::json(view.Clipboard()) : nullptr;
+    line["message"] = message;
     return line;
 }
 
@@ -91,12 +94,18 @@ int Run(int argc, char** argv) {
             return ReportUnknownKey(PROGRAM, token);
         }
     }
-    // The language only changes texts the window draws itself, none of which the line reports.
     ScriptedCalculator scripted;
+    scripted.calc.JapaneseUi = args.japanese;
+    // The message box the last key raised, if any.
+    nlohmann::json message = nullptr;
     for (const std::string& token : args.keys) {
+        const int messagesBefore = scripted.view.Messages();
         ApplyKeyToken(scripted, token);
+        message = scripted.view.Messages() > messagesBefore
+                      ? nlohmann::json(scripted.view.LastMessage())
+                      : nlohmann::json(nullptr);
     }
-    PrintStateLine(StateLine(scripted));
+    PrintStateLine(StateLine(scripted, message));
     return 0;
 }
 

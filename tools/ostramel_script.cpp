@@ -7,6 +7,7 @@
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
 #include "engine/digit_codec.h"
+#include "tests/kit/key_script.h"
 #include "tests/kit/recording_converter_view.h"
 #include "tools/script_io.h"
 
@@ -15,6 +16,13 @@ namespace {
 
 constexpr char PROGRAM[] = "ostramel-script";
 constexpr int COPY_KEY = IDM_CONV_COPY_ANSWER;
+constexpr int PASTE_KEY = IDM_CONV_PASTE;
+
+// One key of the script: a key id, or a text to paste.
+struct ScriptKey {
+    int id;
+    std::string pasteText;
+};
 
 const std::map<std::string, int>& NamedKeys() {
     static const std::map<std::string, int> keys = {
@@ -52,9 +60,19 @@ std::optional<int> KeyId(const std::string& token) {
     return found->second;
 }
 
+std::optional<ScriptKey> ScriptKeyOf(const std::string& token) {
+    if (std::optional<std::string> text = PasteTextOfToken(token)) {
+        return ScriptKey{PASTE_KEY, *text};
+    }
+    if (std::optional<int> id = KeyId(token)) {
+        return ScriptKey{*id, {}};
+    }
+    return std::nullopt;
+}
+
 // A disabled button and a greyed menu item cannot be chosen, so such presses do nothing.
 void Press(Converter& converter, RecordingConverterView& view, int id) {
-    if (id == COPY_KEY) {
+    if (id == COPY_KEY || id == PASTE_KEY) {
         if (view.IsMenuItemEnabled(id)) {
             DispatchConverterSystemCommand(converter, id);
         }
@@ -72,7 +90,8 @@ nlohmann::json CheckedId(const RecordingConverterView& view, int firstButtonId) 
     return nullptr;
 }
 
-nlohmann::json StateLine(const Converter& converter, const RecordingConverterView& view) {
+nlohmann::json StateLine(const Converter& converter, const RecordingConverterView& view,
+                         const nlohmann::json& message) {
     const ConverterState& state = converter.state;
     nlohmann::json line;
     line["input"] = converter.texts.InputDigits.data();
@@ -95,28 +114,37 @@ nlohmann::json StateLine(const Converter& converter, const RecordingConverterVie
     line["from_checked"] = CheckedId(view, IDC_CONV_FROM_2);
     line["to_checked"] = CheckedId(view, IDC_CONV_TO_2);
     line["copy_enabled"] = view.IsMenuItemEnabled(COPY_KEY);
+    line["message"] = message;
     return line;
 }
 
 int Run(int argc, char** argv) {
     const ScriptArguments args = ReadScriptArguments(argc, argv);
-    std::vector<int> ids;
+    std::vector<ScriptKey> keys;
     for (const std::string& token : args.keys) {
-        const std::optional<int> id = KeyId(token);
-        if (!id) {
+        std::optional<ScriptKey> key = ScriptKeyOf(token);
+        if (!key) {
             return ReportUnknownKey(PROGRAM, token);
         }
-        ids.push_back(*id);
+        keys.push_back(*key);
     }
     RecordingConverterView view;
     Converter converter;
     converter.JapaneseUi = args.japanese;
     converter.view = &view;
     SetUpConverterStart(converter);
-    for (int id : ids) {
-        Press(converter, view, id);
+    // The message box the last key raised, if any.
+    nlohmann::json message = nullptr;
+    for (const ScriptKey& key : keys) {
+        const int messagesBefore = view.Messages();
+        if (key.id == PASTE_KEY) {
+            view.SetClipboardText(key.pasteText);
+        }
+        Press(converter, view, key.id);
+        message = view.Messages() > messagesBefore ? nlohmann::json(view.LastMessage())
+                                                   : nlohmann::json(nullptr);
     }
-    PrintStateLine(StateLine(converter, view));
+    PrintStateLine(StateLine(converter, view, message));
     return 0;
 }
 

@@ -208,8 +208,13 @@ def conv_copy_with_a_busy_clipboard(case, kit):
     with kit.running(case, "conv") as program:
         type_keys(program, "7")
         copy = program.id("IDM_CONV_COPY_ANSWER")
-        # Held far longer than the program waits: it gives up and leaves the clipboard alone.
+        # Held far longer than the program waits: it gives up, leaves the clipboard alone and
+        # says so.
         program.drive("hold-clipboard", copy, 2000)
+        busy = program.press_in_dialog(1)
+        case.equal(busy and "\n".join(text for text in busy["statics"] if text),
+                   "The clipboard is in use by another program.\nNothing was copied.",
+                   "message after a long hold")
         case.equal(program.clipboard().get("unicode"), "held by the test", "after a long hold")
         case.check(copy_enabled(program), "copy item grey after a failed copy")
         # Held for a moment only: the program waits for it and copies.

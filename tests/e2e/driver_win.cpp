@@ -19,6 +19,14 @@
 //   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
 //   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
 //   names | press-watch ID...         accessible names; keys pressed while name changes are seen
+//   keys [--as-is] KEY...             real key events (SendInput) to the main window, brought to
+//                                     the front first unless --as-is (a dialog keeps the front):
+//                                     a word is typed character by character; {NAME} is a named
+//                                     key (ENTER ESC BACK DEL INS PGUP PGDN F3..F9, or a letter),
+//                                     with ^ for Ctrl and + for Shift in front: {^C} {+INS} {+F5}
+//   click ID                          a real mouse click at the centre of a control (it takes the
+//                                     focus, as a user's click does)
+//   set-clipboard TEXT                puts TEXT on the clipboard as CF_UNICODETEXT
 
 #include <windows.h>
 
@@ -414,6 +422,172 @@ int Decoy(const Context& context) {
     return Succeed(JsonLine());
 }
 
+// --- Real input ------------------------------------------------------------------------------
+
+constexpr DWORD kKeyGapMs = 50;
+
+void SendKey(WORD virtual_key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtual_key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void TypeCharacter(wchar_t character) {
+    INPUT inputs[2]{};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = character;
+        input.ki.dwFlags = KEYEVENTF_UNICODE;
+    }
+    inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+struct KeyName {
+    const wchar_t* name;
+    WORD virtual_key;
+};
+
+constexpr KeyName kKeyNames[] = {
+    {L"ENTER", VK_RETURN}, {L"ESC", VK_ESCAPE}, {L"BACK", VK_BACK}, {L"DEL", VK_DELETE},
+    {L"INS", VK_INSERT},   {L"PGUP", VK_PRIOR}, {L"PGDN", VK_NEXT}, {L"F3", VK_F3},
+    {L"F4", VK_F4},        {L"F5", VK_F5},      {L"F6", VK_F6},     {L"F7", VK_F7},
+    {L"F8", VK_F8},        {L"F9", VK_F9},
+};
+
+bool VirtualKeyOf(const std::wstring& name, WORD& virtual_key) {
+    for (const KeyName& key : kKeyNames) {
+        if (name == key.name) {
+            virtual_key = key.virtual_key;
+            return true;
+        }
+    }
+    if (name.size() == 1 && name[0] >= L'A' && name[0] <= L'Z') {
+        virtual_key = static_cast<WORD>(name[0]);
+        return true;
+    }
+    return false;
+}
+
+// {^+NAME}: the named key with Ctrl and Shift held around it.
+bool PressNamedKey(std::wstring name) {
+    bool ctrl = false;
+    bool shift = false;
+    while (!name.empty() && (name[0] == L'^' || name[0] == L'+')) {
+        (name[0] == L'^' ? ctrl : shift) = true;
+        name.erase(0, 1);
+    }
+    WORD virtual_key = 0;
+    if (!VirtualKeyOf(name, virtual_key)) {
+        return false;
+    }
+    if (ctrl) {
+        SendKey(VK_CONTROL, false);
+    }
+    if (shift) {
+        SendKey(VK_SHIFT, false);
+    }
+    SendKey(virtual_key, false);
+    SendKey(virtual_key, true);
+    if (shift) {
+        SendKey(VK_SHIFT, true);
+    }
+    if (ctrl) {
+        SendKey(VK_CONTROL, true);
+    }
+    return true;
+}
+
+// Input is queued: the program has taken a key once it answers a message sent after a pause.
+void LetProgramCatchUp(HWND main) {
+    Sleep(kKeyGapMs);
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, kCommandTimeoutMs, &result);
+}
+
+bool BringToFront(HWND main) {
+    SetForegroundWindow(main);
+    for (int attempt = 0; attempt < 50 && GetForegroundWindow() != main; ++attempt) {
+        Sleep(20);
+        SetForegroundWindow(main);
+    }
+    return GetForegroundWindow() == main;
+}
+
+int Keys(const Context& context) {
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    Args events = context.args;
+    const bool as_is = !events.empty() && events.front() == L"--as-is";
+    if (as_is) {
+        events.erase(events.begin());
+    } else if (!BringToFront(main)) {
+        return Fail("the window did not come to the front");
+    }
+    for (const std::wstring& key : events) {
+        if (key.size() > 2 && key.front() == L'{' && key.back() == L'}') {
+            if (!PressNamedKey(key.substr(1, key.size() - 2))) {
+                return Fail("unknown key " + ToUtf8(key.c_str()));
+            }
+        } else {
+            for (wchar_t character : key) {
+                TypeCharacter(character);
+                LetProgramCatchUp(main);
+            }
+        }
+        LetProgramCatchUp(main);
+    }
+    Sleep(200);
+    LetProgramCatchUp(main);
+    return Succeed(JsonLine());
+}
+
+int Click(const Context& context) {
+    int id = 0;
+    if (context.args.empty() || !ResolveId(context.window_class, context.args[0], id)) {
+        return Fail("usage: click ID");
+    }
+    HWND main = RequireMain(context);
+    HWND control = main ? GetDlgItem(main, id) : nullptr;
+    if (!control) {
+        return Fail("control not found");
+    }
+    if (!BringToFront(main)) {
+        return Fail("the window did not come to the front");
+    }
+    RECT rect;
+    GetWindowRect(control, &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Sleep(200);
+    LetProgramCatchUp(main);
+    return Succeed(JsonLine());
+}
+
+int SetClipboard(const Context& context) {
+    if (context.args.empty()) {
+        return Fail("usage: set-clipboard TEXT");
+    }
+    HWND owner =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    if (!OpenClipboardFor(owner)) {
+        return Fail("the clipboard could not be opened");
+    }
+    EmptyClipboard();
+    PutClipboardText(context.args[0].c_str());
+    CloseClipboard();
+    DestroyWindow(owner);
+    return Succeed(JsonLine());
+}
+
 int Clipboard(const Context&) {
     return Succeed(JsonLine().Raw("clipboard", DescribeClipboard()));
 }
@@ -548,6 +722,9 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"products", Products},
         {L"names", Names},
         {L"press-watch", PressAndWatch},
+        {L"keys", Keys},
+        {L"click", Click},
+        {L"set-clipboard", SetClipboard},
     };
     return commands;
 }

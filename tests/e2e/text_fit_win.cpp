@@ -113,6 +113,10 @@ std::string DescribeKeyCaptions(HWND main) {
     HGDIOBJ old = SelectObject(dc, GetStockObject(SYSTEM_FONT));
     std::string list = "[";
     for (HWND control : DirectChildren(main)) {
+        // Keys are buttons; the invisible texts that carry the consoles' names are no keys.
+        if (ClassOf(control) != L"Button") {
+            continue;
+        }
         std::wstring text = WindowText(control);
         SIZE size = TextExtent(dc, text, 0, DT_SINGLELINE);
         list += (list.size() > 1 ? "," : "") + JsonLine()

@@ -1,6 +1,7 @@
 #include "tests/kit/key_script.h"
 
 #include "calc/calc_ids.h"
+#include "calc/clipboard_commands.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
 
@@ -19,7 +20,10 @@ constexpr NamedKey NAMED_KEYS[] = {
     {"N2", IDC_NOTATION_2},    {"N4", IDC_NOTATION_4},   {"N8", IDC_NOTATION_8},
     {"N10", IDC_NOTATION_10},  {"N16", IDC_NOTATION_16}, {"NX", IDC_NOTATION_X},
     {"X+", IDC_STEP_UP},       {"X-", IDC_STEP_DOWN},    {"Min", IDC_MEMORY_IN},
-    {"MR", IDC_MEMORY_RECALL}, {"SQRT", IDC_SQRT}};
+    {"MR", IDC_MEMORY_RECALL}, {"SQRT", IDC_SQRT},       {"BACK", IDK_BACKSPACE},
+    {"COPY", IDM_COPY}};
+
+constexpr std::string_view PASTE_PREFIX = "PASTE=";
 
 struct TruncationChoice {
     std::string_view token;
@@ -57,8 +61,26 @@ std::optional<int> KeyIdOfToken(std::string_view token) {
     return std::nullopt;
 }
 
+std::optional<std::string> PasteTextOfToken(std::string_view token) {
+    if (token.substr(0, PASTE_PREFIX.size()) != PASTE_PREFIX) {
+        return std::nullopt;
+    }
+    std::string text;
+    for (std::size_t at = PASTE_PREFIX.size(); at < token.size(); ++at) {
+        const std::string_view rest = token.substr(at, 3);
+        if (rest == "%20" || rest == "%25") {
+            text += rest == "%20" ? ' ' : '%';
+            at += 2;
+        } else {
+            text += token[at];
+        }
+    }
+    return text;
+}
+
 bool IsKnownKeyToken(std::string_view token) {
-    return KeyIdOfToken(token).has_value() || TruncationButtonOfToken(token).has_value();
+    return KeyIdOfToken(token).has_value() || TruncationButtonOfToken(token).has_value() ||
+           PasteTextOfToken(token).has_value();
 }
 
 bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token) {
@@ -67,11 +89,20 @@ bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token) {
         SqrtSettingDialog(scripted.calc);
         return true;
     }
+    if (std::optional<std::string> text = PasteTextOfToken(token)) {
+        scripted.view.SetClipboardText(*text);
+        DispatchClipboardCommand(scripted.calc, IDM_PASTE);
+        return true;
+    }
     std::optional<int> id = KeyIdOfToken(token);
     if (!id) {
         return false;
     }
-    if (scripted.view.IsControlEnabled(*id)) {
+    if (*id == IDM_COPY) {
+        if (scripted.view.IsMenuItemEnabled(*id)) {
+            DispatchClipboardCommand(scripted.calc, *id);
+        }
+    } else if (scripted.view.IsControlEnabled(*id)) {
         DispatchCommand(scripted.calc, *id);
     }
     return true;

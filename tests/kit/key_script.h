@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "calc/calculator_state.h"
@@ -22,15 +23,21 @@ struct ScriptedCalculator {
 };
 
 // The key id of a token: digits "0".."9", "A".."V", ".", "+/-", "AC", "CE", "+", "-", "*", "/",
-// "=", "N2".."N16", "NX", "X+", "X-", "Min", "MR", "SQRT". Empty for any other token.
+// "=", "N2".."N16", "NX", "X+", "X-", "Min", "MR", "SQRT", "BACK" (Backspace) and "COPY" (the
+// system-menu item). Empty for any other token.
 std::optional<int> KeyIdOfToken(std::string_view token);
+
+// The text of a token "PASTE=<text>", in which "%20" stands for a space and "%25" for "%";
+// empty for any other token.
+std::optional<std::string> PasteTextOfToken(std::string_view token);
 
 // Whether a token names a key or a truncation choice.
 bool IsKnownKeyToken(std::string_view token);
 
-// Applies one token. A press on a disabled key does nothing, as a disabled button cannot be
-// pressed; "SQRT100", "SQRT200" and "SQRT300" choose that truncation in the setting dialog and
-// press OK. Returns false for an unknown token, which changes nothing.
+// Applies one token. A press on a disabled key or a greyed menu item does nothing, as it cannot
+// be pressed; "SQRT100", "SQRT200" and "SQRT300" choose that truncation in the setting dialog
+// and press OK; "PASTE=<text>" puts the text on the clipboard and pastes it. Returns false for
+// an unknown token, which changes nothing.
 bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token);
 
 // Applies whitespace-separated tokens in order; returns the first unknown one, or empty.

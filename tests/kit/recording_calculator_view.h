@@ -89,6 +89,33 @@ class RecordingCalculatorView : public CalculatorView {
     }
     int KeyWidth() const override { return PIXELS_PER_CHARACTER * MEASURING_STRING_LENGTH / 10; }
 
+    bool PutTextOnClipboard(std::string_view text) override {
+        if (clipboardBusy_) {
+            return false;
+        }
+        clipboard_ = text;
+        hasClipboard_ = true;
+        return true;
+    }
+    bool ReadClipboardText(std::string& text) override {
+        if (clipboardBusy_) {
+            return false;
+        }
+        text = clipboard_;
+        return true;
+    }
+    void ShowMessageBox(std::string_view text) override {
+        lastMessage_ = text;
+        ++messages_;
+    }
+
+    // The clipboard as another program left it, and whether another program holds it.
+    void SetClipboardText(std::string_view text) {
+        clipboard_ = text;
+        hasClipboard_ = true;
+    }
+    void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
+
     // What the next run of the setting dialog does: the radio buttons clicked, in order, and
     // how it ends (DIALOG_OK, DIALOG_CANCEL or DIALOG_CLOSE).
     void ScriptSqrtDialog(std::vector<int> clicks, int ending) {
@@ -108,6 +135,10 @@ class RecordingCalculatorView : public CalculatorView {
     int ConsoleClears() const { return consoleClears_; }
     int SqrtDialogRuns() const { return sqrtDialogRuns_; }
     int SqrtDialogCheck() const { return sqrtDialogCheck_; }
+    bool HasClipboard() const { return hasClipboard_; }
+    const std::string& Clipboard() const { return clipboard_; }
+    int Messages() const { return messages_; }
+    const std::string& LastMessage() const { return lastMessage_; }
     bool WaitCursorShown() const { return controls_.WaitCursorShown(); }
     int CursorChanges() const { return controls_.CursorChanges(); }
     std::vector<int> EnabledIds(int first, int last) const {
@@ -130,6 +161,11 @@ class RecordingCalculatorView : public CalculatorView {
     bool sqrtDialogFails_ = false;
     std::vector<int> sqrtDialogClicks_;
     int sqrtDialogEnding_ = DIALOG_OK;
+    std::string clipboard_;
+    bool hasClipboard_ = false;
+    bool clipboardBusy_ = false;
+    std::string lastMessage_;
+    int messages_ = 0;
 };
 
 }  // namespace quarnic

@@ -53,10 +53,32 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
         lastErrorBox_ = std::string(caption).append(": ").append(text);
         ++errorBoxes_;
     }
-    void PutTextOnClipboard(std::string_view text) override {
+    bool PutTextOnClipboard(std::string_view text) override {
+        if (clipboardBusy_) {
+            return false;
+        }
+        clipboard_ = text;
+        hasClipboard_ = true;
+        return true;
+    }
+    bool ReadClipboardText(std::string& text) override {
+        if (clipboardBusy_) {
+            return false;
+        }
+        text = clipboard_;
+        return true;
+    }
+    void ShowMessageBox(std::string_view text) override {
+        lastMessage_ = text;
+        ++messages_;
+    }
+
+    // The clipboard as another program left it, and whether another program holds it.
+    void SetClipboardText(std::string_view text) {
         clipboard_ = text;
         hasClipboard_ = true;
     }
+    void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
 
     // Makes every later warning dialog fail to appear, as when its template is missing.
     void FailDialogs() { failDialogs_ = true; }
@@ -74,6 +96,8 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
     const std::string& LastErrorBox() const { return lastErrorBox_; }
     bool HasClipboard() const { return hasClipboard_; }
     const std::string& Clipboard() const { return clipboard_; }
+    int Messages() const { return messages_; }
+    const std::string& LastMessage() const { return lastMessage_; }
 
   private:
     std::string inputConsole_;
@@ -89,7 +113,10 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
     int errorBoxes_ = 0;
     std::string lastErrorBox_;
     bool hasClipboard_ = false;
+    bool clipboardBusy_ = false;
     std::string clipboard_;
+    std::string lastMessage_;
+    int messages_ = 0;
 };
 
 }  // namespace quarnic

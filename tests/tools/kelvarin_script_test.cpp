@@ -118,6 +118,30 @@ TEST(KelvarinScript, PressesOnDisabledKeysAreIgnored) {
     EXPECT_EQ(state["other_notation"], 32);
 }
 
+TEST(KelvarinScript, BackspaceCopyAndPaste) {
+    const nlohmann::json typed = StateOf(RunKelvarinScript("1 2 3 BACK COPY"));
+    EXPECT_EQ(typed["console"], "12");
+    EXPECT_EQ(typed["clipboard"], "12");
+    EXPECT_EQ(typed["copy_enabled"], true);
+    EXPECT_EQ(typed["message"], nullptr);
+    const nlohmann::json pasted = StateOf(RunKelvarinScript("'PASTE=FF%20(16)' + 1 = COPY"));
+    EXPECT_EQ(pasted["console"], "100");
+    EXPECT_EQ(pasted["notation"], 16);
+    EXPECT_EQ(pasted["clipboard"], "100");
+    const nlohmann::json percent = StateOf(RunKelvarinScript("PASTE=5%25"));
+    EXPECT_EQ(percent["message"], "\"%\" is not a digit of notation 10.\nNothing was pasted.");
+    const nlohmann::json fresh = StateOf(RunKelvarinScript(""));
+    EXPECT_EQ(fresh["clipboard"], nullptr);
+    EXPECT_EQ(fresh["copy_enabled"], false);
+}
+
+TEST(KelvarinScript, MessageIsOnlyThatOfTheLastKey) {
+    EXPECT_EQ(StateOf(RunKelvarinScript("PASTE=x 5"))["message"], nullptr);
+    const nlohmann::json japanese = StateOf(RunKelvarinScript("--ja 1 PASTE=1.2.3"));
+    EXPECT_EQ(japanese["message"], "小数点が2つあります.\n貼り付けませんでした.");
+    EXPECT_EQ(japanese["console"], "1");
+}
+
 TEST(KelvarinScript, UnknownKeyIsNamedOnStandardErrorWithStatusTwo) {
     for (const std::string& arguments : {std::string("1 + FOO ="), std::string("sqrt")}) {
         const RunResult run = RunKelvarinScript(arguments);

@@ -76,10 +76,26 @@ TEST(OstramelScript, ConvertsAndCopiesAsTheWindowWould) {
     }
 }
 
+TEST(OstramelScript, PastesIntoFromAndReportsTheMessage) {
+    const nlohmann::json pasted = StateAfter("'PASTE=ff%20(16)' T10");
+    EXPECT_EQ(pasted["input"], "FF");
+    EXPECT_EQ(pasted["answer"], "255");
+    EXPECT_EQ(pasted["from_notation"], 16);
+    EXPECT_EQ(pasted["from_checked"], IDC_CONV_FROM_16);
+    EXPECT_EQ(pasted["message"], nullptr);
+    const nlohmann::json refused = StateAfter("--ja 7 PASTE=1.5");
+    EXPECT_EQ(refused["input"], "7");
+    EXPECT_EQ(refused["message"], "「.」は10進数の数字ではありません.\n貼り付けませんでした.");
+    const nlohmann::json tooLong = StateAfter("PASTE=11111111111111111111");
+    EXPECT_EQ(tooLong["warnings"], 1);
+    EXPECT_EQ(tooLong["input"], "");
+}
+
 TEST(OstramelScript, FreshStateHasNullsWhereNothingHappened) {
     const nlohmann::json state = StateAfter("");
     EXPECT_EQ(state["clipboard"], nullptr);
     EXPECT_EQ(state["warning"], nullptr);
+    EXPECT_EQ(state["message"], nullptr);
     EXPECT_EQ(state["copy_enabled"], false);
     EXPECT_EQ(state["from_other"], 32);
     EXPECT_EQ(state["to_other"], 32);

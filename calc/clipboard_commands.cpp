@@ -1,0 +1,202 @@
+#include "calc/clipboard_commands.h"
+
+#include "calc/calc_ids.h"
+#include "calc/display_updates.h"
+#include "calc/memory_keys.h"
+#include "calc/notation_buttons.h"
+#include "engine/fixed_text.h"
+#include "engine/engine.h"
+#include "shell/paste_messages.h"
+#include "shell/paste_parse.h"
+
+namespace quarnic {
+namespace {
+
+void DropLeadingZeros(std::string_view& digits) {
+    while (!digits.empty() && digits.front() == '0') {
+        digits.remove_prefix(1);
+    }
+}
+
+void DropTrailingZeros(std::string_view& digits) {
+    while (!digits.empty() && digits.back() == '0') {
+        digits.remove_suffix(1);
+    }
+}
+
+std::string JoinValueText(bool negative, std::string_view integer, std::string_view fraction) {
+    std::string text;
+    if (negative && !(integer.empty() && fraction.empty())) {
+        text += '-';
+    }
+    text += integer.empty() ? std::string_view("0") : integer;
+    if (!fraction.empty()) {
+        text += '.';
+        text += fraction;
+    }
+    return text;
+}
+
+// An operand text ("-", digits, "." and digits, any of them missing) in its plain form.
+std::string PlainValueText(std::string_view operand) {
+    const bool negative = !operand.empty() && operand.front() == '-';
+    if (negative) {
+        operand.remove_prefix(1);
+    }
+    const std::size_t point = operand.find('.');
+    std::string_view integer = operand.substr(0, point);
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : operand.substr(point + 1);
+    DropLeadingZeros(integer);
+    DropTrailingZeros(fraction);
+    return JoinValueText(negative, integer, fraction);
+}
+
+std::string DigitsValueText(const DigitString& digits, bool negative) {
+    const std::string_view all(digits.data(), DIGIT_PLACES);
+    std::string_view integer = all.substr(0, INTEGER_PLACES);
+    std::string_view fraction = all.substr(INTEGER_PLACES);
+    DropLeadingZeros(integer);
+    DropTrailingZeros(fraction);
+    return JoinValueText(negative, integer, fraction);
+}
+
+// The operand on show: the one being typed or recalled, or the first while "5 +" shows.
+const PlainText& ShownOperand(const CalculatorState& state) {
+    if (state.SecondOperandActive == 1 && !IsEmptyText(state.SecondOperandText)) {
+        return state.SecondOperandText;
+    }
+    return state.FirstOperandText;
+}
+
+bool ConsoleShowsValue(const CalculatorState& state) {
+    const std::string_view console = TextOf(state.ConsoleText);
+    return !console.empty() && console != ERROR_DISPLAY_TEXT && state.ErrorShown == 0;
+}
+
+}  // namespace
+
+std::string CopyText(const Calculator& calc) {
+    const CalculatorState& state = calc.state;
+    if (!ConsoleShowsValue(state)) {
+        return {};
+    }
+    const std::string_view operand = TextOf(ShownOperand(state));
+    std::string text = PlainValueText(operand);
+    // An answer's text stops at the buffer's 956 characters; the recorded answer has them all.
+    if (static_cast<int>(operand.size()) == PLAIN_TEXT_BYTES - 1 && calc.last.Recorded == 1) {
+        std::string full = DigitsValueText(calc.last.AnswerDigits, operand.front() == '-');
+        if (full.size() > text.size() && full.compare(0, text.size(), text) == 0) {
+            return full;
+        }
+    }
+    return text;
+}
+
+void UpdateCopyItem(Calculator& calc) {
+    calc.view->EnableMenuItem(IDM_COPY, ConsoleShowsValue(calc.state));
+}
+
+void CopyShownValue(Calculator& calc) {
+    const std::string text = CopyText(calc);
+    if (text.empty()) {
+        return;
+    }
+    if (!calc.view->PutTextOnClipboard(text)) {
+        calc.view->ShowMessageBox(ClipboardBusyMessage(ClipboardUse::Copy, calc.JapaneseUi));
+    }
+}
+
+namespace {
+
+// The pasted number in the calculator's forms: the operand text (cut like an answer's to fit
+// its buffer) and the console text. Works on scratch registers, so the shown answer's digits
+// stay as they are.
+struct PastedOperand {
+    PlainText text{};
+    PlainText console{};
+};
+
+PastedOperand FormPastedOperand(const Calculator& calc, const PastedNumber& number) {
+    EngineRegisters scratch{};
+    ClearDigits(scratch.ResultDigits);
+    const std::string_view& integer = number.integerDigits;
+    const std::size_t firstPlace = INTEGER_PLACES - integer.size();
+    for (std::size_t i = 0; i < integer.size(); ++i) {
+        scratch.ResultDigits[firstPlace + i] = UpperDigit(integer[i]);
+    }
+    for (std::size_t i = 0; i < number.fractionDigits.size(); ++i) {
+        scratch.ResultDigits[INTEGER_PLACES + i] = UpperDigit(number.fractionDigits[i]);
+    }
+    const int sign = number.negative && !number.IsZero() ? -1 : 1;
+    FormatAnswerText(scratch, sign, TO_RESULT_PLAIN_TEXT);
+    FitDigitsToConsole(scratch, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
+    ClearText(scratch.ResultConsoleText);
+    FormatConsoleNumber(scratch, sign, number.notation);
+    TidyConsoleNumber(scratch, number.notation);
+    return {scratch.ResultPlainText, scratch.ResultConsoleText};
+}
+
+// The operand "MR" would fill takes the pasted number, by the rules of "MR".
+void PlaceOperand(Calculator& calc, const PastedOperand& operand, int notation) {
+    CalculatorState& state = calc.state;
+    SelectMemoryNotation(calc, notation);
+    if (state.SecondOperandActive == 0) {
+        state.AnswerShown = 0;
+        state.FirstOperandText = operand.text;
+        state.FirstNotation = notation;
+        SetSaveAnswerItem(calc, false);
+    } else {
+        state.SecondOperandText = operand.text;
+        state.SecondNotation = notation;
+    }
+    calc.engine.ResultConsoleText = operand.console;
+    state.ConsoleText = operand.console;
+    state.EntryInProgress = 0;
+    state.PointEntered = 0;
+    state.ErrorShown = 0;
+    calc.sqrt.SqrtRepeatCount = 0;
+    RepaintConsole(calc);
+}
+
+}  // namespace
+
+void PasteNumber(Calculator& calc, std::string_view text) {
+    PasteRules rules;
+    rules.notation = ReadNotation(calc);
+    PastedNumber number = ParsePastedNumber(text, rules);
+    if (number.Accepted() && number.notation != rules.notation &&
+        !calc.view->IsControlEnabled(IDC_NOTATION_FIRST)) {
+        number.refusal = PasteRefusal::NotationLocked;
+    }
+    if (!number.Accepted()) {
+        calc.view->ShowMessageBox(PasteRefusalMessage(number, calc.JapaneseUi));
+        return;
+    }
+    RefreshSqrtKey(calc);
+    PlaceOperand(calc, FormPastedOperand(calc, number), number.notation);
+    UpdateCopyItem(calc);
+}
+
+void PasteFromClipboard(Calculator& calc) {
+    std::string text;
+    if (!calc.view->ReadClipboardText(text)) {
+        calc.view->ShowMessageBox(ClipboardBusyMessage(ClipboardUse::Paste, calc.JapaneseUi));
+        return;
+    }
+    PasteNumber(calc, text);
+}
+
+bool DispatchClipboardCommand(Calculator& calc, int id) {
+    if (id == IDM_COPY) {
+        CopyShownValue(calc);
+        return true;
+    }
+    if (id == IDM_PASTE) {
+        PasteFromClipboard(calc);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace quarnic

@@ -1,0 +1,34 @@
+// The calculator's Copy and Paste (system menu, Ctrl+C and Ctrl+V).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "calc/calculator_state.h"
+
+namespace quarnic {
+
+// The full-precision plain text of the value on show: no notation suffix, "-" for a negative
+// value, no trailing fraction zeros, no point for an integer. An answer whose operand text was
+// cut to fit its buffer gives every digit of the recorded answer. Empty while the console
+// shows nothing or the error display.
+std::string CopyText(const Calculator& calc);
+
+// Copy is greyed exactly while CopyText is empty.
+void UpdateCopyItem(Calculator& calc);
+
+// Copy: CopyText to the clipboard, or a message when another program holds it.
+void CopyShownValue(Calculator& calc);
+
+// Paste of a text: a number of the selected notation, or of the notation its " (n)" suffix
+// names (selected first while the notation buttons are enabled), becomes the operand "MR"
+// would fill, by the same rules. Anything else is refused with a message and changes nothing.
+void PasteNumber(Calculator& calc, std::string_view text);
+
+// Paste: the clipboard's text through PasteNumber, or a message when another program holds it.
+void PasteFromClipboard(Calculator& calc);
+
+// IDM_COPY and IDM_PASTE; false for every other id.
+bool DispatchClipboardCommand(Calculator& calc, int id);
+
+}  // namespace quarnic

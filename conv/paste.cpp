@@ -1,0 +1,88 @@
+#include "conv/paste.h"
+
+#include <climits>
+#include <string>
+
+#include "conv/converter_panes.h"
+#include "conv/integer_conversion.h"
+#include "shell/paste_messages.h"
+#include "shell/paste_parse.h"
+
+namespace quarnic {
+namespace {
+
+PastedNumber ParseForFrom(const Converter& converter, std::string_view text) {
+    PasteRules rules;
+    rules.notation = ReadFromSelection(converter);
+    rules.signAndPoint = false;
+    // The digit limit is the notation's, answered with the typing warning rather than a message.
+    rules.integerDigitLimit = INT_MAX;
+    PastedNumber number = ParsePastedNumber(text, rules);
+    if (number.Accepted() && number.IsZero()) {
+        number.refusal = PasteRefusal::Zero;
+    }
+    return number;
+}
+
+// The From pane moves to the notation as its button ("X" stepped to it) would.
+void SelectFromNotation(Converter& converter, int notation) {
+    ConverterView& view = *converter.view;
+    CheckPaneButton(view, FROM_PANE, notation);
+    converter.texts.FromOtherLabel.fill('\0');
+    view.ClearFromOtherBox();
+    ApplyDigitKeys(view, IDC_CONV_DIGIT_0, notation);
+    if (!HasOwnButton(notation)) {
+        converter.state.FromOtherNotation = notation;
+        auto& label = converter.texts.FromOtherLabel;
+        NotationDecimalText(notation, label.data(), static_cast<int>(label.size()));
+        view.DrawFromOtherBox(label.data());
+    }
+}
+
+// The number as if typed: entry started, the From pane fixed, the answer converted.
+void TakeNumber(Converter& converter, std::string_view digits, int notation) {
+    ConverterState& state = converter.state;
+    auto& input = converter.texts.InputDigits;
+    input.fill('\0');
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        input[i] = UpperDigit(digits[i]);
+    }
+    state.FromNotation = notation;
+    state.EntryStarted = 1;
+    state.ErrorShown = 0;
+    state.MaxDigits = MaxDigits(notation);
+    DisablePaneButtons(*converter.view, FROM_PANE);
+    converter.view->ClearInputConsole();
+    converter.view->DrawInputConsole(input.data());
+    state.ToNotation = ReadToSelection(converter);
+    ConvertAndShow(converter, state.FromNotation, state.ToNotation);
+}
+
+}  // namespace
+
+void PasteIntoFrom(Converter& converter, std::string_view text) {
+    const PastedNumber number = ParseForFrom(converter, text);
+    if (!number.Accepted()) {
+        converter.view->ShowMessageBox(PasteRefusalMessage(number, converter.JapaneseUi));
+        return;
+    }
+    const int limit = MaxDigits(number.notation);
+    if (static_cast<int>(number.integerDigits.size()) > limit) {
+        ShowDigitWarning(converter, number.notation, limit);
+        return;
+    }
+    SelectFromNotation(converter, number.notation);
+    TakeNumber(converter, number.integerDigits, number.notation);
+}
+
+void PasteClipboardIntoFrom(Converter& converter) {
+    std::string text;
+    if (!converter.view->ReadClipboardText(text)) {
+        converter.view->ShowMessageBox(
+            ClipboardBusyMessage(ClipboardUse::Paste, converter.JapaneseUi));
+        return;
+    }
+    PasteIntoFrom(converter, text);
+}
+
+}  // namespace quarnic

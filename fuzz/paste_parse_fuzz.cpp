@@ -1,0 +1,126 @@
+// Any bytes as clipboard text, pasted into the calculator: the parser's views must lie inside
+// the text and hold only digits of the notation, within the limits and without the zeros that
+// do not count; an accepted number must come back from Copy with the same digits, and a refused
+// one must leave the calculator as it was.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "calc/clipboard_commands.h"
+#include "calc/notation_buttons.h"
+#include "engine/fixed_text.h"
+#include "engine/digit_codec.h"
+#include "shell/paste_parse.h"
+#include "tests/kit/key_script.h"
+
+namespace quarnic {
+namespace {
+
+[[noreturn]] void Fail(std::string_view text, const char* what) {
+    std::fprintf(stderr, "paste \"%.*s\": %s\n", static_cast<int>(text.size()), text.data(), what);
+    std::abort();
+}
+
+bool Inside(std::string_view part, std::string_view text) {
+    return part.empty() ||
+           (part.data() >= text.data() && part.data() + part.size() <= text.data() + text.size());
+}
+
+bool AllDigitsOf(std::string_view digits, int notation) {
+    for (char c : digits) {
+        const char upper = UpperDigit(c);
+        if (!IsDigitChar(upper) || DigitValue(upper) >= notation) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string Upper(std::string_view digits) {
+    std::string text(digits);
+    for (char& c : text) {
+        c = UpperDigit(c);
+    }
+    return text;
+}
+
+void CheckParse(std::string_view text, const PastedNumber& number, const PasteRules& rules) {
+    if (!Inside(number.integerDigits, text) || !Inside(number.fractionDigits, text) ||
+        !Inside(number.offending, text)) {
+        Fail(text, "a view points outside the text");
+    }
+    if (number.refusal == PasteRefusal::NotADigit && number.offending.empty()) {
+        Fail(text, "a refused character that is not named");
+    }
+    if (!number.Accepted()) {
+        return;
+    }
+    if (number.notation < MIN_NOTATION || number.notation > MAX_NOTATION) {
+        Fail(text, "a notation outside 2..32");
+    }
+    if (!AllDigitsOf(number.integerDigits, number.notation) ||
+        !AllDigitsOf(number.fractionDigits, number.notation)) {
+        Fail(text, "a character taken that is no digit of the notation");
+    }
+    if ((!number.integerDigits.empty() && number.integerDigits.front() == '0') ||
+        (!number.fractionDigits.empty() && number.fractionDigits.back() == '0')) {
+        Fail(text, "zeros left that do not count");
+    }
+    if (static_cast<int>(number.integerDigits.size()) > rules.integerDigitLimit ||
+        static_cast<int>(number.fractionDigits.size()) > rules.fractionDigitLimit) {
+        Fail(text, "digits past the limits taken");
+    }
+}
+
+// Copy gives the pasted integer digits and the start of its fraction (an operand text keeps at
+// most 956 characters), upper case.
+void CheckCopyBack(std::string_view text, const PastedNumber& number, const std::string& copied) {
+    std::string_view rest = copied;
+    if (!rest.empty() && rest.front() == '-') {
+        rest.remove_prefix(1);
+    }
+    const std::size_t point = rest.find('.');
+    const std::string_view integer = rest.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const std::string expectedInteger =
+        number.integerDigits.empty() ? "0" : Upper(number.integerDigits);
+    if (integer != expectedInteger || Upper(number.fractionDigits).rfind(fraction, 0) != 0) {
+        Fail(text, "Copy does not give the pasted digits back");
+    }
+}
+
+}  // namespace
+}  // namespace quarnic
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quarnic;
+    if (size == 0) {
+        return 0;
+    }
+    // The first byte picks the selected notation; the rest is the clipboard's text.
+    const int notation = MIN_NOTATION + data[0] % (MAX_NOTATION - MIN_NOTATION + 1);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    PasteRules rules;
+    rules.notation = notation;
+    const PastedNumber number = ParsePastedNumber(text, rules);
+    CheckParse(text, number, rules);
+
+    ScriptedCalculator scripted;
+    if (!HasOwnButton(notation)) {
+        scripted.calc.state.OtherNotation = notation;
+    }
+    CheckNotationButton(scripted.calc, notation);
+    const std::string consoleBefore(TextOf(scripted.calc.state.ConsoleText));
+    PasteNumber(scripted.calc, text);
+    if (number.Accepted()) {
+        CheckCopyBack(text, number, CopyText(scripted.calc));
+    } else if (scripted.view.Messages() != 1 ||
+               TextOf(scripted.calc.state.ConsoleText) != consoleBefore) {
+        Fail(text, "a refused paste without its one message, or with a change");
+    }
+    return 0;
+}

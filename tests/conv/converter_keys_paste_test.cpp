@@ -1,0 +1,160 @@
+// The converter's keyboard map and its Paste into From.
+#include <gtest/gtest.h>
+
+#include "conv/keyboard_map.h"
+#include "conv/paste.h"
+#include "converter_fixture.h"
+
+namespace quarnic {
+namespace {
+
+KeyAction Button(int id) {
+    return {KeyTarget::Button, id};
+}
+
+NamedKeyPress Plain(NamedKey key) {
+    return {key, false, false};
+}
+
+NamedKeyPress Shifted(NamedKey key) {
+    return {key, false, true};
+}
+
+TEST(ConverterKeyboardMap, DigitsInEitherCase) {
+    EXPECT_EQ(ConverterCharacterKey(U'0'), Button(IDC_CONV_DIGIT_0));
+    EXPECT_EQ(ConverterCharacterKey(U'f'), Button(IDC_CONV_DIGIT_F));
+    EXPECT_EQ(ConverterCharacterKey(U'V'), Button(IDC_CONV_DIGIT_V));
+    EXPECT_EQ(ConverterCharacterKey(U'\uFF11'), Button(IDC_CONV_DIGIT_1));
+    EXPECT_EQ(ConverterCharacterKey(U'W'), KeyAction{});
+    EXPECT_EQ(ConverterCharacterKey(U'.'), KeyAction{});
+    EXPECT_EQ(ConverterCharacterKey(U'+'), KeyAction{});
+}
+
+TEST(ConverterKeyboardMap, ClearKeys) {
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::Backspace)), Button(IDC_CONV_CLEAR_ERROR));
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::Escape)), Button(IDC_CONV_ALL_CLEAR));
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::Delete)), KeyAction{});
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::Enter)), KeyAction{});
+}
+
+TEST(ConverterKeyboardMap, FunctionKeysForFromAndWithShiftForTo) {
+    const std::pair<NamedKey, int> offsets[] = {
+        {NamedKey::F8, 0}, {NamedKey::F4, 1}, {NamedKey::F7, 2},       {NamedKey::F6, 3},
+        {NamedKey::F5, 4}, {NamedKey::F3, 5}, {NamedKey::PageDown, 6}, {NamedKey::PageUp, 7}};
+    for (const auto& [key, offset] : offsets) {
+        EXPECT_EQ(ConverterNamedKey(Plain(key)), Button(IDC_CONV_FROM_2 + offset));
+        EXPECT_EQ(ConverterNamedKey(Shifted(key)), Button(IDC_CONV_TO_2 + offset));
+    }
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::PageUp)), Button(IDC_CONV_FROM_STEP_UP));
+    EXPECT_EQ(ConverterNamedKey(Shifted(NamedKey::F5)), Button(IDC_CONV_TO_16));
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::F9)), KeyAction{});
+}
+
+TEST(ConverterKeyboardMap, CopyAndPasteWithCtrl) {
+    EXPECT_EQ(ConverterNamedKey({NamedKey::LetterC, true, false}),
+              (KeyAction{KeyTarget::MenuItem, IDM_CONV_COPY_ANSWER}));
+    EXPECT_EQ(ConverterNamedKey({NamedKey::LetterV, true, false}),
+              (KeyAction{KeyTarget::MenuItem, IDM_CONV_PASTE}));
+    EXPECT_EQ(ConverterNamedKey({NamedKey::LetterC, true, true}), KeyAction{});
+    EXPECT_EQ(ConverterNamedKey({NamedKey::F8, true, false}), KeyAction{});
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::LetterV)), KeyAction{});
+}
+
+class ConverterKeys : public ConverterTest {
+  protected:
+    // The recording view is a ControlView twice over; the converter's view is the one keys see.
+    bool Available(const KeyAction& action) const {
+        return KeyActionAvailable(action, static_cast<const ConverterView&>(view));
+    }
+};
+
+TEST_F(ConverterKeys, KeysOfDisabledButtonsAndGreyedItemsDoNothing) {
+    EXPECT_FALSE(Available(ConverterCharacterKey(U'a')));
+    EXPECT_FALSE(Available(ConverterNamedKey(Plain(NamedKey::PageUp))));
+    EXPECT_FALSE(Available(ConverterNamedKey({NamedKey::LetterC, true, false})));
+    EXPECT_TRUE(Available(ConverterNamedKey({NamedKey::LetterV, true, false})));
+    Type("5");
+    EXPECT_FALSE(Available(ConverterNamedKey(Plain(NamedKey::F5))));
+    EXPECT_TRUE(Available(ConverterNamedKey(Shifted(NamedKey::F5))));
+    EXPECT_TRUE(Available(ConverterNamedKey({NamedKey::LetterC, true, false})));
+}
+
+using ConverterPaste = ConverterTest;
+
+TEST_F(ConverterPaste, DigitsOfTheFromNotationAreConvertedAtOnce) {
+    Press({IDC_CONV_TO_16});
+    PasteIntoFrom(converter, " 255\r\n");
+    EXPECT_EQ(view.InputConsole(), "255");
+    EXPECT_EQ(view.AnswerConsole(), "FF");
+    EXPECT_EQ(converter.state.EntryStarted, 1);
+    EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_FROM_10));
+    Type("0");
+    EXPECT_EQ(view.InputConsole(), "2550");
+}
+
+TEST_F(ConverterPaste, ASuffixSelectsTheFromNotationAndReplacesTheTypedNumber) {
+    Type("123");
+    PasteIntoFrom(converter, "ff (16)");
+    EXPECT_EQ(view.InputConsole(), "FF");
+    EXPECT_EQ(view.AnswerConsole(), "255");
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_16));
+    EXPECT_FALSE(view.IsChecked(IDC_CONV_FROM_10));
+    EXPECT_EQ(converter.state.FromNotation, 16);
+    EXPECT_EQ(converter.state.MaxDigits, 16);
+    EXPECT_TRUE(view.IsControlEnabled(IDC_CONV_DIGIT_F));
+    PasteIntoFrom(converter, "JJ (20)");
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_X));
+    EXPECT_EQ(converter.state.FromOtherNotation, 20);
+    EXPECT_EQ(view.FromBox(), "20");
+    EXPECT_EQ(view.AnswerConsole(), "399");
+}
+
+TEST_F(ConverterPaste, MoreDigitsThanTheLimitWarnAsTypingDoesAndChangeNothing) {
+    Type("12");
+    PasteIntoFrom(converter, std::string(20, '9'));
+    EXPECT_EQ(view.Warnings(), 1);
+    EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 19 for 10 notation number.");
+    EXPECT_EQ(view.InputConsole(), "12");
+    PasteIntoFrom(converter, std::string(17, '1') + " (16)");
+    EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 16 for 16 notation number.");
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10));
+    // Leading zeros are no digits of the number.
+    PasteIntoFrom(converter, "000" + std::string(19, '9'));
+    EXPECT_EQ(view.InputConsole(), std::string(19, '9'));
+}
+
+TEST_F(ConverterPaste, OtherTextIsRefusedWithAMessage) {
+    Type("42");
+    for (const char* text : {"", "-5", "1.5", "12 34", "0", "G (16)", "1 (99)"}) {
+        const int before = view.Messages();
+        PasteIntoFrom(converter, text);
+        EXPECT_EQ(view.Messages(), before + 1) << text;
+        EXPECT_EQ(view.InputConsole(), "42") << text;
+        EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10)) << text;
+    }
+    EXPECT_EQ(view.LastMessage(),
+              "The notation in parentheses must be from 2 to 32.\nNothing was pasted.");
+}
+
+TEST_F(ConverterPaste, ABusyClipboardReplacesTheQuietGiveUp) {
+    Type("255");
+    view.SetClipboardBusy(true);
+    Press({IDM_CONV_COPY_ANSWER});
+    EXPECT_FALSE(view.HasClipboard());
+    EXPECT_EQ(view.LastMessage(),
+              "The clipboard is in use by another program.\nNothing was copied.");
+    converter.JapaneseUi = true;
+    DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    EXPECT_EQ(view.LastMessage(),
+              "クリップボードは他のプログラムが使用中です.\n貼り付けませんでした.");
+    EXPECT_EQ(view.InputConsole(), "255");
+}
+
+TEST_F(ConverterPaste, PasteItemReadsTheClipboard) {
+    view.SetClipboardText("777 (8)");
+    DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    EXPECT_EQ(view.AnswerConsole(), "511");
+}
+
+}  // namespace
+}  // namespace quarnic

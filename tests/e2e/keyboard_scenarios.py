@@ -1,0 +1,164 @@
+"""Scenarios of the keyboard, Copy and Paste in both programs: real key events (SendInput) to the
+main window, also while a clicked button holds the focus; Ctrl+C read back from the real
+clipboard; text the driver puts on the clipboard pasted with Ctrl+V; refusals and a clipboard
+held by another process answered with a message box; both languages."""
+
+from scenario_kit import ENGLISH, JAPANESE, scenario
+
+CALC_MENU_TEXTS = {
+    ENGLISH: {"IDM_COPY": "&Copy\tCtrl+C", "IDM_PASTE": "&Paste\tCtrl+V"},
+    JAPANESE: {"IDM_COPY": "コピー(&C)\tCtrl+C", "IDM_PASTE": "貼り付け(&P)\tCtrl+V"},
+}
+CONV_PASTE_TEXT = {ENGLISH: "&Paste\tCtrl+V", JAPANESE: "貼り付け(&P)\tCtrl+V"}
+BUSY_COPY = {
+    ENGLISH: "The clipboard is in use by another program.\nNothing was copied.",
+    JAPANESE: "クリップボードは他のプログラムが使用中です.\nコピーしませんでした.",
+}
+NOT_A_DIGIT = {
+    ENGLISH: "\"G\" is not a digit of notation 10.\nNothing was pasted.",
+    JAPANESE: "「G」は10進数の数字ではありません.\n貼り付けませんでした.",
+}
+
+
+def keys(program, *events):
+    program.drive("keys", *events)
+
+
+def copied_text(program):
+    """Ctrl+C, then the clipboard as (CF_TEXT, CF_UNICODETEXT)."""
+    keys(program, "{^C}")
+    clipboard = program.clipboard()
+    return clipboard.get("ansi"), clipboard.get("unicode")
+
+
+def check_copied(case, program, expected, what):
+    case.equal(copied_text(program), (expected, expected), f"clipboard after {what}")
+
+
+def message_text(program):
+    """The open message box's text, closed with OK; None when none is open."""
+    shown = program.press_in_dialog(1)
+    return "\n".join(text for text in shown["statics"] if text) if shown else None
+
+
+def check_calc_menu(case, program, locale):
+    state = program.state()
+    for name, text in CALC_MENU_TEXTS[locale].items():
+        item = state.menu.get(program.id(name))
+        if case.check(item is not None, f"system menu lacks {name}"):
+            case.equal(item["text"], text, f"text of {name}")
+    ids = [m["id"] for m in state.raw["menu"] if not m["separator"]]
+    copy, paste = program.id("IDM_COPY"), program.id("IDM_PASTE")
+    case.check(copy in ids and paste in ids and ids.index(paste) == ids.index(copy) + 1 and
+               ids.index(copy) > ids.index(program.id("IDM_SAVE_ANSWER")),
+               f"Copy and Paste not after the existing items: {ids}")
+    case.check(not state.menu_enabled(copy), "Copy enabled with a blank console")
+
+
+def calc_keyboard(case, kit, locale):
+    with kit.running(case, "calc", locale=locale) as program:
+        check_calc_menu(case, program, locale)
+        keys(program, "12+3", "{ENTER}")
+        check_copied(case, program, "15", "12+3 Enter")
+        case.check(program.state().menu_enabled(program.id("IDM_COPY")), "Copy grey on 15")
+        # A clicked button keeps the focus; typed keys still reach the calculator.
+        program.drive("click", "IDC_DIGIT_1")
+        keys(program, "23", "{BACK}")
+        check_copied(case, program, "12", "click 1, 2 3 Backspace")
+        keys(program, "a", ".50")
+        check_copied(case, program, "12.5", "a (disabled in 10) . 5 0")
+        # While one of its dialogs is open the calculator takes no keys.
+        program.post_syscmd("IDM_ABOUT")
+        program.dialog()
+        keys(program, "--as-is", "9", "{ESC}")
+        if program.open_dialog_after(300) is not None:
+            program.press_in_dialog(program.id("IDC_ABOUT_CLOSE"))
+        check_copied(case, program, "12.5", "9 and Esc typed into the About box")
+        keys(program, "{ESC}", "{F5}", "ff*")
+        state = program.state()
+        case.equal(state.checked_ids(), {program.id("IDC_NOTATION_16")}, "checked after F5")
+        keys(program, "2=")
+        check_copied(case, program, "1FE", "F5 ff * 2 =")
+        keys(program, "{DEL}", "{ESC}")
+        case.check(not program.state().menu_enabled(program.id("IDM_COPY")),
+                   "Copy enabled after Esc")
+
+
+@scenario("calc")
+def calc_keyboard_english(case, kit):
+    calc_keyboard(case, kit, ENGLISH)
+
+
+@scenario("calc")
+def calc_keyboard_japanese(case, kit):
+    calc_keyboard(case, kit, JAPANESE)
+
+
+def calc_copy_and_paste(case, kit, locale):
+    with kit.running(case, "calc", locale=locale) as program:
+        program.press("IDC_DIGIT_1", "IDC_DIVIDE", "IDC_DIGIT_3", "IDC_EQUALS")
+        check_copied(case, program, "0." + "3" * 900, "1 / 3 =")
+        program.drive("set-clipboard", "ff (16)")
+        keys(program, "{+INS}")
+        state = program.state()
+        case.equal(state.checked_ids(), {program.id("IDC_NOTATION_16")}, "checked after paste")
+        case.check(not state.controls[program.id("IDC_NOTATION_2")]["enabled"],
+                   "notation buttons enabled after a paste")
+        keys(program, "+1=")
+        check_copied(case, program, "100", "pasted FF + 1 =")
+        program.drive("set-clipboard", "12G")
+        keys(program, "{ESC}", "{F6}", "{^V}")
+        case.equal(message_text(program), NOT_A_DIGIT[locale], "message of a refused paste")
+        case.equal(program.open_dialog_after(300), None, "a second message box")
+        keys(program, "7")
+        check_copied(case, program, "7", "7 after the refusal")
+        program.drive("hold-clipboard", program.id("IDM_COPY"), 2000)
+        case.equal(message_text(program), BUSY_COPY[locale], "message of a busy clipboard")
+        case.equal(program.clipboard().get("unicode"), "held by the test",
+                   "clipboard after a copy that could not happen")
+
+
+@scenario("calc")
+def calc_copy_and_paste_english(case, kit):
+    calc_copy_and_paste(case, kit, ENGLISH)
+
+
+@scenario("calc")
+def calc_copy_and_paste_japanese(case, kit):
+    calc_copy_and_paste(case, kit, JAPANESE)
+
+
+def conv_keyboard_and_paste(case, kit, locale):
+    with kit.running(case, "conv", locale=locale) as program:
+        state = program.state()
+        ids = [m["id"] for m in state.raw["menu"] if not m["separator"]]
+        paste = program.id("IDM_CONV_PASTE")
+        case.check(paste in ids and ids.index(paste) ==
+                   ids.index(program.id("IDM_CONV_COPY_ANSWER")) + 1,
+                   f"Paste not right after Copy answer: {ids}")
+        item = state.menu.get(paste)
+        case.equal(item and item["text"], CONV_PASTE_TEXT[locale], "text of Paste")
+        program.drive("click", "IDC_CONV_DIGIT_2")
+        keys(program, "55", "{+F5}")
+        check_copied(case, program, "255 (10) = FF (16)", "click 2, 5 5, Shift+F5")
+        keys(program, "{BACK}")
+        check_copied(case, program, "25 (10) = 19 (16)", "Backspace")
+        keys(program, "{F5}", "{ESC}", "{F7}", "{+F8}", "17")
+        check_copied(case, program, "17 (8) = 1111 (2)", "Esc F7 Shift+F8 1 7")
+        program.drive("set-clipboard", "vv (32)")
+        keys(program, "{^V}")
+        check_copied(case, program, "VV (32) = 1111111111 (2)", "pasted vv (32)")
+        program.drive("set-clipboard", "-5")
+        keys(program, "{^V}")
+        case.check(message_text(program) is not None, "no message for a refused paste")
+        check_copied(case, program, "VV (32) = 1111111111 (2)", "after the refusal")
+
+
+@scenario("conv")
+def conv_keyboard_and_paste_english(case, kit):
+    conv_keyboard_and_paste(case, kit, ENGLISH)
+
+
+@scenario("conv")
+def conv_keyboard_and_paste_japanese(case, kit):
+    conv_keyboard_and_paste(case, kit, JAPANESE)
