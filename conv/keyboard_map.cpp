@@ -49,13 +49,9 @@ KeyAction ControlKeyAction(NamedKey key) {
 }  // namespace
 
 KeyAction ConverterCharacterKey(char32_t character) {
-    const char32_t c = FoldFullWidth(character);
-    if (c >= 0x80) {
+    const char ascii = TypedAscii(character);
+    if (ascii == '\0') {
         return {};
-    }
-    char ascii = static_cast<char>(c);
-    if (ascii >= 'a' && ascii <= 'z') {
-        ascii = static_cast<char>(ascii - 'a' + 'A');
     }
     if (IsDigitChar(ascii)) {
         return Button(IDC_CONV_DIGIT_0 + DigitValue(ascii));

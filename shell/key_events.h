@@ -58,6 +58,17 @@ inline char32_t FoldFullWidth(char32_t c) {
     return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : c;
 }
 
+// A typed character as the ASCII character the keys know it by: full width folded, letters in
+// upper case (digit keys take either case); '\0' for anything outside ASCII.
+inline char TypedAscii(char32_t character) {
+    const char32_t c = FoldFullWidth(character);
+    if (c >= 0x80) {
+        return '\0';
+    }
+    const char ascii = static_cast<char>(c);
+    return ascii >= 'a' && ascii <= 'z' ? static_cast<char>(ascii - 'a' + 'A') : ascii;
+}
+
 // Whether the key may act now: a disabled button and a greyed menu item do nothing, as they
 // cannot be clicked.
 inline bool KeyActionAvailable(const KeyAction& action, const ControlView& view) {
