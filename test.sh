@@ -13,6 +13,10 @@ ctest --preset native -j2
 grep -hE '^(calculator|converter): |^  (slowest key|reached)' \
     build/native/Testing/Temporary/LastTest.log || true
 
+echo "== optimised build of everything (benchmarks included), so a Release-only warning shows"
+cmake --preset bench
+cmake --build --preset bench
+
 echo "== fuzz targets (clang libFuzzer): build and a short run"
 fuzz/smoke.sh
 
