@@ -12,8 +12,8 @@ program=${1:-KELVARIN}
 scripts/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target "$program"
-exe=$(find build/win64 -name "$program.EXE" -print -quit)
-[ -n "$exe" ] || { echo "run.sh: $program.EXE was not built" >&2; exit 1; }
+exe=build/win64/bin/$program.EXE
+[ -f "$exe" ] || { echo "run.sh: $exe was not built" >&2; exit 1; }
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.quarnic-wine64}
 export WINEDEBUG=${WINEDEBUG:--all}

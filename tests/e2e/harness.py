@@ -46,10 +46,11 @@ def build_dir(arch):
 
 
 def find_program(build, exe_name):
-    """The built EXE; None when the build has no such target yet, an error when it should exist."""
-    found = sorted(build.rglob(exe_name))
-    if found:
-        return found[0]
+    """The built EXE in the build's bin/ folder; None when the build has no such target, an error
+    when it should exist."""
+    exe = build / "bin" / exe_name
+    if exe.exists():
+        return exe
     ninja = build / "build.ninja"
     if ninja.exists() and exe_name in ninja.read_text(errors="replace"):
         raise E2EError(f"{exe_name} is a target of {build} but was not built")
