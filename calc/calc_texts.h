@@ -44,4 +44,14 @@ inline constexpr wchar_t FILE_NOT_WRITTEN_TEXT_EN[] =
 inline constexpr wchar_t FILE_NOT_WRITTEN_TEXT_JA[] =
     L"答をファイルに書き込めません. ファイルは変更されていません.";
 
+// Names a screen reader gives the controls that show no text of their own.
+inline constexpr wchar_t SQRT_KEY_NAME_EN[] = L"Square root";
+inline constexpr wchar_t SQRT_KEY_NAME_JA[] = L"平方根";
+inline constexpr wchar_t STEP_DOWN_NAME_EN[] = L"Notation down";
+inline constexpr wchar_t STEP_DOWN_NAME_JA[] = L"進法を下げる";
+inline constexpr wchar_t STEP_UP_NAME_EN[] = L"Notation up";
+inline constexpr wchar_t STEP_UP_NAME_JA[] = L"進法を上げる";
+inline constexpr wchar_t OTHER_NOTATION_NAME_EN[] = L"Other notation";
+inline constexpr wchar_t OTHER_NOTATION_NAME_JA[] = L"その他の進法";
+
 }  // namespace quarnic

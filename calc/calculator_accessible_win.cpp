@@ -1,6 +1,7 @@
 #include "calc/calculator_accessible_win.h"
 
 #include "calc/calc_ids.h"
+#include "calc/calc_texts.h"
 #include "calc/calculator_state.h"
 #include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
@@ -20,14 +21,14 @@ void CreateCalculatorAccessibleTexts(HWND window) {
     const int markX = 3 * L + 9 * W, markY = 7 * S + 6 * H;
     CreateAccessibleText(window, IDC_MEMORY_MARK_TEXT,
                          RECT{markX - 3, markY - 10, markX + 4, markY - 3});
-    SetWindowTextW(Control(IDC_SQRT), UiText(L"Square root", L"平方根"));
-    SetAccessibleName(Control(IDC_STEP_DOWN), UiText(L"Notation down", L"進法を下げる"));
-    SetAccessibleName(Control(IDC_STEP_UP), UiText(L"Notation up", L"進法を上げる"));
+    SetWindowTextW(Control(IDC_SQRT), UiText(SQRT_KEY_NAME_EN, SQRT_KEY_NAME_JA));
+    SetAccessibleName(Control(IDC_STEP_DOWN), UiText(STEP_DOWN_NAME_EN, STEP_DOWN_NAME_JA));
+    SetAccessibleName(Control(IDC_STEP_UP), UiText(STEP_UP_NAME_EN, STEP_UP_NAME_JA));
 }
 
 void ShowOtherNotationText(HWND window, std::string_view label) {
-    SetLabelledText(window, IDC_OTHER_NOTATION_TEXT, UiText(L"Other notation", L"その他の進法"),
-                    label);
+    SetLabelledText(window, IDC_OTHER_NOTATION_TEXT,
+                    UiText(OTHER_NOTATION_NAME_EN, OTHER_NOTATION_NAME_JA), label);
 }
 
 void ShowRepaintedTexts(HWND window, const Calculator& calc) {

@@ -4,8 +4,8 @@
 #include "calc/display_updates.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
-#include "engine/fixed_text.h"
 #include "engine/engine.h"
+#include "engine/fixed_text.h"
 #include "shell/paste_messages.h"
 #include "shell/paste_parse.h"
 

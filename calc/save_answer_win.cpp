@@ -12,6 +12,7 @@
 #include "shell/replacing_file.h"
 #include "shell/shell_texts.h"
 #include "shell/shell_win.h"
+#include "shell/wait_cursor.h"
 
 namespace quarnic {
 namespace {
@@ -163,7 +164,7 @@ void SaveAnswer(HWND mainWindow, const Calculator& calc) {
     int length = BuildSavedText(calc, text);
     SaveResult result;
     {
-        ScopedWaitCursor wait;
+        WaitCursor wait(*calc.view);
         Win32ReplacingFile file(fileName);
         result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
     }

@@ -22,4 +22,18 @@ inline constexpr char WARNING_FORMAT_JA[] =
 inline constexpr wchar_t COPY_ANSWER_ITEM_EN[] = L"Co&py answer";
 inline constexpr wchar_t COPY_ANSWER_ITEM_JA[] = L"答のコピー(&P)";
 
+// Names a screen reader gives the controls that show no text of their own.
+inline constexpr wchar_t FROM_STEP_DOWN_NAME_EN[] = L"From notation down";
+inline constexpr wchar_t FROM_STEP_DOWN_NAME_JA[] = L"変換元の進法を下げる";
+inline constexpr wchar_t FROM_STEP_UP_NAME_EN[] = L"From notation up";
+inline constexpr wchar_t FROM_STEP_UP_NAME_JA[] = L"変換元の進法を上げる";
+inline constexpr wchar_t TO_STEP_DOWN_NAME_EN[] = L"To notation down";
+inline constexpr wchar_t TO_STEP_DOWN_NAME_JA[] = L"変換先の進法を下げる";
+inline constexpr wchar_t TO_STEP_UP_NAME_EN[] = L"To notation up";
+inline constexpr wchar_t TO_STEP_UP_NAME_JA[] = L"変換先の進法を上げる";
+inline constexpr wchar_t FROM_OTHER_NAME_EN[] = L"Other notation to convert from";
+inline constexpr wchar_t FROM_OTHER_NAME_JA[] = L"変換元のその他の進法";
+inline constexpr wchar_t TO_OTHER_NAME_EN[] = L"Other notation to convert to";
+inline constexpr wchar_t TO_OTHER_NAME_JA[] = L"変換先のその他の進法";
+
 }  // namespace quarnic

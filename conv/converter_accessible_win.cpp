@@ -1,6 +1,7 @@
 #include "conv/converter_accessible_win.h"
 
 #include "conv/conv_ids.h"
+#include "conv/conv_texts.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
 #include "shell/accessible_text_win.h"
@@ -30,23 +31,22 @@ void CreateConverterAccessibleTexts(HWND window) {
     CreateAccessibleText(window, IDC_CONV_FROM_OTHER_TEXT, OtherBoxPlace(g, 0));
     CreateAccessibleText(window, IDC_CONV_TO_OTHER_TEXT, OtherBoxPlace(g, answer));
     SetAccessibleName(Control(IDC_CONV_FROM_STEP_DOWN),
-                      UiText(L"From notation down", L"変換元の進法を下げる"));
+                      UiText(FROM_STEP_DOWN_NAME_EN, FROM_STEP_DOWN_NAME_JA));
     SetAccessibleName(Control(IDC_CONV_FROM_STEP_UP),
-                      UiText(L"From notation up", L"変換元の進法を上げる"));
+                      UiText(FROM_STEP_UP_NAME_EN, FROM_STEP_UP_NAME_JA));
     SetAccessibleName(Control(IDC_CONV_TO_STEP_DOWN),
-                      UiText(L"To notation down", L"変換先の進法を下げる"));
-    SetAccessibleName(Control(IDC_CONV_TO_STEP_UP),
-                      UiText(L"To notation up", L"変換先の進法を上げる"));
+                      UiText(TO_STEP_DOWN_NAME_EN, TO_STEP_DOWN_NAME_JA));
+    SetAccessibleName(Control(IDC_CONV_TO_STEP_UP), UiText(TO_STEP_UP_NAME_EN, TO_STEP_UP_NAME_JA));
 }
 
 void ShowFromOtherText(HWND window, const char* label) {
     SetLabelledText(window, IDC_CONV_FROM_OTHER_TEXT,
-                    UiText(L"Other notation to convert from", L"変換元のその他の進法"), label);
+                    UiText(FROM_OTHER_NAME_EN, FROM_OTHER_NAME_JA), label);
 }
 
 void ShowToOtherText(HWND window, const char* label) {
-    SetLabelledText(window, IDC_CONV_TO_OTHER_TEXT,
-                    UiText(L"Other notation to convert to", L"変換先のその他の進法"), label);
+    SetLabelledText(window, IDC_CONV_TO_OTHER_TEXT, UiText(TO_OTHER_NAME_EN, TO_OTHER_NAME_JA),
+                    label);
 }
 
 }  // namespace quarnic

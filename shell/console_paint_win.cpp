@@ -1,5 +1,6 @@
 #include "shell/console_paint_win.h"
 
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -70,7 +71,8 @@ void DrawNotationRow(HDC dc, const KeyGeometry& g, const ConsoleFigure& c) {
     SetTextColor(dc, BLACK);
     const PixelRect label = NotationLabelRect(g, c);
     RECT rect{label.left, label.top, label.left + label.width, label.top + label.height};
-    DrawTextW(dc, UiText(L"NOTATION :", L"進法 ："), -1, &rect, DT_SINGLELINE | DT_VCENTER);
+    DrawTextW(dc, UiText(NOTATION_ROW_LABEL_EN, NOTATION_ROW_LABEL_JA), -1, &rect,
+              DT_SINGLELINE | DT_VCENTER);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The main window both programs run in: its creation steps and its window procedure. What is
+#include "shell/shell_texts.h"
 // the program's own goes to its ProgramWindow.
 #include <cwchar>
 
@@ -25,9 +26,8 @@ void AddSystemMenuItems(HWND window) {
     // The standard items (Restore .. Close) take positions 0..4; ours follow a separator.
     InsertMenuW(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
     const ProgramMenu& items = Program().menu;
-    InsertMenuItem(menu, 6, {items.aboutId, L"&About...", L"御案内(&A)..."});
-    InsertMenuItem(menu, 7,
-                   {items.colorId, L"Set console co&lor...", L"コンソールカラーの設定(&L)..."});
+    InsertMenuItem(menu, 6, {items.aboutId, ABOUT_ITEM_EN, ABOUT_ITEM_JA});
+    InsertMenuItem(menu, 7, {items.colorId, CONSOLE_COLOR_ITEM_EN, CONSOLE_COLOR_ITEM_JA});
     for (int i = 0; i < items.ownItemCount; ++i) {
         InsertMenuItem(menu, 8 + i, items.ownItems[i]);
     }

@@ -207,15 +207,6 @@ class PaintSession {
     PAINTSTRUCT paint_;
 };
 
-// The hourglass while a long operation runs; the arrow again on every path out.
-class ScopedWaitCursor {
-  public:
-    ScopedWaitCursor() { SetWaitCursorShown(true); }
-    ~ScopedWaitCursor() { SetWaitCursorShown(false); }
-    ScopedWaitCursor(const ScopedWaitCursor&) = delete;
-    ScopedWaitCursor& operator=(const ScopedWaitCursor&) = delete;
-};
-
 // GetDC of a window, released when it goes out of scope.
 class WindowDC {
   public:
