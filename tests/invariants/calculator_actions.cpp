@@ -53,6 +53,9 @@ constexpr std::array<CalculatorAction, ACTION_COUNT> BuildActions() {
 constexpr std::array<CalculatorAction, ACTION_COUNT> ALL_ACTIONS = BuildActions();
 
 std::string KeyToken(int id) {
+    if (id == IDK_BACKSPACE) {
+        return "BACK";
+    }
     if (IsCalculatorDigitKeyId(id)) {
         return std::string(1, DigitChar(id - IDC_DIGIT_FIRST));
     }

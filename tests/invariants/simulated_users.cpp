@@ -24,11 +24,12 @@ enum CalculatorChoice {
     SQUARE_ROOT,
     SQRT_SETTING,
     ANY_ACTION,
+    BACKSPACE,
     CALCULATOR_CHOICES
 };
 
-constexpr std::array<double, CALCULATOR_CHOICES> CALCULATOR_WEIGHTS = {36, 3, 3, 12, 9, 3, 2,
-                                                                       6,  3, 2, 2,  2, 1, 3};
+constexpr std::array<double, CALCULATOR_CHOICES> CALCULATOR_WEIGHTS = {36, 3, 3, 12, 9, 3, 2, 6,
+                                                                       3,  2, 2, 2,  1, 3, 3};
 
 enum ConverterChoice {
     CONV_DIGIT,
@@ -137,6 +138,8 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
             return CalculatorKey(IDC_SQRT);
         case SQRT_SETTING:
             return all[all.size() - SQRT_SETTING_ACTIONS + choices_.Below(SQRT_SETTING_ACTIONS)];
+        case BACKSPACE:
+            return CalculatorKey(IDK_BACKSPACE);  // typed only: no button stands for it
         default:
             return all[choices_.Below(static_cast<int>(all.size()))];
     }
