@@ -13,11 +13,12 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_view.h"
+#include "tests/kit/recording_clipboard.h"
 #include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 
-class RecordingCalculatorView : public CalculatorView {
+class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
   public:
     static constexpr int PIXELS_PER_CHARACTER = 8;
     // The layout measures a 57-character string and takes a tenth of it.
@@ -89,33 +90,6 @@ class RecordingCalculatorView : public CalculatorView {
     }
     int KeyWidth() const override { return PIXELS_PER_CHARACTER * MEASURING_STRING_LENGTH / 10; }
 
-    bool PutTextOnClipboard(std::string_view text) override {
-        if (clipboardBusy_) {
-            return false;
-        }
-        clipboard_ = text;
-        hasClipboard_ = true;
-        return true;
-    }
-    bool ReadClipboardText(std::string& text) override {
-        if (clipboardBusy_) {
-            return false;
-        }
-        text = clipboard_;
-        return true;
-    }
-    void ShowMessageBox(std::string_view text) override {
-        lastMessage_ = text;
-        ++messages_;
-    }
-
-    // The clipboard as another program left it, and whether another program holds it.
-    void SetClipboardText(std::string_view text) {
-        clipboard_ = text;
-        hasClipboard_ = true;
-    }
-    void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
-
     // What the next run of the setting dialog does: the radio buttons clicked, in order, and
     // how it ends (DIALOG_OK, DIALOG_CANCEL or DIALOG_CLOSE).
     void ScriptSqrtDialog(std::vector<int> clicks, int ending) {
@@ -135,10 +109,6 @@ class RecordingCalculatorView : public CalculatorView {
     int ConsoleClears() const { return consoleClears_; }
     int SqrtDialogRuns() const { return sqrtDialogRuns_; }
     int SqrtDialogCheck() const { return sqrtDialogCheck_; }
-    bool HasClipboard() const { return hasClipboard_; }
-    const std::string& Clipboard() const { return clipboard_; }
-    int Messages() const { return messages_; }
-    const std::string& LastMessage() const { return lastMessage_; }
     bool WaitCursorShown() const { return controls_.WaitCursorShown(); }
     int CursorChanges() const { return controls_.CursorChanges(); }
     std::vector<int> EnabledIds(int first, int last) const {
@@ -161,11 +131,6 @@ class RecordingCalculatorView : public CalculatorView {
     bool sqrtDialogFails_ = false;
     std::vector<int> sqrtDialogClicks_;
     int sqrtDialogEnding_ = DIALOG_OK;
-    std::string clipboard_;
-    bool hasClipboard_ = false;
-    bool clipboardBusy_ = false;
-    std::string lastMessage_;
-    int messages_ = 0;
 };
 
 }  // namespace quarnic

@@ -5,11 +5,13 @@
 #include <string_view>
 
 #include "conv/converter_view.h"
+#include "tests/kit/recording_clipboard.h"
 #include "tests/kit/recording_control_view.h"
 
 namespace quarnic {
 
-class RecordingConverterView : public ConverterView, public RecordingControlView {
+class RecordingConverterView : public RecordingClipboard<ConverterView>,
+                               public RecordingControlView {
   public:
     // Both bases declare the control operations; these overrides serve both.
     void EnableControl(int id, bool enabled) override {
@@ -53,32 +55,6 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
         lastErrorBox_ = std::string(caption).append(": ").append(text);
         ++errorBoxes_;
     }
-    bool PutTextOnClipboard(std::string_view text) override {
-        if (clipboardBusy_) {
-            return false;
-        }
-        clipboard_ = text;
-        hasClipboard_ = true;
-        return true;
-    }
-    bool ReadClipboardText(std::string& text) override {
-        if (clipboardBusy_) {
-            return false;
-        }
-        text = clipboard_;
-        return true;
-    }
-    void ShowMessageBox(std::string_view text) override {
-        lastMessage_ = text;
-        ++messages_;
-    }
-
-    // The clipboard as another program left it, and whether another program holds it.
-    void SetClipboardText(std::string_view text) {
-        clipboard_ = text;
-        hasClipboard_ = true;
-    }
-    void SetClipboardBusy(bool busy) { clipboardBusy_ = busy; }
 
     // Makes every later warning dialog fail to appear, as when its template is missing.
     void FailDialogs() { failDialogs_ = true; }
@@ -94,10 +70,6 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
     bool LastWarningJapanese() const { return lastWarningJapanese_; }
     int ErrorBoxes() const { return errorBoxes_; }
     const std::string& LastErrorBox() const { return lastErrorBox_; }
-    bool HasClipboard() const { return hasClipboard_; }
-    const std::string& Clipboard() const { return clipboard_; }
-    int Messages() const { return messages_; }
-    const std::string& LastMessage() const { return lastMessage_; }
 
   private:
     std::string inputConsole_;
@@ -112,11 +84,6 @@ class RecordingConverterView : public ConverterView, public RecordingControlView
     bool failDialogs_ = false;
     int errorBoxes_ = 0;
     std::string lastErrorBox_;
-    bool hasClipboard_ = false;
-    bool clipboardBusy_ = false;
-    std::string clipboard_;
-    std::string lastMessage_;
-    int messages_ = 0;
 };
 
 }  // namespace quarnic
