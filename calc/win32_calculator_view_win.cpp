@@ -5,7 +5,6 @@
 #include "calc/calculator_paint_win.h"
 #include "calc/sqrt_dialogs_win.h"
 #include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -64,18 +63,6 @@ int Win32CalculatorView::MeasureText(std::string_view text) const {
 
 int Win32CalculatorView::KeyWidth() const {
     return Shell().layout.KeyWidth;
-}
-
-bool Win32CalculatorView::PutTextOnClipboard(std::string_view text) {
-    return PutAsciiTextOnClipboard(MainWindow(), text);
-}
-
-bool Win32CalculatorView::ReadClipboardText(std::string& text) {
-    return ReadClipboardUtf8(MainWindow(), text);
-}
-
-void Win32CalculatorView::ShowMessageBox(std::string_view text) {
-    ShowLogicMessage(MainWindow(), text);
 }
 
 }  // namespace quarnic

@@ -25,9 +25,6 @@ class Win32CalculatorView final : public Win32ControlView<CalculatorView> {
     bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) override;
     int MeasureText(std::string_view text) const override;
     int KeyWidth() const override;
-    bool PutTextOnClipboard(std::string_view text) override;
-    bool ReadClipboardText(std::string& text) override;
-    void ShowMessageBox(std::string_view text) override;
 };
 
 }  // namespace quarnic

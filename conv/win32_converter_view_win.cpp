@@ -7,7 +7,6 @@
 #include "conv/warning_dialog_win.h"
 #include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
 #include "shell/console_paint_win.h"
 #include "shell/shell_win.h"
 
@@ -100,18 +99,6 @@ int Win32ConverterView::ShowWarningDialog(std::string_view text, bool japanese) 
 void Win32ConverterView::ShowSystemErrorBox(std::string_view text, std::string_view caption) {
     quarnic::ShowSystemErrorBox(Terminated<WARNING_TEXT_BYTES>(text).data(),
                                 Terminated<WARNING_TEXT_BYTES>(caption).data());
-}
-
-bool Win32ConverterView::PutTextOnClipboard(std::string_view text) {
-    return PutAsciiTextOnClipboard(MainWindow(), text);
-}
-
-bool Win32ConverterView::ReadClipboardText(std::string& text) {
-    return ReadClipboardUtf8(MainWindow(), text);
-}
-
-void Win32ConverterView::ShowMessageBox(std::string_view text) {
-    ShowLogicMessage(MainWindow(), text);
 }
 
 }  // namespace quarnic

@@ -28,9 +28,6 @@ class Win32ConverterView final : public Win32ControlView<ConverterView> {
 
     int ShowWarningDialog(std::string_view text, bool japanese) override;
     void ShowSystemErrorBox(std::string_view text, std::string_view caption) override;
-    bool PutTextOnClipboard(std::string_view text) override;
-    bool ReadClipboardText(std::string& text) override;
-    void ShowMessageBox(std::string_view text) override;
 
   private:
     // The input part (console, From row and box) at offset 0, the answer part lower down.

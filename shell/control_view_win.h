@@ -1,10 +1,15 @@
 // The control operations of ControlView on real windows, written once for both programs' views:
-// the keys are the shell's child buttons, the menu items are the main window's system menu.
+// the keys are the shell's child buttons, the menu items are the main window's system menu; and
+// the clipboard and message boxes both programs' logic asks for.
 // A program's view derives from Win32ControlView<ItsView> and adds only its own drawing.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
+#include "shell/clipboard_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -33,6 +38,13 @@ class Win32ControlView : public View {
     }
     bool IsMenuItemEnabled(int id) const override { return IsSystemMenuItemEnabled(window_, id); }
     void SetWaitCursor(bool waiting) override { SetWaitCursorShown(waiting); }
+
+    // The clipboard and the logic's message boxes, the same for both programs.
+    bool PutTextOnClipboard(std::string_view text) override {
+        return PutAsciiTextOnClipboard(window_, text);
+    }
+    bool ReadClipboardText(std::string& text) override { return ReadClipboardUtf8(window_, text); }
+    void ShowMessageBox(std::string_view text) override { ShowLogicMessage(window_, text); }
 
   protected:
     HWND MainWindow() const { return window_; }
