@@ -12,18 +12,6 @@
 namespace quarnic {
 namespace {
 
-void DropLeadingZeros(std::string_view& digits) {
-    while (!digits.empty() && digits.front() == '0') {
-        digits.remove_prefix(1);
-    }
-}
-
-void DropTrailingZeros(std::string_view& digits) {
-    while (!digits.empty() && digits.back() == '0') {
-        digits.remove_suffix(1);
-    }
-}
-
 std::string JoinValueText(bool negative, std::string_view integer, std::string_view fraction) {
     std::string text;
     if (negative && !(integer.empty() && fraction.empty())) {
@@ -137,28 +125,6 @@ PastedOperand FormPastedOperand(const Calculator& calc, const PastedNumber& numb
     return {scratch.ResultPlainText, scratch.ResultConsoleText};
 }
 
-// The operand "MR" would fill takes the pasted number, by the rules of "MR".
-void PlaceOperand(Calculator& calc, const PastedOperand& operand, int notation) {
-    CalculatorState& state = calc.state;
-    SelectMemoryNotation(calc, notation);
-    if (state.SecondOperandActive == 0) {
-        state.AnswerShown = 0;
-        state.FirstOperandText = operand.text;
-        state.FirstNotation = notation;
-        SetSaveAnswerItem(calc, false);
-    } else {
-        state.SecondOperandText = operand.text;
-        state.SecondNotation = notation;
-    }
-    calc.engine.ResultConsoleText = operand.console;
-    state.ConsoleText = operand.console;
-    state.EntryInProgress = 0;
-    state.PointEntered = 0;
-    state.ErrorShown = 0;
-    calc.sqrt.SqrtRepeatCount = 0;
-    RepaintConsole(calc);
-}
-
 }  // namespace
 
 void PasteNumber(Calculator& calc, std::string_view text) {
@@ -174,7 +140,8 @@ void PasteNumber(Calculator& calc, std::string_view text) {
         return;
     }
     RefreshSqrtKey(calc);
-    PlaceOperand(calc, FormPastedOperand(calc, number), number.notation);
+    const PastedOperand operand = FormPastedOperand(calc, number);
+    PutRecalledOperand(calc, operand.text, operand.console, number.notation);
     UpdateCopyItem(calc);
 }
 

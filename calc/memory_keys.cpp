@@ -42,24 +42,29 @@ void SelectMemoryNotation(Calculator& calc, int notation) {
 }
 
 void MemoryRecall(Calculator& calc) {
-    CalculatorState& state = calc.state;
+    const CalculatorState& state = calc.state;
     if (!state.MemoryHeld || IsEmptyText(state.MemoryText)) {
         return;
     }
-    const int notation = std::atoi(state.MemoryNotation.data());
+    PutRecalledOperand(calc, state.MemoryText, state.MemoryConsoleText,
+                       std::atoi(state.MemoryNotation.data()));
+}
+
+void PutRecalledOperand(Calculator& calc, const PlainText& text, const PlainText& console,
+                        int notation) {
+    CalculatorState& state = calc.state;
     SelectMemoryNotation(calc, notation);
     if (!state.SecondOperandActive) {
-        state.ErrorShown = false;
         state.AnswerShown = false;
-        state.FirstOperandText = state.MemoryText;
+        state.FirstOperandText = text;
         state.FirstNotation = notation;
         SetSaveAnswerItem(calc, false);
     } else {
-        state.SecondOperandText = state.MemoryText;
+        state.SecondOperandText = text;
         state.SecondNotation = notation;
     }
-    calc.engine.ResultConsoleText = state.MemoryConsoleText;
-    state.ConsoleText = state.MemoryConsoleText;
+    calc.engine.ResultConsoleText = console;
+    state.ConsoleText = console;
     state.EntryInProgress = false;
     state.PointEntered = false;
     state.ErrorShown = false;

@@ -14,4 +14,9 @@ void MemoryRecall(Calculator& calc);
 // "CE".
 void SelectMemoryNotation(Calculator& calc, int notation);
 
+// What "MR" does with the memory, for any operand text and console form (a pasted number takes
+// the same way): the first operand, or the second after an operator, in that notation.
+void PutRecalledOperand(Calculator& calc, const PlainText& text, const PlainText& console,
+                        int notation);
+
 }  // namespace quarnic

@@ -121,18 +121,6 @@ DigitRuns ScanDigits(std::string_view body, bool pointAllowed, PastedNumber& num
     return {body.substr(0, point), body.substr(point + 1)};
 }
 
-void DropLeadingZeros(std::string_view& digits) {
-    while (!digits.empty() && digits.front() == '0') {
-        digits.remove_prefix(1);
-    }
-}
-
-void DropTrailingZeros(std::string_view& digits) {
-    while (!digits.empty() && digits.back() == '0') {
-        digits.remove_suffix(1);
-    }
-}
-
 }  // namespace
 
 char UpperDigit(char c) {
@@ -172,6 +160,18 @@ PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules) {
         number.refusal = PasteRefusal::TooManyDigits;
     }
     return number;
+}
+
+void DropLeadingZeros(std::string_view& digits) {
+    while (!digits.empty() && digits.front() == '0') {
+        digits.remove_prefix(1);
+    }
+}
+
+void DropTrailingZeros(std::string_view& digits) {
+    while (!digits.empty() && digits.back() == '0') {
+        digits.remove_suffix(1);
+    }
 }
 
 }  // namespace quarnic

@@ -48,4 +48,8 @@ PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules);
 // The digit character (upper case) of a pasted digit in either case.
 char UpperDigit(char c);
 
+// Zeros that do not change a number: before the integer digits, after the fraction digits.
+void DropLeadingZeros(std::string_view& digits);
+void DropTrailingZeros(std::string_view& digits);
+
 }  // namespace quarnic
