@@ -4,6 +4,7 @@
 #include "calc/display_updates.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
+#include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
 #include "shell/paste_messages.h"
@@ -117,11 +118,9 @@ PastedOperand FormPastedOperand(const Calculator& calc, const PastedNumber& numb
         scratch.ResultDigits[INTEGER_PLACES + i] = UpperDigit(number.fractionDigits[i]);
     }
     const int sign = number.negative && !number.IsZero() ? -1 : 1;
-    FormatAnswerText(scratch, sign, TO_RESULT_PLAIN_TEXT);
-    FitDigitsToConsole(scratch, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
-    ClearText(scratch.ResultConsoleText);
-    FormatConsoleNumber(scratch, sign, number.notation);
-    TidyConsoleNumber(scratch, number.notation);
+    // A pasted number keeps the value it was given: no round-up of its top run.
+    FormShownNumber(scratch, *calc.view, sign, number.notation, TO_RESULT_PLAIN_TEXT,
+                    TopDigitRun::Keep);
     return {scratch.ResultPlainText, scratch.ResultConsoleText};
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
+#include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
 #include "shell/wait_cursor.h"
@@ -34,18 +35,11 @@ void ShowOperatorOnConsole(CalculatorState& state, std::string_view op) {
 // Brings the first operand into the second operand's notation. False when the conversion is
 // impossible; the caller then leaves everything as it was.
 bool ConvertFirstOperand(Calculator& calc, DigitString& first) {
-    EngineRegisters& engine = calc.engine;
-    const int from = calc.state.FirstNotation;
-    const int to = calc.state.SecondNotation;
-    if (PrepareConversion(engine, first, from, to) != 0) {
+    if (ConvertIntoNotation(calc.engine, first, calc.state.FirstNotation,
+                            calc.state.SecondNotation) != 0) {
         return false;
     }
-    const DigitString staged = engine.ConversionDigits;
-    if (ConvertDigits(engine, staged, from, engine.ConversionDigitCount,
-                      engine.ConversionFractionCount, to, CONVERSION_DIGIT_LIMIT) != 0) {
-        return false;
-    }
-    first = engine.ResultDigits;
+    first = calc.engine.ResultDigits;
     return true;
 }
 
@@ -95,13 +89,12 @@ void EvaluateOperands(Calculator& calc) {
         ShowErrorDisplay(calc);
         return;
     }
-    FitDigitsToConsole(calc.engine, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
-    if (RoundUpTopDigitRun(calc.engine, notation) != 0) {
+    if (FormShownNumber(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT) != 0) {
         ShowErrorDisplay(calc);
         return;
     }
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
-    PresentResult(calc, sign, notation, ResultKind::Answer);
+    PresentResult(calc, notation, ResultKind::Answer);
     SyncNotationToAnswer(calc);
     state.FirstNotation = notation;
     calc.sqrt.SqrtRepeatCount = 0;
@@ -138,13 +131,9 @@ void Evaluate(Calculator& calc) {
     EvaluateOperands(calc);
 }
 
-void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind) {
+void PresentResult(Calculator& calc, int notation, ResultKind kind) {
     CalculatorState& state = calc.state;
-    EngineRegisters& engine = calc.engine;
-    FormatAnswerText(engine, sign, TO_RESULT_PLAIN_TEXT);
-    ClearText(engine.ResultConsoleText);
-    FormatConsoleNumber(engine, sign, notation);
-    TidyConsoleNumber(engine, notation);
+    const EngineRegisters& engine = calc.engine;
     state.SecondOperandActive = false;
     state.EntryInProgress = false;
     state.PointEntered = false;

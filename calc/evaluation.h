@@ -18,9 +18,9 @@ void Evaluate(Calculator& calc);
 
 enum class ResultKind { Answer, Conversion };
 
-// Puts ResultDigits (already fitted and rounded for the console) with its sign on the console
+// Puts the result FormShownNumber formed (ResultConsoleText, ResultPlainText) on the console
 // and makes its plain text the first operand of whatever follows.
-void PresentResult(Calculator& calc, int sign, int notation, ResultKind kind);
+void PresentResult(Calculator& calc, int notation, ResultKind kind);
 
 // The calculator's one failure display, "ERROR (Press <AC>)"; both operands are dropped.
 void ShowErrorDisplay(Calculator& calc);

@@ -3,6 +3,7 @@
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/notation_buttons.h"
+#include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
 #include "shell/wait_cursor.h"
@@ -58,27 +59,14 @@ void StepOtherNotation(Calculator& calc, StepDirection direction) {
 
 void ConvertShownAnswer(Calculator& calc, int from, int to) {
     EngineRegisters& engine = calc.engine;
-    if (PrepareConversion(engine, engine.ResultDigits, from, to) != 0) {
-        ShowErrorDisplay(calc);
-        return;
-    }
-    const DigitString staged = engine.ConversionDigits;
-    const bool failed =
-        ConvertDigits(engine, staged, from, engine.ConversionDigitCount,
-                      engine.ConversionFractionCount, to, CONVERSION_DIGIT_LIMIT) != 0;
     // The sign follows the console, so an answer negated with "+/-" converts as negative.
     const int sign = calc.state.ConsoleText[0] == '-' ? -1 : 1;
-    if (failed) {
-        ShowErrorDisplay(calc);
-        return;
-    }
-    FitDigitsToConsole(engine, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);
-    if (RoundUpTopDigitRun(engine, to) != 0) {
+    if (ConvertShownNumber(engine, *calc.view, engine.ResultDigits, from, to, sign) != 0) {
         ShowErrorDisplay(calc);
         return;
     }
     RecordAnswer(calc.last, engine.ResultDigits, sign, to);
-    PresentResult(calc, sign, to, ResultKind::Conversion);
+    PresentResult(calc, to, ResultKind::Conversion);
 }
 
 }  // namespace quarnic

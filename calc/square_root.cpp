@@ -6,6 +6,7 @@
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
+#include "calc/shown_answer.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
 #include "engine/exact_root.h"
@@ -56,11 +57,9 @@ int PublishRoot(Calculator& calc) {
     EngineRegisters& engine = calc.engine;
     SqrtState& sqrt = calc.sqrt;
     engine.ResultDigits = sqrt.SqrtEstimate;
-    const ViewTextMeasurer measurer(*calc.view);
     // A root has at most 150 integer digits, so its round-up cannot carry out of place 0;
     // the failure is still honoured like every answer's.
-    if (FormatShownAnswer(engine, measurer, calc.view->KeyWidth(), 1, sqrt.SqrtNotation,
-                          TO_SQRT_PLAIN_TEXT) != 0) {
+    if (FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT) != 0) {
         return FAILED;
     }
     // The round-up for the console may have changed the root; the saved root follows it.

@@ -220,9 +220,9 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
 }
 
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination) {
+                      int notation, int destination, TopDigitRun run) {
     FitDigitsToConsole(regs, measurer, keyWidth, sign);
-    if (RoundUpTopDigitRun(regs, notation) != 0) {
+    if (run == TopDigitRun::RoundUp && RoundUpTopDigitRun(regs, notation) != 0) {
         return -1;
     }
     FormatAnswerText(regs, sign, destination);

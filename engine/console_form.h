@@ -58,10 +58,14 @@ void NormaliseMantissa(PlainText& consoleText);
 using NotationSymbolText = std::array<char, 3>;
 void NotationSymbol(int notation, NotationSymbolText& symbol);
 
-// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun,
+// Whether the top run of (notation - 1) digits that fills the console is rounded up. A computed
+// answer is; a pasted number keeps the value it was given.
+enum class TopDigitRun { RoundUp, Keep };
+
+// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun (unless kept),
 // FormatAnswerText into `destination`, clear ResultConsoleText, FormatConsoleNumber,
 // TidyConsoleNumber. Returns 0, or -1 when the round-up overflows (nothing formatted then).
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination);
+                      int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp);
 
 }  // namespace quarnic
