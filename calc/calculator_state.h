@@ -14,6 +14,8 @@
 
 namespace quarnic {
 
+class CalculationHistory;
+
 // An operand being typed takes another character only while it is shorter than this; its "-",
 // "0" and "." count. "+/-" is not limited by it.
 inline constexpr int ENTRY_LENGTH_LIMIT = 24;
@@ -67,6 +69,7 @@ struct Calculator {
     LastCalculation last;
     bool JapaneseUi = false;  // the language of the message boxes the logic raises
     CalculatorView* view = nullptr;
+    CalculationHistory* history = nullptr;  // none in tests that do not look at it
 };
 
 // Sets the start state of the record and of the keys: every flag and text at its initial value,

@@ -4,6 +4,7 @@
 #include "calc/clipboard_commands.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
+#include "calc/history_notes.h"
 #include "calc/key_ids.h"
 #include "calc/keypad_entry.h"
 #include "calc/memory_keys.h"
@@ -28,13 +29,16 @@ constexpr int ALWAYS_ENABLED_KEYS[] = {
 // A lone number is evaluated as itself plus zero, without the console showing the "+ 0".
 void EqualsCommand(Calculator& calc) {
     CalculatorState& state = calc.state;
-    if (!state.SecondOperandActive && !IsEmptyText(state.FirstOperandText)) {
+    const bool loneNumber = !state.SecondOperandActive && !IsEmptyText(state.FirstOperandText);
+    if (loneNumber) {
         state.SuppressConsolePaint = true;
         EnterOperator(calc, "+");
         EnterDigit(calc, '0');
         state.SuppressConsolePaint = false;
     }
-    Evaluate(calc);
+    if (Evaluate(calc)) {
+        NoteEquals(calc, loneNumber);
+    }
 }
 
 // Fixed notation of a notation button 144..148.

@@ -1,6 +1,7 @@
 #include "calc/display_updates.h"
 
 #include "calc/calc_ids.h"
+#include "calc/history_notes.h"
 #include "engine/fixed_text.h"
 #include "shell/notation.h"
 
@@ -13,6 +14,9 @@ void RepaintConsole(Calculator& calc) {
 
 void SetSaveAnswerItem(Calculator& calc, bool enabled) {
     calc.view->EnableMenuItem(IDM_SAVE_ANSWER, enabled);
+    if (!enabled) {
+        NoteSaveAnswerGreyed(calc);
+    }
 }
 
 void RefreshSqrtKey(Calculator& calc) {

@@ -60,26 +60,26 @@ int ApplyOperator(Calculator& calc, const DigitString& first, int firstSign,
     return DivideDigits(calc.engine, first, second, notation);
 }
 
-// Everything of "=" between the wait cursor and the arrow.
-void EvaluateOperands(Calculator& calc) {
+// Everything of "=" between the wait cursor and the arrow; true when an answer was shown.
+bool EvaluateOperands(Calculator& calc) {
     CalculatorState& state = calc.state;
     DigitString first{};
     int firstSign = 1;
     if (ParseOperandText(TextOf(state.FirstOperandText), true, first, firstSign) != 0) {
         ShowErrorDisplay(calc);
-        return;
+        return false;
     }
     RecordFirstOperand(calc.last, first, firstSign, state.FirstNotation);
     // A first operand that cannot be brought into the second's notation leaves the console,
     // the texts and the flags as they were: no error display.
     if (state.FirstNotation != state.SecondNotation && !ConvertFirstOperand(calc, first)) {
-        return;
+        return false;
     }
     DigitString second{};
     int secondSign = 1;
     if (ParseOperandText(TextOf(state.SecondOperandText), true, second, secondSign) != 0) {
         ShowErrorDisplay(calc);
-        return;
+        return false;
     }
     RecordSecondOperand(calc.last, second, secondSign, state.SecondNotation,
                         state.PendingOperator.data());
@@ -87,17 +87,18 @@ void EvaluateOperands(Calculator& calc) {
     int sign = 1;
     if (ApplyOperator(calc, first, firstSign, second, secondSign, sign) != 0) {
         ShowErrorDisplay(calc);
-        return;
+        return false;
     }
     if (FormShownNumber(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT) != 0) {
         ShowErrorDisplay(calc);
-        return;
+        return false;
     }
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
     PresentResult(calc, notation, ResultKind::Answer);
     SyncNotationToAnswer(calc);
     state.FirstNotation = notation;
     calc.sqrt.SqrtRepeatCount = 0;
+    return true;
 }
 
 }  // namespace
@@ -121,14 +122,14 @@ void EnterOperator(Calculator& calc, std::string_view op) {
     state.SecondNotation = state.FirstNotation;
 }
 
-void Evaluate(Calculator& calc) {
+bool Evaluate(Calculator& calc) {
     const CalculatorState& state = calc.state;
     if (IsEmptyText(state.FirstOperandText) || IsEmptyText(state.SecondOperandText) ||
         IsEmptyText(state.PendingOperator)) {
-        return;
+        return false;
     }
     WaitCursor wait(*calc.view);
-    EvaluateOperands(calc);
+    return EvaluateOperands(calc);
 }
 
 void PresentResult(Calculator& calc, int notation, ResultKind kind) {

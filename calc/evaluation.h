@@ -13,8 +13,8 @@ void EnterOperator(Calculator& calc, std::string_view op);
 
 // First operand, pending operator, second operand, in the second operand's notation; the first
 // operand is converted into it when typed in another one. Nothing happens without both
-// operands and an operator.
-void Evaluate(Calculator& calc);
+// operands and an operator. True when an answer was shown.
+bool Evaluate(Calculator& calc);
 
 enum class ResultKind { Answer, Conversion };
 

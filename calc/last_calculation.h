@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "engine/digit_string.h"
 
@@ -45,5 +46,13 @@ using SavedText = std::array<char, SAVED_TEXT_BYTES>;
 int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text);
 // The same from the calculator's own record.
 int BuildSavedText(const Calculator& calculator, SavedText& text);
+
+// The same lines with every place the calculator holds (300 + 900), for the history.
+std::string BuildFullSavedText(const LastCalculation& last, const SqrtState& sqrt);
+// A run of roots of a number that no "=" produced: the number the run started from, then the
+// line "count time(s) SQRT : root", every place written.
+std::string BuildFullRootText(const SqrtState& sqrt);
+// One number as those texts write it: "-12.5 (10)".
+std::string BuildFullNumberText(const DigitString& digits, int sign, int notation);
 
 }  // namespace quarnic

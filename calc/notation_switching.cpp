@@ -2,6 +2,7 @@
 
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
+#include "calc/history_notes.h"
 #include "calc/notation_buttons.h"
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
@@ -67,6 +68,7 @@ void ConvertShownAnswer(Calculator& calc, int from, int to) {
     }
     RecordAnswer(calc.last, engine.ResultDigits, sign, to);
     PresentResult(calc, to, ResultKind::Conversion);
+    NoteAnswerConverted(calc);
 }
 
 }  // namespace quarnic

@@ -1,5 +1,8 @@
 // The text of a saved answer: every number with at most 300 fraction places, followed by its
-// notation in parentheses, every line ending in CR LF.
+// notation in parentheses, every line ending in CR LF. The history keeps the same lines with
+// every place the calculator holds.
+#include <charconv>
+#include <string>
 #include <string_view>
 
 #include "calc/calculator_state.h"
@@ -12,32 +15,52 @@ namespace quarnic {
 
 namespace {
 
-// Places past the 300th fraction place are never written.
+// Places past the 300th fraction place are never written to a saved answer.
 constexpr int LAST_SAVED_PLACE = INTEGER_PLACES + 300 - 1;
+constexpr int LAST_HELD_PLACE = DIGIT_PLACES - 1;
 
 using SavedTextWriter = FixedTextWriter<SAVED_TEXT_BYTES>;
 
-void EndLine(SavedTextWriter& out) {
+// The history's texts have no fixed bound worth a buffer: four numbers of 1202 characters.
+class StringWriter {
+  public:
+    explicit StringWriter(std::string& text) : text_(text) {}
+    void Put(char c) { text_ += c; }
+    void Put(std::string_view part) { text_ += part; }
+    void PutDecimal(int value) {
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        text_.append(digits, static_cast<std::size_t>(end - digits));
+    }
+
+  private:
+    std::string& text_;
+};
+
+template <class Out>
+void EndLine(Out& out) {
     out.Put("\r\n");
 }
 
 // A zero-filled buffer holds NUL bytes where digits belong; they are written as "0".
-void PutPlaces(SavedTextWriter& out, const DigitString& digits, int from, int to) {
+template <class Out>
+void PutPlaces(Out& out, const DigitString& digits, int from, int to) {
     for (int place = from; place <= to; ++place) {
         out.Put(DigitChar(DigitValue(digits[place])));
     }
 }
 
-void PutNumber(SavedTextWriter& out, const DigitString& digits, int sign, int notation) {
+template <class Out>
+void PutNumber(Out& out, const DigitString& digits, int sign, int notation, int lastPlace) {
     int first = 0;
-    while (first <= LAST_SAVED_PLACE && DigitValue(digits[first]) == 0) {
+    while (first <= lastPlace && DigitValue(digits[first]) == 0) {
         ++first;
     }
-    int last = LAST_SAVED_PLACE;
+    int last = lastPlace;
     while (last >= first && DigitValue(digits[last]) == 0) {
         --last;
     }
-    if (first > LAST_SAVED_PLACE) {
+    if (first > lastPlace) {
         out.Put('0');  // zero has no sign
     } else {
         if (sign == -1) {
@@ -58,36 +81,70 @@ void PutNumber(SavedTextWriter& out, const DigitString& digits, int sign, int no
     out.Put(')');
 }
 
-}  // namespace
+template <class Out>
+void PutRootLine(Out& out, const SqrtState& sqrt, int lastPlace) {
+    out.PutDecimal(sqrt.SqrtRepeatCount);
+    out.Put(" time(s) SQRT : ");
+    PutNumber(out, sqrt.SqrtEstimate, 1, sqrt.SqrtNotation, lastPlace);
+    EndLine(out);
+}
 
-int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text) {
-    ClearText(text);
-    SavedTextWriter out(text);
-    PutNumber(out, last.FirstDigits, last.FirstSign, last.FirstNotation);
+template <class Out>
+void PutCalculation(Out& out, const LastCalculation& last, const SqrtState& sqrt, int lastPlace) {
+    PutNumber(out, last.FirstDigits, last.FirstSign, last.FirstNotation, lastPlace);
     out.Put(' ');
     out.Put(TextOf(last.Operator));
     EndLine(out);
 
-    PutNumber(out, last.SecondDigits, last.SecondSign, last.SecondNotation);
+    PutNumber(out, last.SecondDigits, last.SecondSign, last.SecondNotation, lastPlace);
     out.Put(" =");
     EndLine(out);
 
     // After roots the answer they started from is kept; the latest root follows it.
     if (sqrt.SqrtRepeatCount > 0) {
-        PutNumber(out, sqrt.PreSqrtAnswer, 1, sqrt.PreSqrtNotation);
+        PutNumber(out, sqrt.PreSqrtAnswer, 1, sqrt.PreSqrtNotation, lastPlace);
         EndLine(out);
-        out.PutDecimal(sqrt.SqrtRepeatCount);
-        out.Put(" time(s) SQRT : ");
-        PutNumber(out, sqrt.SqrtEstimate, 1, sqrt.SqrtNotation);
+        PutRootLine(out, sqrt, lastPlace);
     } else {
-        PutNumber(out, last.AnswerDigits, last.AnswerSign, last.AnswerNotation);
+        PutNumber(out, last.AnswerDigits, last.AnswerSign, last.AnswerNotation, lastPlace);
+        EndLine(out);
     }
-    EndLine(out);
+}
+
+}  // namespace
+
+int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text) {
+    ClearText(text);
+    SavedTextWriter out(text);
+    PutCalculation(out, last, sqrt, LAST_SAVED_PLACE);
     return out.Length();
 }
 
 int BuildSavedText(const Calculator& calculator, SavedText& text) {
     return BuildSavedText(calculator.last, calculator.sqrt, text);
+}
+
+std::string BuildFullSavedText(const LastCalculation& last, const SqrtState& sqrt) {
+    std::string text;
+    StringWriter out(text);
+    PutCalculation(out, last, sqrt, LAST_HELD_PLACE);
+    return text;
+}
+
+std::string BuildFullNumberText(const DigitString& digits, int sign, int notation) {
+    std::string text;
+    StringWriter out(text);
+    PutNumber(out, digits, sign, notation, LAST_HELD_PLACE);
+    return text;
+}
+
+std::string BuildFullRootText(const SqrtState& sqrt) {
+    std::string text;
+    StringWriter out(text);
+    PutNumber(out, sqrt.PreSqrtOperand, 1, sqrt.PreSqrtOperandNotation, LAST_HELD_PLACE);
+    EndLine(out);
+    PutRootLine(out, sqrt, LAST_HELD_PLACE);
+    return text;
 }
 
 }  // namespace quarnic

@@ -6,6 +6,7 @@
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
+#include "calc/history_notes.h"
 #include "calc/shown_answer.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
@@ -40,6 +41,10 @@ int ComputeRoot(Calculator& calc, std::string_view operandText) {
         return FAILED;
     }
     RememberAnswerBeforeRoots(calc);
+    if (calc.sqrt.SqrtRepeatCount == 0) {
+        calc.sqrt.PreSqrtOperand = operand;
+        calc.sqrt.PreSqrtOperandNotation = calc.sqrt.SqrtNotation;
+    }
     if (LeadingZeroCount(operand) > DEEPEST_ROOTABLE_PLACE) {
         return FAILED;
     }
@@ -84,7 +89,9 @@ void RootOfTargetOperand(Calculator& calc) {
     }
     if (ComputeRoot(calc, TextOf(operand)) != 0 || PublishRoot(calc) != 0) {
         ShowErrorDisplay(calc);
+        return;
     }
+    NoteRoot(calc);
 }
 
 }  // namespace

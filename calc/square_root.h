@@ -17,6 +17,8 @@ struct SqrtState {
     DigitString SqrtEstimate{};   // the last root, as published (after the console round-up)
     DigitString PreSqrtAnswer{};  // the recorded answer when the first root of a run was taken
     int PreSqrtNotation = 10;     // and the answer notation at that moment
+    DigitString PreSqrtOperand{};  // the operand the first root of a run was taken of
+    int PreSqrtOperandNotation = 10;
 };
 
 // Command 161: the root of the operand being entered or shown, in its notation. On success

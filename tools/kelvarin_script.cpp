@@ -1,12 +1,18 @@
-// kelvarin-script [--ja] KEY...: presses the calculator's keys on a fresh calculator, as the
-// window would, and prints the state after the last one as a line of JSON.
+// kelvarin-script [--ja] [--history FILE] KEY...: presses the calculator's keys on a fresh
+// calculator, as the window would, and prints the state after the last one as a line of JSON.
+// The history is kept in memory, or read from and written to FILE as the program does.
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "calc/history_file.h"
+#include "calc/history_texts.h"
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
 #include "engine/fixed_text.h"
+#include "tests/kit/file_history_files.h"
 #include "tests/kit/key_script.h"
 #include "tools/script_io.h"
 
@@ -84,10 +90,31 @@ nlohmann::json StateLine(const ScriptedCalculator& scripted, const nlohmann::jso
     line["copy_enabled"] = view.IsMenuItemEnabled(IDM_COPY);
     line["clipboard"] = view.HasClipboard() ? nlohmann::json(view.Clipboard()) : nullptr;
     line["message"] = message;
+    nlohmann::json history = nlohmann::json::array();
+    for (int i = 0; i < scripted.history.Count(); ++i) {
+        history.push_back(scripted.history.Text(i));
+    }
+    line["history"] = history;
     return line;
 }
 
+// Takes "--history FILE" out of the arguments; the file's path, or empty.
+std::string TakeHistoryFile(int& argc, char** argv) {
+    std::string file;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--history" && i + 1 < argc) {
+            file = argv[++i];
+        } else {
+            argv[kept++] = argv[i];
+        }
+    }
+    argc = kept;
+    return file;
+}
+
 int Run(int argc, char** argv) {
+    const std::string historyFile = TakeHistoryFile(argc, argv);
     const ScriptArguments args = ReadScriptArguments(argc, argv);
     for (const std::string& token : args.keys) {
         if (!IsKnownKeyToken(token)) {
@@ -96,6 +123,17 @@ int Run(int argc, char** argv) {
     }
     ScriptedCalculator scripted;
     scripted.calc.JapaneseUi = args.japanese;
+    std::unique_ptr<FileHistoryFiles> files;
+    std::unique_ptr<HistoryFileKeeper> keeper;
+    if (!historyFile.empty()) {
+        files = std::make_unique<FileHistoryFiles>(historyFile);
+        keeper = std::make_unique<HistoryFileKeeper>(scripted.history, *files);
+        keeper->OnFirstFailure([&scripted, &args] {
+            scripted.view.ShowMessageBox(args.japanese ? HISTORY_WRITE_FAILED_JA
+                                                       : HISTORY_WRITE_FAILED_EN);
+        });
+        keeper->Load();
+    }
     // The message box the last key raised, if any.
     nlohmann::json message = nullptr;
     for (const std::string& token : args.keys) {
@@ -105,7 +143,12 @@ int Run(int argc, char** argv) {
                       ? nlohmann::json(scripted.view.LastMessage())
                       : nlohmann::json(nullptr);
     }
-    PrintStateLine(StateLine(scripted, message));
+    nlohmann::json line = StateLine(scripted, message);
+    // The file a damaged history was set aside as, with --history.
+    line["history_set_aside"] = keeper && !keeper->SetAsideFileName().empty()
+                                    ? nlohmann::json(keeper->SetAsideFileName())
+                                    : nlohmann::json(nullptr);
+    PrintStateLine(line);
     return 0;
 }
 

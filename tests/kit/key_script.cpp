@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/clipboard_commands.h"
+#include "calc/history_commands.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
 
@@ -43,6 +44,44 @@ std::optional<int> TruncationButtonOfToken(std::string_view token) {
     return std::nullopt;
 }
 
+// n of "<prefix><n>", or 0 when the token is not of that form.
+int EntryNumberOfToken(std::string_view token, std::string_view prefix) {
+    if (token.substr(0, prefix.size()) != prefix || token.size() == prefix.size() ||
+        token.size() > prefix.size() + 4) {
+        return 0;
+    }
+    int n = 0;
+    for (char c : token.substr(prefix.size())) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+constexpr std::string_view RECALL_PREFIX = "RECALL=";
+constexpr std::string_view DELETE_PREFIX = "HDELETE=";
+
+bool ApplyHistoryToken(ScriptedCalculator& scripted, std::string_view token) {
+    if (token == "HISTORY") {
+        return true;
+    }
+    if (token == "HCLEAR") {
+        scripted.history.Clear();
+        return true;
+    }
+    if (const int n = EntryNumberOfToken(token, RECALL_PREFIX)) {
+        RecallHistoryEntry(scripted.calc, scripted.history, n);
+        return true;
+    }
+    if (const int n = EntryNumberOfToken(token, DELETE_PREFIX)) {
+        DeleteHistoryEntry(scripted.history, n);
+        return true;
+    }
+    return false;
+}
+
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
@@ -78,12 +117,21 @@ std::optional<std::string> PasteTextOfToken(std::string_view token) {
     return text;
 }
 
+bool IsHistoryToken(std::string_view token) {
+    return token == "HISTORY" || token == "HCLEAR" ||
+           EntryNumberOfToken(token, RECALL_PREFIX) > 0 ||
+           EntryNumberOfToken(token, DELETE_PREFIX) > 0;
+}
+
 bool IsKnownKeyToken(std::string_view token) {
     return KeyIdOfToken(token).has_value() || TruncationButtonOfToken(token).has_value() ||
-           PasteTextOfToken(token).has_value();
+           PasteTextOfToken(token).has_value() || IsHistoryToken(token);
 }
 
 bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token) {
+    if (IsHistoryToken(token)) {
+        return ApplyHistoryToken(scripted, token);
+    }
     if (std::optional<int> button = TruncationButtonOfToken(token)) {
         scripted.view.ScriptSqrtDialog({*button}, RecordingCalculatorView::DIALOG_OK);
         SqrtSettingDialog(scripted.calc);

@@ -8,16 +8,22 @@
 #include <string_view>
 
 #include "calc/calculator_state.h"
+#include "calc/history.h"
 #include "tests/kit/recording_calculator_view.h"
 
 namespace quarnic {
 
-// A calculator in its start state on a recording view, as the window creates it.
+// A calculator in its start state on a recording view, as the window creates it, with its
+// history in memory.
 struct ScriptedCalculator {
     RecordingCalculatorView view;
     Calculator calc;
+    CalculationHistory history;
 
-    ScriptedCalculator() { StartCalculator(calc, view); }
+    ScriptedCalculator() {
+        calc.history = &history;
+        StartCalculator(calc, view);
+    }
     ScriptedCalculator(const ScriptedCalculator&) = delete;
     ScriptedCalculator& operator=(const ScriptedCalculator&) = delete;
 };
@@ -31,7 +37,11 @@ std::optional<int> KeyIdOfToken(std::string_view token);
 // empty for any other token.
 std::optional<std::string> PasteTextOfToken(std::string_view token);
 
-// Whether a token names a key or a truncation choice.
+// The history's tokens: "HISTORY" (opens the window, which changes nothing), "RECALL=<n>",
+// "HDELETE=<n>" (n = 1 for the newest entry) and "HCLEAR".
+bool IsHistoryToken(std::string_view token);
+
+// Whether a token names a key, a truncation choice or a history command.
 bool IsKnownKeyToken(std::string_view token);
 
 // Applies one token. A press on a disabled key or a greyed menu item does nothing, as it cannot

@@ -1,0 +1,78 @@
+#include "calc/history_commands.h"
+
+#include <vector>
+
+#include "calc/clipboard_commands.h"
+#include "calc/history.h"
+#include "calc/history_entry.h"
+#include "calc/last_calculation.h"
+#include "calc/shown_answer.h"
+#include "shell/paste_messages.h"
+
+namespace quarnic {
+namespace {
+
+std::string WithoutNotation(const std::string& numberText) {
+    return numberText.substr(0, numberText.rfind(" ("));
+}
+
+}  // namespace
+
+bool EntryNumberIn(const Calculator& calc, const std::string& entryText, int notation,
+                   std::string& text) {
+    text.clear();
+    std::vector<EntryLine> lines;
+    if (!ParseEntryText(entryText, lines)) {
+        return false;
+    }
+    const EntryNumber& number = ShownNumberOf(lines);
+    if (notation == number.notation) {
+        text = PlainNumberText(number);
+        return true;
+    }
+    DigitString digits{};
+    int sign = 1;
+    PlaceEntryDigits(number, digits, sign);
+    EngineRegisters scratch{};
+    if (ConvertShownNumber(scratch, *calc.view, digits, number.notation, notation, sign) != 0) {
+        return false;
+    }
+    text = WithoutNotation(BuildFullNumberText(scratch.ResultDigits, sign, notation));
+    return true;
+}
+
+int EntryNotation(const std::string& entryText) {
+    std::vector<EntryLine> lines;
+    return ParseEntryText(entryText, lines) ? ShownNumberOf(lines).notation : 10;
+}
+
+void RecallEntry(Calculator& calc, const std::string& entryText, int notation) {
+    std::string text;
+    if (EntryNumberIn(calc, entryText, notation, text)) {
+        PasteNumber(calc, text + " (" + std::to_string(notation) + ")");
+        UpdateCopyItem(calc);
+    }
+}
+
+void CopyEntry(Calculator& calc, const std::string& entryText, int notation) {
+    std::string text;
+    if (!EntryNumberIn(calc, entryText, notation, text)) {
+        return;
+    }
+    if (!calc.view->PutTextOnClipboard(text)) {
+        calc.view->ShowMessageBox(ClipboardBusyMessage(ClipboardUse::Copy, calc.JapaneseUi));
+    }
+}
+
+void RecallHistoryEntry(Calculator& calc, const CalculationHistory& history, int n) {
+    if (n >= 1 && n <= history.Count()) {
+        const std::string& entry = history.Text(n - 1);
+        RecallEntry(calc, entry, EntryNotation(entry));
+    }
+}
+
+void DeleteHistoryEntry(CalculationHistory& history, int n) {
+    history.Remove(n - 1);
+}
+
+}  // namespace quarnic
