@@ -54,7 +54,8 @@ bool ReadNumber(std::string_view text, EntryNumber& number, std::string_view& re
     }
     const std::size_t point = digits.find('.');
     number.integer = digits.substr(0, point);
-    number.fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+    number.fraction =
+        point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
     if (number.integer.empty() || (point != std::string_view::npos && number.fraction.empty())) {
         return false;
     }
@@ -94,7 +95,8 @@ bool ReadLine(std::string_view text, EntryLine& line) {
         line.kind = EntryLineKind::SecondOperand;
         return true;
     }
-    if (rest.size() == 2 && rest[0] == ' ' && std::string_view("+-*/").find(rest[1]) != std::string_view::npos) {
+    if (rest.size() == 2 && rest[0] == ' ' &&
+        std::string_view("+-*/").find(rest[1]) != std::string_view::npos) {
         line.kind = EntryLineKind::FirstOperand;
         line.op = rest[1];
         return true;
@@ -212,7 +214,7 @@ bool ParseEntryText(std::string_view text, std::vector<EntryLine>& lines) {
 
 const EntryNumber& ShownNumberOf(const std::vector<EntryLine>& lines) {
     return lines.back().kind == EntryLineKind::Roots || lines.size() < 3 ? lines.back().number
-                                                                          : lines[2].number;
+                                                                         : lines[2].number;
 }
 
 void PlaceEntryDigits(const EntryNumber& number, DigitString& digits, int& sign) {

@@ -199,8 +199,9 @@ void HistoryFileKeeper::RewriteAll() {
     if (ok) {
         fileSize_ = text.size();
         entriesOnFile_ = history_.Count();
-        newestStart_ =
-            history_.Count() == 0 ? fileSize_ : fileSize_ - history_.Text(0).size() - LINE_END.size();
+        newestStart_ = history_.Count() == 0
+                           ? fileSize_
+                           : fileSize_ - history_.Text(0).size() - LINE_END.size();
         inStep_ = true;
     }
     Written(ok);

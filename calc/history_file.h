@@ -95,8 +95,8 @@ class HistoryFileKeeper final : public HistoryObserver {
     std::size_t fileSize_ = 0;     // 0: no file yet, the header comes first
     std::size_t newestStart_ = 0;  // where the newest entry on file begins
     int entriesOnFile_ = 0;
-    bool inStep_ = true;   // false after a failed write: the file's offsets are unknown
-    bool blocked_ = false; // a damaged file that could not be set aside is never written
+    bool inStep_ = true;    // false after a failed write: the file's offsets are unknown
+    bool blocked_ = false;  // a damaged file that could not be set aside is never written
     bool failed_ = false;
     std::string setAside_;
     std::function<void()> report_;

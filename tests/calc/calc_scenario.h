@@ -34,6 +34,7 @@ class CalcScenario : public ::testing::Test {
     const CalculatorState& State() const { return s_.calc.state; }
     Calculator& Calc() { return s_.calc; }
     RecordingCalculatorView& View() { return s_.view; }
+    CalculationHistory& History() { return s_.history; }
 
     std::string Console() const { return std::string(TextOf(State().ConsoleText)); }
     std::string First() const { return std::string(TextOf(State().FirstOperandText)); }
