@@ -97,6 +97,7 @@
 /* System-menu items Copy and Paste. System commands are multiples of 16 below 0xF000. */
 #define IDM_COPY 176
 #define IDM_PASTE 192
+#define IDM_HISTORY 208
 
 /* Colour dialog (RGBSHOW_DLG): each value text is its scroll bar's id minus 3. */
 #define IDC_CALC_RED_VALUE 154
@@ -111,6 +112,21 @@
 #define IDC_CONSOLE_TEXT 170
 #define IDC_OTHER_NOTATION_TEXT 171
 #define IDC_MEMORY_MARK_TEXT 172
+
+/* The history window (HISTORY_DLG): the labels name the list and the full text for screen
+ * readers. Close is IDCANCEL, so Esc closes it. */
+#define IDC_HISTORY_LIST_LABEL 230
+#define IDC_HISTORY_LIST 231
+#define IDC_HISTORY_FULL_LABEL 232
+#define IDC_HISTORY_FULL 233
+#define IDC_HISTORY_NOTATION_LABEL 234
+#define IDC_HISTORY_NOTATION 235
+#define IDC_HISTORY_NUMBER 236
+#define IDC_HISTORY_RECALL 237
+#define IDC_HISTORY_COPY 238
+#define IDC_HISTORY_SAVE 239
+#define IDC_HISTORY_CLEAR 240
+#define IDC_HISTORY_KEEP 241
 
 /* The icon shown in the About box. */
 #define IDI_CALC_ABOUT 142

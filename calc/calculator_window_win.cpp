@@ -9,6 +9,10 @@
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
 #include "calc/clipboard_commands.h"
+#include "calc/history.h"
+#include "calc/history_keeping_win.h"
+#include "calc/history_texts.h"
+#include "calc/history_window_win.h"
 #include "calc/keyboard_map.h"
 #include "calc/save_answer_win.h"
 #include "calc/sqrt_key_win.h"
@@ -36,6 +40,7 @@ constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
     {IDM_SAVE_ANSWER, SAVE_ANSWER_ITEM_EN, SAVE_ANSWER_ITEM_JA},
     {IDM_COPY, COPY_ITEM_EN, COPY_ITEM_JA},
     {IDM_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
+    {IDM_HISTORY, HISTORY_ITEM_EN, HISTORY_ITEM_JA},
 };
 constexpr const SystemMenuItem& SAVE_ANSWER_ITEM = OWN_MENU_ITEMS[1];
 constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, OWN_MENU_ITEMS,
@@ -57,6 +62,7 @@ class CalculatorWindow final : public ProgramWindow {
         const CalculatorKeys keys = CalculatorKeyPlacements(Shell().layout.Geometry());
         CreateKeys(window, keys.data(), static_cast<int>(keys.size()));
         CreateCalculatorAccessibleTexts(window);
+        calc_.history = &history_;
         StartCalculator(calc_, *view_);
         started_ = true;
     }
@@ -77,10 +83,18 @@ class CalculatorWindow final : public ProgramWindow {
             SqrtSettingDialog(calc_);
             return true;
         }
+        if (id == IDM_HISTORY) {
+            OpenHistoryWindow(window, calc_, history_, keeping_);
+            return true;
+        }
         return DispatchClipboardCommand(calc_, id);
     }
 
-    void OnReady() override { calc_.state.ReadyFlag = 1; }
+    // The settings have been read by now, so the history file is found by their rule.
+    void OnReady() override {
+        calc_.state.ReadyFlag = 1;
+        keeping_.Start(Shell().mainWindow);
+    }
 
     bool OnOtherMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_ACTIVATE) {
@@ -104,6 +118,8 @@ class CalculatorWindow final : public ProgramWindow {
     }
 
     Calculator calc_;
+    CalculationHistory history_;
+    HistoryKeeping keeping_{history_};
     Win32CalculatorView* view_ = nullptr;
     SqrtKeyColors keyColors_;
     bool started_ = false;

@@ -193,6 +193,12 @@ void HistoryFileKeeper::Cleared() {
     }
 }
 
+void HistoryFileKeeper::WriteAfresh() {
+    if (!blocked_) {
+        RewriteAll();
+    }
+}
+
 void HistoryFileKeeper::RewriteAll() {
     const std::string text = HistoryFileText(history_);
     const bool ok = files_.Replace(text);

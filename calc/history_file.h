@@ -73,6 +73,8 @@ class HistoryFileKeeper final : public HistoryObserver {
     // cannot be renamed (or a file that cannot be read) is left alone, and nothing is written
     // to it this run: that counts as the run's failed write.
     void Load();
+    // Writes the whole history anew, as when keeping is turned on during a run.
+    void WriteAfresh();
     // The name of the file set aside by Load, or empty.
     const std::string& SetAsideFileName() const { return setAside_; }
 

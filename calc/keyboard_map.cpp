@@ -51,6 +51,7 @@ constexpr NamedBinding NAMED_BINDINGS[] = {
     {NamedKey::LetterC, true, false, MenuItem(IDM_COPY)},
     {NamedKey::Insert, true, false, MenuItem(IDM_COPY)},
     {NamedKey::LetterV, true, false, MenuItem(IDM_PASTE)},
+    {NamedKey::LetterH, true, false, MenuItem(IDM_HISTORY)},
     {NamedKey::Insert, false, true, MenuItem(IDM_PASTE)},
 };
 

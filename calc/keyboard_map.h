@@ -9,7 +9,7 @@ namespace quarnic {
 // operators, "=" and "@" (the square root). Full-width forms count as their ASCII twins.
 KeyAction CalculatorCharacterKey(char32_t character);
 
-// Enter, Esc, Delete, Backspace, F3..F9, Page Up / Page Down, and Ctrl+M, R, S, C, V,
+// Enter, Esc, Delete, Backspace, F3..F9, Page Up / Page Down, and Ctrl+M, R, S, C, V, H,
 // Ctrl+Insert and Shift+Insert. Any other combination of modifiers means nothing.
 KeyAction CalculatorNamedKey(const NamedKeyPress& press);
 

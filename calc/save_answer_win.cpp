@@ -9,7 +9,7 @@
 #include "calc/calculator_state.h"
 #include "calc/last_calculation.h"
 #include "calc/save_rules.h"
-#include "shell/replacing_file.h"
+#include "shell/replacing_file_win.h"
 #include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 #include "shell/wait_cursor.h"
@@ -22,55 +22,13 @@ static_assert(DRIVE_TYPE_UNKNOWN == DRIVE_UNKNOWN && DRIVE_TYPE_NO_ROOT_DIR == D
               DRIVE_TYPE_REMOTE == DRIVE_REMOTE && DRIVE_TYPE_CDROM == DRIVE_CDROM &&
               DRIVE_TYPE_RAMDISK == DRIVE_RAMDISK && PLATFORM_ID_9X == VER_PLATFORM_WIN32_WINDOWS);
 
-// The saved text at its longest plus a margin.
-constexpr std::uint64_t REQUIRED_FREE_BYTES = SAVED_TEXT_BYTES + 1000;
-constexpr int FILE_NAME_CHARS = 258;
+// The text to write plus a margin.
+constexpr std::uint64_t FREE_SPACE_MARGIN = 1000;
+constexpr int FILE_NAME_CHARS = TARGET_NAME_CHARS;
 
-class Win32ReplacingFile final : public ReplacingFile {
-  public:
-    explicit Win32ReplacingFile(const wchar_t* target) : target_(target) {}
-
-    bool CreateTemporary() override {
-        wchar_t folder[FILE_NAME_CHARS + 2] = {};
-        std::wcsncpy(folder, target_, FILE_NAME_CHARS);
-        wchar_t* slash = std::wcsrchr(folder, L'\\');
-        if (slash == nullptr) {
-            return false;
-        }
-        slash[1] = L'\0';
-        // Creates the empty file, so its unique name stays ours.
-        if (GetTempFileNameW(folder, L"qrn", 0, temporary_) == 0) {
-            return false;
-        }
-        handle_ = CreateFileW(temporary_, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle_ == INVALID_HANDLE_VALUE) {
-            DeleteFileW(temporary_);
-            return false;
-        }
-        return true;
-    }
-    bool WriteAll(const char* data, std::size_t size) override {
-        DWORD written = 0;
-        return WriteFile(handle_, data, static_cast<DWORD>(size), &written, nullptr) &&
-               written == size && FlushFileBuffers(handle_);
-    }
-    bool CloseTemporary() override {
-        bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-    bool ReplaceTarget() override {
-        return MoveFileExW(temporary_, target_,
-                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    }
-    void RemoveTemporary() override { DeleteFileW(temporary_); }
-
-  private:
-    const wchar_t* target_;
-    wchar_t temporary_[MAX_PATH + 1] = {};
-    HANDLE handle_ = INVALID_HANDLE_VALUE;
-};
+constexpr SaveTexts ANSWER_TEXTS{SAVE_DIALOG_TITLE_EN,     SAVE_DIALOG_TITLE_JA,
+                                 FILE_NOT_CREATED_TEXT_EN, FILE_NOT_CREATED_TEXT_JA,
+                                 FILE_NOT_WRITTEN_TEXT_EN, FILE_NOT_WRITTEN_TEXT_JA};
 
 void Warn(HWND owner, const wchar_t* english, const wchar_t* japanese) {
     ShowMessage(owner, english, japanese, WARNING_CAPTION_EN, WARNING_CAPTION_JA, MB_ICONWARNING);
@@ -80,14 +38,14 @@ void Fail(HWND owner, const wchar_t* english, const wchar_t* japanese, UINT icon
     ShowMessage(owner, english, japanese, ERROR_CAPTION_EN, ERROR_CAPTION_JA, icon);
 }
 
-bool AskFileName(HWND owner, wchar_t* fileName) {
+bool AskFileName(HWND owner, const SaveTexts& texts, wchar_t* fileName) {
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = SAVE_DIALOG_FILTER;
     dialog.lpstrFile = fileName;
     dialog.nMaxFile = FILE_NAME_CHARS;
-    dialog.lpstrTitle = UiText(SAVE_DIALOG_TITLE_EN, SAVE_DIALOG_TITLE_JA);
+    dialog.lpstrTitle = UiText(texts.titleEn, texts.titleJa);
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     dialog.lpstrDefExt = L"txt";
     if (GetSaveFileNameW(&dialog)) {
@@ -119,30 +77,30 @@ bool UsesExtendedQuery() {
 
 // A free-space query that fails decides nothing: the write that follows is checked in full
 // and reports any shortage itself.
-bool HasFreeSpace(const wchar_t* root) {
+bool HasFreeSpace(const wchar_t* root, std::uint64_t required) {
     if (UsesExtendedQuery()) {
         ULARGE_INTEGER available;
         if (!GetDiskFreeSpaceExW(root, &available, nullptr, nullptr)) {
             return true;
         }
-        return available.QuadPart >= REQUIRED_FREE_BYTES;
+        return available.QuadPart >= required;
     }
     DWORD sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
     if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters,
                            &totalClusters)) {
         return true;
     }
-    return ClustersHoldBytes(sectorsPerCluster, bytesPerSector, freeClusters, REQUIRED_FREE_BYTES);
+    return ClustersHoldBytes(sectorsPerCluster, bytesPerSector, freeClusters, required);
 }
 
-bool TargetPassesChecks(HWND owner, const wchar_t* fileName) {
+bool TargetPassesChecks(HWND owner, const wchar_t* fileName, std::uint64_t required) {
     wchar_t root[4] = {};
     std::wcsncpy(root, fileName, 3);
     if (!DriveTakesAnswer(GetDriveTypeW(root))) {
         Warn(owner, REMOTE_DISK_TEXT_EN, REMOTE_DISK_TEXT_JA);
         return false;
     }
-    if (!HasFreeSpace(root)) {
+    if (!HasFreeSpace(root, required)) {
         Warn(owner, DISK_FULL_TEXT_EN, DISK_FULL_TEXT_JA);
         return false;
     }
@@ -155,24 +113,33 @@ bool TargetPassesChecks(HWND owner, const wchar_t* fileName) {
 
 }  // namespace
 
-void SaveAnswer(HWND mainWindow, const Calculator& calc) {
+void SaveTextFile(HWND owner, const SaveTexts& texts, const char* data, std::size_t size,
+                  std::size_t longestSize) {
     wchar_t fileName[FILE_NAME_CHARS] = {};
-    if (!AskFileName(mainWindow, fileName) || !TargetPassesChecks(mainWindow, fileName)) {
+    if (!AskFileName(owner, texts, fileName) ||
+        !TargetPassesChecks(owner, fileName, longestSize + FREE_SPACE_MARGIN)) {
         return;
     }
-    SavedText text{};
-    int length = BuildSavedText(calc, text);
     SaveResult result;
     {
-        WaitCursor wait(*calc.view);
+        SetWaitCursorShown(true);
         Win32ReplacingFile file(fileName);
-        result = WriteReplacing(file, text.data(), static_cast<std::size_t>(length));
+        result = WriteReplacing(file, data, size);
+        SetWaitCursorShown(false);
     }
     if (result == SaveResult::NotCreated) {
-        Fail(mainWindow, FILE_NOT_CREATED_TEXT_EN, FILE_NOT_CREATED_TEXT_JA, MB_ICONERROR);
+        Fail(owner, texts.notCreatedEn, texts.notCreatedJa, MB_ICONERROR);
     } else if (result == SaveResult::NotWritten) {
-        Fail(mainWindow, FILE_NOT_WRITTEN_TEXT_EN, FILE_NOT_WRITTEN_TEXT_JA, MB_ICONERROR);
+        Fail(owner, texts.notWrittenEn, texts.notWrittenJa, MB_ICONERROR);
     }
+}
+
+void SaveAnswer(HWND mainWindow, const Calculator& calc) {
+    SavedText text{};
+    const int length = BuildSavedText(calc, text);
+    // The free-space check asks for the buffer's size, the longest saved text there can be.
+    SaveTextFile(mainWindow, ANSWER_TEXTS, text.data(), static_cast<std::size_t>(length),
+                 SAVED_TEXT_BYTES);
 }
 
 }  // namespace quarnic

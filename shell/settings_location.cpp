@@ -131,4 +131,43 @@ SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
                              static_cast<int>(std::size(COLOR_KEYS)));
 }
 
+bool FormKeptFilePlaces(const SettingsPlaces& settings, const wchar_t* fileName,
+                        SettingsPlaces& places) {
+    const std::size_t nameLength = std::wcslen(fileName);
+    const wchar_t* slash = std::wcsrchr(settings.beside.data(), L'\\');
+    if (slash == nullptr || nameLength == 0) {
+        return false;
+    }
+    SettingsPlaces formed;
+    std::size_t at = 0;
+    const std::size_t folderLength = static_cast<std::size_t>(slash - settings.beside.data()) + 1;
+    bool fits = Append(formed.beside, at, settings.beside.data(), folderLength) &&
+                Append(formed.beside, at, fileName, nameLength);
+    if (fits && settings.userFolder[0] != L'\0') {
+        formed.userFolder = settings.userFolder;
+        std::size_t userAt = std::wcslen(formed.userFolder.data());
+        formed.userFile = formed.userFolder;
+        fits = Append(formed.userFile, userAt, L"\\", 1) &&
+               Append(formed.userFile, userAt, fileName, nameLength);
+    }
+    if (fits) {
+        places = formed;
+    }
+    return fits;
+}
+
+const wchar_t* KeptFileToUse(ProfileStore& store, const SettingsPlaces& places) {
+    const wchar_t* read = SettingsFileToRead(store, places);
+    if (read == places.userFile.data()) {
+        return read;
+    }
+    if (places.beside[0] != L'\0' && store.CanWrite(places.beside.data())) {
+        return places.beside.data();
+    }
+    if (places.userFolder[0] != L'\0' && store.MakeFolder(places.userFolder.data())) {
+        return places.userFile.data();
+    }
+    return nullptr;
+}
+
 }  // namespace quarnic

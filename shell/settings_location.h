@@ -75,4 +75,14 @@ SavedTo SaveSettingValues(ProfileStore& store, const SettingsPlaces& places, con
 SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
                          const ColorSetting& color);
 
+// The places of another file the program keeps by the settings' rule: the settings' folders,
+// the file's own name. Fails, forming nothing, when a path would not fit.
+bool FormKeptFilePlaces(const SettingsPlaces& settings, const wchar_t* fileName,
+                        SettingsPlaces& places);
+
+// Where such a file is used, read and written: the per-user file when it exists (as the
+// settings are read), else the one beside the program when its folder takes it, else the
+// per-user file, its folder made (as the settings are written). Null when none can be used.
+const wchar_t* KeptFileToUse(ProfileStore& store, const SettingsPlaces& places);
+
 }  // namespace quarnic

@@ -2,9 +2,10 @@
 // name), and the keeper's writes, on files held in memory.
 #include "calc/history_file.h"
 
+#include "tests/kit/memory_history_files.h"
+
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
 namespace quarnic {
@@ -13,64 +14,6 @@ namespace {
 constexpr char SUM[] = "12 (10) +\r\n3 (10) =\r\n15 (10)\r\n";
 constexpr char ROOT[] = "16 (10)\r\n1 time(s) SQRT : 4 (10)\r\n";
 constexpr char PRODUCT[] = "2 (10) *\r\n3 (10) =\r\n6 (10)\r\n";
-
-// A folder in memory: the history file and the names beside it. Each operation can be made to
-// fail, and every write is counted.
-class MemoryHistoryFiles final : public HistoryFiles {
-  public:
-    Reading ReadAll(std::string& bytes) override {
-        if (unreadable) {
-            return Reading::Unreadable;
-        }
-        if (!exists) {
-            return Reading::Missing;
-        }
-        bytes = content;
-        return Reading::Read;
-    }
-    bool CutAndAppend(std::size_t offset, std::string_view text) override {
-        ++appends;
-        if (failWrites) {
-            return false;
-        }
-        content = (exists ? content.substr(0, offset) : std::string()) + std::string(text);
-        exists = true;
-        return true;
-    }
-    bool Replace(std::string_view text) override {
-        ++replaces;
-        if (failWrites) {
-            return false;
-        }
-        content = text;
-        exists = true;
-        return true;
-    }
-    bool NameTaken(std::string_view name) override { return others.count(std::string(name)) > 0; }
-    bool RenameTo(std::string_view name) override {
-        if (failRename) {
-            return false;
-        }
-        others[std::string(name)] = content;
-        exists = false;
-        content.clear();
-        return true;
-    }
-    bool Remove() override {
-        exists = false;
-        content.clear();
-        return true;
-    }
-
-    bool exists = false;
-    bool unreadable = false;
-    bool failWrites = false;
-    bool failRename = false;
-    std::string content;
-    std::map<std::string, std::string> others;
-    int appends = 0;
-    int replaces = 0;
-};
 
 std::string FileOf(std::initializer_list<const char*> entries) {
     std::deque<std::string> list;

@@ -74,6 +74,8 @@ TEST(CalculatorKeyboardMap, ControlKeysMemoryAndMenuItems) {
     EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::LetterR)), Button(IDC_MEMORY_RECALL));
     EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::LetterS)), MenuItem(IDM_SAVE_ANSWER));
     EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::LetterC)), MenuItem(IDM_COPY));
+    EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::LetterH)), MenuItem(IDM_HISTORY));
+    EXPECT_EQ(CalculatorNamedKey(Plain(NamedKey::LetterH)), KeyAction{});
     EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::Insert)), MenuItem(IDM_COPY));
     EXPECT_EQ(CalculatorNamedKey(WithCtrl(NamedKey::LetterV)), MenuItem(IDM_PASTE));
     EXPECT_EQ(CalculatorNamedKey({NamedKey::Insert, false, true}), MenuItem(IDM_PASTE));

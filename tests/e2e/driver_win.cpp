@@ -27,6 +27,7 @@
 //   click ID                          a real mouse click at the centre of a control (it takes the
 //                                     focus, as a user's click does)
 //   set-clipboard TEXT                puts TEXT on the clipboard as CF_UNICODETEXT
+//   history ACTION [ARGS]             the calculator's history window (history_probe_win.h)
 
 #include <windows.h>
 
@@ -39,6 +40,7 @@
 #include "accessibility_probe_win.h"
 #include "calc/calc_texts.h"
 #include "conv/conv_texts.h"
+#include "history_probe_win.h"
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "text_fit_win.h"
@@ -691,6 +693,14 @@ int PostSysCommand(const Context& c) {
     return Deliver(c, WM_SYSCOMMAND, true);
 }
 
+int History(const Context& context) {
+    std::string json, error;
+    if (!RunHistoryProbe(RequireMain(context), context.args, json, error)) {
+        return Fail(error);
+    }
+    return Succeed(JsonLine().Raw("history", json));
+}
+
 using Handler = int (*)(const Context&);
 
 const std::map<std::wstring, Handler>& Commands() {
@@ -725,6 +735,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"keys", Keys},
         {L"click", Click},
         {L"set-clipboard", SetClipboard},
+        {L"history", History},
     };
     return commands;
 }

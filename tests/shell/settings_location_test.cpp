@@ -211,3 +211,33 @@ TEST(SettingsSaving, AnySectionFollowsTheColoursRuleAndLeavesTheOthersAlone) {
 
 }  // namespace
 }  // namespace quarnic
+
+namespace quarnic {
+namespace {
+
+const std::wstring HISTORY_BESIDE = L"C:\\Program Files\\Quarnic\\KELVARIN-HISTORY.TXT";
+const std::wstring HISTORY_USER = USER_FOLDER + L"\\KELVARIN-HISTORY.TXT";
+
+TEST(KeptFiles, PerUserWhenThereElseBesideWhenWritableElsePerUser) {
+    SettingsPlaces places;
+    ASSERT_TRUE(FormKeptFilePlaces(Places(), L"KELVARIN-HISTORY.TXT", places));
+    EXPECT_EQ(std::wstring(places.beside.data()), HISTORY_BESIDE);
+    EXPECT_EQ(std::wstring(places.userFile.data()), HISTORY_USER);
+
+    FakeStore store;
+    EXPECT_EQ(std::wstring(KeptFileToUse(store, places)), HISTORY_BESIDE);
+    store.readOnly.insert(HISTORY_BESIDE);
+    EXPECT_EQ(std::wstring(KeptFileToUse(store, places)), HISTORY_USER);
+    EXPECT_EQ(store.folders.count(USER_FOLDER), 1u);
+    store.readOnly.clear();
+    store.files[HISTORY_USER];  // a per-user file wins even where the folder beside is writable
+    EXPECT_EQ(std::wstring(KeptFileToUse(store, places)), HISTORY_USER);
+
+    FakeStore nowhere;
+    nowhere.readOnly.insert(HISTORY_BESIDE);
+    nowhere.foldersCanBeMade = false;
+    EXPECT_EQ(KeptFileToUse(nowhere, places), nullptr);
+}
+
+}  // namespace
+}  // namespace quarnic

@@ -1,0 +1,409 @@
+#include "calc/history_window_win.h"
+
+#include <windowsx.h>
+
+#include <cstdio>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calc/calc_ids.h"
+#include "calc/calculator_state.h"
+#include "calc/history.h"
+#include "calc/history_commands.h"
+#include "calc/history_entry.h"
+#include "calc/history_file.h"
+#include "calc/history_keeping_win.h"
+#include "calc/history_texts.h"
+#include "calc/save_answer_win.h"
+#include "shell/clipboard_win.h"
+#include "shell/resize_rule.h"
+#include "shell/shell_texts.h"
+#include "shell/shell_win.h"
+#include "shell/tool_window_win.h"
+
+namespace quarnic {
+namespace {
+
+constexpr wchar_t HISTORY_SECTION[] = L"History";
+constexpr int FIRST_NOTATION = 2;
+constexpr int LAST_NOTATION = 32;
+
+// How each control follows the window's size: the list and the full text take the width, the
+// full text also the height; the bottom row moves down with the bottom edge.
+constexpr ResizeRule RESIZE_RULES[] = {
+    {IDC_HISTORY_LIST, GROW_WITH_RIGHT},
+    {IDC_HISTORY_FULL, GROW_WITH_RIGHT | GROW_WITH_BOTTOM},
+    {IDC_HISTORY_NOTATION_LABEL, MOVE_WITH_BOTTOM},
+    {IDC_HISTORY_NOTATION, MOVE_WITH_BOTTOM},
+    {IDC_HISTORY_NUMBER, MOVE_WITH_BOTTOM | GROW_WITH_RIGHT},
+    {IDC_HISTORY_RECALL, MOVE_WITH_BOTTOM},
+    {IDC_HISTORY_COPY, MOVE_WITH_BOTTOM},
+    {IDC_HISTORY_SAVE, MOVE_WITH_BOTTOM},
+    {IDC_HISTORY_CLEAR, MOVE_WITH_BOTTOM},
+    {IDCANCEL, MOVE_WITH_BOTTOM | MOVE_WITH_RIGHT},
+    {IDC_HISTORY_KEEP, MOVE_WITH_BOTTOM},
+};
+
+const SaveTexts HISTORY_SAVE_TEXTS{HISTORY_SAVE_TITLE_EN, HISTORY_SAVE_TITLE_JA,
+                                   HISTORY_NOT_SAVED_EN,  HISTORY_NOT_SAVED_JA,
+                                   HISTORY_NOT_SAVED_EN,  HISTORY_NOT_SAVED_JA};
+
+class HistoryWindow final : public HistoryObserver {
+  public:
+    void Open(HWND mainWindow, Calculator& calc, CalculationHistory& history,
+              HistoryKeeping& keeping);
+
+    void EntryAdded(bool oldestDropped) override;
+    void NewestReplaced() override;
+    void EntryRemoved(int index) override;
+    void Cleared() override;
+
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleListKey(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    void OnInit(HWND dialog);
+    void OnCommand(int id, int code);
+    void OnSize(int width, int height);
+    void OnDestroy();
+    void FillList();
+    void Select(int index);
+    void ShowSelected();
+    void ShowNumber();
+    int Selected() const;
+    int ChosenNotation() const;
+    void Recall();
+    void Copy();
+    void Delete();
+    void Clear();
+    void Save();
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+
+    HWND dialog_ = nullptr;
+    HWND mainWindow_ = nullptr;
+    Calculator* calc_ = nullptr;
+    CalculationHistory* history_ = nullptr;
+    HistoryKeeping* keeping_ = nullptr;
+    HFONT fixedFont_ = nullptr;
+    WNDPROC listProc_ = nullptr;
+    SIZE minimum_{};
+    SIZE createdClient_{};
+    ControlRect created_[std::size(RESIZE_RULES)]{};
+};
+
+HistoryWindow g_history;
+
+INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return g_history.Handle(dialog, message, wParam, lParam);
+}
+
+LRESULT CALLBACK HistoryListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    return g_history.HandleListKey(list, message, wParam, lParam);
+}
+
+void SetItemText(HWND item, std::string_view utf8) {
+    SetWindowTextW(item, WideFromUtf8(utf8).c_str());
+}
+
+void HistoryWindow::Open(HWND mainWindow, Calculator& calc, CalculationHistory& history,
+                         HistoryKeeping& keeping) {
+    if (dialog_ != nullptr) {
+        ShowWindow(dialog_, SW_SHOWNORMAL);
+        SetForegroundWindow(dialog_);
+        return;
+    }
+    mainWindow_ = mainWindow;
+    calc_ = &calc;
+    history_ = &history;
+    keeping_ = &keeping;
+    const bool japanese = Shell().JapaneseUi != 0;
+    HWND dialog = CreateDialogParamW(Shell().instance, japanese ? L"HISTORY_DLG_J" : L"HISTORY_DLG",
+                                     mainWindow, HistoryDialogProc, 0);
+    if (dialog == nullptr) {
+        ShowDialogFailure();
+        return;
+    }
+    ShowWindow(dialog, SW_SHOW);
+    const std::string note = keeping.TakeSetAsideNote();
+    if (!note.empty()) {
+        char text[512] = {};
+        std::snprintf(text, sizeof text, japanese ? HISTORY_SET_ASIDE_JA : HISTORY_SET_ASIDE_EN,
+                      note.c_str());
+        ShowLogicMessage(dialog, text);
+    }
+}
+
+INT_PTR HistoryWindow::Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            dialog_ = dialog;
+            OnInit(dialog);
+            return FALSE;  // the list has the focus already
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_SIZE:
+            OnSize(LOWORD(lParam), HIWORD(lParam));
+            return TRUE;
+        case WM_GETMINMAXINFO:
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimum_.cx, minimum_.cy};
+            return TRUE;
+        case WM_CLOSE:
+            DestroyWindow(dialog);
+            return TRUE;
+        case WM_DESTROY:
+            OnDestroy();
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+void HistoryWindow::OnInit(HWND dialog) {
+    AddModelessDialog(dialog);
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    minimum_ = {window.right - window.left, window.bottom - window.top};
+    createdClient_ = ClientSize(dialog);
+    for (std::size_t i = 0; i < std::size(RESIZE_RULES); ++i) {
+        RECT rect{};
+        GetWindowRect(Item(RESIZE_RULES[i].id), &rect);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+        created_[i] = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    }
+    fixedFont_ = CreateFixedPitchFont(dialog);
+    SendMessageW(Item(IDC_HISTORY_FULL), WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont_), FALSE);
+    SendMessageW(Item(IDC_HISTORY_NUMBER), WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont_), FALSE);
+    for (int n = FIRST_NOTATION; n <= LAST_NOTATION; ++n) {
+        SendMessageW(Item(IDC_HISTORY_NOTATION), CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(std::to_wstring(n).c_str()));
+    }
+    CheckDlgButton(dialog, IDC_HISTORY_KEEP, keeping_->Keeps() ? BST_CHECKED : BST_UNCHECKED);
+    listProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        Item(IDC_HISTORY_LIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HistoryListProc)));
+    history_->SetWindowObserver(this);
+    FillList();
+    RestoreWindowPlace(dialog, HISTORY_SECTION, true, minimum_);
+    SetFocus(Item(IDC_HISTORY_LIST));
+}
+
+void HistoryWindow::OnSize(int width, int height) {
+    if (dialog_ == nullptr || createdClient_.cx == 0) {
+        return;
+    }
+    const int dx = width - createdClient_.cx;
+    const int dy = height - createdClient_.cy;
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(RESIZE_RULES)));
+    for (std::size_t i = 0; i < std::size(RESIZE_RULES); ++i) {
+        const ControlRect rect = FollowResize(created_[i], RESIZE_RULES[i].edges, dx, dy);
+        moves = DeferWindowPos(moves, Item(RESIZE_RULES[i].id), nullptr, rect.x, rect.y, rect.width,
+                               rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    EndDeferWindowPos(moves);
+}
+
+void HistoryWindow::OnDestroy() {
+    RememberWindowPlace(dialog_, HISTORY_SECTION, true);
+    history_->SetWindowObserver(nullptr);
+    RemoveModelessDialog(dialog_);
+    SetWindowLongPtrW(Item(IDC_HISTORY_LIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
+    DeleteObject(fixedFont_);
+    fixedFont_ = nullptr;
+    dialog_ = nullptr;
+}
+
+void HistoryWindow::FillList() {
+    HWND list = Item(IDC_HISTORY_LIST);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    std::vector<EntryLine> lines;
+    for (int i = 0; i < history_->Count(); ++i) {
+        const std::string line =
+            ParseEntryText(history_->Text(i), lines) ? OneLineForm(lines) : history_->Text(i);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(line).c_str()));
+    }
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+    Select(0);
+}
+
+void HistoryWindow::Select(int index) {
+    const int count = history_->Count();
+    if (index >= count) {
+        index = count - 1;
+    }
+    SendMessageW(Item(IDC_HISTORY_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    ShowSelected();
+}
+
+int HistoryWindow::Selected() const {
+    const LRESULT index = SendMessageW(Item(IDC_HISTORY_LIST), LB_GETCURSEL, 0, 0);
+    return index == LB_ERR || index >= history_->Count() ? -1 : static_cast<int>(index);
+}
+
+int HistoryWindow::ChosenNotation() const {
+    const LRESULT index = SendMessageW(Item(IDC_HISTORY_NOTATION), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index) + FIRST_NOTATION;
+}
+
+void HistoryWindow::ShowSelected() {
+    const int index = Selected();
+    std::vector<EntryLine> lines;
+    const bool readable = index >= 0 && ParseEntryText(history_->Text(index), lines);
+    SetItemText(Item(IDC_HISTORY_FULL), readable ? GroupedForm(lines) : std::string());
+    const int notation = readable ? ShownNumberOf(lines).notation : 0;
+    SendMessageW(
+        Item(IDC_HISTORY_NOTATION), CB_SETCURSEL,
+        readable ? static_cast<WPARAM>(notation - FIRST_NOTATION) : static_cast<WPARAM>(-1), 0);
+    for (int id : {IDC_HISTORY_RECALL, IDC_HISTORY_COPY, IDC_HISTORY_NOTATION}) {
+        EnableWindow(Item(id), readable);
+    }
+    ShowNumber();
+}
+
+void HistoryWindow::ShowNumber() {
+    const int index = Selected();
+    const int notation = ChosenNotation();
+    std::string text;
+    if (index >= 0 && notation > 0 &&
+        !EntryNumberIn(*calc_, history_->Text(index), notation, text)) {
+        text = Shell().JapaneseUi ? HISTORY_NOT_CONVERTED_JA : HISTORY_NOT_CONVERTED_EN;
+    }
+    SetItemText(Item(IDC_HISTORY_NUMBER), text);
+}
+
+void HistoryWindow::OnCommand(int id, int code) {
+    switch (id) {
+        case IDC_HISTORY_LIST:
+            if (code == LBN_SELCHANGE) {
+                ShowSelected();
+            } else if (code == LBN_DBLCLK) {
+                Recall();
+            }
+            break;
+        case IDC_HISTORY_NOTATION:
+            if (code == CBN_SELCHANGE) {
+                ShowNumber();
+            }
+            break;
+        case IDOK:  // Enter, wherever the focus is
+        case IDC_HISTORY_RECALL:
+            Recall();
+            break;
+        case IDC_HISTORY_COPY:
+            Copy();
+            break;
+        case IDC_HISTORY_SAVE:
+            Save();
+            break;
+        case IDC_HISTORY_CLEAR:
+            Clear();
+            break;
+        case IDC_HISTORY_KEEP:
+            keeping_->SetKeep(dialog_,
+                              IsDlgButtonChecked(dialog_, IDC_HISTORY_KEEP) == BST_CHECKED);
+            break;
+        case IDCANCEL:
+            DestroyWindow(dialog_);
+            break;
+        default:
+            break;
+    }
+}
+
+void HistoryWindow::Recall() {
+    const int index = Selected();
+    const int notation = ChosenNotation();
+    if (index < 0 || notation < 0) {
+        return;
+    }
+    RecallEntry(*calc_, history_->Text(index), notation);
+    SetForegroundWindow(mainWindow_);
+    SetActiveWindow(mainWindow_);
+}
+
+void HistoryWindow::Copy() {
+    const int index = Selected();
+    const int notation = ChosenNotation();
+    if (index >= 0 && notation > 0) {
+        CopyEntry(*calc_, history_->Text(index), notation);
+    }
+}
+
+void HistoryWindow::Delete() {
+    const int index = Selected();
+    if (index >= 0) {
+        history_->Remove(index);
+    }
+}
+
+void HistoryWindow::Clear() {
+    if (ShowMessage(dialog_, HISTORY_CLEAR_QUESTION_EN, HISTORY_CLEAR_QUESTION_JA,
+                    WARNING_CAPTION_EN, WARNING_CAPTION_JA, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+        history_->Clear();
+    }
+}
+
+void HistoryWindow::Save() {
+    const std::string text = HistoryFileText(*history_);
+    SaveTextFile(dialog_, HISTORY_SAVE_TEXTS, text.data(), text.size(), text.size());
+}
+
+void HistoryWindow::EntryAdded(bool oldestDropped) {
+    HWND list = Item(IDC_HISTORY_LIST);
+    if (oldestDropped) {
+        SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(history_->Count() - 1), 0);
+    }
+    std::vector<EntryLine> lines;
+    ParseEntryText(history_->Text(0), lines);
+    SendMessageW(list, LB_INSERTSTRING, 0,
+                 reinterpret_cast<LPARAM>(WideFromUtf8(OneLineForm(lines)).c_str()));
+    Select(0);
+}
+
+void HistoryWindow::NewestReplaced() {
+    const int selected = Selected();
+    HWND list = Item(IDC_HISTORY_LIST);
+    SendMessageW(list, LB_DELETESTRING, 0, 0);
+    std::vector<EntryLine> lines;
+    ParseEntryText(history_->Text(0), lines);
+    SendMessageW(list, LB_INSERTSTRING, 0,
+                 reinterpret_cast<LPARAM>(WideFromUtf8(OneLineForm(lines)).c_str()));
+    Select(selected < 0 ? 0 : selected);
+}
+
+void HistoryWindow::EntryRemoved(int index) {
+    SendMessageW(Item(IDC_HISTORY_LIST), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    Select(index);
+}
+
+void HistoryWindow::Cleared() {
+    SendMessageW(Item(IDC_HISTORY_LIST), LB_RESETCONTENT, 0, 0);
+    ShowSelected();
+}
+
+// The list's own keys: Delete removes the entry, Ctrl+C copies its number.
+LRESULT HistoryWindow::HandleListKey(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_DELETE) {
+        Delete();
+        return 0;
+    }
+    if (message == WM_KEYDOWN && wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+        Copy();
+        return 0;
+    }
+    if (message == WM_CHAR && wParam == 3) {  // the Ctrl+C character: already handled
+        return 0;
+    }
+    return CallWindowProcW(listProc_, list, message, wParam, lParam);
+}
+
+}  // namespace
+
+void OpenHistoryWindow(HWND mainWindow, Calculator& calc, CalculationHistory& history,
+                       HistoryKeeping& keeping) {
+    g_history.Open(mainWindow, calc, history, keeping);
+}
+
+}  // namespace quarnic

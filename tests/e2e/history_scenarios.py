@@ -1,0 +1,163 @@
+"""Scenarios of the calculator's history window: Ctrl+H opens it (real key events); three
+calculations give three lines, newest first; the full text of 1 / 3 shows its 900 threes in
+groups with their place numbers; Recall and Copy; the entries come back after a restart; a
+damaged file is set aside; Keep off writes nothing; the window fits at 144 DPI and comes back at
+the size it was given. Screenshots of the window in English and Japanese are kept."""
+
+from scenario_kit import ENGLISH, JAPANESE, scenario
+
+HISTORY_FILE = "KELVARIN-HISTORY.TXT"
+HEADER = b"Quarnic Calculator history 1\r\n"
+THIRD = "0." + "3" * 900
+LINES = {
+    "third": "1 (10) / 3 (10) = 0.33333333333333\u2026333333 (10)",
+    "product": "5 (10) * 6 (10) = 30 (10)",
+    "sum": "12 (10) + 3 (10) = 15 (10)",
+    "next": "0.33333333333333\u2026333333 (10) + 1 (10) = 1.33333333333333\u2026333333 (10)",
+}
+SET_ASIDE = {
+    ENGLISH: "The history file was damaged. It was kept as KELVARIN-HISTORY-1.BAD; "
+             "the entries that could be read are listed.",
+    JAPANESE: "履歴ファイルが壊れていました. KELVARIN-HISTORY-1.BAD として保存し, "
+              "読めた項目を表示しています.",
+}
+KEY_NAMES = {"+": "IDC_ADD", "*": "IDC_MULTIPLY", "/": "IDC_DIVIDE", "=": "IDC_EQUALS",
+             "AC": "IDC_ALL_CLEAR"}
+
+
+def press_keys(program, script):
+    """Presses keys by WM_COMMAND: digits and the names above, separated by blanks."""
+    for token in script.split():
+        program.press(KEY_NAMES.get(token, f"IDC_DIGIT_{token}"))
+
+
+def history(program, *action):
+    return program.drive("history", *(action or ("show",)))["history"]
+
+
+def open_history(case, program):
+    """Ctrl+H as a user types it; the window is open afterwards."""
+    program.drive("keys", "{^H}")
+    shown = history(program)
+    case.check(shown["open"], "Ctrl+H did not open the history window")
+    return shown
+
+
+def check_full_text_of_a_third(case, full):
+    lines = full.split("\r\n")
+    numbered = [line for line in lines if line[:3].strip().isdigit() and line[3:5] == "  "]
+    case.equal([int(line[:3]) for line in numbered], list(range(1, 852, 50)),
+               "place numbers of the fraction's lines")
+    groups = " ".join(["33333"] * 10)
+    case.check(all(line[5:] in (groups, groups + " (10)") for line in numbered),
+               f"fraction lines not in groups of five: {numbered[:2]}")
+    case.equal(sum(line[5:].count("3") for line in numbered), 900, "threes in the fraction")
+
+
+def calculations_recall_copy_and_restart(case, kit, locale):
+    language = "ja" if locale == JAPANESE else "en"
+    with kit.running(case, "calc", locale=locale) as program:
+        folder = program.folder
+        open_history(case, program)
+        press_keys(program, "1 2 + 3 = AC 5 * 6 = AC 1 / 3 =")
+        shown = history(program)
+        case.equal(shown["lines"], [LINES["third"], LINES["product"], LINES["sum"]],
+                   "the list, newest first")
+        case.equal(shown["selected"], 0, "the newest line selected")
+        check_full_text_of_a_third(case, shown["full"])
+        case.equal(shown["number"], THIRD, "the number in its own notation")
+        case.check(shown["fits"], f"history window controls do not fit: {shown['rect']}")
+        shot = kit.screenshot_rect(shown["rect"], f"history-{language}")
+        print(f"     history window {language}: {shown['rect']}, screenshot {shot.name}",
+              flush=True)
+        history(program, "notation", "16")
+        case.check(history(program)["number"].startswith("0.5555555555"),
+                   "1/3 in notation 16 in the notation box")
+        history(program, "notation", "10")
+        # Recall, then the next operator and "=" on the calculator.
+        history(program, "command", str(program.id("IDC_HISTORY_RECALL")))
+        press_keys(program, "+ 1 =")
+        shown = history(program)
+        case.equal(shown["lines"][0], LINES["next"], "Recall, + 1 =")
+        history(program, "select", "1")
+        history(program, "command", str(program.id("IDC_HISTORY_COPY")))
+        case.equal(program.clipboard().get("unicode"), THIRD, "Copy of 1 / 3")
+        program.close()
+        saved = (folder / HISTORY_FILE).read_bytes()
+        case.check(saved.startswith(HEADER) and saved.count(b"\r\n\r\n") == 4,
+                   f"history file after four calculations: {saved[:80]!r}")
+    with kit.running(case, "calc", locale=locale, folder=folder) as program:
+        shown = open_history(case, program)
+        case.equal(shown["lines"], [LINES["next"], LINES["third"], LINES["product"],
+                                    LINES["sum"]], "entries after a restart")
+
+
+@scenario("calc")
+def history_window_english(case, kit):
+    calculations_recall_copy_and_restart(case, kit, ENGLISH)
+
+
+@scenario("calc")
+def history_window_japanese(case, kit):
+    calculations_recall_copy_and_restart(case, kit, JAPANESE)
+
+
+@scenario("calc")
+def history_damaged_file_is_set_aside(case, kit):
+    for locale in (ENGLISH, JAPANESE):
+        folder = kit.folder(case, "-ja" if locale == JAPANESE else "-en")
+        damaged = (b"Quarnic Calculator history 9\r\n12 (10) +\r\n3 (10) =\r\n15 (10)\r\n\r\n"
+                   b"7 (10) x\r\n\r\n")
+        (folder / HISTORY_FILE).write_bytes(damaged)
+        with kit.running(case, "calc", locale=locale, folder=folder) as program:
+            program.drive("keys", "{^H}")
+            note = program.press_in_dialog(1)
+            case.equal("\n".join(t for t in note["statics"] if t), SET_ASIDE[locale],
+                       "the note about the damaged file")
+            case.equal(history(program)["lines"], [LINES["sum"]], "the readable entry listed")
+            case.equal((folder / "KELVARIN-HISTORY-1.BAD").read_bytes(), damaged,
+                       "the damaged file kept whole")
+            case.equal((folder / HISTORY_FILE).read_bytes(),
+                       HEADER + b"12 (10) +\r\n3 (10) =\r\n15 (10)\r\n\r\n",
+                       "the readable entry written afresh")
+
+
+@scenario("calc")
+def history_keep_off_writes_no_file(case, kit):
+    settings = b"[History]\r\nKeep=0\r\n"
+    with kit.running(case, "calc", settings=settings) as program:
+        press_keys(program, "2 + 2 =")
+        shown = open_history(case, program)
+        case.equal(shown["lines"], ["2 (10) + 2 (10) = 4 (10)"], "the run's history")
+        case.check(not shown["keep"], "Keep checked although the settings say 0")
+        program.close()
+        case.check(not (program.folder / HISTORY_FILE).exists(), "a history file with Keep off")
+
+
+@scenario("calc")
+def history_window_at_144_dpi_and_resized(case, kit):
+    try:
+        kit.prefix.set_dpi(144)
+        for locale in (ENGLISH, JAPANESE):
+            language = "ja" if locale == JAPANESE else "en"
+            with kit.running(case, "calc", locale=locale) as program:
+                press_keys(program, "1 / 3 =")
+                shown = open_history(case, program)
+                case.check(shown["fits"], f"144 DPI {language}: controls do not fit")
+                shot = kit.screenshot_rect(shown["rect"], f"history-dpi144-{language}")
+                print(f"     history window 144 DPI {language}: {shown['rect']}, "
+                      f"screenshot {shot.name}", flush=True)
+    finally:
+        kit.prefix.set_dpi(96)
+    with kit.running(case, "calc") as program:
+        folder = program.folder
+        shown = open_history(case, program)
+        _, _, width, height = shown["rect"]
+        resized = history(program, "size", str(width + 120), str(height + 90))
+        case.equal(resized["rect"][2:], [width + 120, height + 90], "resized window")
+        case.check(resized["fits"], "controls do not follow the resize")
+        history(program, "command", "2")  # Close (IDCANCEL) remembers the place
+        program.close()
+    with kit.running(case, "calc", folder=folder) as program:
+        shown = open_history(case, program)
+        case.equal(shown["rect"][2:], [width + 120, height + 90], "size after a restart")
