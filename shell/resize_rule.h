@@ -22,6 +22,7 @@ struct ControlRect {
     int y = 0;
     int width = 0;
     int height = 0;
+    bool operator==(const ControlRect&) const = default;
 };
 
 // The control's place when the window's client area is dx wider and dy taller than when the

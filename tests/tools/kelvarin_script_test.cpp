@@ -142,6 +142,35 @@ TEST(KelvarinScript, MessageIsOnlyThatOfTheLastKey) {
     EXPECT_EQ(japanese["console"], "1");
 }
 
+TEST(KelvarinScript, HistoryInMemoryByDefaultAndInAFileWithHistory) {
+    const nlohmann::json memory = StateOf(RunKelvarinScript("1 + 2 = 5 '*' 3 = HDELETE=2"));
+    ASSERT_EQ(memory["history"].size(), 1u);
+    EXPECT_EQ(memory["history"][0], "5 (10) *\r\n3 (10) =\r\n15 (10)\r\n");
+    EXPECT_TRUE(memory["history_set_aside"].is_null());
+
+    const std::string file = ::testing::TempDir() + "kelvarin_history_" + std::to_string(getpid());
+    std::remove(file.c_str());
+    StateOf(RunKelvarinScript("--history " + file + " 1 + 2 ="));
+    const nlohmann::json second =
+        StateOf(RunKelvarinScript("--history " + file + " AC RECALL=1 + 1 ="));
+    ASSERT_EQ(second["history"].size(), 2u);
+    EXPECT_EQ(second["history"][0], "3 (10) +\r\n1 (10) =\r\n4 (10)\r\n");
+    EXPECT_EQ(ReadWholeFile(file),
+              "Quarnic Calculator history 1\r\n1 (10) +\r\n2 (10) =\r\n3 (10)\r\n\r\n"
+              "3 (10) +\r\n1 (10) =\r\n4 (10)\r\n\r\n");
+
+    const std::string setAside = ::testing::TempDir() + "KELVARIN-HISTORY-1.BAD";
+    std::remove(setAside.c_str());
+    std::ofstream(file, std::ios::binary) << "not a history\r\n";
+    const nlohmann::json damaged = StateOf(RunKelvarinScript("--history " + file + " HCLEAR"));
+    EXPECT_EQ(damaged["history_set_aside"], "KELVARIN-HISTORY-1.BAD");
+    EXPECT_EQ(ReadWholeFile(setAside), "not a history\r\n");
+    EXPECT_EQ(ReadWholeFile(file), "Quarnic Calculator history 1\r\n");
+    for (const std::string& path : {file, setAside}) {
+        std::remove(path.c_str());
+    }
+}
+
 TEST(KelvarinScript, UnknownKeyIsNamedOnStandardErrorWithStatusTwo) {
     for (const std::string& arguments : {std::string("1 + FOO ="), std::string("sqrt")}) {
         const RunResult run = RunKelvarinScript(arguments);
