@@ -21,6 +21,7 @@ SET_ASIDE = {
     JAPANESE: "履歴ファイルが壊れていました. KELVARIN-HISTORY-1.BAD として保存し, "
               "読めた項目を表示しています.",
 }
+MENU_TEXT = {ENGLISH: "&History...\tCtrl+H", JAPANESE: "履歴(&H)...\tCtrl+H"}
 KEY_NAMES = {"+": "IDC_ADD", "*": "IDC_MULTIPLY", "/": "IDC_DIVIDE", "=": "IDC_EQUALS",
              "AC": "IDC_ALL_CLEAR"}
 
@@ -58,6 +59,10 @@ def calculations_recall_copy_and_restart(case, kit, locale):
     language = "ja" if locale == JAPANESE else "en"
     with kit.running(case, "calc", locale=locale) as program:
         folder = program.folder
+        item_id = program.id("IDM_HISTORY")
+        item = program.state().menu.get(item_id)
+        case.check(item is not None and item["text"] == MENU_TEXT[locale] and
+                   item_id % 16 == 0 and item_id < 0xF000, f"system menu item: {item}")
         open_history(case, program)
         press_keys(program, "1 2 + 3 = AC 5 * 6 = AC 1 / 3 =")
         shown = history(program)
@@ -74,22 +79,29 @@ def calculations_recall_copy_and_restart(case, kit, locale):
         case.check(history(program)["number"].startswith("0.5555555555"),
                    "1/3 in notation 16 in the notation box")
         history(program, "notation", "10")
-        # Recall, then the next operator and "=" on the calculator.
-        history(program, "command", str(program.id("IDC_HISTORY_RECALL")))
-        press_keys(program, "+ 1 =")
+        # Enter is Recall; the calculator then has the focus for the next operator and "=".
+        program.drive("keys", "--as-is", "{ENTER}")
+        case.check(not history(program)["foreground"], "the history window kept the front")
+        program.drive("keys", "+1", "{ENTER}")
         shown = history(program)
         case.equal(shown["lines"][0], LINES["next"], "Recall, + 1 =")
+        # Ctrl+H brings the open window back to the front; Ctrl+C and Delete act on the list.
+        open_history(case, program)
         history(program, "select", "1")
-        history(program, "command", str(program.id("IDC_HISTORY_COPY")))
-        case.equal(program.clipboard().get("unicode"), THIRD, "Copy of 1 / 3")
+        program.drive("keys", "--as-is", "{^C}")
+        case.equal(program.clipboard().get("unicode"), THIRD, "Ctrl+C on 1 / 3")
+        history(program, "select", "2")
+        program.drive("keys", "--as-is", "{DEL}")
+        case.equal(history(program)["lines"], [LINES["next"], LINES["third"], LINES["sum"]],
+                   "after Delete on 5 * 6")
         program.close()
         saved = (folder / HISTORY_FILE).read_bytes()
-        case.check(saved.startswith(HEADER) and saved.count(b"\r\n\r\n") == 4,
-                   f"history file after four calculations: {saved[:80]!r}")
+        case.check(saved.startswith(HEADER) and saved.count(b"\r\n\r\n") == 3,
+                   f"history file after three entries: {saved[:80]!r}")
     with kit.running(case, "calc", locale=locale, folder=folder) as program:
         shown = open_history(case, program)
-        case.equal(shown["lines"], [LINES["next"], LINES["third"], LINES["product"],
-                                    LINES["sum"]], "entries after a restart")
+        case.equal(shown["lines"], [LINES["next"], LINES["third"], LINES["sum"]],
+                   "entries after a restart")
 
 
 @scenario("calc")
@@ -130,6 +142,10 @@ def history_keep_off_writes_no_file(case, kit):
         shown = open_history(case, program)
         case.equal(shown["lines"], ["2 (10) + 2 (10) = 4 (10)"], "the run's history")
         case.check(not shown["keep"], "Keep checked although the settings say 0")
+        # Clear asks first: No keeps the entries.
+        history(program, "post", str(program.id("IDC_HISTORY_CLEAR")))
+        program.press_in_dialog(7)  # IDNO
+        case.equal(len(history(program)["lines"]), 1, "entries after Clear answered No")
         program.close()
         case.check(not (program.folder / HISTORY_FILE).exists(), "a history file with Keep off")
 
