@@ -16,6 +16,12 @@ inline constexpr char HISTORY_SET_ASIDE_EN[] =
 inline constexpr char HISTORY_SET_ASIDE_JA[] =
     "履歴ファイルが壊れていました. %s として保存し, 読めた項目を表示しています.";
 
+// The labels of the list and the full text without their mnemonics: what a screen reader names
+// them, set on the controls too, since not every platform reads a list's name off its label.
+inline constexpr wchar_t HISTORY_LIST_NAME_EN[] = L"History";
+inline constexpr wchar_t HISTORY_LIST_NAME_JA[] = L"履歴";
+inline constexpr wchar_t HISTORY_FULL_NAME_EN[] = L"Selected calculation";
+inline constexpr wchar_t HISTORY_FULL_NAME_JA[] = L"選択した計算";
 inline constexpr wchar_t HISTORY_ITEM_EN[] = L"&History...\tCtrl+H";
 inline constexpr wchar_t HISTORY_ITEM_JA[] = L"履歴(&H)...\tCtrl+H";
 inline constexpr wchar_t HISTORY_CLEAR_QUESTION_EN[] = L"Delete every entry of the history?";

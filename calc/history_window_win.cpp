@@ -16,6 +16,7 @@
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/save_answer_win.h"
+#include "shell/accessible_text_win.h"
 #include "shell/clipboard_win.h"
 #include "shell/resize_rule.h"
 #include "shell/shell_texts.h"
@@ -182,6 +183,8 @@ void HistoryWindow::OnInit(HWND dialog) {
     CheckDlgButton(dialog, IDC_HISTORY_KEEP, keeping_->Keeps() ? BST_CHECKED : BST_UNCHECKED);
     listProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         Item(IDC_HISTORY_LIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HistoryListProc)));
+    SetAccessibleName(Item(IDC_HISTORY_LIST), UiText(HISTORY_LIST_NAME_EN, HISTORY_LIST_NAME_JA));
+    SetAccessibleName(Item(IDC_HISTORY_FULL), UiText(HISTORY_FULL_NAME_EN, HISTORY_FULL_NAME_JA));
     history_->SetWindowObserver(this);
     FillList();
     RestoreWindowPlace(dialog, HISTORY_SECTION, true, minimum_);
@@ -207,7 +210,6 @@ void HistoryWindow::OnDestroy() {
     RememberWindowPlace(dialog_, HISTORY_SECTION, true);
     history_->SetWindowObserver(nullptr);
     RemoveModelessDialog(dialog_);
-    SetWindowLongPtrW(Item(IDC_HISTORY_LIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProc_));
     DeleteObject(fixedFont_);
     fixedFont_ = nullptr;
     dialog_ = nullptr;

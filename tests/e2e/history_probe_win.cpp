@@ -2,6 +2,7 @@
 
 #include <cwchar>
 
+#include "accessibility_probe_win.h"
 #include "calc/calc_ids.h"
 #include "json_line_win.h"
 
@@ -148,6 +149,9 @@ bool RunHistoryProbe(HWND main, const std::vector<std::wstring>& args, std::stri
     } else if (action == L"size") {
         SetWindowPos(dialog, nullptr, 0, 0, Number(args, 1), Number(args, 2),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (action == L"names") {
+        json = DescribeAccessibleNames(dialog);
+        return true;
     } else if (action != L"show") {
         error = "unknown history action";
         return false;

@@ -5,6 +5,7 @@
 //   history command ID           WM_COMMAND sent to the window (Recall, Copy, Keep, Close)
 //   history post ID              the same posted, for Clear and Save..., which ask first
 //   history size W H             resizes the window (outer size, pixels)
+//   history names                the controls' accessible names, as for the main window
 #pragma once
 
 #include <windows.h>

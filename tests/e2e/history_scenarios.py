@@ -21,6 +21,7 @@ SET_ASIDE = {
     JAPANESE: "履歴ファイルが壊れていました. KELVARIN-HISTORY-1.BAD として保存し, "
               "読めた項目を表示しています.",
 }
+NAMES = {ENGLISH: ("History", "Selected calculation"), JAPANESE: ("履歴", "選択した計算")}
 MENU_TEXT = {ENGLISH: "&History...\tCtrl+H", JAPANESE: "履歴(&H)...\tCtrl+H"}
 KEY_NAMES = {"+": "IDC_ADD", "*": "IDC_MULTIPLY", "/": "IDC_DIVIDE", "=": "IDC_EQUALS",
              "AC": "IDC_ALL_CLEAR"}
@@ -72,6 +73,10 @@ def calculations_recall_copy_and_restart(case, kit, locale):
         check_full_text_of_a_third(case, shown["full"])
         case.equal(shown["number"], THIRD, "the number in its own notation")
         case.check(shown["fits"], f"history window controls do not fit: {shown['rect']}")
+        names = {n["id"]: n["name"] for n in history(program, "names")["names"]}
+        case.equal((names.get(program.id("IDC_HISTORY_LIST")),
+                    names.get(program.id("IDC_HISTORY_FULL"))), NAMES[locale],
+                   "screen-reader names of the list and the full text")
         shot = kit.screenshot_rect(shown["rect"], f"history-{language}")
         print(f"     history window {language}: {shown['rect']}, screenshot {shot.name}",
               flush=True)
