@@ -146,6 +146,8 @@ bool RunHistoryProbe(HWND main, const std::vector<std::wstring>& args, std::stri
         Ask(dialog, WM_COMMAND, MAKEWPARAM(Number(args, 1), BN_CLICKED), 0);
     } else if (action == L"post") {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(Number(args, 1), BN_CLICKED), 0);
+    } else if (action == L"click") {
+        PostMessageW(GetDlgItem(dialog, Number(args, 1)), BM_CLICK, 0, 0);
     } else if (action == L"size") {
         SetWindowPos(dialog, nullptr, 0, 0, Number(args, 1), Number(args, 2),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -4,6 +4,7 @@
 //   history select N | notation N   picks line N (0 = newest) or notation N, as a user would
 //   history command ID           WM_COMMAND sent to the window (Recall, Copy, Keep, Close)
 //   history post ID              the same posted, for Clear and Save..., which ask first
+//   history click ID             a posted click on a control (a check box toggles)
 //   history size W H             resizes the window (outer size, pixels)
 //   history names                the controls' accessible names, as for the main window
 #pragma once

@@ -4,6 +4,7 @@ groups with their place numbers; Recall and Copy; the entries come back after a 
 damaged file is set aside; Keep off writes nothing; the window fits at 144 DPI and comes back at
 the size it was given. Screenshots of the window in English and Japanese are kept."""
 
+from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 HISTORY_FILE = "KELVARIN-HISTORY.TXT"
@@ -177,8 +178,32 @@ def history_window_at_144_dpi_and_resized(case, kit):
         resized = history(program, "size", str(width + 120), str(height + 90))
         case.equal(resized["rect"][2:], [width + 120, height + 90], "resized window")
         case.check(resized["fits"], "controls do not follow the resize")
-        history(program, "command", "2")  # Close (IDCANCEL) remembers the place
+        program.drive("keys", "--as-is", "{ESC}")  # Esc closes it and it remembers its place
+        case.check(not history(program)["open"], "Esc did not close the history window")
         program.close()
     with kit.running(case, "calc", folder=folder) as program:
         shown = open_history(case, program)
         case.equal(shown["rect"][2:], [width + 120, height + 90], "size after a restart")
+    # A place remembered off every monitor comes back on the screen.
+    settings = b"[History]\r\nX=-5000\r\nY=9000\r\nWidth=600\r\nHeight=420\r\n"
+    with kit.running(case, "calc", settings=settings) as program:
+        x, y, width, height = open_history(case, program)["rect"]
+        case.check(x >= 0 and y >= 0 and x + width <= SCREEN_WIDTH and y + height <= SCREEN_HEIGHT,
+                   f"window off the screen at {[x, y, width, height]}")
+
+
+@scenario("calc")
+def history_keep_turned_off_offers_to_delete_the_file(case, kit):
+    with kit.running(case, "calc") as program:
+        press_keys(program, "7 + 8 =")
+        case.check(program.wait_for_file(HISTORY_FILE) is not None, "no history file written")
+        case.check(open_history(case, program)["keep"], "Keep unchecked by default")
+        history(program, "click", str(program.id("IDC_HISTORY_KEEP")))
+        program.press_in_dialog(6)  # IDYES: delete the file
+        case.check(not history(program)["keep"], "Keep still checked")
+        press_keys(program, "AC 1 + 1 =")
+        case.check(not (program.folder / HISTORY_FILE).exists(), "the file is still there")
+        case.equal(len(history(program)["lines"]), 2, "the run's history stays in the window")
+        program.close()
+        case.check(b"Keep=0" in (program.folder / "KELVARIN.INI").read_bytes(),
+                   "Keep=0 not in the settings file")
