@@ -69,7 +69,7 @@ std::string English(const PastedNumber& number) {
         case PasteRefusal::SecondPoint:
             return "The number has a second point.";
         case PasteRefusal::Comma:
-            return "\",\" is not read in a number: write \".\" for a point, or leave the "
+            return "\",\" is not read in a number.\nWrite \".\" for a point, or leave the "
                    "separator out.";
         case PasteRefusal::MisplacedSeparator:
             return EnglishPlace(number);
@@ -103,7 +103,7 @@ std::string Japanese(const PastedNumber& number) {
         case PasteRefusal::SecondPoint:
             return "小数点が2つあります.";
         case PasteRefusal::Comma:
-            return "「,」は読めません. 小数点なら「.」に, 桁の区切りなら取り除いてください.";
+            return "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.";
         case PasteRefusal::MisplacedSeparator:
             return JapanesePlace(number);
         case PasteRefusal::BlankInside:

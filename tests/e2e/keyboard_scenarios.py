@@ -21,9 +21,9 @@ NOT_A_DIGIT = {
 }
 
 COMMA_REFUSED = {
-    ENGLISH: "\",\" is not read in a number: write \".\" for a point, or leave the separator "
+    ENGLISH: "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
              "out.\nNothing was pasted.",
-    JAPANESE: "「,」は読めません. 小数点なら「.」に, 桁の区切りなら取り除いてください.\n"
+    JAPANESE: "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.\n"
               "貼り付けませんでした.",
 }
 
@@ -51,6 +51,14 @@ def message_text(program):
 
 def paste(program, text):
     program.drive("set-clipboard", text)
+    keys(program, "{^V}")
+
+
+def paste_two_lines(case, program, text):
+    """Pastes a text with a CR LF, seen on the real clipboard first (it came through Wine's
+    command line)."""
+    program.drive("set-clipboard", text)
+    case.equal(program.clipboard().get("unicode"), text, "clipboard of a text on two lines")
     keys(program, "{^V}")
 
 
@@ -159,7 +167,7 @@ def calc_paste_forms(case, kit, locale):
                    "checked after pasting 0xFF_FF")
         check_copied(case, program, "FFFF", "pasted 0xFF_FF")
         keys(program, "{ESC}", "{F6}")
-        paste(program, "0.33333 33333\r\n33333 33333")
+        paste_two_lines(case, program, "0.33333 33333\r\n33333 33333")
         check_copied(case, program, "0." + "3" * 20, "pasted a grouped fraction on two lines")
         check_comma_refused(case, kit, program, "calc", locale)
         check_copied(case, program, "0." + "3" * 20, "after the refused 1,5")
@@ -218,7 +226,7 @@ def conv_paste_forms(case, kit, locale):
         case.equal(program.state().checked_ids() & {program.id("IDC_CONV_FROM_16")},
                    {program.id("IDC_CONV_FROM_16")}, "From 16 not checked after 0xFF_FF")
         check_copied(case, program, "FFFF (16) = 65535 (10)", "pasted 0xFF_FF")
-        paste(program, "1 048\r\n576 (10)")
+        paste_two_lines(case, program, "1 048\r\n576 (10)")
         check_copied(case, program, "1048576 (10) = 1048576 (10)",
                      "pasted a grouped integer on two lines")
         check_comma_refused(case, kit, program, "conv", locale)

@@ -221,7 +221,7 @@ TEST(PasteMessages, NameTheReasonInBothLanguages) {
     EXPECT_EQ(PasteRefusalMessage(letter, true),
               "「G」は16進数の数字ではありません.\n貼り付けませんでした.");
     EXPECT_EQ(PasteRefusalMessage(ParsePastedNumber("1,5", CalculatorRules(10)), false),
-              "\",\" is not read in a number: write \".\" for a point, or leave the separator "
+              "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
               "out.\nNothing was pasted.");
     const PastedNumber disagreeing = ParsePastedNumber("0b11\u2081\u2086", CalculatorRules(10));
     EXPECT_EQ(PasteRefusalMessage(disagreeing, false),
