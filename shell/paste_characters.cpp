@@ -53,11 +53,9 @@ struct Kinded {
 
 Kinded AsciiKind(char c) {
     using Kind = PasteCharacterKind;
-    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) {
-        return {Kind::Alphanumeric, c};
-    }
-    if (c >= 'a' && c <= 'z') {
-        return {Kind::Alphanumeric, static_cast<char>(c - 'a' + 'A')};
+    const char upper = UpperDigit(c);
+    if ((upper >= '0' && upper <= '9') || (upper >= 'A' && upper <= 'Z')) {
+        return {Kind::Alphanumeric, upper};
     }
     switch (c) {
         case '-':
@@ -115,6 +113,10 @@ Kinded KindOf(char32_t code) {
 }
 
 }  // namespace
+
+char UpperDigit(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 PasteCharacter ReadPasteCharacter(std::string_view text, std::size_t at) {
     PasteCharacter character;

@@ -28,6 +28,9 @@ struct PasteCharacter {
     char ascii = '\0';  // Alphanumeric: the digit or upper-case letter; Subscript: the digit
 };
 
+// The digit character (upper case) of a pasted digit in either case.
+char UpperDigit(char c);
+
 // The character whose bytes begin at text[at] (at < text.size()).
 PasteCharacter ReadPasteCharacter(std::string_view text, std::size_t at);
 

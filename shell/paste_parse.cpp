@@ -328,10 +328,6 @@ class BodyReader {
 
 }  // namespace
 
-char UpperDigit(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules) {
     PastedNumber number;
     number.notation = rules.notation;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/digit_string.h"
+#include "shell/paste_characters.h"
 
 namespace quarnic {
 
@@ -68,9 +69,6 @@ struct PastedNumber {
 // checked before the digits, since it decides which characters are digits. Limits above the
 // calculator's (300 and 900) read as those.
 PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules);
-
-// The digit character (upper case) of a pasted digit in either case.
-char UpperDigit(char c);
 
 // Zeros that do not change a number: before the integer digits, after the fraction digits.
 void DropLeadingZeros(std::string_view& digits);
