@@ -77,6 +77,13 @@ TEST(PasteParse, ACharacterOutsideTheNotationIsNamed) {
     EXPECT_EQ(yen.offending, "\xC2\xA5");
     const PastedNumber kanji = ParsePastedNumber("\xE4\xB8\x80", CalculatorRules(10));
     EXPECT_EQ(kanji.offending, "\xE4\xB8\x80");
+    // An overlong form of "." (C0 AE) is no point, nor is a full-width form cut short.
+    EXPECT_EQ(ParsePastedNumber("1\xC0\xAE"
+                                "5",
+                                CalculatorRules(10))
+                  .offending,
+              "\xC0\xAE");
+    EXPECT_EQ(ParsePastedNumber("1\xEF\xBC", CalculatorRules(10)).offending, "\xEF\xBC");
 }
 
 TEST(PasteParse, TheSuffixDecidesWhichCharactersAreDigits) {
