@@ -78,11 +78,8 @@ TEST(PasteParse, ACharacterOutsideTheNotationIsNamed) {
     const PastedNumber kanji = ParsePastedNumber("\xE4\xB8\x80", CalculatorRules(10));
     EXPECT_EQ(kanji.offending, "\xE4\xB8\x80");
     // An overlong form of "." (C0 AE) is no point, nor is a full-width form cut short.
-    EXPECT_EQ(ParsePastedNumber("1\xC0\xAE"
-                                "5",
-                                CalculatorRules(10))
-                  .offending,
-              "\xC0\xAE");
+    const std::string overlongPoint = std::string("1\xC0\xAE") + "5";
+    EXPECT_EQ(ParsePastedNumber(overlongPoint, CalculatorRules(10)).offending, "\xC0\xAE");
     EXPECT_EQ(ParsePastedNumber("1\xEF\xBC", CalculatorRules(10)).offending, "\xEF\xBC");
 }
 
