@@ -61,7 +61,7 @@ class HistoryWindow final : public HistoryObserver {
     void Cleared() override;
 
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleListKey(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleKey(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     void OnInit(HWND dialog);
@@ -87,7 +87,6 @@ class HistoryWindow final : public HistoryObserver {
     CalculationHistory* history_ = nullptr;
     HistoryKeeping* keeping_ = nullptr;
     HFONT fixedFont_ = nullptr;
-    WNDPROC listProc_ = nullptr;
     SIZE minimum_{};
     SIZE createdClient_{};
     ControlRect created_[std::size(RESIZE_RULES)]{};
@@ -99,8 +98,25 @@ INT_PTR CALLBACK HistoryDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return g_history.Handle(dialog, message, wParam, lParam);
 }
 
-LRESULT CALLBACK HistoryListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
-    return g_history.HandleListKey(list, message, wParam, lParam);
+constexpr wchar_t ORIGINAL_PROC[] = L"QuarnicHistoryKeys";
+
+// The controls that take the window's keys for the list: every one but the full-text box, which
+// keeps its caret keys and its own Ctrl+C, and the notation box, whose arrows pick a notation.
+constexpr int KEYED_CONTROLS[] = {
+    IDC_HISTORY_LIST, IDC_HISTORY_NUMBER, IDC_HISTORY_RECALL, IDC_HISTORY_COPY,
+    IDC_HISTORY_SAVE, IDC_HISTORY_CLEAR,  IDC_HISTORY_KEEP,   IDCANCEL};
+
+LRESULT CALLBACK HistoryKeyProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    return g_history.HandleKey(control, message, wParam, lParam);
+}
+
+bool IsListKey(WPARAM key) {
+    return key == VK_UP || key == VK_DOWN || key == VK_HOME || key == VK_END || key == VK_PRIOR ||
+           key == VK_NEXT;
+}
+
+bool CtrlDown() {
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
 void SetItemText(HWND item, std::string_view utf8) {
@@ -181,8 +197,12 @@ void HistoryWindow::OnInit(HWND dialog) {
                      reinterpret_cast<LPARAM>(std::to_wstring(n).c_str()));
     }
     CheckDlgButton(dialog, IDC_HISTORY_KEEP, keeping_->Keeps() ? BST_CHECKED : BST_UNCHECKED);
-    listProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        Item(IDC_HISTORY_LIST), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HistoryListProc)));
+    for (int id : KEYED_CONTROLS) {
+        HWND control = Item(id);
+        SetPropW(control, ORIGINAL_PROC,
+                 reinterpret_cast<HANDLE>(SetWindowLongPtrW(
+                     control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HistoryKeyProc))));
+    }
     SetAccessibleName(Item(IDC_HISTORY_LIST), UiText(HISTORY_LIST_NAME_EN, HISTORY_LIST_NAME_JA));
     SetAccessibleName(Item(IDC_HISTORY_FULL), UiText(HISTORY_FULL_NAME_EN, HISTORY_FULL_NAME_JA));
     history_->SetWindowObserver(this);
@@ -385,20 +405,36 @@ void HistoryWindow::Cleared() {
     ShowSelected();
 }
 
-// The list's own keys: Delete removes the entry, Ctrl+C copies its number.
-LRESULT HistoryWindow::HandleListKey(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+// The window's keys wherever the focus is (but in the full text and the notation box): the
+// list's moving keys go to the list, Delete removes the entry, Ctrl+C copies its number.
+LRESULT HistoryWindow::HandleKey(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto original = reinterpret_cast<WNDPROC>(GetPropW(control, ORIGINAL_PROC));
+    HWND list = Item(IDC_HISTORY_LIST);
+    if (message == WM_GETDLGCODE && lParam != 0 &&
+        reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+        IsListKey(reinterpret_cast<const MSG*>(lParam)->wParam)) {
+        return CallWindowProcW(original, control, message, wParam, lParam) | DLGC_WANTARROWS |
+               DLGC_WANTMESSAGE;
+    }
+    if (message == WM_KEYDOWN && IsListKey(wParam) && control != list) {
+        SendMessageW(list, WM_KEYDOWN, wParam, lParam);
+        return 0;
+    }
     if (message == WM_KEYDOWN && wParam == VK_DELETE) {
         Delete();
         return 0;
     }
-    if (message == WM_KEYDOWN && wParam == 'C' && (GetKeyState(VK_CONTROL) & 0x8000)) {
+    if (message == WM_KEYDOWN && wParam == 'C' && CtrlDown()) {
         Copy();
         return 0;
     }
     if (message == WM_CHAR && wParam == 3) {  // the Ctrl+C character: already handled
         return 0;
     }
-    return CallWindowProcW(listProc_, list, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        RemovePropW(control, ORIGINAL_PROC);
+    }
+    return CallWindowProcW(original, control, message, wParam, lParam);
 }
 
 }  // namespace

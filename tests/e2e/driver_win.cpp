@@ -22,7 +22,8 @@
 //   keys [--as-is] KEY...             real key events (SendInput) to the main window, brought to
 //                                     the front first unless --as-is (a dialog keeps the front):
 //                                     a word is typed character by character; {NAME} is a named
-//                                     key (ENTER ESC BACK DEL INS PGUP PGDN F3..F9, or a letter),
+//                                     key (ENTER ESC BACK DEL INS PGUP PGDN HOME END UP DOWN TAB
+//                                     F3..F9, or a letter),
 //                                     with ^ for Ctrl and + for Shift in front: {^C} {+INS} {+F5}
 //   click ID                          a real mouse click at the centre of a control (it takes the
 //                                     focus, as a user's click does)
@@ -456,7 +457,8 @@ constexpr KeyName kKeyNames[] = {
     {L"ENTER", VK_RETURN}, {L"ESC", VK_ESCAPE}, {L"BACK", VK_BACK}, {L"DEL", VK_DELETE},
     {L"INS", VK_INSERT},   {L"PGUP", VK_PRIOR}, {L"PGDN", VK_NEXT}, {L"F3", VK_F3},
     {L"F4", VK_F4},        {L"F5", VK_F5},      {L"F6", VK_F6},     {L"F7", VK_F7},
-    {L"F8", VK_F8},        {L"F9", VK_F9},
+    {L"F8", VK_F8},        {L"F9", VK_F9},      {L"HOME", VK_HOME}, {L"END", VK_END},
+    {L"UP", VK_UP},        {L"DOWN", VK_DOWN},  {L"TAB", VK_TAB},
 };
 
 bool VirtualKeyOf(const std::wstring& name, WORD& virtual_key) {

@@ -85,6 +85,12 @@ def calculations_recall_copy_and_restart(case, kit, locale):
         case.check(history(program)["number"].startswith("0.5555555555"),
                    "1/3 in notation 16 in the notation box")
         history(program, "notation", "10")
+        # The list's keys move the selection, also from a button reached with Tab.
+        for key, selected in (("{END}", 2), ("{HOME}", 0), ("{DOWN}", 1)):
+            program.drive("keys", "--as-is", key)
+            case.equal(history(program)["selected"], selected, f"selection after {key}")
+        program.drive("keys", "--as-is", "{TAB}", "{TAB}", "{TAB}", "{TAB}", "{UP}")
+        case.equal(history(program)["selected"], 0, "selection after Up on the Recall button")
         # Enter is Recall; the calculator then has the focus for the next operator and "=".
         program.drive("keys", "--as-is", "{ENTER}")
         case.check(not history(program)["foreground"], "the history window kept the front")
