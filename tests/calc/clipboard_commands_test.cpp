@@ -187,5 +187,16 @@ TEST_F(CalculatorPaste, MessagesInJapanese) {
     EXPECT_EQ(First(), "");
 }
 
+// A pasted number keeps the value it was given: its top run of nines is not rounded up on the
+// console as a computed answer's is; "=" then rounds the answer as always.
+TEST_F(CalculatorPaste, ARunOfTopDigitsIsNotRoundedUpUntilAnAnswer) {
+    const std::string nines = "0." + std::string(50, '9');
+    Press("PASTE=" + nines);
+    EXPECT_EQ(First(), nines);
+    EXPECT_EQ(Console(), "0." + std::string(45, '9'));
+    Press("=");
+    EXPECT_EQ(Console(), "1");
+}
+
 }  // namespace
 }  // namespace quarnic
