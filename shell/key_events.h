@@ -24,6 +24,7 @@ enum class NamedKey {
     F8,
     F9,
     LetterC,  // the letter keys only matter with Ctrl
+    LetterL,
     LetterM,
     LetterR,
     LetterS,
