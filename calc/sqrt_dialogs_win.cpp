@@ -5,16 +5,20 @@
 #include "calc/calculator_view.h"
 #include "shell/dialog_rules.h"
 #include "shell/shell_win.h"
+#include "shell/tool_window_win.h"
 
 namespace quarnic {
 namespace {
+
+HWND pleaseWaitDialog = nullptr;
 
 INT_PTR CALLBACK PleaseWaitProc(HWND, UINT message, WPARAM, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
             return TRUE;
         case WM_DESTROY:
-            Shell().modelessDialog = nullptr;
+            RemoveModelessDialog(pleaseWaitDialog);
+            pleaseWaitDialog = nullptr;
             return TRUE;
         default:
             return FALSE;
@@ -99,10 +103,11 @@ void OpenPleaseWaitDialog(HWND mainWindow) {
     HWND dialog =
         CreateDialogParamW(Shell().instance, UiText(L"PLEASEWAIT_DLG", L"PLEASEWAIT_DLG_J"),
                            mainWindow, PleaseWaitProc, 0);
-    Shell().modelessDialog = dialog;
     if (dialog == nullptr) {
         return;  // the root is computed all the same, only without the note
     }
+    pleaseWaitDialog = dialog;
+    AddModelessDialog(dialog);
     PlaceBesideMainWindow(dialog, mainWindow);
     SetDlgItemTextW(dialog, IDC_PLEASE_WAIT_TEXT, UiText(PLEASE_WAIT_TEXT_EN, PLEASE_WAIT_TEXT_JA));
     ShowWindow(dialog, SW_SHOWNOACTIVATE);
@@ -111,8 +116,8 @@ void OpenPleaseWaitDialog(HWND mainWindow) {
 }
 
 void ClosePleaseWaitDialog(HWND mainWindow) {
-    if (Shell().modelessDialog != nullptr) {
-        DestroyWindow(Shell().modelessDialog);
+    if (pleaseWaitDialog != nullptr) {
+        DestroyWindow(pleaseWaitDialog);
     }
     SetTopmost(mainWindow, HWND_NOTOPMOST);
 }

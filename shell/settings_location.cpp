@@ -1,6 +1,7 @@
 #include "shell/settings_location.h"
 
 #include <cwchar>
+#include <iterator>
 
 namespace quarnic {
 namespace {
@@ -33,23 +34,20 @@ void FormatComponent(int value, wchar_t (&text)[VALUE_CAPACITY]) {
     std::swprintf(text, VALUE_CAPACITY, L"%d", value);
 }
 
-bool WriteColorTo(ProfileStore& store, const wchar_t* path, const ColorSetting& color) {
+bool WriteValuesTo(ProfileStore& store, const wchar_t* path, const wchar_t* section,
+                   const SettingValue* values, int count) {
     if (path[0] == L'\0' || !store.CanWrite(path)) {
         return false;
     }
-    for (const ColorKey& key : COLOR_KEYS) {
-        wchar_t text[VALUE_CAPACITY];
-        FormatComponent(color.*key.component, text);
-        if (!store.WriteValue(path, key.name, text)) {
+    for (int i = 0; i < count; ++i) {
+        if (!store.WriteValue(path, section, values[i].key, values[i].value)) {
             return false;
         }
     }
-    for (const ColorKey& key : COLOR_KEYS) {
-        wchar_t expected[VALUE_CAPACITY];
-        wchar_t found[VALUE_CAPACITY] = {};
-        FormatComponent(color.*key.component, expected);
-        store.ReadValue(path, key.name, L"", found, VALUE_CAPACITY);
-        if (std::wcscmp(expected, found) != 0) {
+    for (int i = 0; i < count; ++i) {
+        wchar_t found[SETTING_VALUE_CAPACITY] = {};
+        store.ReadValue(path, section, values[i].key, L"", found, SETTING_VALUE_CAPACITY);
+        if (std::wcscmp(values[i].value, found) != 0) {
             return false;
         }
     }
@@ -98,27 +96,39 @@ ColorSetting ReadColorSetting(const ProfileStore& store, const wchar_t* path) {
         FormatComponent(color.*key.component, defaultText);
         wchar_t value[VALUE_CAPACITY] = {};
         // One character more than a value may count, so the five-character rule is the parser's.
-        store.ReadValue(path, key.name, defaultText, value, COLOR_VALUE_CHARS + 1);
+        store.ReadValue(path, COLOR_SECTION, key.name, defaultText, value, COLOR_VALUE_CHARS + 1);
         color.*key.component = ParseColorComponent(value);
     }
     return color;
 }
 
-SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
-                         const ColorSetting& color) {
-    if (WriteColorTo(store, places.beside.data(), color)) {
+SavedTo SaveSettingValues(ProfileStore& store, const SettingsPlaces& places, const wchar_t* section,
+                          const SettingValue* values, int count) {
+    if (WriteValuesTo(store, places.beside.data(), section, values, count)) {
         // A per-user file is read first at the next start: left as it was, it would bring back
-        // an old colour in place of the one just saved.
+        // old values in place of the ones just saved.
         if (places.userFile[0] != L'\0' && store.FileExists(places.userFile.data())) {
-            WriteColorTo(store, places.userFile.data(), color);
+            WriteValuesTo(store, places.userFile.data(), section, values, count);
         }
         return SavedTo::Beside;
     }
     if (places.userFolder[0] != L'\0' && store.MakeFolder(places.userFolder.data()) &&
-        WriteColorTo(store, places.userFile.data(), color)) {
+        WriteValuesTo(store, places.userFile.data(), section, values, count)) {
         return SavedTo::PerUser;
     }
     return SavedTo::Nowhere;
+}
+
+SavedTo SaveColorSetting(ProfileStore& store, const SettingsPlaces& places,
+                         const ColorSetting& color) {
+    wchar_t texts[std::size(COLOR_KEYS)][VALUE_CAPACITY];
+    SettingValue values[std::size(COLOR_KEYS)];
+    for (std::size_t i = 0; i < std::size(COLOR_KEYS); ++i) {
+        FormatComponent(color.*COLOR_KEYS[i].component, texts[i]);
+        values[i] = SettingValue{COLOR_KEYS[i].name, texts[i]};
+    }
+    return SaveSettingValues(store, places, COLOR_SECTION, values,
+                             static_cast<int>(std::size(COLOR_KEYS)));
 }
 
 }  // namespace quarnic

@@ -9,10 +9,9 @@ bool Win32ProfileStore::FileExists(const wchar_t* path) const {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void Win32ProfileStore::ReadValue(const wchar_t* path, const wchar_t* key,
+void Win32ProfileStore::ReadValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
                                   const wchar_t* defaultText, wchar_t* out, int capacity) const {
-    GetPrivateProfileStringW(COLOR_SECTION, key, defaultText, out, static_cast<DWORD>(capacity),
-                             path);
+    GetPrivateProfileStringW(section, key, defaultText, out, static_cast<DWORD>(capacity), path);
 }
 
 // The profile functions may cache a file they cannot write and report success, so the file
@@ -32,8 +31,9 @@ bool Win32ProfileStore::CanWrite(const wchar_t* path) {
     return true;
 }
 
-bool Win32ProfileStore::WriteValue(const wchar_t* path, const wchar_t* key, const wchar_t* value) {
-    return WritePrivateProfileStringW(COLOR_SECTION, key, value, path) != FALSE;
+bool Win32ProfileStore::WriteValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                                   const wchar_t* value) {
+    return WritePrivateProfileStringW(section, key, value, path) != FALSE;
 }
 
 bool Win32ProfileStore::MakeFolder(const wchar_t* path) {

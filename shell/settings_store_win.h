@@ -11,10 +11,11 @@ namespace quarnic {
 class Win32ProfileStore final : public ProfileStore {
   public:
     bool FileExists(const wchar_t* path) const override;
-    void ReadValue(const wchar_t* path, const wchar_t* key, const wchar_t* defaultText,
-                   wchar_t* out, int capacity) const override;
+    void ReadValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                   const wchar_t* defaultText, wchar_t* out, int capacity) const override;
     bool CanWrite(const wchar_t* path) override;
-    bool WriteValue(const wchar_t* path, const wchar_t* key, const wchar_t* value) override;
+    bool WriteValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                    const wchar_t* value) override;
     bool MakeFolder(const wchar_t* path) override;
 };
 

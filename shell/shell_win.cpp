@@ -26,11 +26,19 @@ bool RegisterMainClass(const ProgramDescription& program) {
     return RegisterClassW(&windowClass) != 0;
 }
 
+bool OfferModelessDialogs(MSG& message) {
+    for (HWND dialog : Shell().modelessDialogs) {
+        if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        HWND dialog = Shell().modelessDialog;
-        if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
+        if (OfferModelessDialogs(message)) {
             continue;
         }
         if (OfferKeyMessage(message)) {

@@ -104,12 +104,15 @@ struct ConsoleColor {
 inline constexpr int FIRST_CONTROL_ID = 100;
 inline constexpr int CONTROL_TABLE_SIZE = 100;
 
+inline constexpr int MODELESS_DIALOG_LIMIT = 4;
+
 // The shell's process-wide values. The program keeps exactly one (Shell()).
 struct ShellState {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
-    // A modeless dialog open beside the main window; the message loop offers it its messages.
-    HWND modelessDialog = nullptr;
+    // Modeless dialogs open beside the main window (the please-wait note, tool windows); the
+    // message loop offers each its messages. Empty slots are null.
+    HWND modelessDialogs[MODELESS_DIALOG_LIMIT] = {};
     const ProgramDescription* program = nullptr;
     int JapaneseUi = 0;
     int PlatformCode = 0;

@@ -10,11 +10,13 @@
 namespace quarnic {
 namespace {
 
-// Profile files in memory. A path may refuse to open for writing, or accept every write and
-// keep none (as a profile cache over a file that cannot change would).
+using Section = std::map<std::wstring, std::wstring>;
+
+// Profile files in memory, one map of sections each. A path may refuse to open for writing, or
+// accept every write and keep none (as a profile cache over a file that cannot change would).
 class FakeStore final : public ProfileStore {
   public:
-    std::map<std::wstring, std::map<std::wstring, std::wstring>> files;
+    std::map<std::wstring, std::map<std::wstring, Section>> files;
     std::set<std::wstring> readOnly;
     std::set<std::wstring> dropsWrites;
     std::set<std::wstring> folders;
@@ -22,12 +24,12 @@ class FakeStore final : public ProfileStore {
 
     bool FileExists(const wchar_t* path) const override { return files.count(path) != 0; }
 
-    void ReadValue(const wchar_t* path, const wchar_t* key, const wchar_t* defaultText,
-                   wchar_t* out, int capacity) const override {
+    void ReadValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                   const wchar_t* defaultText, wchar_t* out, int capacity) const override {
         std::wstring value = defaultText;
-        auto file = files.find(path);
-        if (file != files.end() && file->second.count(key) != 0) {
-            value = file->second.at(key);
+        Section values = Values(path, section);
+        if (values.count(key) != 0) {
+            value = values.at(key);
         }
         std::wstring kept = value.substr(0, static_cast<std::size_t>(capacity - 1));
         std::wcscpy(out, kept.c_str());
@@ -35,12 +37,13 @@ class FakeStore final : public ProfileStore {
 
     bool CanWrite(const wchar_t* path) override { return readOnly.count(path) == 0; }
 
-    bool WriteValue(const wchar_t* path, const wchar_t* key, const wchar_t* value) override {
+    bool WriteValue(const wchar_t* path, const wchar_t* section, const wchar_t* key,
+                    const wchar_t* value) override {
         if (readOnly.count(path) != 0) {
             return false;
         }
         if (dropsWrites.count(path) == 0) {
-            files[path][key] = value;
+            files[path][section][key] = value;
         }
         return true;
     }
@@ -52,17 +55,19 @@ class FakeStore final : public ProfileStore {
         return folders.count(path) != 0;
     }
 
-    std::map<std::wstring, std::wstring> Values(const std::wstring& path) const {
+    Section Values(const std::wstring& path, const std::wstring& section = L"Color") const {
         auto file = files.find(path);
-        return file == files.end() ? std::map<std::wstring, std::wstring>{} : file->second;
+        if (file == files.end() || file->second.count(section) == 0) {
+            return {};
+        }
+        return file->second.at(section);
     }
 };
 
 const std::wstring BESIDE = L"C:\\Program Files\\Quarnic\\KELVARIN.INI";
 const std::wstring USER_FOLDER = L"C:\\Users\\u\\AppData\\Roaming\\Quarnic";
 const std::wstring USER_FILE = USER_FOLDER + L"\\KELVARIN.INI";
-const std::map<std::wstring, std::wstring> SAVED = {
-    {L"Red", L"255"}, {L"Green", L"83"}, {L"Blue", L"15"}};
+const Section SAVED = {{L"Red", L"255"}, {L"Green", L"83"}, {L"Blue", L"15"}};
 constexpr ColorSetting COLOR{255, 83, 15};
 
 SettingsPlaces Places() {
@@ -97,9 +102,9 @@ TEST(UserSettingsPaths, NothingFormedFromAMissingFolderOrAnOverlongPath) {
 TEST(SettingsReading, ThePerUserFileWinsWhenItExists) {
     FakeStore store;
     SettingsPlaces places = Places();
-    store.files[BESIDE] = {{L"Red", L"1"}};
+    store.files[BESIDE][L"Color"] = {{L"Red", L"1"}};
     EXPECT_EQ(std::wstring(SettingsFileToRead(store, places)), BESIDE);
-    store.files[USER_FILE] = {{L"Red", L"2"}};
+    store.files[USER_FILE][L"Color"] = {{L"Red", L"2"}};
     EXPECT_EQ(std::wstring(SettingsFileToRead(store, places)), USER_FILE);
 
     SettingsPlaces noUserFolder;
@@ -109,7 +114,7 @@ TEST(SettingsReading, ThePerUserFileWinsWhenItExists) {
 
 TEST(SettingsReading, MissingKeysKeepTheDefaultsAndValuesAreParsed) {
     FakeStore store;
-    store.files[BESIDE] = {{L"Green", L"12"}, {L"Blue", L"000999"}};
+    store.files[BESIDE][L"Color"] = {{L"Green", L"12"}, {L"Blue", L"000999"}};
     ColorSetting color = ReadColorSetting(store, BESIDE.c_str());
     EXPECT_EQ(color.red, DEFAULT_RED);
     EXPECT_EQ(color.green, 12);
@@ -132,7 +137,7 @@ TEST(SettingsSaving, BesideTheProgramWhenItsFolderTakesTheFile) {
 TEST(SettingsSaving, AnOlderPerUserFileIsKeptUpToDateSoTheNextStartReadsTheNewColour) {
     // The folder beside the program became writable again after a save went per user.
     FakeStore store;
-    store.files[USER_FILE] = {{L"Red", L"1"}, {L"Green", L"2"}, {L"Blue", L"3"}};
+    store.files[USER_FILE][L"Color"] = {{L"Red", L"1"}, {L"Green", L"2"}, {L"Blue", L"3"}};
     const SettingsPlaces places = Places();
     EXPECT_EQ(SaveColorSetting(store, places, COLOR), SavedTo::Beside);
     EXPECT_EQ(store.Values(BESIDE), SAVED);
@@ -159,7 +164,7 @@ TEST(SettingsSaving, AWriteThatReportsSuccessButDoesNotLandIsNoSave) {
 
     // An old file beside keeps old values: they read back, but not as the colour written.
     FakeStore stale;
-    stale.files[BESIDE] = {{L"Red", L"255"}, {L"Green", L"83"}, {L"Blue", L"16"}};
+    stale.files[BESIDE][L"Color"] = {{L"Red", L"255"}, {L"Green", L"83"}, {L"Blue", L"16"}};
     stale.dropsWrites.insert(BESIDE);
     EXPECT_EQ(SaveColorSetting(stale, Places(), COLOR), SavedTo::PerUser);
 }
@@ -181,6 +186,27 @@ TEST(SettingsSaving, NowhereWhenNeitherPlaceTakesIt) {
     unknown.readOnly.insert(BESIDE);
     EXPECT_EQ(SaveColorSetting(unknown, noUserFolder, COLOR), SavedTo::Nowhere);
     EXPECT_TRUE(unknown.folders.empty());
+}
+
+TEST(SettingsSaving, AnySectionFollowsTheColoursRuleAndLeavesTheOthersAlone) {
+    const SettingValue place[] = {{L"X", L"-40"}, {L"Y", L"1200"}};
+    FakeStore store;
+    store.files[BESIDE][L"Color"] = SAVED;
+    EXPECT_EQ(SaveSettingValues(store, Places(), L"History", place, 2), SavedTo::Beside);
+    EXPECT_EQ(store.Values(BESIDE, L"History"), (Section{{L"X", L"-40"}, {L"Y", L"1200"}}));
+    EXPECT_EQ(store.Values(BESIDE), SAVED);
+
+    FakeStore readOnly;
+    readOnly.readOnly.insert(BESIDE);
+    EXPECT_EQ(SaveSettingValues(readOnly, Places(), L"History", place, 2), SavedTo::PerUser);
+    EXPECT_EQ(readOnly.Values(USER_FILE, L"History").size(), 2u);
+
+    // A value too long to read back whole is no save.
+    const std::wstring longText(SETTING_VALUE_CAPACITY, L'7');
+    const SettingValue tooLong[] = {{L"X", longText.c_str()}};
+    FakeStore truncating;
+    truncating.foldersCanBeMade = false;
+    EXPECT_EQ(SaveSettingValues(truncating, Places(), L"History", tooLong, 1), SavedTo::Nowhere);
 }
 
 }  // namespace
