@@ -54,28 +54,56 @@ GroupedDigits GroupDigits(std::string_view digits) {
     return grouped;
 }
 
-AllNotationsLine AllNotationsLineText(const Converter& converter, int notation) {
+int AllNotationsDigitsWidth(const Converter& converter) {
+    return TextLength(GroupDigits(TextOf(TypedNumberIn(converter, FIRST_LISTED_NOTATION))));
+}
+
+namespace {
+
+struct LineMarks {
+    bool from = false;
+    bool to = false;
+};
+
+AllNotationsLine LineText(int notation, std::string_view digits, int digitsWidth, LineMarks marks,
+                          bool japanese) {
     AllNotationsLine line{};
     FixedTextWriter out(line);
     char decimal[4];
     NotationDecimalText(notation, decimal, sizeof decimal);
     PutPadded(out, decimal, NOTATION_WIDTH);
     out.Put(COLUMN_GAP);
-    const NotationDigits digits = TypedNumberIn(converter, notation);
-    PutPadded(out, TextOf(GroupDigits(TextOf(digits))), GROUPED_DIGITS_WIDTH);
-    const bool japanese = converter.JapaneseUi;
-    if (ReadSelection(converter, ConverterPane::From) == notation) {
+    PutPadded(out, TextOf(GroupDigits(digits)), digitsWidth);
+    if (marks.from) {
         PutMark(out, japanese ? FROM_MARK_JA : FROM_MARK_EN);
     }
-    if (ReadSelection(converter, ConverterPane::To) == notation) {
+    if (marks.to) {
         PutMark(out, japanese ? TO_MARK_JA : TO_MARK_EN);
     }
     return line;
 }
 
+}  // namespace
+
+AllNotationsLine AllNotationsLineText(const Converter& converter, int notation, int digitsWidth) {
+    const LineMarks marks{ReadSelection(converter, ConverterPane::From) == notation,
+                          ReadSelection(converter, ConverterPane::To) == notation};
+    return LineText(notation, TextOf(TypedNumberIn(converter, notation)), digitsWidth, marks,
+                    converter.JapaneseUi);
+}
+
+AllNotationsLine WidestAllNotationsLine(bool japanese) {
+    const std::string_view longest =
+        "1111111111111111111111111111111111111111111111111111111111111111";
+    return LineText(FIRST_LISTED_NOTATION + ALL_NOTATIONS_LINE_COUNT - 1, longest,
+                    GROUPED_DIGITS_WIDTH, LineMarks{true, true}, japanese);
+}
+
 void OpenAllNotations(Converter& converter) {
     AllNotationsWindow& window = converter.allNotations;
-    converter.view->ShowAllNotationsWindow();
+    if (!converter.view->ShowAllNotationsWindow()) {
+        return;
+    }
     if (!window.open) {
         window.open = true;
         // The window starts with empty lines: every line is news to it.
@@ -93,8 +121,10 @@ void RefreshAllNotations(Converter& converter) {
     if (!window.open) {
         return;
     }
+    const int digitsWidth = AllNotationsDigitsWidth(converter);
     for (int line = 0; line < ALL_NOTATIONS_LINE_COUNT; ++line) {
-        const AllNotationsLine text = AllNotationsLineText(converter, NotationOfLine(line));
+        const AllNotationsLine text =
+            AllNotationsLineText(converter, NotationOfLine(line), digitsWidth);
         if (text != window.lines[line]) {
             window.lines[line] = text;
             converter.view->SetAllNotationsLine(line, TextOf(text));

@@ -29,10 +29,18 @@ NotationDigits TypedNumberIn(const Converter& converter, int notation);
 // The digits in groups of four counted from the right, a space between groups: "7 FFFF".
 GroupedDigits GroupDigits(std::string_view digits);
 
+// How wide the digit column is: the typed number in notation 2, grouped, is the longest line.
+int AllNotationsDigitsWidth(const Converter& converter);
+
 // One line of the list: the notation right-aligned in two places, two spaces, the grouped
-// digits right-aligned in the widest group field (so that the groups of every line stand
-// under each other), then "From" and "To" where the panes select the line's notation.
-AllNotationsLine AllNotationsLineText(const Converter& converter, int notation);
+// digits right-aligned in the digit column (so that the groups of every line stand under each
+// other and the marks in a column behind them), then "From" and "To" where the panes select
+// the line's notation, each after two spaces.
+AllNotationsLine AllNotationsLineText(const Converter& converter, int notation, int digitsWidth);
+
+// A line as long as any line can be: 64 digits and both marks. The window measures it to make
+// its list wide enough.
+AllNotationsLine WidestAllNotationsLine(bool japanese);
 
 // Ctrl+L and the system-menu item: shows the window (brings it to the front when it is open)
 // and fills every line.

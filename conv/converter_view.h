@@ -26,9 +26,9 @@ class ConverterView : public ControlView {
     virtual void DrawOtherBox(ConverterPane pane, std::string_view label) = 0;
 
     // The "All notations" window (ALLNOTATIONS_DLG, ALLNOTATIONS_DLG_J), modeless and owned by
-    // the main window: shown, or brought to the front when it is open already. It tells the
-    // logic itself when it closes (CloseAllNotations).
-    virtual void ShowAllNotationsWindow() = 0;
+    // the main window: shown, or brought to the front when it is open already; false when it
+    // could not be shown. It tells the logic itself when it closes (CloseAllNotations).
+    virtual bool ShowAllNotationsWindow() = 0;
     // One line of its list; line 0 is notation 2.
     virtual void SetAllNotationsLine(int line, std::string_view text) = 0;
 

@@ -15,22 +15,36 @@
 namespace quarnic {
 namespace {
 
-// A line split into its columns: notation, digits without the group spaces, groups, marks.
+// A line split into its columns: notation, digits without the group spaces, groups, marks, and
+// where the digit column ends.
 struct ReadLine {
     std::string notation;
     std::string digits;
     std::vector<std::string> groups;
     std::string marks;
+    std::size_t digitsEnd = 0;
 };
 
-constexpr std::size_t DIGITS_END = 2 + 2 + GROUPED_DIGITS_WIDTH;
+// The marks are the line's end: "  From", "  To", both, or none.
+std::string MarksOf(const std::string& line) {
+    for (const char* marks :
+         {"  From  To", "  From", "  To", "  変換元  変換先", "  変換元", "  変換先"}) {
+        const std::string end = marks;
+        if (line.size() >= end.size() &&
+            line.compare(line.size() - end.size(), end.size(), end) == 0) {
+            return end;
+        }
+    }
+    return "";
+}
 
 ReadLine Read(const std::string& line) {
     ReadLine read;
     read.notation = line.substr(0, 2);
-    const std::string field = line.substr(4, GROUPED_DIGITS_WIDTH);
+    read.marks = MarksOf(line);
+    read.digitsEnd = line.size() - read.marks.size();
     std::string group;
-    for (char c : field) {
+    for (char c : line.substr(4, read.digitsEnd - 4) + " ") {
         if (c != ' ') {
             group += c;
             read.digits += c;
@@ -39,10 +53,6 @@ ReadLine Read(const std::string& line) {
             group.clear();
         }
     }
-    if (!group.empty()) {
-        read.groups.push_back(group);
-    }
-    read.marks = line.size() > DIGITS_END ? line.substr(DIGITS_END) : "";
     return read;
 }
 
@@ -74,6 +84,8 @@ class AllNotationsTest : public ConverterTest {
             }
             ASSERT_EQ(line.groups[0].size(), (exactDigits.size() + 3) % 4 + 1) << what;
             ASSERT_EQ(TypedNumberIn(converter, notation).data(), exactDigits) << what;
+            ASSERT_EQ(line.digitsEnd, LineOf(2).digitsEnd)
+                << what << ": the digit column of notation " << notation << " ends elsewhere";
         }
     }
 };
@@ -112,6 +124,20 @@ TEST_F(AllNotationsTest, NumbersJustBelowTwoToThe64MatchTheExactModelInEveryNota
     }
 }
 
+TEST_F(AllNotationsTest, NoLineIsLongerThanTheWidestTheWindowMakesRoomFor) {
+    Press({IDC_CONV_FROM_2, IDC_CONV_TO_2});
+    Open();
+    Type(std::string(64, '1'));
+    const std::string line = view.AllNotationsLines()[0];
+    EXPECT_EQ(Read(line).marks, "  From  To");
+    EXPECT_EQ(line.size(), std::string(WidestAllNotationsLine(false).data()).size());
+    converter.JapaneseUi = true;
+    RefreshAllNotations(converter);
+    EXPECT_EQ(view.AllNotationsLines()[0].size(),
+              std::string(WidestAllNotationsLine(true).data()).size())
+        << "the widest line is 64 binary digits with both marks";
+}
+
 TEST_F(AllNotationsTest, WithNothingTypedTheLinesHoldNoDigitsOnlyTheMarks) {
     Open();
     EXPECT_TRUE(view.AllNotationsShown());
@@ -120,6 +146,8 @@ TEST_F(AllNotationsTest, WithNothingTypedTheLinesHoldNoDigitsOnlyTheMarks) {
         EXPECT_EQ(line.notation, NotationColumn(notation));
         EXPECT_EQ(line.digits, "") << notation;
         EXPECT_EQ(line.marks, notation == 10 ? "  From  To" : "") << notation;
+        EXPECT_EQ(view.AllNotationsLines()[notation - 2].size(), 4u + line.marks.size())
+            << "an empty digit column";
         EXPECT_STREQ(TypedNumberIn(converter, notation).data(), "");
     }
     Type("255");

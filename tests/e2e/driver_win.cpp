@@ -22,11 +22,14 @@
 //   keys [--as-is] KEY...             real key events (SendInput) to the main window, brought to
 //                                     the front first unless --as-is (a dialog keeps the front):
 //                                     a word is typed character by character; {NAME} is a named
-//                                     key (ENTER ESC BACK DEL INS PGUP PGDN F3..F9, or a letter),
-//                                     with ^ for Ctrl and + for Shift in front: {^C} {+INS} {+F5}
+//                                     key (ENTER ESC BACK DEL INS PGUP PGDN UP DOWN HOME END
+//                                     F3..F9, or a letter), with ^ for Ctrl and + for Shift in
+//                                     front: {^C} {+INS} {+F5}
 //   click ID                          a real mouse click at the centre of a control (it takes the
 //                                     focus, as a user's click does)
 //   set-clipboard TEXT                puts TEXT on the clipboard as CF_UNICODETEXT
+//   tool-window | tool-window-click ID | tool-window-double-click LINE   the open tool window
+//                                     (tool_window_probe_win.h)
 
 #include <windows.h>
 
@@ -42,6 +45,7 @@
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "text_fit_win.h"
+#include "tool_window_probe_win.h"
 #include "window_probe_win.h"
 
 namespace quarnic::e2e {
@@ -454,7 +458,8 @@ constexpr KeyName kKeyNames[] = {
     {L"ENTER", VK_RETURN}, {L"ESC", VK_ESCAPE}, {L"BACK", VK_BACK}, {L"DEL", VK_DELETE},
     {L"INS", VK_INSERT},   {L"PGUP", VK_PRIOR}, {L"PGDN", VK_NEXT}, {L"F3", VK_F3},
     {L"F4", VK_F4},        {L"F5", VK_F5},      {L"F6", VK_F6},     {L"F7", VK_F7},
-    {L"F8", VK_F8},        {L"F9", VK_F9},
+    {L"F8", VK_F8},        {L"F9", VK_F9},      {L"UP", VK_UP},     {L"DOWN", VK_DOWN},
+    {L"HOME", VK_HOME},    {L"END", VK_END},
 };
 
 bool VirtualKeyOf(const std::wstring& name, WORD& virtual_key) {
@@ -693,6 +698,12 @@ int PostSysCommand(const Context& c) {
 
 using Handler = int (*)(const Context&);
 
+// Commands kept in files of their own take the window class and the arguments.
+template <int (*Command)(const std::wstring&, const Args&)>
+int FromClassAndArgs(const Context& context) {
+    return Command(context.window_class, context.args);
+}
+
 const std::map<std::wstring, Handler>& Commands() {
     static const std::map<std::wstring, Handler> commands = {
         {L"ids", ListIds},
@@ -725,6 +736,9 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"keys", Keys},
         {L"click", Click},
         {L"set-clipboard", SetClipboard},
+        {L"tool-window", FromClassAndArgs<ToolWindowCommand>},
+        {L"tool-window-click", FromClassAndArgs<ToolWindowClickCommand>},
+        {L"tool-window-double-click", FromClassAndArgs<ToolWindowDoubleClickCommand>},
     };
     return commands;
 }

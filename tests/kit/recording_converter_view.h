@@ -46,12 +46,16 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     void DrawOtherBox(ConverterPane pane, std::string_view label) override { BoxOf(pane) = label; }
 
     // The window keeps no lines of its own between openings, as a new list box has none.
-    void ShowAllNotationsWindow() override {
+    bool ShowAllNotationsWindow() override {
+        if (failDialogs_) {
+            return false;
+        }
         if (!allNotationsShown_) {
             allNotationsLines_.assign(ALL_NOTATIONS_LINE_COUNT, std::string());
         }
         allNotationsShown_ = true;
         ++allNotationsFronts_;
+        return true;
     }
     void SetAllNotationsLine(int line, std::string_view text) override {
         allNotationsLines_.at(static_cast<std::size_t>(line)) = text;
@@ -71,7 +75,8 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
         ++errorBoxes_;
     }
 
-    // Makes every later warning dialog fail to appear, as when its template is missing.
+    // Makes every later warning dialog and the all-notations window fail to appear, as when
+    // their templates are missing.
     void FailDialogs() { failDialogs_ = true; }
 
     const std::string& InputConsole() const { return inputConsole_; }
