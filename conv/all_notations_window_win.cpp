@@ -106,6 +106,7 @@ void OnInitDialog(HWND dialog) {
     SetAccessibleName(list, UiText(ALL_NOTATIONS_NAME_EN, ALL_NOTATIONS_NAME_JA));
     const int toLine = ReadSelection(*state.converter, ConverterPane::To) - FIRST_LISTED_NOTATION;
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(toLine), 0);
+    KeepWindowInView(dialog);
     RestoreWindowPlace(dialog, PLACE_SECTION, false, SIZE{0, 0});
     AddModelessDialog(dialog);
 }
