@@ -43,9 +43,9 @@ def marks_of(line, texts):
     return ""
 
 
-def digits_of(line):
+def digits_of(line, texts):
     """The digit column: after the notation's two places and two spaces, up to the marks."""
-    return line[4:].split("  ")[0].strip()
+    return line[4:len(line) - len(marks_of(line, texts))].strip()
 
 
 def check_marks(case, window, texts, from_notation, to_notation, what):
@@ -104,7 +104,7 @@ def check_all_notations(case, kit, locale):
         case.equal(window["title"], texts["title"], "title")
         case.check(window["foreground"], "the window is not in front after Ctrl+L")
         case.equal(len(window["list"]["items"]), LINE_COUNT, "lines")
-        case.equal([digits_of(line_of(window, n)) for n in range(2, 33)], [""] * LINE_COUNT,
+        case.equal([digits_of(line_of(window, n), texts) for n in range(2, 33)], [""] * LINE_COUNT,
                    "digits with nothing typed")
         names = {n["id"]: n["name"] for n in window["accessible"]["names"]}
         case.equal(names.get(program.id("IDC_CONV_ALL_NOTATIONS_LIST")), texts["title"],
@@ -116,9 +116,9 @@ def check_all_notations(case, kit, locale):
         program.drive("keys", "255")
         window = tool_window(program)
         case.check(not window["foreground"], "typing should have made the main window active")
-        case.equal(digits_of(line_of(window, 2)), "1111 1111", "line of 2")
-        case.equal(digits_of(line_of(window, 10)), "255", "line of 10")
-        case.equal(digits_of(line_of(window, 32)), "7V", "line of 32")
+        case.equal(digits_of(line_of(window, 2), texts), "1111 1111", "line of 2")
+        case.equal(digits_of(line_of(window, 10), texts), "255", "line of 10")
+        case.equal(digits_of(line_of(window, 32), texts), "7V", "line of 32")
         program.drive("keys", "{^L}")
         case.check(tool_window(program)["foreground"], "Ctrl+L did not bring the window forward")
 
@@ -155,7 +155,7 @@ def check_all_notations(case, kit, locale):
         program.syscmd("IDM_CONV_ALL_NOTATIONS")
         window = tool_window(program)
         case.equal(window["window"][:2], place[:2], "place after opening it again")
-        case.equal(digits_of(line_of(window, 16)), "FF", "line of 16 after opening it again")
+        case.equal(digits_of(line_of(window, 16), texts), "FF", "line of 16 after opening it again")
         settings = program.folder / "OSTRAMEL.INI"
         program.close()
     text = settings.read_bytes().decode("ascii", "replace") if settings.exists() else ""
