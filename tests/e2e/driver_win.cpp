@@ -566,13 +566,7 @@ int Click(const Context& context) {
     }
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    Sleep(200);
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, 1);
     LetProgramCatchUp(main);
     return Succeed(JsonLine());
 }

@@ -10,7 +10,7 @@ namespace quarnic::e2e {
 namespace {
 
 constexpr DWORD kReplyTimeoutMs = 5000;
-constexpr DWORD kSettleMs = 300;
+constexpr DWORD kSettleMs = 200;
 
 struct OwnedSearch {
     HWND owner;
@@ -132,6 +132,13 @@ int SucceedWith(HWND window) {
     return 0;
 }
 
+// The program has handled the input once its window answers a message sent after it.
+void LetItCatchUp(HWND window) {
+    Ask(window, WM_NULL);
+}
+
+}  // namespace
+
 void ClickAt(POINT point, int clicks) {
     SetCursorPos(point.x, point.y);
     for (int i = 0; i < clicks; ++i) {
@@ -144,13 +151,6 @@ void ClickAt(POINT point, int clicks) {
     }
     Sleep(kSettleMs);
 }
-
-// The program has handled the input once its window answers a message sent after it.
-void LetItCatchUp(HWND window) {
-    Ask(window, WM_NULL);
-}
-
-}  // namespace
 
 int ToolWindowCommand(const std::wstring& window_class, const std::vector<std::wstring>&) {
     HWND window = WaitForToolWindow(window_class);

@@ -2,10 +2,15 @@
 // one, reading its controls and its list, and clicking in it as a user would.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
 namespace quarnic::e2e {
+
+// Real mouse clicks (SendInput) at a point of the screen, then a short pause for the program.
+void ClickAt(POINT point, int clicks);
 
 // Each prints one JSON line and returns the driver's exit code. args follow the command name.
 //   tool-window                      the visible tool window: title, frame, client area, whether
