@@ -73,7 +73,8 @@ PaneKey PaneKeyOf(int id) {
 constexpr int OTHER_KEY_OFFSET = FIXED_NOTATION_COUNT;
 constexpr int STEP_DOWN_OFFSET = IDC_CONV_FROM_STEP_DOWN - IDC_CONV_FROM_2;
 constexpr int STEP_UP_OFFSET = IDC_CONV_FROM_STEP_UP - IDC_CONV_FROM_2;
-static_assert(IDC_CONV_TO_STEP_UP - IDC_CONV_TO_2 == STEP_UP_OFFSET &&
+static_assert(STEP_DOWN_OFFSET == OTHER_KEY_OFFSET + 1 && STEP_UP_OFFSET == STEP_DOWN_OFFSET + 1 &&
+                  IDC_CONV_TO_STEP_UP - IDC_CONV_TO_2 == STEP_UP_OFFSET &&
                   IDC_CONV_TO_2 == IDC_CONV_FROM_STEP_UP + 1,
               "the To pane's keys follow the From pane's, in the same order");
 

@@ -66,7 +66,8 @@ def check_window_fits(case, window, what):
     listed = window["list"]
     list_width, list_height = listed["client_size"]
     case.check(listed["item_height"] * LINE_COUNT <= list_height,
-               f"{what}: 31 lines of {listed['item_height']} px do not fit in {list_height} px")
+               f"{what}: 31 lines of {listed['item_height']} px do not fit in the list's "
+               f"{list_width}x{list_height} px (lines {listed['text_extent']} px wide)")
     case.check(0 < listed["text_extent"] <= list_width,
                f"{what}: lines {listed['text_extent']} px wide in a list {list_width} px wide")
 
