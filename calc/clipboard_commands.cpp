@@ -108,14 +108,10 @@ struct PastedOperand {
 PastedOperand FormPastedOperand(const Calculator& calc, const PastedNumber& number) {
     EngineRegisters scratch{};
     ClearDigits(scratch.ResultDigits);
-    const std::string_view& integer = number.integerDigits;
-    const std::size_t firstPlace = INTEGER_PLACES - integer.size();
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        scratch.ResultDigits[firstPlace + i] = UpperDigit(integer[i]);
-    }
-    for (std::size_t i = 0; i < number.fractionDigits.size(); ++i) {
-        scratch.ResultDigits[INTEGER_PLACES + i] = UpperDigit(number.fractionDigits[i]);
-    }
+    const std::string_view integer = number.IntegerDigits();
+    const std::string_view fraction = number.FractionDigits();
+    integer.copy(scratch.ResultDigits.data() + INTEGER_PLACES - integer.size(), integer.size());
+    fraction.copy(scratch.ResultDigits.data() + INTEGER_PLACES, fraction.size());
     const int sign = number.negative && !number.IsZero() ? -1 : 1;
     FormatAnswerText(scratch, sign, TO_RESULT_PLAIN_TEXT);
     FitDigitsToConsole(scratch, ViewTextMeasurer(*calc.view), calc.view->KeyWidth(), sign);

@@ -1,6 +1,5 @@
 #include "conv/paste.h"
 
-#include <climits>
 #include <string>
 
 #include "conv/converter_panes.h"
@@ -15,8 +14,9 @@ PastedNumber ParseForFrom(const Converter& converter, std::string_view text) {
     PasteRules rules;
     rules.notation = ReadSelection(converter, ConverterPane::From);
     rules.signAndPoint = false;
-    // The digit limit is the notation's, answered with the typing warning rather than a message.
-    rules.integerDigitLimit = INT_MAX;
+    // The digit limit is the notation's, answered with the typing warning rather than a message;
+    // no notation allows more digits than notation 2.
+    rules.integerDigitLimit = MaxDigits(MIN_NOTATION);
     PastedNumber number = ParsePastedNumber(text, rules);
     if (number.Accepted() && number.IsZero()) {
         number.refusal = PasteRefusal::Zero;
@@ -29,9 +29,7 @@ void TakeNumber(Converter& converter, std::string_view digits, int notation) {
     ConverterState& state = converter.state;
     auto& input = converter.texts.InputDigits;
     input.fill('\0');
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        input[i] = UpperDigit(digits[i]);
-    }
+    digits.copy(input.data(), digits.size());
     state.FromNotation = notation;
     state.EntryStarted = 1;
     state.ErrorShown = 0;
@@ -47,17 +45,18 @@ void TakeNumber(Converter& converter, std::string_view digits, int notation) {
 
 void PasteIntoFrom(Converter& converter, std::string_view text) {
     const PastedNumber number = ParseForFrom(converter, text);
+    const int limit = MaxDigits(number.notation);
+    if (number.refusal == PasteRefusal::TooManyDigits ||
+        (number.Accepted() && number.integerCount > limit)) {
+        ShowDigitWarning(converter, number.notation, limit);
+        return;
+    }
     if (!number.Accepted()) {
         converter.view->ShowMessageBox(PasteRefusalMessage(number, converter.JapaneseUi));
         return;
     }
-    const int limit = MaxDigits(number.notation);
-    if (static_cast<int>(number.integerDigits.size()) > limit) {
-        ShowDigitWarning(converter, number.notation, limit);
-        return;
-    }
     SelectNotation(converter, ConverterPane::From, number.notation);
-    TakeNumber(converter, number.integerDigits, number.notation);
+    TakeNumber(converter, number.IntegerDigits(), number.notation);
 }
 
 void PasteClipboardIntoFrom(Converter& converter) {

@@ -1,7 +1,8 @@
-// Any bytes as clipboard text, pasted into the calculator: the parser's views must lie inside
-// the text and hold only digits of the notation, within the limits and without the zeros that
-// do not count; an accepted number must come back from Copy with the same digits, and a refused
-// one must leave the calculator as it was.
+// Any bytes as clipboard text, pasted into the calculator: the parser's views of the text must
+// lie inside it, and the digits it gathers must be upper-case digits of the notation, within
+// the limits and without the zeros that do not count; an accepted number must come back from
+// Copy as a text Paste accepts again with the same digits, and a refused one must leave the
+// calculator as it was.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -11,8 +12,8 @@
 
 #include "calc/clipboard_commands.h"
 #include "calc/notation_buttons.h"
-#include "engine/fixed_text.h"
 #include "engine/digit_codec.h"
+#include "engine/fixed_text.h"
 #include "shell/paste_parse.h"
 #include "tests/kit/key_script.h"
 
@@ -31,25 +32,16 @@ bool Inside(std::string_view part, std::string_view text) {
 
 bool AllDigitsOf(std::string_view digits, int notation) {
     for (char c : digits) {
-        const char upper = UpperDigit(c);
-        if (!IsDigitChar(upper) || DigitValue(upper) >= notation) {
+        if (!IsDigitChar(c) || DigitValue(c) >= notation) {
             return false;
         }
     }
     return true;
 }
 
-std::string Upper(std::string_view digits) {
-    std::string text(digits);
-    for (char& c : text) {
-        c = UpperDigit(c);
-    }
-    return text;
-}
-
 void CheckParse(std::string_view text, const PastedNumber& number, const PasteRules& rules) {
-    if (!Inside(number.integerDigits, text) || !Inside(number.fractionDigits, text) ||
-        !Inside(number.offending, text)) {
+    if (!Inside(number.offending, text) || !Inside(number.prefix, text) ||
+        !Inside(number.suffix, text)) {
         Fail(text, "a view points outside the text");
     }
     if (number.refusal == PasteRefusal::NotADigit && number.offending.empty()) {
@@ -61,35 +53,31 @@ void CheckParse(std::string_view text, const PastedNumber& number, const PasteRu
     if (number.notation < MIN_NOTATION || number.notation > MAX_NOTATION) {
         Fail(text, "a notation outside 2..32");
     }
-    if (!AllDigitsOf(number.integerDigits, number.notation) ||
-        !AllDigitsOf(number.fractionDigits, number.notation)) {
+    const std::string_view integer = number.IntegerDigits();
+    const std::string_view fraction = number.FractionDigits();
+    if (!AllDigitsOf(integer, number.notation) || !AllDigitsOf(fraction, number.notation)) {
         Fail(text, "a character taken that is no digit of the notation");
     }
-    if ((!number.integerDigits.empty() && number.integerDigits.front() == '0') ||
-        (!number.fractionDigits.empty() && number.fractionDigits.back() == '0')) {
+    if ((!integer.empty() && integer.front() == '0') ||
+        (!fraction.empty() && fraction.back() == '0')) {
         Fail(text, "zeros left that do not count");
     }
-    if (static_cast<int>(number.integerDigits.size()) > rules.integerDigitLimit ||
-        static_cast<int>(number.fractionDigits.size()) > rules.fractionDigitLimit) {
+    if (number.integerCount > rules.integerDigitLimit ||
+        number.fractionCount > rules.fractionDigitLimit) {
         Fail(text, "digits past the limits taken");
     }
 }
 
-// Copy gives the pasted integer digits and the start of its fraction (an operand text keeps at
-// most 956 characters), upper case.
+// Copy gives a text that pastes again, in the notation the paste chose, as the integer digits
+// and the start of the fraction (an operand text keeps at most 956 characters).
 void CheckCopyBack(std::string_view text, const PastedNumber& number, const std::string& copied) {
-    std::string_view rest = copied;
-    if (!rest.empty() && rest.front() == '-') {
-        rest.remove_prefix(1);
-    }
-    const std::size_t point = rest.find('.');
-    const std::string_view integer = rest.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
-    const std::string expectedInteger =
-        number.integerDigits.empty() ? "0" : Upper(number.integerDigits);
-    if (integer != expectedInteger || Upper(number.fractionDigits).rfind(fraction, 0) != 0) {
-        Fail(text, "Copy does not give the pasted digits back");
+    PasteRules rules;
+    rules.notation = number.notation;
+    const PastedNumber again = ParsePastedNumber(copied, rules);
+    if (!again.Accepted() || again.negative != (number.negative && !number.IsZero()) ||
+        again.IntegerDigits() != number.IntegerDigits() ||
+        number.FractionDigits().rfind(again.FractionDigits(), 0) != 0) {
+        Fail(text, "Copy does not give the pasted number back");
     }
 }
 

@@ -19,11 +19,15 @@ for run in operand_text_fuzz:1100 converter_keys_fuzz:600 calculator_keys_fuzz:6
     mkdir -p "$corpus/$target"
     echo "-- $target, ${seconds} s"
     log="$corpus/$target.log"
+    # A target's seeds (fuzz/seeds/<target>/, read only) and dictionary (fuzz/<target>.dict).
+    dict=() seeds=()
+    if [[ -f fuzz/$target.dict ]]; then dict=(-dict="fuzz/$target.dict"); fi
+    if [[ -d fuzz/seeds/$target ]]; then seeds=("fuzz/seeds/$target"); fi
     # -len_control=0: long inputs from the start, so a short run already reaches long key
     # sequences (a planted rule on 21-character operands is found in seconds this way).
     if ! "build/fuzz/fuzz/$target" -seed=1 -max_total_time="$seconds" -max_len="${run##*:}" \
-        -len_control=0 \
-        -artifact_prefix="$corpus/" "$corpus/$target" >"$log" 2>&1; then
+        -len_control=0 "${dict[@]}" \
+        -artifact_prefix="$corpus/" "$corpus/$target" "${seeds[@]}" >"$log" 2>&1; then
         tail -n 40 "$log"
         echo "$target found a fault (the input is the Base64 line above)"
         exit 1

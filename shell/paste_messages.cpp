@@ -15,6 +15,46 @@ std::string Joined(std::initializer_list<std::string_view> parts) {
     return text;
 }
 
+bool IsSubscript(const PastedNumber& number) {
+    return !number.suffix.empty() && number.suffix.front() != '(';
+}
+
+std::string EnglishPlace(const PastedNumber& number) {
+    switch (number.separatorPlace) {
+        case SeparatorPlace::InARow:
+            return "The number has two separators in a row.";
+        case SeparatorPlace::NextToPoint:
+            return "The number has a separator next to its point.";
+        case SeparatorPlace::NextToSign:
+            return "The number has a separator next to its sign.";
+        case SeparatorPlace::AfterPrefix:
+            return Joined({"The number has a separator right after \"", number.prefix, "\"."});
+        case SeparatorPlace::AtStart:
+            return "The number begins with a separator.";
+        case SeparatorPlace::AtEnd:
+            return "The number ends with a separator.";
+    }
+    return {};
+}
+
+std::string JapanesePlace(const PastedNumber& number) {
+    switch (number.separatorPlace) {
+        case SeparatorPlace::InARow:
+            return "区切り文字が2つ続いています.";
+        case SeparatorPlace::NextToPoint:
+            return "小数点の隣に区切り文字があります.";
+        case SeparatorPlace::NextToSign:
+            return "符号の隣に区切り文字があります.";
+        case SeparatorPlace::AfterPrefix:
+            return Joined({"「", number.prefix, "」の直後に区切り文字があります."});
+        case SeparatorPlace::AtStart:
+            return "数が区切り文字で始まっています.";
+        case SeparatorPlace::AtEnd:
+            return "数が区切り文字で終わっています.";
+    }
+    return {};
+}
+
 std::string English(const PastedNumber& number) {
     const std::string notation = std::to_string(number.notation);
     switch (number.refusal) {
@@ -28,10 +68,19 @@ std::string English(const PastedNumber& number) {
                    "it.";
         case PasteRefusal::SecondPoint:
             return "The number has a second point.";
-        case PasteRefusal::SpaceInside:
-            return "The number has spaces or separators inside it.";
+        case PasteRefusal::Comma:
+            return "\",\" is not read in a number.\nWrite \".\" for a point, or leave the "
+                   "separator out.";
+        case PasteRefusal::MisplacedSeparator:
+            return EnglishPlace(number);
+        case PasteRefusal::BlankInside:
+            return "The number has a tab or an ideographic space inside it.";
         case PasteRefusal::BadNotation:
-            return "The notation in parentheses must be from 2 to 32.";
+            return IsSubscript(number) ? "The notation in subscript must be from 2 to 32."
+                                       : "The notation in parentheses must be from 2 to 32.";
+        case PasteRefusal::PrefixAgainstSuffix:
+            return Joined({"The prefix \"", number.prefix, "\" and the notation \"", number.suffix,
+                           "\" name different notations."});
         case PasteRefusal::NotationLocked:
             return Joined({"Notation ", notation, " cannot be selected now."});
         case PasteRefusal::Zero:
@@ -53,10 +102,18 @@ std::string Japanese(const PastedNumber& number) {
             return "桁数が多すぎます. 小数点の前は300桁, 後は900桁までです.";
         case PasteRefusal::SecondPoint:
             return "小数点が2つあります.";
-        case PasteRefusal::SpaceInside:
-            return "数の中に空白か区切り文字があります.";
+        case PasteRefusal::Comma:
+            return "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.";
+        case PasteRefusal::MisplacedSeparator:
+            return JapanesePlace(number);
+        case PasteRefusal::BlankInside:
+            return "数の中にタブか全角空白があります.";
         case PasteRefusal::BadNotation:
-            return "括弧の中の進数は2から32までです.";
+            return IsSubscript(number) ? "下付き数字の進数は2から32までです."
+                                       : "括弧の中の進数は2から32までです.";
+        case PasteRefusal::PrefixAgainstSuffix:
+            return Joined({"接頭辞「", number.prefix, "」と「", number.suffix,
+                           "」が違う進数を示しています."});
         case PasteRefusal::NotationLocked:
             return Joined({"今は", notation, "進数を選べません."});
         case PasteRefusal::Zero:

@@ -1,131 +1,332 @@
 #include "shell/paste_parse.h"
 
+#include <algorithm>
+
 #include "engine/digit_codec.h"
+#include "shell/paste_characters.h"
 
 namespace quarnic {
 namespace {
 
-bool IsWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+using Kind = PasteCharacterKind;
+
+bool IsBlankKind(Kind kind) {
+    return kind == Kind::Space || kind == Kind::Blank || kind == Kind::LineBreak;
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsWhiteSpace(text.front())) {
-        text.remove_prefix(1);
+    while (!text.empty()) {
+        const PasteCharacter first = ReadPasteCharacter(text, 0);
+        if (!IsBlankKind(first.kind)) {
+            break;
+        }
+        text.remove_prefix(first.bytes.size());
     }
-    while (!text.empty() && IsWhiteSpace(text.back())) {
-        text.remove_suffix(1);
+    while (!text.empty()) {
+        const PasteCharacter last = LastPasteCharacter(text);
+        if (!IsBlankKind(last.kind)) {
+            break;
+        }
+        text.remove_suffix(last.bytes.size());
     }
     return text;
 }
 
-bool IsDecimalDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Bytes of the UTF-8 sequence that starts at text[at], cut at the end of the text; a stray
-// continuation byte counts as one character of its own.
-std::string_view CharacterAt(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    if (lead >= 0xF0 && lead < 0xF8) {
-        length = 4;
-    } else if (lead >= 0xE0) {
-        length = lead < 0xF0 ? 3 : 1;
-    } else if (lead >= 0xC0) {
-        length = 2;
-    }
-    return text.substr(at, length);
-}
-
-// Separators people put between digit groups: ASCII ones, and the no-break, thin and
-// ideographic spaces of word processors (U+00A0, U+2009, U+202F, U+3000).
-bool IsSeparator(std::string_view character) {
-    constexpr std::string_view WIDE_SPACES[] = {"\xC2\xA0", "\xE2\x80\x89", "\xE2\x80\xAF",
-                                                "\xE3\x80\x80"};
-    if (character.size() == 1) {
-        const char c = character[0];
-        return IsWhiteSpace(c) || c == ',' || c == '_' || c == '\'';
-    }
-    for (std::string_view space : WIDE_SPACES) {
-        if (character == space) {
-            return true;
-        }
-    }
-    return false;
-}
-
 bool IsDigitOf(char c, int notation) {
-    const char upper = UpperDigit(c);
-    return IsDigitChar(upper) && DigitValue(upper) < notation;
+    return IsDigitChar(c) && DigitValue(c) < notation;
 }
 
-// A trailing " (n)": fills notation and hasSuffix and returns the text before it. A suffix
-// whose n is not one or two decimal digits from 2 to 32 is a BadNotation refusal.
+// The n of a notation written as one or two decimal digits, or -1.
+int NotationNumber(std::string_view decimal) {
+    if (decimal.empty() || decimal.size() > 2) {
+        return -1;
+    }
+    int n = 0;
+    for (char c : decimal) {
+        if (c < '0' || c > '9') {
+            return -1;
+        }
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+// Fills the suffix's notation, or refuses one whose n is no notation from 2 to 32.
+void TakeSuffix(std::string_view suffix, std::string_view decimal, PastedNumber& number) {
+    number.suffix = suffix;
+    const int n = NotationNumber(decimal);
+    if (n < MIN_NOTATION || n > MAX_NOTATION) {
+        number.refusal = PasteRefusal::BadNotation;
+        return;
+    }
+    number.notation = n;
+    number.hasSuffix = true;
+}
+
+// A trailing " (n)": returns the text before it.
 std::string_view SplitSuffix(std::string_view text, PastedNumber& number) {
     const std::size_t open = text.rfind('(');
     if (text.back() != ')' || open == std::string_view::npos || open == 0 ||
         text[open - 1] != ' ') {
         return text;
     }
-    const std::string_view inside = text.substr(open + 1, text.size() - open - 2);
-    int n = -1;
-    if (inside.size() == 1 || inside.size() == 2) {
-        n = 0;
-        for (char c : inside) {
-            n = IsDecimalDigit(c) && n >= 0 ? n * 10 + (c - '0') : -1;
-        }
-    }
-    if (n < MIN_NOTATION || n > MAX_NOTATION) {
-        number.refusal = PasteRefusal::BadNotation;
-        return text;
-    }
-    number.notation = n;
-    number.hasSuffix = true;
+    TakeSuffix(text.substr(open), text.substr(open + 1, text.size() - open - 2), number);
     return text.substr(0, open - 1);
 }
 
-// Where the digits before and after the point lie, or the first fault.
-struct DigitRuns {
-    std::string_view integer;
-    std::string_view fraction;
+// A subscript notation right after the number, as in "FF₁₆": returns the text before it.
+std::string_view SplitSubscript(std::string_view text, PastedNumber& number) {
+    constexpr std::size_t MOST_READ = 3;  // enough to tell that n is too long
+    char decimal[MOST_READ];
+    std::size_t count = 0;
+    std::string_view rest = text;
+    while (!rest.empty() && count < MOST_READ) {
+        const PasteCharacter last = LastPasteCharacter(rest);
+        if (last.kind != Kind::Subscript) {
+            break;
+        }
+        decimal[MOST_READ - 1 - count++] = last.ascii;
+        rest.remove_suffix(last.bytes.size());
+    }
+    if (count > 0) {
+        TakeSuffix(text.substr(rest.size()), {decimal + MOST_READ - count, count}, number);
+    }
+    return rest;
+}
+
+// The notation a prefix letter names: x 16, o 8, b 2 (upper case here); 0 for none.
+int PrefixNotation(const PasteCharacter& letter) {
+    if (letter.kind != Kind::Alphanumeric) {
+        return 0;
+    }
+    switch (letter.ascii) {
+        case 'X':
+            return 16;
+        case 'O':
+            return 8;
+        case 'B':
+            return 2;
+        default:
+            return 0;
+    }
+}
+
+// Reads the body (the text without its notation suffix) from the left, gathering the digits
+// and dropping the separators between them.
+class BodyReader {
+  public:
+    BodyReader(const PasteRules& rules, PastedNumber& number)
+        : number_(number),
+          signAndPoint_(rules.signAndPoint),
+          integerRoom_(std::clamp(rules.integerDigitLimit, 0, INTEGER_PLACES)),
+          fractionRoom_(std::clamp(rules.fractionDigitLimit, 0, FRACTION_PLACES)) {}
+
+    void Read(std::string_view body) {
+        body_ = body;
+        ReadSign();
+        ReadPrefix();
+        while (at_ < body_.size() && number_.Accepted()) {
+            ReadCharacter();
+        }
+        if (number_.Accepted()) {
+            Finish();
+        }
+    }
+
+  private:
+    // What came last, for where a separator may stand.
+    enum class Last { Start, Sign, Prefix, Digit, Point, Separator };
+
+    PasteCharacter Here() const { return ReadPasteCharacter(body_, at_); }
+    bool KindHere(Kind kind) const { return at_ < body_.size() && Here().kind == kind; }
+    bool BlankHere() const { return KindHere(Kind::Space) || KindHere(Kind::Blank); }
+
+    void ReadSign() {
+        if (signAndPoint_ && KindHere(Kind::Minus)) {
+            number_.negative = true;
+            at_ += Here().bytes.size();
+            last_ = Last::Sign;
+        }
+    }
+
+    // "0x" and its kin, followed by something: "0B" alone is a number of notation 16.
+    void ReadPrefix() {
+        if (at_ >= body_.size()) {
+            return;
+        }
+        const PasteCharacter zero = Here();
+        const std::size_t letterAt = at_ + zero.bytes.size();
+        if (zero.ascii != '0' || zero.kind != Kind::Alphanumeric || letterAt >= body_.size()) {
+            return;
+        }
+        const PasteCharacter letter = ReadPasteCharacter(body_, letterAt);
+        const int notation = PrefixNotation(letter);
+        const std::size_t end = letterAt + letter.bytes.size();
+        if (notation == 0 || end >= body_.size()) {
+            return;
+        }
+        number_.prefix = body_.substr(at_, end - at_);
+        if (number_.hasSuffix && number_.notation != notation) {
+            number_.refusal = PasteRefusal::PrefixAgainstSuffix;
+            return;
+        }
+        number_.notation = notation;
+        at_ = end;
+        last_ = Last::Prefix;
+    }
+
+    void ReadCharacter() {
+        const PasteCharacter character = Here();
+        switch (character.kind) {
+            case Kind::Alphanumeric:
+                if (IsDigitOf(character.ascii, number_.notation)) {
+                    TakeDigit(character.ascii);
+                    at_ += character.bytes.size();
+                    return;
+                }
+                break;
+            case Kind::Point:
+                if (signAndPoint_) {
+                    TakePoint();
+                    at_ += character.bytes.size();
+                    return;
+                }
+                break;
+            case Kind::Comma:
+                number_.refusal = PasteRefusal::Comma;
+                return;
+            case Kind::Mark:
+                at_ += character.bytes.size();
+                TakeSeparator();
+                return;
+            case Kind::Space:
+            case Kind::Blank:
+            case Kind::LineBreak:
+                ReadBlanks();
+                return;
+            default:
+                break;
+        }
+        number_.refusal = PasteRefusal::NotADigit;
+        number_.offending = character.bytes;
+    }
+
+    // A run of blanks is one separator when it is a single space, or when it holds one line
+    // break: a number broken across lines, perhaps indented.
+    void ReadBlanks() {
+        int blanks = 0;
+        bool notSpace = false;
+        for (; BlankHere(); at_ += Here().bytes.size()) {
+            ++blanks;
+            notSpace = notSpace || Here().kind == Kind::Blank;
+        }
+        if (KindHere(Kind::LineBreak)) {
+            const bool crlf = body_.compare(at_, 2, "\r\n") == 0;
+            at_ += crlf ? 2 : 1;
+            for (; BlankHere(); at_ += Here().bytes.size()) {
+            }
+            TakeSeparator();
+            return;
+        }
+        if (notSpace) {
+            number_.refusal = PasteRefusal::BlankInside;
+            return;
+        }
+        TakeSeparator();
+        if (blanks > 1 && number_.Accepted()) {
+            Misplaced(SeparatorPlace::InARow);
+        }
+    }
+
+    void TakeSeparator() {
+        switch (last_) {
+            case Last::Start:
+                Misplaced(SeparatorPlace::AtStart);
+                break;
+            case Last::Sign:
+                Misplaced(SeparatorPlace::NextToSign);
+                break;
+            case Last::Prefix:
+                Misplaced(SeparatorPlace::AfterPrefix);
+                break;
+            case Last::Point:
+                Misplaced(SeparatorPlace::NextToPoint);
+                break;
+            case Last::Separator:
+                Misplaced(SeparatorPlace::InARow);
+                break;
+            case Last::Digit:
+                break;
+        }
+        last_ = Last::Separator;
+    }
+
+    void TakePoint() {
+        if (seenPoint_) {
+            number_.refusal = PasteRefusal::SecondPoint;
+        } else if (last_ == Last::Separator) {
+            Misplaced(SeparatorPlace::NextToPoint);
+        }
+        seenPoint_ = true;
+        last_ = Last::Point;
+    }
+
+    // Leading integer zeros and trailing fraction zeros take no room; a digit with no room
+    // left is too many, told only once nothing else is wrong further on.
+    void TakeDigit(char digit) {
+        sawDigit_ = true;
+        last_ = Last::Digit;
+        if (!seenPoint_) {
+            if (number_.integerCount == 0 && digit == '0') {
+                return;
+            }
+            if (number_.integerCount >= integerRoom_) {
+                tooMany_ = true;
+                return;
+            }
+            number_.digits[number_.integerCount++] = digit;
+            return;
+        }
+        if (fractionRead_ < static_cast<std::size_t>(fractionRoom_)) {
+            number_.digits[INTEGER_PLACES + fractionRead_] = digit;
+        } else if (digit != '0') {
+            tooMany_ = true;
+        }
+        ++fractionRead_;
+        if (digit != '0' && !tooMany_) {
+            number_.fractionCount = static_cast<int>(fractionRead_);
+        }
+    }
+
+    void Misplaced(SeparatorPlace place) {
+        number_.refusal = PasteRefusal::MisplacedSeparator;
+        number_.separatorPlace = place;
+    }
+
+    void Finish() {
+        if (last_ == Last::Separator) {
+            Misplaced(SeparatorPlace::AtEnd);
+        } else if (!sawDigit_) {
+            number_.refusal = PasteRefusal::NoNumber;
+        } else if (tooMany_) {
+            number_.refusal = PasteRefusal::TooManyDigits;
+        }
+    }
+
+    PastedNumber& number_;
+    const bool signAndPoint_;
+    const int integerRoom_;
+    const int fractionRoom_;
+    std::string_view body_;
+    std::size_t at_ = 0;
+    Last last_ = Last::Start;
+    bool seenPoint_ = false;
+    bool sawDigit_ = false;
+    bool tooMany_ = false;
+    std::size_t fractionRead_ = 0;
 };
 
-DigitRuns ScanDigits(std::string_view body, bool pointAllowed, PastedNumber& number) {
-    std::size_t point = std::string_view::npos;
-    for (std::size_t at = 0; at < body.size(); ++at) {
-        const char c = body[at];
-        if (IsDigitOf(c, number.notation)) {
-            continue;
-        }
-        if (c == '.' && pointAllowed) {
-            if (point != std::string_view::npos) {
-                number.refusal = PasteRefusal::SecondPoint;
-                return {};
-            }
-            point = at;
-            continue;
-        }
-        const std::string_view character = CharacterAt(body, at);
-        if (IsSeparator(character)) {
-            number.refusal = PasteRefusal::SpaceInside;
-        } else {
-            number.refusal = PasteRefusal::NotADigit;
-            number.offending = character;
-        }
-        return {};
-    }
-    if (point == std::string_view::npos) {
-        return {body, {}};
-    }
-    return {body.substr(0, point), body.substr(point + 1)};
-}
-
 }  // namespace
-
-char UpperDigit(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules) {
     PastedNumber number;
@@ -136,29 +337,13 @@ PastedNumber ParsePastedNumber(std::string_view text, const PasteRules& rules) {
         return number;
     }
     body = SplitSuffix(body, number);
+    if (number.suffix.empty()) {
+        body = SplitSubscript(body, number);
+    }
     if (!number.Accepted()) {
         return number;
     }
-    if (rules.signAndPoint && !body.empty() && body.front() == '-') {
-        number.negative = true;
-        body.remove_prefix(1);
-    }
-    const DigitRuns runs = ScanDigits(body, rules.signAndPoint, number);
-    if (!number.Accepted()) {
-        return number;
-    }
-    if (runs.integer.empty() && runs.fraction.empty()) {
-        number.refusal = PasteRefusal::NoNumber;
-        return number;
-    }
-    number.integerDigits = runs.integer;
-    number.fractionDigits = runs.fraction;
-    DropLeadingZeros(number.integerDigits);
-    DropTrailingZeros(number.fractionDigits);
-    if (static_cast<int>(number.integerDigits.size()) > rules.integerDigitLimit ||
-        static_cast<int>(number.fractionDigits.size()) > rules.fractionDigitLimit) {
-        number.refusal = PasteRefusal::TooManyDigits;
-    }
+    BodyReader(rules, number).Read(body);
     return number;
 }
 

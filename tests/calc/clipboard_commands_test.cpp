@@ -89,6 +89,17 @@ TEST_F(CalculatorPaste, ANumberWithSuffixSelectsItsNotationAndBecomesTheFirstOpe
     EXPECT_TRUE(NotationButtonsEnabled());
 }
 
+TEST_F(CalculatorPaste, APrefixChoosesItsNotationUnderTheSuffixRule) {
+    Press("PASTE=0xFF_FF");
+    EXPECT_EQ(Console(), "FFFF");
+    EXPECT_TRUE(Checked(IDC_NOTATION_16));
+    Press("AC N10 1 2 PASTE=-0b1");
+    EXPECT_EQ(First(), "12");
+    EXPECT_EQ(View().LastMessage(), "Notation 2 cannot be selected now.\nNothing was pasted.");
+    Press("AC N10 PASTE=0.33333%0D%0A%20%2033333");
+    EXPECT_EQ(First(), "0.3333333333");
+}
+
 TEST_F(CalculatorPaste, ANotationBehindXIsSteppedTo) {
     Press("PASTE=J%20(20)");
     EXPECT_TRUE(Checked(IDC_NOTATION_X));
@@ -144,7 +155,7 @@ TEST_F(CalculatorPaste, ARefusalChangesNothing) {
     Press("N16 1 A +");
     const std::string console = Console();
     const std::vector<int> enabled = View().EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST);
-    for (const char* text : {"", "1G", "1.2.3", "1%201", "1%20(40)"}) {
+    for (const char* text : {"", "1G", "1.2.3", "1%20%201", "1%20(40)", "1,5", "0xF%20(10)"}) {
         const int before = View().Messages();
         Press(std::string("PASTE=") + text);
         EXPECT_EQ(View().Messages(), before + 1) << text;

@@ -112,6 +112,24 @@ TEST_F(ConverterPaste, ASuffixSelectsTheFromNotationAndReplacesTheTypedNumber) {
     EXPECT_EQ(view.AnswerConsole(), "399");
 }
 
+TEST_F(ConverterPaste, PrefixesGroupsAndFullWidthDigitsAreRead) {
+    Press({IDC_CONV_TO_10});
+    PasteIntoFrom(converter, "0xFF_FF");
+    EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_16));
+    EXPECT_EQ(view.InputConsole(), "FFFF");
+    EXPECT_EQ(view.AnswerConsole(), "65535");
+    PasteIntoFrom(converter, "\uFF11 048\r\n576 (10)");
+    EXPECT_EQ(view.InputConsole(), "1048576");
+    // 65 binary digits, grouped: the digit-limit warning of notation 2, as when typing them.
+    std::string bits = "0b1";
+    for (int i = 0; i < 16; ++i) {
+        bits += "_0000";
+    }
+    PasteIntoFrom(converter, bits);
+    EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 64 for 2 notation number.");
+    EXPECT_EQ(view.InputConsole(), "1048576");
+}
+
 TEST_F(ConverterPaste, MoreDigitsThanTheLimitWarnAsTypingDoesAndChangeNothing) {
     Type("12");
     PasteIntoFrom(converter, std::string(20, '9'));
@@ -128,7 +146,8 @@ TEST_F(ConverterPaste, MoreDigitsThanTheLimitWarnAsTypingDoesAndChangeNothing) {
 
 TEST_F(ConverterPaste, OtherTextIsRefusedWithAMessage) {
     Type("42");
-    for (const char* text : {"", "-5", "1.5", "12 34", "0", "G (16)", "1 (99)"}) {
+    for (const char* text : {"", "-5", "1.5", "12,34", "12__34", "0", "G (16)", "0x1 (8)",
+                             "11111111111111111111G", "1 (99)"}) {
         const int before = view.Messages();
         PasteIntoFrom(converter, text);
         EXPECT_EQ(view.Messages(), before + 1) << text;

@@ -1,7 +1,8 @@
 """Scenarios of the keyboard, Copy and Paste in both programs: real key events (SendInput) to the
 main window, also while a clicked button holds the focus; Ctrl+C read back from the real
-clipboard; text the driver puts on the clipboard pasted with Ctrl+V; refusals and a clipboard
-held by another process answered with a message box; both languages."""
+clipboard; text the driver puts on the clipboard pasted with Ctrl+V, also in the forms people
+copy (a base prefix, digit groups, a number on two lines); refusals and a clipboard held by
+another process answered with a message box; both languages."""
 
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
@@ -17,6 +18,13 @@ BUSY_COPY = {
 NOT_A_DIGIT = {
     ENGLISH: "\"G\" is not a digit of notation 10.\nNothing was pasted.",
     JAPANESE: "「G」は10進数の数字ではありません.\n貼り付けませんでした.",
+}
+
+COMMA_REFUSED = {
+    ENGLISH: "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
+             "out.\nNothing was pasted.",
+    JAPANESE: "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.\n"
+              "貼り付けませんでした.",
 }
 
 
@@ -39,6 +47,30 @@ def message_text(program):
     """The open message box's text, closed with OK; None when none is open."""
     shown = program.press_in_dialog(1)
     return "\n".join(text for text in shown["statics"] if text) if shown else None
+
+
+def paste(program, text):
+    program.drive("set-clipboard", text)
+    keys(program, "{^V}")
+
+
+def paste_two_lines(case, program, text):
+    """Pastes a text with a CR LF, seen on the real clipboard first (it came through Wine's
+    command line)."""
+    program.drive("set-clipboard", text)
+    case.equal(program.clipboard().get("unicode"), text, "clipboard of a text on two lines")
+    keys(program, "{^V}")
+
+
+def check_comma_refused(case, kit, program, key, locale):
+    """Pastes "1,5": one message box with the comma's message, kept as a screenshot."""
+    paste(program, "1,5")
+    language = "ja" if locale == JAPANESE else "en"
+    box = program.dialog()
+    shot = kit.screenshot_rect(box["window"], f"paste-comma-{key}-{language}")
+    print(f"     {key} {language}: comma message {box['window'][2:]}, {shot.name}", flush=True)
+    case.equal(message_text(program), COMMA_REFUSED[locale], "message of a pasted 1,5")
+    case.equal(program.open_dialog_after(300), None, "a second message box after 1,5")
 
 
 def check_calc_menu(case, program, locale):
@@ -128,6 +160,29 @@ def calc_copy_and_paste_japanese(case, kit):
     calc_copy_and_paste(case, kit, JAPANESE)
 
 
+def calc_paste_forms(case, kit, locale):
+    with kit.running(case, "calc", locale=locale) as program:
+        paste(program, "0xFF_FF")
+        case.equal(program.state().checked_ids(), {program.id("IDC_NOTATION_16")},
+                   "checked after pasting 0xFF_FF")
+        check_copied(case, program, "FFFF", "pasted 0xFF_FF")
+        keys(program, "{ESC}", "{F6}")
+        paste_two_lines(case, program, "0.33333 33333\r\n33333 33333")
+        check_copied(case, program, "0." + "3" * 20, "pasted a grouped fraction on two lines")
+        check_comma_refused(case, kit, program, "calc", locale)
+        check_copied(case, program, "0." + "3" * 20, "after the refused 1,5")
+
+
+@scenario("calc")
+def calc_paste_forms_english(case, kit):
+    calc_paste_forms(case, kit, ENGLISH)
+
+
+@scenario("calc")
+def calc_paste_forms_japanese(case, kit):
+    calc_paste_forms(case, kit, JAPANESE)
+
+
 def conv_keyboard_and_paste(case, kit, locale):
     with kit.running(case, "conv", locale=locale) as program:
         state = program.state()
@@ -162,3 +217,27 @@ def conv_keyboard_and_paste_english(case, kit):
 @scenario("conv")
 def conv_keyboard_and_paste_japanese(case, kit):
     conv_keyboard_and_paste(case, kit, JAPANESE)
+
+
+def conv_paste_forms(case, kit, locale):
+    with kit.running(case, "conv", locale=locale) as program:
+        program.drive("click", "IDC_CONV_TO_10")
+        paste(program, "0xFF_FF")
+        case.equal(program.state().checked_ids() & {program.id("IDC_CONV_FROM_16")},
+                   {program.id("IDC_CONV_FROM_16")}, "From 16 not checked after 0xFF_FF")
+        check_copied(case, program, "FFFF (16) = 65535 (10)", "pasted 0xFF_FF")
+        paste_two_lines(case, program, "1 048\r\n576 (10)")
+        check_copied(case, program, "1048576 (10) = 1048576 (10)",
+                     "pasted a grouped integer on two lines")
+        check_comma_refused(case, kit, program, "conv", locale)
+        check_copied(case, program, "1048576 (10) = 1048576 (10)", "after the refused 1,5")
+
+
+@scenario("conv")
+def conv_paste_forms_english(case, kit):
+    conv_paste_forms(case, kit, ENGLISH)
+
+
+@scenario("conv")
+def conv_paste_forms_japanese(case, kit):
+    conv_paste_forms(case, kit, JAPANESE)

@@ -1,5 +1,8 @@
 #include "tests/kit/key_script.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "calc/calc_ids.h"
 #include "calc/clipboard_commands.h"
 #include "calc/square_root.h"
@@ -24,6 +27,14 @@ constexpr NamedKey NAMED_KEYS[] = {
     {"COPY", IDM_COPY}};
 
 constexpr std::string_view PASTE_PREFIX = "PASTE=";
+
+// Characters a token cannot hold, or that a shell would split it at.
+struct PasteEscape {
+    std::string_view code;
+    char character;
+};
+
+constexpr PasteEscape PASTE_ESCAPES[] = {{"%20", ' '}, {"%25", '%'}, {"%0A", '\n'}, {"%0D", '\r'}};
 
 struct TruncationChoice {
     std::string_view token;
@@ -68,8 +79,10 @@ std::optional<std::string> PasteTextOfToken(std::string_view token) {
     std::string text;
     for (std::size_t at = PASTE_PREFIX.size(); at < token.size(); ++at) {
         const std::string_view rest = token.substr(at, 3);
-        if (rest == "%20" || rest == "%25") {
-            text += rest == "%20" ? ' ' : '%';
+        const auto escape = std::find_if(std::begin(PASTE_ESCAPES), std::end(PASTE_ESCAPES),
+                                         [&](const PasteEscape& e) { return e.code == rest; });
+        if (escape != std::end(PASTE_ESCAPES)) {
+            text += escape->character;
             at += 2;
         } else {
             text += token[at];

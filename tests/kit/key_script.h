@@ -27,8 +27,8 @@ struct ScriptedCalculator {
 // system-menu item). Empty for any other token.
 std::optional<int> KeyIdOfToken(std::string_view token);
 
-// The text of a token "PASTE=<text>", in which "%20" stands for a space and "%25" for "%";
-// empty for any other token.
+// The text (UTF-8) of a token "PASTE=<text>", in which "%20" stands for a space, "%25" for
+// "%", "%0A" for LF and "%0D" for CR; empty for any other token.
 std::optional<std::string> PasteTextOfToken(std::string_view token);
 
 // Whether a token names a key or a truncation choice.

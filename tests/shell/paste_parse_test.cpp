@@ -36,8 +36,8 @@ TEST(PasteParse, TakesSignDigitsPointAndSuffixAroundWhiteSpace) {
     EXPECT_TRUE(number.negative);
     EXPECT_TRUE(number.hasSuffix);
     EXPECT_EQ(number.notation, 16);
-    EXPECT_EQ(number.integerDigits, "ff");
-    EXPECT_EQ(number.fractionDigits, "8a");
+    EXPECT_EQ(number.IntegerDigits(), "FF");
+    EXPECT_EQ(number.FractionDigits(), "8A");
 }
 
 TEST(PasteParse, WithoutSuffixTheSelectedNotationDecides) {
@@ -53,8 +53,8 @@ TEST(PasteParse, ZeroAndBarePointForms) {
     EXPECT_TRUE(ParsePastedNumber("-0.000", CalculatorRules(10)).IsZero());
     const PastedNumber half = ParsePastedNumber(".5", CalculatorRules(10));
     ASSERT_TRUE(half.Accepted());
-    EXPECT_EQ(half.integerDigits, "");
-    EXPECT_EQ(half.fractionDigits, "5");
+    EXPECT_EQ(half.IntegerDigits(), "");
+    EXPECT_EQ(half.FractionDigits(), "5");
     EXPECT_TRUE(ParsePastedNumber("7.", CalculatorRules(10)).Accepted());
 }
 
@@ -77,6 +77,10 @@ TEST(PasteParse, ACharacterOutsideTheNotationIsNamed) {
     EXPECT_EQ(yen.offending, "\xC2\xA5");
     const PastedNumber kanji = ParsePastedNumber("\xE4\xB8\x80", CalculatorRules(10));
     EXPECT_EQ(kanji.offending, "\xE4\xB8\x80");
+    // An overlong form of "." (C0 AE) is no point, nor is a full-width form cut short.
+    const std::string overlongPoint = std::string("1\xC0\xAE") + "5";
+    EXPECT_EQ(ParsePastedNumber(overlongPoint, CalculatorRules(10)).offending, "\xC0\xAE");
+    EXPECT_EQ(ParsePastedNumber("1\xEF\xBC", CalculatorRules(10)).offending, "\xEF\xBC");
 }
 
 TEST(PasteParse, TheSuffixDecidesWhichCharactersAreDigits) {
@@ -100,15 +104,94 @@ TEST(PasteParse, ASecondPointIsRefused) {
     EXPECT_EQ(RefusalOf("1.000.000"), PasteRefusal::SecondPoint);
 }
 
-TEST(PasteParse, SpacesAndSeparatorsInsideAreRefused) {
-    for (const char* text : {"1 000", "1,000", "1_000", "1'000", "12\t3",
-                             "1\xC2\xA0"
-                             "000",
-                             "1\xE3\x80\x80"
-                             "2",
-                             "FF  (16)"}) {
-        EXPECT_EQ(RefusalOf(text, CalculatorRules(16)), PasteRefusal::SpaceInside) << text;
+struct AcceptedForm {
+    const char* text;
+    int selected;
+    int notation;
+    bool negative;
+    const char* integer;
+    const char* fraction;
+};
+
+// What people copy from code, documents, web pages and Japanese input.
+constexpr AcceptedForm ACCEPTED_FORMS[] = {
+    {"0xFF_FF", 10, 16, false, "FFFF", ""},
+    {"-0b1010", 10, 2, true, "1010", ""},
+    {"0O777 (8)", 10, 8, false, "777", ""},
+    {"0B1", 16, 2, false, "1", ""},  // a programmer's binary 1, not the hex digits 0, B, 1
+    {"0B", 16, 16, false, "B", ""},  // a prefix needs digits after it
+    {"1_000_000", 10, 10, false, "1000000", ""},
+    {"1'048'576", 10, 10, false, "1048576", ""},
+    {"-1 048 576", 10, 10, true, "1048576", ""},
+    {"1\u00A0000\u2009000\u202F000", 10, 10, false, "1000000000", ""},
+    {"0.33333 33333\r\n  33333", 10, 10, false, "", "333333333333333"},
+    {"1.5\n5 \t\r 5", 10, 10, false, "1", "555"},
+    {"FF\u2081\u2086", 10, 16, false, "FF", ""},
+    {"0xff\u2081\u2086", 10, 16, false, "FF", ""},
+    {"\u22125", 10, 10, true, "5", ""},
+    {"\uFF0D\uFF11\uFF12\uFF13\uFF0E\uFF15", 10, 10, true, "123", "5"},
+    {"\uFF10\uFF58\uFF46\uFF26", 10, 16, false, "FF", ""},
+};
+
+TEST(PasteParse, ReadsTheFormsPeopleCopy) {
+    for (const AcceptedForm& form : ACCEPTED_FORMS) {
+        const PastedNumber number = ParsePastedNumber(form.text, CalculatorRules(form.selected));
+        ASSERT_TRUE(number.Accepted()) << form.text;
+        EXPECT_EQ(number.notation, form.notation) << form.text;
+        EXPECT_EQ(number.negative, form.negative) << form.text;
+        EXPECT_EQ(number.IntegerDigits(), form.integer) << form.text;
+        EXPECT_EQ(number.FractionDigits(), form.fraction) << form.text;
     }
+}
+
+struct RefusedForm {
+    const char* text;
+    PasteRefusal refusal;
+    SeparatorPlace place;  // MisplacedSeparator only
+};
+
+constexpr SeparatorPlace ANY = SeparatorPlace::InARow;
+
+constexpr RefusedForm REFUSED_FORMS[] = {
+    {"1,5", PasteRefusal::Comma, ANY},
+    {"1\uFF0C000", PasteRefusal::Comma, ANY},
+    {"1__000", PasteRefusal::MisplacedSeparator, SeparatorPlace::InARow},
+    {"1 _000", PasteRefusal::MisplacedSeparator, SeparatorPlace::InARow},
+    {"1  000", PasteRefusal::MisplacedSeparator, SeparatorPlace::InARow},
+    {"1\n\n000", PasteRefusal::MisplacedSeparator, SeparatorPlace::InARow},
+    {"1_.5", PasteRefusal::MisplacedSeparator, SeparatorPlace::NextToPoint},
+    {"1. 5", PasteRefusal::MisplacedSeparator, SeparatorPlace::NextToPoint},
+    {"- 5", PasteRefusal::MisplacedSeparator, SeparatorPlace::NextToSign},
+    {"0x_FF", PasteRefusal::MisplacedSeparator, SeparatorPlace::AfterPrefix},
+    {"'5", PasteRefusal::MisplacedSeparator, SeparatorPlace::AtStart},
+    {"5_", PasteRefusal::MisplacedSeparator, SeparatorPlace::AtEnd},
+    {"FF  (16)", PasteRefusal::MisplacedSeparator, SeparatorPlace::AtEnd},
+    {"1\t000", PasteRefusal::BlankInside, ANY},
+    {"1\u3000000", PasteRefusal::BlankInside, ANY},
+    {"0xFF (10)", PasteRefusal::PrefixAgainstSuffix, ANY},
+    {"1\u2081", PasteRefusal::BadNotation, ANY},
+    {"1\u2081\u2086\u2086", PasteRefusal::BadNotation, ANY},
+    {"0B12", PasteRefusal::NotADigit, ANY},
+    {"1\u2082 (2)", PasteRefusal::NotADigit, ANY},
+    {"\u2212", PasteRefusal::NoNumber, ANY},
+    {"1.5_5.5", PasteRefusal::SecondPoint, ANY},
+};
+
+TEST(PasteParse, RefusesWithTheReasonAndThePlace) {
+    for (const RefusedForm& form : REFUSED_FORMS) {
+        const PastedNumber number = ParsePastedNumber(form.text, CalculatorRules(10));
+        EXPECT_EQ(number.refusal, form.refusal) << form.text;
+        if (form.refusal == PasteRefusal::MisplacedSeparator) {
+            EXPECT_EQ(number.separatorPlace, form.place) << form.text;
+        }
+    }
+    // Grouping does not get round the limits.
+    std::string grouped = "1";
+    for (int i = 0; i < 100; ++i) {
+        grouped += "_000";
+    }
+    EXPECT_EQ(RefusalOf(grouped), PasteRefusal::TooManyDigits);
+    EXPECT_TRUE(ParsePastedNumber(grouped.substr(2), CalculatorRules(10)).Accepted());
 }
 
 TEST(PasteParse, ASuffixMustNameANotationFrom2To32) {
@@ -125,9 +208,14 @@ TEST(PasteParse, ASuffixMustNameANotationFrom2To32) {
 TEST(PasteParse, TheConverterTakesWholePositiveNumbersOnly) {
     EXPECT_EQ(ParsePastedNumber("-5", ConverterRules(10)).offending, "-");
     EXPECT_EQ(ParsePastedNumber("1.5", ConverterRules(10)).offending, ".");
+    EXPECT_EQ(ParsePastedNumber("−5", ConverterRules(10)).offending, "−");
     const PastedNumber number = ParsePastedNumber("00ff (16)", ConverterRules(10));
     ASSERT_TRUE(number.Accepted());
-    EXPECT_EQ(number.integerDigits, "ff");
+    EXPECT_EQ(number.IntegerDigits(), "FF");
+    const PastedNumber prefixed = ParsePastedNumber("0x12 34", ConverterRules(10));
+    ASSERT_TRUE(prefixed.Accepted());
+    EXPECT_EQ(prefixed.notation, 16);
+    EXPECT_EQ(prefixed.IntegerDigits(), "1234");
 }
 
 TEST(PasteMessages, NameTheReasonInBothLanguages) {
@@ -136,25 +224,50 @@ TEST(PasteMessages, NameTheReasonInBothLanguages) {
               "\"G\" is not a digit of notation 16.\nNothing was pasted.");
     EXPECT_EQ(PasteRefusalMessage(letter, true),
               "「G」は16進数の数字ではありません.\n貼り付けませんでした.");
+    EXPECT_EQ(PasteRefusalMessage(ParsePastedNumber("1,5", CalculatorRules(10)), false),
+              "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
+              "out.\nNothing was pasted.");
+    const PastedNumber disagreeing = ParsePastedNumber("0b11\u2081\u2086", CalculatorRules(10));
+    EXPECT_EQ(PasteRefusalMessage(disagreeing, false),
+              "The prefix \"0b\" and the notation \"\u2081\u2086\" name different "
+              "notations.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(disagreeing, true),
+              "接頭辞「0b」と「\u2081\u2086」が違う進数を示しています.\n貼り付けませんでした.");
+    EXPECT_EQ(PasteRefusalMessage(ParsePastedNumber("0X_1", CalculatorRules(10)), false),
+              "The number has a separator right after \"0X\".\nNothing was pasted.");
     PastedNumber locked = ParsePastedNumber("1 (8)", CalculatorRules(10));
     locked.refusal = PasteRefusal::NotationLocked;
     EXPECT_EQ(PasteRefusalMessage(locked, false),
               "Notation 8 cannot be selected now.\nNothing was pasted.");
 }
 
-TEST(PasteMessages, EveryRefusalHasItsOwnText) {
-    const PasteRefusal refusals[] = {PasteRefusal::NoNumber,       PasteRefusal::NotADigit,
-                                     PasteRefusal::TooManyDigits,  PasteRefusal::SecondPoint,
-                                     PasteRefusal::SpaceInside,    PasteRefusal::BadNotation,
-                                     PasteRefusal::NotationLocked, PasteRefusal::Zero};
+TEST(PasteMessages, EveryRefusalAndSeparatorPlaceHasItsOwnText) {
+    const PasteRefusal refusals[] = {
+        PasteRefusal::NoNumber,       PasteRefusal::NotADigit,
+        PasteRefusal::TooManyDigits,  PasteRefusal::SecondPoint,
+        PasteRefusal::Comma,          PasteRefusal::BlankInside,
+        PasteRefusal::BadNotation,    PasteRefusal::PrefixAgainstSuffix,
+        PasteRefusal::NotationLocked, PasteRefusal::Zero};
+    const SeparatorPlace places[] = {SeparatorPlace::InARow,     SeparatorPlace::NextToPoint,
+                                     SeparatorPlace::NextToSign, SeparatorPlace::AfterPrefix,
+                                     SeparatorPlace::AtStart,    SeparatorPlace::AtEnd};
     for (bool japanese : {false, true}) {
         std::set<std::string> texts;
+        PastedNumber number;
         for (PasteRefusal refusal : refusals) {
-            PastedNumber number;
             number.refusal = refusal;
             texts.insert(PasteRefusalMessage(number, japanese));
         }
-        EXPECT_EQ(texts.size(), std::size(refusals)) << (japanese ? "Japanese" : "English");
+        number.refusal = PasteRefusal::MisplacedSeparator;
+        for (SeparatorPlace place : places) {
+            number.separatorPlace = place;
+            texts.insert(PasteRefusalMessage(number, japanese));
+        }
+        number.refusal = PasteRefusal::BadNotation;
+        number.suffix = "\u2083\u2083";
+        texts.insert(PasteRefusalMessage(number, japanese));
+        EXPECT_EQ(texts.size(), std::size(refusals) + std::size(places) + 1)
+            << (japanese ? "Japanese" : "English");
     }
 }
 

@@ -128,6 +128,8 @@ TEST(KelvarinScript, BackspaceCopyAndPaste) {
     EXPECT_EQ(pasted["console"], "100");
     EXPECT_EQ(pasted["notation"], 16);
     EXPECT_EQ(pasted["clipboard"], "100");
+    const nlohmann::json lines = StateOf(RunKelvarinScript("PASTE=\u22120.5%20%0D%0A5 COPY"));
+    EXPECT_EQ(lines["clipboard"], "-0.55");
     const nlohmann::json percent = StateOf(RunKelvarinScript("PASTE=5%25"));
     EXPECT_EQ(percent["message"], "\"%\" is not a digit of notation 10.\nNothing was pasted.");
     const nlohmann::json fresh = StateOf(RunKelvarinScript(""));

@@ -86,6 +86,9 @@ TEST(OstramelScript, PastesIntoFromAndReportsTheMessage) {
     const nlohmann::json refused = StateAfter("--ja 7 PASTE=1.5");
     EXPECT_EQ(refused["input"], "7");
     EXPECT_EQ(refused["message"], "「.」は10進数の数字ではありません.\n貼り付けませんでした.");
+    const nlohmann::json wide = StateAfter("PASTE=\uFF10\uFF58\uFF26%0AF T10");
+    EXPECT_EQ(wide["input"], "FF");
+    EXPECT_EQ(wide["answer"], "255");
     const nlohmann::json tooLong = StateAfter("PASTE=11111111111111111111");
     EXPECT_EQ(tooLong["warnings"], 1);
     EXPECT_EQ(tooLong["input"], "");
