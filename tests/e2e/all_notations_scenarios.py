@@ -3,8 +3,7 @@ lines in step with the typed number, choosing the To notation from it (Enter, a 
 copying a line (the Copy button, Ctrl+C), its keys, its place remembered and brought back on the
 screen, both languages, and its fit at other DPIs (called from dpi_scenarios)."""
 
-import re
-
+from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH
 from conv_scenarios import type_keys
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
@@ -180,4 +179,5 @@ def all_notations_come_back_on_the_screen(case, kit):
     settings = b"[AllNotations]\r\nX=5000\r\nY=5000\r\n"
     with kit.running(case, "conv", settings=settings) as program:
         program.drive("keys", "{^L}")
-        check_on_screen(case, tool_window(program), (1280, 1024), "from (5000, 5000)")
+        screen = (SCREEN_WIDTH, SCREEN_HEIGHT)
+        check_on_screen(case, tool_window(program), screen, "from (5000, 5000)")
