@@ -72,6 +72,13 @@
 #define IDM_CONV_COPY_ANSWER 160
 /* Paste into From. System commands are multiples of 16 below 0xF000. */
 #define IDM_CONV_PASTE 176
+/* Opens the "All notations" window, or brings it to the front (Ctrl+L). */
+#define IDM_CONV_ALL_NOTATIONS 192
+
+/* The "All notations" window (ALLNOTATIONS_DLG, ALLNOTATIONS_DLG_J): its list of the notations
+   2..32 and its Copy button. Enter is IDOK, Esc IDCANCEL, as in every dialog. */
+#define IDC_CONV_ALL_NOTATIONS_LIST 180
+#define IDC_CONV_ALL_NOTATIONS_COPY 181
 
 /* The static text of the digit-limit warning dialog (templates WARN_DLG and WARN_DLG_J). */
 #define IDC_CONV_WARN_TEXT 159

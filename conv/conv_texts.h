@@ -22,6 +22,18 @@ inline constexpr char WARNING_FORMAT_JA[] =
 inline constexpr wchar_t COPY_ANSWER_ITEM_EN[] = L"Co&py answer";
 inline constexpr wchar_t COPY_ANSWER_ITEM_JA[] = L"答のコピー(&P)";
 
+// The "All notations" window: its system-menu item (Ctrl+L), the name a screen reader gives its
+// list (the dialog templates carry the same words as their captions), the marks at the end of
+// the From and the To line, and its Copy button's caption in the templates.
+inline constexpr wchar_t ALL_NOTATIONS_ITEM_EN[] = L"All no&tations...\tCtrl+L";
+inline constexpr wchar_t ALL_NOTATIONS_ITEM_JA[] = L"全ての進法(&T)...\tCtrl+L";
+inline constexpr wchar_t ALL_NOTATIONS_NAME_EN[] = L"All notations";
+inline constexpr wchar_t ALL_NOTATIONS_NAME_JA[] = L"全ての進法";
+inline constexpr char FROM_MARK_EN[] = "From";
+inline constexpr char FROM_MARK_JA[] = "変換元";
+inline constexpr char TO_MARK_EN[] = "To";
+inline constexpr char TO_MARK_JA[] = "変換先";
+
 // Names a screen reader gives the controls that show no text of their own.
 inline constexpr wchar_t FROM_STEP_DOWN_NAME_EN[] = L"From notation down";
 inline constexpr wchar_t FROM_STEP_DOWN_NAME_JA[] = L"変換元の進法を下げる";

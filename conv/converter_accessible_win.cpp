@@ -39,14 +39,14 @@ void CreateConverterAccessibleTexts(HWND window) {
     SetAccessibleName(Control(IDC_CONV_TO_STEP_UP), UiText(TO_STEP_UP_NAME_EN, TO_STEP_UP_NAME_JA));
 }
 
-void ShowFromOtherText(HWND window, const char* label) {
-    SetLabelledText(window, IDC_CONV_FROM_OTHER_TEXT,
-                    UiText(FROM_OTHER_NAME_EN, FROM_OTHER_NAME_JA), label);
-}
-
-void ShowToOtherText(HWND window, const char* label) {
-    SetLabelledText(window, IDC_CONV_TO_OTHER_TEXT, UiText(TO_OTHER_NAME_EN, TO_OTHER_NAME_JA),
-                    label);
+void ShowOtherText(HWND window, ConverterPane pane, const char* label) {
+    if (pane == ConverterPane::From) {
+        SetLabelledText(window, IDC_CONV_FROM_OTHER_TEXT,
+                        UiText(FROM_OTHER_NAME_EN, FROM_OTHER_NAME_JA), label);
+    } else {
+        SetLabelledText(window, IDC_CONV_TO_OTHER_TEXT, UiText(TO_OTHER_NAME_EN, TO_OTHER_NAME_JA),
+                        label);
+    }
 }
 
 }  // namespace quarnic

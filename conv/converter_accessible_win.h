@@ -4,12 +4,14 @@
 
 #include <windows.h>
 
+#include "conv/converter_view.h"
+
 namespace quarnic {
 
 // After the controls exist and before the converter first draws through its view.
 void CreateConverterAccessibleTexts(HWND window);
 
-void ShowFromOtherText(HWND window, const char* label);
-void ShowToOtherText(HWND window, const char* label);
+// The text carried for the pane's "X" box.
+void ShowOtherText(HWND window, ConverterPane pane, const char* label);
 
 }  // namespace quarnic

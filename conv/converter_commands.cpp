@@ -1,4 +1,5 @@
 // The command table, the notation panes, the clear keys and copying the answer.
+#include "conv/all_notations.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_panes.h"
 #include "conv/converter_state.h"
@@ -17,26 +18,26 @@ bool HasInput(const Converter& converter) {
     return !IsEmptyText(converter.texts.InputDigits);
 }
 
-void ClearFromBox(Converter& converter) {
-    ClearText(converter.texts.FromOtherLabel);
-    converter.view->ClearFromOtherBox();
+// The value of the pane's "X" button.
+constexpr int ConverterState::*OtherNotationOf(ConverterPane pane) {
+    return pane == ConverterPane::From ? &ConverterState::FromOtherNotation
+                                       : &ConverterState::ToOtherNotation;
 }
 
-void ShowFromBox(Converter& converter) {
-    auto& label = converter.texts.FromOtherLabel;
-    SetNotationLabel(label, converter.state.FromOtherNotation);
-    converter.view->DrawFromOtherBox(TextOf(label));
+std::array<char, OTHER_LABEL_BYTES>& OtherLabelOf(Converter& converter, ConverterPane pane) {
+    return pane == ConverterPane::From ? converter.texts.FromOtherLabel
+                                       : converter.texts.ToOtherLabel;
 }
 
-void ClearToBox(Converter& converter) {
-    ClearText(converter.texts.ToOtherLabel);
-    converter.view->ClearToOtherBox();
+void ClearBox(Converter& converter, ConverterPane pane) {
+    ClearText(OtherLabelOf(converter, pane));
+    converter.view->ClearOtherBox(pane);
 }
 
-void ShowToBox(Converter& converter) {
-    auto& label = converter.texts.ToOtherLabel;
-    SetNotationLabel(label, converter.state.ToOtherNotation);
-    converter.view->DrawToOtherBox(TextOf(label));
+void ShowBox(Converter& converter, ConverterPane pane) {
+    auto& label = OtherLabelOf(converter, pane);
+    SetNotationLabel(label, converter.state.*OtherNotationOf(pane));
+    converter.view->DrawOtherBox(pane, TextOf(label));
 }
 
 // While an error is on show the To pane only moves its check; otherwise it converts again.
@@ -47,33 +48,73 @@ void ConvertToSelection(Converter& converter, int toNotation) {
     }
 }
 
-int FixedNotationOf(int id, int firstButtonId) {
-    return FIXED_NOTATIONS[id - firstButtonId];
+// What a new selection brings besides the check and the box.
+void FollowSelection(Converter& converter, ConverterPane pane, int notation) {
+    if (pane == ConverterPane::From) {
+        ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, notation);
+    } else {
+        ConvertToSelection(converter, notation);
+    }
+}
+
+// Both panes' keys lie at the same offsets from their "2" button.
+struct PaneKey {
+    ConverterPane pane;
+    int offset;  // 0..4 "2".."16", 5 "X", 6 step down, 7 step up
+};
+
+PaneKey PaneKeyOf(int id) {
+    if (id >= IDC_CONV_TO_2) {
+        return {ConverterPane::To, id - IDC_CONV_TO_2};
+    }
+    return {ConverterPane::From, id - IDC_CONV_FROM_2};
+}
+
+constexpr int OTHER_KEY_OFFSET = FIXED_NOTATION_COUNT;
+constexpr int STEP_DOWN_OFFSET = IDC_CONV_FROM_STEP_DOWN - IDC_CONV_FROM_2;
+constexpr int STEP_UP_OFFSET = IDC_CONV_FROM_STEP_UP - IDC_CONV_FROM_2;
+static_assert(STEP_DOWN_OFFSET == OTHER_KEY_OFFSET + 1 && STEP_UP_OFFSET == STEP_DOWN_OFFSET + 1 &&
+                  IDC_CONV_TO_STEP_UP - IDC_CONV_TO_2 == STEP_UP_OFFSET &&
+                  IDC_CONV_TO_2 == IDC_CONV_FROM_STEP_UP + 1,
+              "the To pane's keys follow the From pane's, in the same order");
+
+void OnPaneKey(Converter& converter, int id) {
+    const PaneKey key = PaneKeyOf(id);
+    if (key.offset < OTHER_KEY_OFFSET) {
+        OnNotationKey(converter, key.pane, FIXED_NOTATIONS[key.offset]);
+    } else if (key.offset == OTHER_KEY_OFFSET) {
+        OnOtherKey(converter, key.pane);
+    } else {
+        OnStepKey(converter, key.pane,
+                  key.offset == STEP_UP_OFFSET ? StepDirection::Up : StepDirection::Down);
+    }
 }
 
 }  // namespace
 
-int ReadFromSelection(const Converter& converter) {
-    return ReadPaneNotation(*converter.view, FROM_PANE, converter.state.FromOtherNotation);
+int ReadSelection(const Converter& converter, ConverterPane pane) {
+    return ReadPaneNotation(*converter.view, ButtonsOf(pane),
+                            converter.state.*OtherNotationOf(pane));
 }
 
-int ReadToSelection(const Converter& converter) {
-    return ReadPaneNotation(*converter.view, TO_PANE, converter.state.ToOtherNotation);
+void SelectButton(Converter& converter, ConverterPane pane, int notation) {
+    CheckPaneButton(*converter.view, ButtonsOf(pane), notation);
 }
 
-void SelectFromButton(Converter& converter, int notation) {
-    CheckPaneButton(*converter.view, FROM_PANE, notation);
-}
-
-void SelectToButton(Converter& converter, int notation) {
-    CheckPaneButton(*converter.view, TO_PANE, notation);
+void SelectNotation(Converter& converter, ConverterPane pane, int notation) {
+    if (HasOwnButton(notation)) {
+        OnNotationKey(converter, pane, notation);
+    } else {
+        converter.state.*OtherNotationOf(pane) = notation;
+        OnOtherKey(converter, pane);
+    }
 }
 
 void SetUpConverterStart(Converter& converter) {
     converter.state = ConverterState{};
     converter.texts = ConverterTexts{};
-    SelectFromButton(converter, converter.state.FromNotation);
-    SelectToButton(converter, converter.state.ToNotation);
+    SelectButton(converter, ConverterPane::From, converter.state.FromNotation);
+    SelectButton(converter, ConverterPane::To, converter.state.ToNotation);
     ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, converter.state.FromNotation);
     converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
@@ -102,69 +143,53 @@ void OnClearError(Converter& converter) {
     ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
 }
 
-void OnFromNotation(Converter& converter, int notation) {
+void OnNotationKey(Converter& converter, ConverterPane pane, int notation) {
     WaitCursor wait(*converter.view);
-    SelectFromButton(converter, notation);
-    ClearFromBox(converter);
-    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, notation);
+    SelectButton(converter, pane, notation);
+    ClearBox(converter, pane);
+    FollowSelection(converter, pane, notation);
 }
 
-void OnFromOther(Converter& converter) {
+void OnOtherKey(Converter& converter, ConverterPane pane) {
     WaitCursor wait(*converter.view);
-    SelectFromButton(converter, converter.state.FromOtherNotation);
-    ClearFromBox(converter);
-    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, converter.state.FromOtherNotation);
-    ShowFromBox(converter);
+    const int other = converter.state.*OtherNotationOf(pane);
+    SelectButton(converter, pane, other);
+    ClearBox(converter, pane);
+    ShowBox(converter, pane);
+    FollowSelection(converter, pane, other);
 }
 
-void OnFromStep(Converter& converter, StepDirection direction) {
+void OnStepKey(Converter& converter, ConverterPane pane, StepDirection direction) {
     WaitCursor wait(*converter.view);
-    int& other = converter.state.FromOtherNotation;
+    int& other = converter.state.*OtherNotationOf(pane);
     other = SteppedOtherNotation(other, direction);
-    ClearFromBox(converter);
-    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, other);
-    ShowFromBox(converter);
+    ClearBox(converter, pane);
+    ShowBox(converter, pane);
+    FollowSelection(converter, pane, other);
 }
 
-void OnToNotation(Converter& converter, int notation) {
-    WaitCursor wait(*converter.view);
-    SelectToButton(converter, notation);
-    ClearToBox(converter);
-    ConvertToSelection(converter, notation);
+void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation) {
+    FixedTextWriter out(text);
+    out.Put(digits);
+    out.Put(" (");
+    out.PutDecimal(notation);
+    out.Put(')');
 }
 
-void OnToOther(Converter& converter) {
-    WaitCursor wait(*converter.view);
-    SelectToButton(converter, converter.state.ToOtherNotation);
-    ClearToBox(converter);
-    ShowToBox(converter);
-    ConvertToSelection(converter, converter.state.ToOtherNotation);
-}
-
-void OnToStep(Converter& converter, StepDirection direction) {
-    WaitCursor wait(*converter.view);
-    int& other = converter.state.ToOtherNotation;
-    other = SteppedOtherNotation(other, direction);
-    ClearToBox(converter);
-    ShowToBox(converter);
-    ConvertToSelection(converter, other);
+void CopyToClipboard(Converter& converter, std::string_view text) {
+    if (!converter.view->PutTextOnClipboard(text)) {
+        converter.view->ShowMessageBox(
+            ClipboardBusyMessage(ClipboardUse::Copy, converter.JapaneseUi));
+    }
 }
 
 void CopyAnswer(Converter& converter) {
     ClipboardText text{};
-    FixedTextWriter out(text);
-    out.Put(TextOf(converter.texts.InputDigits));
-    out.Put(" (");
-    out.PutDecimal(converter.state.FromNotation);
-    out.Put(") = ");
-    out.Put(TextOf(converter.texts.AnswerText));
-    out.Put(" (");
-    out.PutDecimal(converter.state.ToNotation);
-    out.Put(')');
-    if (!converter.view->PutTextOnClipboard(TextOf(text))) {
-        converter.view->ShowMessageBox(
-            ClipboardBusyMessage(ClipboardUse::Copy, converter.JapaneseUi));
-    }
+    AppendNumberAndNotation(text, TextOf(converter.texts.InputDigits),
+                            converter.state.FromNotation);
+    FixedTextWriter(text).Put(" = ");
+    AppendNumberAndNotation(text, TextOf(converter.texts.AnswerText), converter.state.ToNotation);
+    CopyToClipboard(converter, TextOf(text));
 }
 
 void DispatchConverterCommand(Converter& converter, int id) {
@@ -174,20 +199,10 @@ void DispatchConverterCommand(Converter& converter, int id) {
         OnAllClear(converter);
     } else if (id == IDC_CONV_CLEAR_ERROR) {
         OnClearError(converter);
-    } else if (id >= IDC_CONV_FROM_2 && id <= IDC_CONV_FROM_16) {
-        OnFromNotation(converter, FixedNotationOf(id, IDC_CONV_FROM_2));
-    } else if (id == IDC_CONV_FROM_X) {
-        OnFromOther(converter);
-    } else if (id == IDC_CONV_FROM_STEP_DOWN || id == IDC_CONV_FROM_STEP_UP) {
-        OnFromStep(converter,
-                   id == IDC_CONV_FROM_STEP_UP ? StepDirection::Up : StepDirection::Down);
-    } else if (id >= IDC_CONV_TO_2 && id <= IDC_CONV_TO_16) {
-        OnToNotation(converter, FixedNotationOf(id, IDC_CONV_TO_2));
-    } else if (id == IDC_CONV_TO_X) {
-        OnToOther(converter);
-    } else if (id == IDC_CONV_TO_STEP_DOWN || id == IDC_CONV_TO_STEP_UP) {
-        OnToStep(converter, id == IDC_CONV_TO_STEP_UP ? StepDirection::Up : StepDirection::Down);
+    } else if (id >= IDC_CONV_FROM_2 && id <= IDC_CONV_TO_STEP_UP) {
+        OnPaneKey(converter, id);
     }
+    RefreshAllNotations(converter);
 }
 
 bool DispatchConverterSystemCommand(Converter& converter, int id) {
@@ -197,6 +212,11 @@ bool DispatchConverterSystemCommand(Converter& converter, int id) {
     }
     if (id == IDM_CONV_PASTE) {
         PasteClipboardIntoFrom(converter);
+        RefreshAllNotations(converter);
+        return true;
+    }
+    if (id == IDM_CONV_ALL_NOTATIONS) {
+        OpenAllNotations(converter);
         return true;
     }
     return false;

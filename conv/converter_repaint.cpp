@@ -22,16 +22,16 @@ void RepaintConverterContents(Converter& converter) {
     view.DrawInputConsole(texts.InputDigits.data());
     view.DrawAnswerConsole(texts.AnswerText.data());
     texts.FromOtherLabel.fill('\0');
-    view.ClearFromOtherBox();
+    view.ClearOtherBox(ConverterPane::From);
     texts.ToOtherLabel.fill('\0');
-    view.ClearToOtherBox();
+    view.ClearOtherBox(ConverterPane::To);
     // Before the posted WM_USER the radio buttons may not exist yet: draw the boxes empty.
     if (converter.ReadyFlag == 1) {
-        LabelOtherSelection(texts.FromOtherLabel, ReadFromSelection(converter));
-        LabelOtherSelection(texts.ToOtherLabel, ReadToSelection(converter));
+        LabelOtherSelection(texts.FromOtherLabel, ReadSelection(converter, ConverterPane::From));
+        LabelOtherSelection(texts.ToOtherLabel, ReadSelection(converter, ConverterPane::To));
     }
-    view.DrawFromOtherBox(texts.FromOtherLabel.data());
-    view.DrawToOtherBox(texts.ToOtherLabel.data());
+    view.DrawOtherBox(ConverterPane::From, texts.FromOtherLabel.data());
+    view.DrawOtherBox(ConverterPane::To, texts.ToOtherLabel.data());
 }
 
 }  // namespace quarnic

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "conv/converter_view.h"
 #include "shell/notation.h"
@@ -43,9 +44,21 @@ struct ConverterTexts {
     std::array<char, PADDED_DIGITS + 1> PaddedAnswer{};
 };
 
+// The "All notations" window: one line for each notation from 2 to 32. The lines are kept as
+// last sent to the window, so a key sends only the lines it changed.
+inline constexpr int ALL_NOTATIONS_LINE_COUNT = 31;
+inline constexpr int ALL_NOTATIONS_LINE_BYTES = 128;
+using AllNotationsLine = std::array<char, ALL_NOTATIONS_LINE_BYTES>;
+
+struct AllNotationsWindow {
+    bool open = false;
+    std::array<AllNotationsLine, ALL_NOTATIONS_LINE_COUNT> lines{};
+};
+
 struct Converter {
     ConverterState state;
     ConverterTexts texts;
+    AllNotationsWindow allNotations;
     bool ReadyFlag = false;  // set once the window's own posted WM_USER arrives
     bool JapaneseUi = false;
     ConverterView* view = nullptr;
@@ -68,22 +81,26 @@ bool DispatchConverterSystemCommand(Converter& converter, int id);
 // "X" boxes, which show their value only once ReadyFlag is set and only while "X" is checked.
 void RepaintConverterContents(Converter& converter);
 
-// Part of the command table, callable on their own (tests, the window).
+// Part of the command table, callable on their own (tests, the window). A pane's notation keys
+// differ in what follows the new selection alone: the From pane gives the digit keys of its
+// notation, the To pane converts the typed number again.
 void OnAllClear(Converter& converter);
 void OnClearError(Converter& converter);
-void OnFromNotation(Converter& converter, int notation);
-void OnFromOther(Converter& converter);
-void OnFromStep(Converter& converter, StepDirection direction);
-void OnToNotation(Converter& converter, int notation);
-void OnToOther(Converter& converter);
-void OnToStep(Converter& converter, StepDirection direction);
+void OnNotationKey(Converter& converter, ConverterPane pane, int notation);  // "2" .. "16"
+void OnOtherKey(Converter& converter, ConverterPane pane);                   // "X"
+void OnStepKey(Converter& converter, ConverterPane pane, StepDirection direction);
 void CopyAnswer(Converter& converter);
 
+// "FF (16)": the digits and their notation after the text already in the buffer, as copied.
+void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation);
+// The text on the clipboard, or a message when another program holds it.
+void CopyToClipboard(Converter& converter, std::string_view text);
+
 // Pane selections, read from and written to the radio buttons.
-int ReadFromSelection(const Converter& converter);
-int ReadToSelection(const Converter& converter);
-void SelectFromButton(Converter& converter, int notation);
-void SelectToButton(Converter& converter, int notation);
+int ReadSelection(const Converter& converter, ConverterPane pane);
+void SelectButton(Converter& converter, ConverterPane pane, int notation);
+// Any notation 2..32, as its button would choose it, or "X" stepped to it.
+void SelectNotation(Converter& converter, ConverterPane pane, int notation);
 
 // Digit entry and conversion.
 void OnDigitKey(Converter& converter, char digit);

@@ -10,6 +10,9 @@
 
 namespace quarnic {
 
+// The From pane picks the typed number's notation, the To pane the answer's.
+enum class ConverterPane { From, To };
+
 class ConverterView : public ControlView {
   public:
     // The input console and the From row; clearing fills the console so its text disappears.
@@ -18,11 +21,16 @@ class ConverterView : public ControlView {
     // The answer console and the To row, the same figures lower down.
     virtual void ClearAnswerConsole() = 0;
     virtual void DrawAnswerConsole(std::string_view text) = 0;
-    // The boxes beside each pane's "X" button. The logic empties the label itself.
-    virtual void ClearFromOtherBox() = 0;
-    virtual void DrawFromOtherBox(std::string_view label) = 0;
-    virtual void ClearToOtherBox() = 0;
-    virtual void DrawToOtherBox(std::string_view label) = 0;
+    // The box beside a pane's "X" button. The logic empties the label itself.
+    virtual void ClearOtherBox(ConverterPane pane) = 0;
+    virtual void DrawOtherBox(ConverterPane pane, std::string_view label) = 0;
+
+    // The "All notations" window (ALLNOTATIONS_DLG, ALLNOTATIONS_DLG_J), modeless and owned by
+    // the main window: shown, or brought to the front when it is open already; false when it
+    // could not be shown. It tells the logic itself when it closes (CloseAllNotations).
+    virtual bool ShowAllNotationsWindow() = 0;
+    // One line of its list; line 0 is notation 2.
+    virtual void SetAllNotationsLine(int line, std::string_view text) = 0;
 
     // Modal WARN_DLG (WARN_DLG_J when japanese) with text in control IDC_CONV_WARN_TEXT.
     // Returns what the dialog ended with, or -1 when it could not be shown.

@@ -25,6 +25,7 @@ constexpr ProgramFiles FILES{L"OSTRAMEL.EXE", L"OSTRAMEL.TXT", nullptr};
 constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
     {IDM_CONV_COPY_ANSWER, COPY_ANSWER_ITEM_EN, COPY_ANSWER_ITEM_JA},
     {IDM_CONV_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
+    {IDM_CONV_ALL_NOTATIONS, ALL_NOTATIONS_ITEM_EN, ALL_NOTATIONS_ITEM_JA},
 };
 constexpr const SystemMenuItem& COPY_ANSWER_ITEM = OWN_MENU_ITEMS[0];
 constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, OWN_MENU_ITEMS,
@@ -41,7 +42,7 @@ class ConverterWindow final : public ProgramWindow {
     // The first paint comes while the window is shown, before any control exists; it draws
     // through the view but reads no control until ReadyFlag is set.
     void AttachView(HWND window) override {
-        static Win32ConverterView view(window, COPY_ANSWER_ITEM);
+        static Win32ConverterView view(window, COPY_ANSWER_ITEM, converter_);
         converter_.JapaneseUi = Shell().JapaneseUi != 0;
         converter_.view = &view;
     }

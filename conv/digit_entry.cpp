@@ -1,6 +1,5 @@
 // Digit keys, the digit limit and showing the conversion of the typed number.
 #include <cstdio>
-#include <cstring>
 
 #include "conv/conv_texts.h"
 #include "conv/converter_panes.h"
@@ -16,7 +15,7 @@ namespace {
 void StartNumber(Converter& converter, char digit) {
     ConverterState& state = converter.state;
     converter.texts.InputDigits[0] = digit;
-    state.FromNotation = ReadFromSelection(converter);
+    state.FromNotation = ReadSelection(converter, ConverterPane::From);
     state.EntryStarted = true;
     DisablePaneButtons(*converter.view, FROM_PANE);
     state.MaxDigits = MaxDigits(state.FromNotation);
@@ -49,7 +48,7 @@ void OnDigitKey(Converter& converter, char digit) {
     if (!IsEmptyText(texts.InputDigits)) {
         converter.view->ClearInputConsole();
         converter.view->DrawInputConsole(TextOf(texts.InputDigits));
-        converter.state.ToNotation = ReadToSelection(converter);
+        converter.state.ToNotation = ReadSelection(converter, ConverterPane::To);
         ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
     }
 }
@@ -75,13 +74,9 @@ void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
 
 void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
     ConverterTexts& texts = converter.texts;
-    const int length = TextLength(texts.InputDigits);
-    texts.PaddedInput.fill('0');
-    texts.PaddedInput[PADDED_DIGITS] = '\0';
-    std::memcpy(texts.PaddedInput.data() + PADDED_DIGITS - length, texts.InputDigits.data(),
-                static_cast<std::size_t>(length));
-    if (ConvertIntegerDigits(texts.PaddedInput, fromNotation, length, toNotation, PADDED_DIGITS,
-                             texts.PaddedAnswer) == -1) {
+    PadDigits(TextOf(texts.InputDigits), texts.PaddedInput);
+    if (ConvertIntegerDigits(texts.PaddedInput, fromNotation, TextLength(texts.InputDigits),
+                             toNotation, PADDED_DIGITS, texts.PaddedAnswer) == -1) {
         ShowError(converter);
     } else {
         ShowAnswer(converter);
@@ -90,10 +85,8 @@ void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
 
 void ShowAnswer(Converter& converter) {
     ConverterTexts& texts = converter.texts;
-    const int first = FirstSignificantIndex(texts.PaddedAnswer);
     // SetText keeps the NUL even for a 100-digit answer, which typed numbers never reach.
-    SetText(texts.AnswerText, std::string_view(texts.PaddedAnswer.data() + first,
-                                               static_cast<std::size_t>(PADDED_DIGITS - first)));
+    SetText(texts.AnswerText, SignificantDigits(texts.PaddedAnswer));
     converter.view->ClearAnswerConsole();
     converter.view->DrawAnswerConsole(TextOf(texts.AnswerText));
     converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, true);

@@ -26,6 +26,18 @@ int FirstSignificantIndex(const PaddedDigits& digits) {
     return PADDED_DIGITS;
 }
 
+void PadDigits(std::string_view digits, PaddedDigits& padded) {
+    const std::size_t length = digits.size() < PADDED_DIGITS ? digits.size() : PADDED_DIGITS;
+    padded.fill('0');
+    padded[PADDED_DIGITS] = '\0';
+    digits.copy(padded.data() + PADDED_DIGITS - length, length);
+}
+
+std::string_view SignificantDigits(const PaddedDigits& padded) {
+    const int first = FirstSignificantIndex(padded);
+    return std::string_view(padded.data() + first, static_cast<std::size_t>(PADDED_DIGITS - first));
+}
+
 namespace {
 
 using DigitArray = std::array<std::int32_t, PADDED_DIGITS>;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "conv/converter_state.h"
 
@@ -16,6 +17,12 @@ int MaxDigits(int notation);
 
 // Index of the first of the 100 digits whose value is not 0; 100 when all are zero.
 int FirstSignificantIndex(const PaddedDigits& digits);
+
+// The digits right-aligned behind "0"s (at most 100 of them), as ConvertIntegerDigits takes them.
+void PadDigits(std::string_view digits, PaddedDigits& padded);
+
+// The digits from the first significant one on; empty when all are zero.
+std::string_view SignificantDigits(const PaddedDigits& padded);
 
 // Converts `count` significant digits of `digits` (right-aligned, notation fromNotation) to
 // notation toNotation by repeated division, into `answer` right-aligned and "0"-padded.

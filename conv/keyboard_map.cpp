@@ -43,6 +43,9 @@ KeyAction ControlKeyAction(NamedKey key) {
     if (key == NamedKey::LetterV) {
         return {KeyTarget::MenuItem, IDM_CONV_PASTE};
     }
+    if (key == NamedKey::LetterL) {
+        return {KeyTarget::MenuItem, IDM_CONV_ALL_NOTATIONS};
+    }
     return {};
 }
 

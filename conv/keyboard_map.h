@@ -10,7 +10,8 @@ namespace quarnic {
 KeyAction ConverterCharacterKey(char32_t character);
 
 // Backspace ("Clear Error"), Esc ("All Clear"), F3..F8 and Page Up / Page Down for the From
-// pane, the same with Shift for the To pane, Ctrl+C ("Co&py answer") and Ctrl+V (Paste).
+// pane, the same with Shift for the To pane, Ctrl+C ("Co&py answer"), Ctrl+V (Paste) and Ctrl+L
+// (the "All notations" window).
 KeyAction ConverterNamedKey(const NamedKeyPress& press);
 
 }  // namespace quarnic

@@ -12,7 +12,7 @@ namespace {
 
 PastedNumber ParseForFrom(const Converter& converter, std::string_view text) {
     PasteRules rules;
-    rules.notation = ReadFromSelection(converter);
+    rules.notation = ReadSelection(converter, ConverterPane::From);
     rules.signAndPoint = false;
     // The digit limit is the notation's, answered with the typing warning rather than a message;
     // no notation allows more digits than notation 2.
@@ -22,21 +22,6 @@ PastedNumber ParseForFrom(const Converter& converter, std::string_view text) {
         number.refusal = PasteRefusal::Zero;
     }
     return number;
-}
-
-// The From pane moves to the notation as its button ("X" stepped to it) would.
-void SelectFromNotation(Converter& converter, int notation) {
-    ConverterView& view = *converter.view;
-    CheckPaneButton(view, FROM_PANE, notation);
-    converter.texts.FromOtherLabel.fill('\0');
-    view.ClearFromOtherBox();
-    ApplyDigitKeys(view, IDC_CONV_DIGIT_0, notation);
-    if (!HasOwnButton(notation)) {
-        converter.state.FromOtherNotation = notation;
-        auto& label = converter.texts.FromOtherLabel;
-        NotationDecimalText(notation, label.data(), static_cast<int>(label.size()));
-        view.DrawFromOtherBox(label.data());
-    }
 }
 
 // The number as if typed: entry started, the From pane fixed, the answer converted.
@@ -52,7 +37,7 @@ void TakeNumber(Converter& converter, std::string_view digits, int notation) {
     DisablePaneButtons(*converter.view, FROM_PANE);
     converter.view->ClearInputConsole();
     converter.view->DrawInputConsole(input.data());
-    state.ToNotation = ReadToSelection(converter);
+    state.ToNotation = ReadSelection(converter, ConverterPane::To);
     ConvertAndShow(converter, state.FromNotation, state.ToNotation);
 }
 
@@ -70,7 +55,7 @@ void PasteIntoFrom(Converter& converter, std::string_view text) {
         converter.view->ShowMessageBox(PasteRefusalMessage(number, converter.JapaneseUi));
         return;
     }
-    SelectFromNotation(converter, number.notation);
+    SelectNotation(converter, ConverterPane::From, number.notation);
     TakeNumber(converter, number.IntegerDigits(), number.notation);
 }
 

@@ -1,5 +1,6 @@
 #include "conv/win32_converter_view_win.h"
 
+#include "conv/all_notations_window_win.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
@@ -28,6 +29,11 @@ KeyGeometry CurrentGeometry() {
 
 }  // namespace
 
+// Each pane's "X" box lies in its part of the window.
+Win32ConverterView::Part Win32ConverterView::PartOf(ConverterPane pane) {
+    return pane == ConverterPane::From ? Part::Input : Part::Answer;
+}
+
 int Win32ConverterView::OffsetOf(Part part) {
     return part == Part::Input ? 0 : AnswerPartOffset(CurrentGeometry());
 }
@@ -42,11 +48,11 @@ void Win32ConverterView::DrawConsoleOf(Part part, const char* text) {
 }
 
 void Win32ConverterView::ClearOtherBoxOf(Part part) {
-    ClearOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)));
+    quarnic::ClearOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)));
 }
 
 void Win32ConverterView::DrawOtherBoxOf(Part part, const char* label) {
-    DrawOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)), label);
+    quarnic::DrawOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)), label);
 }
 
 void Win32ConverterView::ClearInputConsole() {
@@ -69,26 +75,23 @@ void Win32ConverterView::DrawAnswerConsole(std::string_view text) {
     SetAccessibleText(MainWindow(), IDC_CONV_ANSWER_TEXT, text);
 }
 
-void Win32ConverterView::ClearFromOtherBox() {
-    ClearOtherBoxOf(Part::Input);
-    ShowFromOtherText(MainWindow(), "");
+void Win32ConverterView::ClearOtherBox(ConverterPane pane) {
+    ClearOtherBoxOf(PartOf(pane));
+    ShowOtherText(MainWindow(), pane, "");
 }
 
-void Win32ConverterView::DrawFromOtherBox(std::string_view label) {
+void Win32ConverterView::DrawOtherBox(ConverterPane pane, std::string_view label) {
     const auto terminated = Terminated<OTHER_LABEL_BYTES>(label);
-    DrawOtherBoxOf(Part::Input, terminated.data());
-    ShowFromOtherText(MainWindow(), terminated.data());
+    DrawOtherBoxOf(PartOf(pane), terminated.data());
+    ShowOtherText(MainWindow(), pane, terminated.data());
 }
 
-void Win32ConverterView::ClearToOtherBox() {
-    ClearOtherBoxOf(Part::Answer);
-    ShowToOtherText(MainWindow(), "");
+bool Win32ConverterView::ShowAllNotationsWindow() {
+    return ShowAllNotationsDialog(MainWindow(), converter_);
 }
 
-void Win32ConverterView::DrawToOtherBox(std::string_view label) {
-    const auto terminated = Terminated<OTHER_LABEL_BYTES>(label);
-    DrawOtherBoxOf(Part::Answer, terminated.data());
-    ShowToOtherText(MainWindow(), terminated.data());
+void Win32ConverterView::SetAllNotationsLine(int line, std::string_view text) {
+    SetAllNotationsListLine(line, text);
 }
 
 int Win32ConverterView::ShowWarningDialog(std::string_view text, bool japanese) {

@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+#include "conv/converter_state.h"
 #include "conv/converter_view.h"
 #include "shell/control_view_win.h"
 #include "shell/layout.h"
@@ -15,16 +16,18 @@ namespace quarnic {
 
 class Win32ConverterView final : public Win32ControlView<ConverterView> {
   public:
-    using Win32ControlView::Win32ControlView;
+    // The all-notations window hands its keys and clicks to the converter.
+    Win32ConverterView(HWND mainWindow, const SystemMenuItem& relabelledItem, Converter& converter)
+        : Win32ControlView(mainWindow, relabelledItem), converter_(converter) {}
 
     void ClearInputConsole() override;
     void DrawInputConsole(std::string_view text) override;
     void ClearAnswerConsole() override;
     void DrawAnswerConsole(std::string_view text) override;
-    void ClearFromOtherBox() override;
-    void DrawFromOtherBox(std::string_view label) override;
-    void ClearToOtherBox() override;
-    void DrawToOtherBox(std::string_view label) override;
+    void ClearOtherBox(ConverterPane pane) override;
+    void DrawOtherBox(ConverterPane pane, std::string_view label) override;
+    bool ShowAllNotationsWindow() override;
+    void SetAllNotationsLine(int line, std::string_view text) override;
 
     int ShowWarningDialog(std::string_view text, bool japanese) override;
     void ShowSystemErrorBox(std::string_view text, std::string_view caption) override;
@@ -32,11 +35,14 @@ class Win32ConverterView final : public Win32ControlView<ConverterView> {
   private:
     // The input part (console, From row and box) at offset 0, the answer part lower down.
     enum class Part { Input, Answer };
+    static Part PartOf(ConverterPane pane);
     static int OffsetOf(Part part);
     void ClearConsoleOf(Part part);
     void DrawConsoleOf(Part part, const char* text);
     void ClearOtherBoxOf(Part part);
     void DrawOtherBoxOf(Part part, const char* label);
+
+    Converter& converter_;
 };
 
 }  // namespace quarnic

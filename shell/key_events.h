@@ -25,6 +25,7 @@ enum class NamedKey {
     F9,
     LetterC,  // the letter keys only matter with Ctrl
     LetterH,
+    LetterL,
     LetterM,
     LetterR,
     LetterS,

@@ -49,9 +49,8 @@ constexpr VirtualKeyName VIRTUAL_KEY_NAMES[] = {
     {VK_NEXT, NamedKey::PageDown},  {VK_F3, NamedKey::F3},         {VK_F4, NamedKey::F4},
     {VK_F5, NamedKey::F5},          {VK_F6, NamedKey::F6},         {VK_F7, NamedKey::F7},
     {VK_F8, NamedKey::F8},          {VK_F9, NamedKey::F9},         {'C', NamedKey::LetterC},
-    {'H', NamedKey::LetterH},
-    {'M', NamedKey::LetterM},       {'R', NamedKey::LetterR},      {'S', NamedKey::LetterS},
-    {'V', NamedKey::LetterV},
+    {'H', NamedKey::LetterH},       {'L', NamedKey::LetterL},      {'M', NamedKey::LetterM},
+    {'R', NamedKey::LetterR},       {'S', NamedKey::LetterS},      {'V', NamedKey::LetterV},
 };
 
 KeyAction NamedKeyAction(WPARAM virtualKey) {

@@ -4,6 +4,41 @@
 
 namespace quarnic {
 
+namespace {
+
+// Floor and ceiling of a half, for overhangs below zero too.
+int HalfDown(int n) {
+    return n >= 0 ? n / 2 : -((1 - n) / 2);
+}
+
+int HalfUp(int n) {
+    return -HalfDown(-n);
+}
+
+}  // namespace
+
+bool CaptionInkFits(int keyHeight, const CaptionInk& caption) {
+    const int overhang = keyHeight - caption.lineHeight;
+    for (int lineTop : {HalfDown(overhang), HalfUp(overhang)}) {
+        if (lineTop + caption.inkTop < 0 || lineTop + caption.inkEnd > keyHeight) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int StepUpKeyHeight(int keyHeight, int halfKey, const CaptionInk& plus, const CaptionInk& minus) {
+    if (plus.lineHeight == 0 || CaptionInkFits(halfKey, plus)) {
+        return halfKey;
+    }
+    for (int height = halfKey + 1; height < keyHeight; ++height) {
+        if (CaptionInkFits(height, plus) && CaptionInkFits(keyHeight - height, minus)) {
+            return height;
+        }
+    }
+    return halfKey;
+}
+
 Layout ComputeLayout(const LayoutInputs& in) {
     Layout out;
     out.KeyWidth = in.keySampleWidth / 10;
@@ -11,6 +46,8 @@ Layout ComputeLayout(const LayoutInputs& in) {
     out.SideMargin = in.sideMargin;
     out.HalfKeyHeight = out.KeyHeight * 0.5;
     out.SpacingUnit = 5;
+    out.StepUpHeight =
+        StepUpKeyHeight(out.KeyHeight, out.HalfKey(), in.stepUpCaption, in.stepDownCaption);
     // Only the later NT versions give the caption its own height; older ones share the menu's.
     int caption = in.platformCode == PLATFORM_LATER_NT ? in.captionHeight : in.menuHeight;
     out.WindowWidth = 2 * out.Margin() + 10 * out.KeyWidth + 6;
@@ -50,9 +87,11 @@ void AddNotationRow(KeyPlacementList& keys, const KeyGeometry& g, const Notation
     }
     const int stepLeft = Column(g, 9, 3) + 4;
     const int stepWidth = g.keyWidth - 2 * g.margin - 5;
-    keys.Add(ids.stepUpId, L"+", KeyKind::Push, {stepLeft, top, stepWidth, g.halfKey});
+    // A geometry made without the step captions measured splits the key in halves.
+    const int upHeight = g.stepUpHeight > 0 ? g.stepUpHeight : g.halfKey;
+    keys.Add(ids.stepUpId, L"+", KeyKind::Push, {stepLeft, top, stepWidth, upHeight});
     keys.Add(ids.stepDownId, L"-", KeyKind::Push,
-             {stepLeft, top + g.halfKey, stepWidth, g.keyHeight - g.halfKey});
+             {stepLeft, top + upHeight, stepWidth, g.keyHeight - upHeight});
 }
 
 std::array<Band, SHARED_BAND_COUNT> SharedBands(const KeyGeometry& g, int clientWidth,

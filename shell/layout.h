@@ -10,6 +10,23 @@
 
 namespace quarnic {
 
+// A caption's line in the font a button draws it with, and the rows its ink covers counted
+// from the line's top (end exclusive).
+struct CaptionInk {
+    int lineHeight = 0;
+    int inkTop = 0;
+    int inkEnd = 0;
+};
+
+// Whether the caption's ink stays inside a key of that height. A button centres the caption's
+// line, which may be higher than the key and overhang both edges; it may round the half of the
+// overhang either way, so the ink must fit both ways.
+bool CaptionInkFits(int keyHeight, const CaptionInk& caption);
+
+// The height of the upper step key "+": half a key, or more when its caption's ink would be
+// cut there, as long as the "-" under it, which takes the rest of the key, keeps its caption.
+int StepUpKeyHeight(int keyHeight, int halfKey, const CaptionInk& plus, const CaptionInk& minus);
+
 // What the window measures before anything is sized.
 struct LayoutInputs {
     int keySampleWidth = 0;  // text width of the key-width measuring string
@@ -20,6 +37,9 @@ struct LayoutInputs {
     int heightSpacingUnits = 9;  // spacing units in the window height: 9 calculator, 10 converter
     int screenWidth = 0;
     int screenHeight = 0;
+    // The step keys' captions "+" and "-" in the keys' font; none measured: half a key each.
+    CaptionInk stepUpCaption;
+    CaptionInk stepDownCaption;
 };
 
 // The whole-pixel figures every key place and painted shape of both windows is written in.
@@ -27,8 +47,9 @@ struct KeyGeometry {
     int keyWidth = 0;
     int keyHeight = 0;
     int spacing = 5;
-    int margin = 0;   // the left margin, truncated to whole pixels
-    int halfKey = 0;  // half a key height, truncated to whole pixels
+    int margin = 0;        // the left margin, truncated to whole pixels
+    int halfKey = 0;       // half a key height, truncated to whole pixels
+    int stepUpHeight = 0;  // the "+" step key; "-" takes the rest of a key height
 };
 
 struct Layout {
@@ -41,11 +62,12 @@ struct Layout {
     int WindowHeight = 0;
     int WindowX = 0;
     int WindowY = 0;
+    int StepUpHeight = 0;
 
     int Margin() const { return static_cast<int>(SideMargin); }
     int HalfKey() const { return static_cast<int>(HalfKeyHeight); }
     KeyGeometry Geometry() const {
-        return KeyGeometry{KeyWidth, KeyHeight, SpacingUnit, Margin(), HalfKey()};
+        return KeyGeometry{KeyWidth, KeyHeight, SpacingUnit, Margin(), HalfKey(), StepUpHeight};
     }
 };
 

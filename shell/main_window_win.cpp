@@ -42,6 +42,22 @@ int SampleWidth(HWND window, const wchar_t* sample) {
     return TextWidth(window, sample, static_cast<int>(std::wcslen(sample)));
 }
 
+// The caption's line and ink in the window's own font, the one the keys draw with (they are
+// given no other). A font without glyph outlines counts its whole line as ink.
+CaptionInk MeasureCaption(HWND window, wchar_t caption) {
+    WindowDC dc(window);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    CaptionInk ink{static_cast<int>(metrics.tmHeight), 0, static_cast<int>(metrics.tmHeight)};
+    const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
+    GLYPHMETRICS glyph{};
+    if (GetGlyphOutlineW(dc, caption, GGO_METRICS, &glyph, 0, nullptr, &identity) != GDI_ERROR) {
+        ink.inkTop = static_cast<int>(metrics.tmAscent - glyph.gmptGlyphOrigin.y);
+        ink.inkEnd = ink.inkTop + static_cast<int>(glyph.gmBlackBoxY);
+    }
+    return ink;
+}
+
 // Measures the samples with the window's font and computes every layout value.
 void ComputeMainLayout(HWND window) {
     LayoutInputs in;
@@ -54,6 +70,8 @@ void ComputeMainLayout(HWND window) {
     in.heightSpacingUnits = rules.heightSpacingUnits;
     in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    in.stepUpCaption = MeasureCaption(window, L'+');
+    in.stepDownCaption = MeasureCaption(window, L'-');
     Shell().layout = ComputeLayout(in);
 }
 

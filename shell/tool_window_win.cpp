@@ -46,6 +46,14 @@ WorkAreas VisibleWorkAreas() {
     return found;
 }
 
+void MoveIntoView(HWND window, WindowPlace place, bool withSize, SIZE minimum) {
+    const WorkAreas screens = VisibleWorkAreas();
+    place = BringIntoView(place, screens.areas, screens.count, static_cast<int>(minimum.cx),
+                          static_cast<int>(minimum.cy));
+    SetWindowPos(window, nullptr, place.x, place.y, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (withSize ? 0 : SWP_NOSIZE));
+}
+
 }  // namespace
 
 void AddModelessDialog(HWND dialog) {
@@ -111,11 +119,14 @@ void RestoreWindowPlace(HWND window, const wchar_t* section, bool withSize, SIZE
         place.width = ReadSettingNumber(section, L"Width", place.width);
         place.height = ReadSettingNumber(section, L"Height", place.height);
     }
-    const WorkAreas screens = VisibleWorkAreas();
-    place = BringIntoView(place, screens.areas, screens.count, static_cast<int>(minimum.cx),
-                          static_cast<int>(minimum.cy));
-    SetWindowPos(window, nullptr, place.x, place.y, place.width, place.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (withSize ? 0 : SWP_NOSIZE));
+    MoveIntoView(window, place, withSize, minimum);
+}
+
+void KeepWindowInView(HWND window) {
+    RECT now;
+    GetWindowRect(window, &now);
+    MoveIntoView(window, {now.left, now.top, now.right - now.left, now.bottom - now.top}, false,
+                 SIZE{0, 0});
 }
 
 void RememberWindowPlace(HWND window, const wchar_t* section, bool withSize) {

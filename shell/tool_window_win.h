@@ -29,6 +29,9 @@ void WriteSettingNumbers(const wchar_t* section, const SettingNumber* values, in
 // withSize), brought inside a visible work area and to at least the minimum size. Without a
 // remembered place the window stays where it was created.
 void RestoreWindowPlace(HWND window, const wchar_t* section, bool withSize, SIZE minimum);
+// Moves the window, where it is now, inside the visible work area it overlaps most (a window
+// that grew after creation, say).
+void KeepWindowInView(HWND window);
 // Remembers the window's place in the section; a minimised window keeps its last place.
 void RememberWindowPlace(HWND window, const wchar_t* section, bool withSize);
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "conv/all_notations.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
 #include "engine/digit_codec.h"
@@ -17,12 +18,31 @@ namespace {
 constexpr char PROGRAM[] = "ostramel-script";
 constexpr int COPY_KEY = IDM_CONV_COPY_ANSWER;
 constexpr int PASTE_KEY = IDM_CONV_PASTE;
+constexpr int ALL_NOTATIONS_KEY = IDM_CONV_ALL_NOTATIONS;
+// Enter on a line of the "All notations" window; no control has this id.
+constexpr int ALL_NOTATIONS_TO_KEY = -1;
+constexpr std::string_view ALL_NOTATIONS_TO_PREFIX = "ALLTO=";
 
-// One key of the script: a key id, or a text to paste.
+// One key of the script: a key id, with the text to paste or the notation of the chosen line.
 struct ScriptKey {
     int id;
     std::string pasteText;
+    int notation = 0;
 };
+
+// "ALLTO=<n>" for a notation n from 2 to 32.
+std::optional<int> AllNotationsLineOfToken(const std::string& token) {
+    if (!token.starts_with(ALL_NOTATIONS_TO_PREFIX)) {
+        return std::nullopt;
+    }
+    const std::string number = token.substr(ALL_NOTATIONS_TO_PREFIX.size());
+    if (number.empty() || number.size() > 2 ||
+        number.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int notation = std::stoi(number);
+    return IsValidNotation(notation) ? std::optional<int>(notation) : std::nullopt;
+}
 
 const std::map<std::string, int>& NamedKeys() {
     static const std::map<std::string, int> keys = {
@@ -45,6 +65,7 @@ const std::map<std::string, int>& NamedKeys() {
         {"T+", IDC_CONV_TO_STEP_UP},
         {"T-", IDC_CONV_TO_STEP_DOWN},
         {"COPY", COPY_KEY},
+        {"ALL", ALL_NOTATIONS_KEY},
     };
     return keys;
 }
@@ -64,21 +85,39 @@ std::optional<ScriptKey> ScriptKeyOf(const std::string& token) {
     if (std::optional<std::string> text = PasteTextOfToken(token)) {
         return ScriptKey{PASTE_KEY, *text};
     }
+    if (std::optional<int> notation = AllNotationsLineOfToken(token)) {
+        return ScriptKey{ALL_NOTATIONS_TO_KEY, {}, *notation};
+    }
     if (std::optional<int> id = KeyId(token)) {
         return ScriptKey{*id, {}};
     }
     return std::nullopt;
 }
 
-// A disabled button and a greyed menu item cannot be chosen, so such presses do nothing.
-void Press(Converter& converter, RecordingConverterView& view, int id) {
-    if (id == COPY_KEY || id == PASTE_KEY) {
+// A disabled button and a greyed menu item cannot be chosen, so such presses do nothing; nor
+// can a line of the "All notations" window while it is closed.
+void Press(Converter& converter, RecordingConverterView& view, const ScriptKey& key) {
+    const int id = key.id;
+    if (id == ALL_NOTATIONS_TO_KEY) {
+        if (converter.allNotations.open) {
+            ChooseAllNotationsLine(converter, key.notation);
+        }
+    } else if (id == COPY_KEY || id == PASTE_KEY || id == ALL_NOTATIONS_KEY) {
         if (view.IsMenuItemEnabled(id)) {
             DispatchConverterSystemCommand(converter, id);
         }
     } else if (view.IsControlEnabled(id)) {
         DispatchConverterCommand(converter, id);
     }
+}
+
+// The typed number in every notation from 2 to 32, plain digits.
+nlohmann::json AllNotations(const Converter& converter) {
+    nlohmann::json numbers = nlohmann::json::array();
+    for (int line = 0; line < ALL_NOTATIONS_LINE_COUNT; ++line) {
+        numbers.push_back(TypedNumberIn(converter, NotationOfLine(line)).data());
+    }
+    return numbers;
 }
 
 nlohmann::json CheckedId(const RecordingConverterView& view, int firstButtonId) {
@@ -114,6 +153,8 @@ nlohmann::json StateLine(const Converter& converter, const RecordingConverterVie
     line["from_checked"] = CheckedId(view, IDC_CONV_FROM_2);
     line["to_checked"] = CheckedId(view, IDC_CONV_TO_2);
     line["copy_enabled"] = view.IsMenuItemEnabled(COPY_KEY);
+    line["all_notations"] = AllNotations(converter);
+    line["all_notations_open"] = converter.allNotations.open;
     line["message"] = message;
     return line;
 }
@@ -140,7 +181,7 @@ int Run(int argc, char** argv) {
         if (key.id == PASTE_KEY) {
             view.SetClipboardText(key.pasteText);
         }
-        Press(converter, view, key.id);
+        Press(converter, view, key);
         message = view.Messages() > messagesBefore ? nlohmann::json(view.LastMessage())
                                                    : nlohmann::json(nullptr);
     }

@@ -17,8 +17,8 @@ std::vector<int> Range(int first, int last) {
 TEST_F(ConverterTest, StartsOnTenInBothPanesWithNothingToCopy) {
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10));
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_10));
-    EXPECT_EQ(ReadFromSelection(converter), 10);
-    EXPECT_EQ(ReadToSelection(converter), 10);
+    EXPECT_EQ(ReadSelection(converter, ConverterPane::From), 10);
+    EXPECT_EQ(ReadSelection(converter, ConverterPane::To), 10);
     std::vector<int> enabled = Range(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_9);
     for (int id : Range(IDC_CONV_ALL_CLEAR, IDC_CONV_FROM_X)) {
         enabled.push_back(id);
@@ -59,7 +59,7 @@ TEST_F(ConverterTest, FixedFromButtonEmptiesTheXBoxAndKeepsXValue) {
               Range(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_7));
     Press({IDC_CONV_FROM_X});
     EXPECT_EQ(view.FromBox(), "5");
-    EXPECT_EQ(ReadFromSelection(converter), 5);
+    EXPECT_EQ(ReadSelection(converter, ConverterPane::From), 5);
 }
 
 TEST_F(ConverterTest, ToSelectionWithNothingTypedOnlyMovesTheCheck) {

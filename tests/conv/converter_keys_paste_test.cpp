@@ -50,11 +50,14 @@ TEST(ConverterKeyboardMap, FunctionKeysForFromAndWithShiftForTo) {
     EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::F9)), KeyAction{});
 }
 
-TEST(ConverterKeyboardMap, CopyAndPasteWithCtrl) {
+TEST(ConverterKeyboardMap, CopyPasteAndAllNotationsWithCtrl) {
     EXPECT_EQ(ConverterNamedKey({NamedKey::LetterC, true, false}),
               (KeyAction{KeyTarget::MenuItem, IDM_CONV_COPY_ANSWER}));
     EXPECT_EQ(ConverterNamedKey({NamedKey::LetterV, true, false}),
               (KeyAction{KeyTarget::MenuItem, IDM_CONV_PASTE}));
+    EXPECT_EQ(ConverterNamedKey({NamedKey::LetterL, true, false}),
+              (KeyAction{KeyTarget::MenuItem, IDM_CONV_ALL_NOTATIONS}));
+    EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::LetterL)), KeyAction{});
     EXPECT_EQ(ConverterNamedKey({NamedKey::LetterC, true, true}), KeyAction{});
     EXPECT_EQ(ConverterNamedKey({NamedKey::F8, true, false}), KeyAction{});
     EXPECT_EQ(ConverterNamedKey(Plain(NamedKey::LetterV)), KeyAction{});

@@ -1,11 +1,13 @@
-"""Both programs at 96 and 144 DPI (the prefix's LogPixels): the window grows with the menu
+"""Both programs at 96, 144 and 192 DPI (the prefix's LogPixels): the window grows with the menu
 height and the system font, every key's caption fits inside its key, no control leaves the
-client area or covers another, and the window stays on the screen. Screenshots of each are kept.
+client area or covers another, and the window stays on the screen; so does the converter's "All
+notations" window, whose lines all show in full. Screenshots of each are kept.
 Wine hands the real DPI to every program, aware or not, so this shows that the layout holds; what
 the manifest changes on Windows (no stretched bitmap) cannot be seen here."""
 
 from collections import Counter
 
+from all_notations_scenarios import open_and_check_fit
 from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH, check_layout
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
@@ -55,13 +57,15 @@ def look_at(case, kit, key, locale, dpi):
         check_captions_fit(case, keys, dpi, what)
         shot = kit.screenshot(state, f"dpi{dpi}-{key}-{language}")
         print(f"     {what}: window {width}x{height}, screenshot {shot.name}", flush=True)
+        if key == "conv":
+            open_and_check_fit(case, kit, program, language, dpi, (SCREEN_WIDTH, SCREEN_HEIGHT))
         # The digit keys, the most of one height, set the row height.
         heights = Counter(k["rect"][3] for k in keys if k["kind"] == "push")
         return (width, height), heights.most_common(1)[0][0]
 
 
 @scenario("calc")
-def layouts_at_96_and_144_dpi(case, kit):
+def layouts_at_96_144_and_192_dpi(case, kit):
     """Both programs in one scenario: every change of DPI restarts the prefix's server."""
     keys = [key for key in ("calc", "conv") if key in kit.programs]
     metrics, sizes, key_heights = {}, {}, {}
@@ -74,13 +78,15 @@ def layouts_at_96_and_144_dpi(case, kit):
                 sizes[key, dpi, locale], key_heights[key, dpi, locale] = look_at(
                     case, kit, key, locale, dpi)
 
-    # 144 first: the other scenarios find the prefix at 96 DPI afterwards, whatever happens.
+    # 144 and 192 first: the other scenarios find the prefix at 96 DPI afterwards, whatever
+    # happens.
     try:
-        kit.prefix.set_dpi(144)
-        look_at_all(144, [ENGLISH, JAPANESE])
+        for dpi in (144, 192):
+            kit.prefix.set_dpi(dpi)
+            look_at_all(dpi, [ENGLISH, JAPANESE])
     finally:
         kit.prefix.set_dpi(96)
-    look_at_all(96, [ENGLISH])
+    look_at_all(96, [ENGLISH, JAPANESE])
 
     for (key, dpi, locale), key_height in key_heights.items():
         # A key is as high as a menu bar and its border.
@@ -89,8 +95,10 @@ def layouts_at_96_and_144_dpi(case, kit):
     case.check(grown > 0, f"menu height did not grow at 144 DPI: {metrics}")
     for key in keys:
         (width_96, height_96) = sizes[key, 96, ENGLISH]
-        (width_144, height_144) = sizes[key, 144, ENGLISH]
-        case.check(height_144 >= height_96 + 8 * grown,
-                   f"{key}: window height {height_96} at 96 DPI, {height_144} at 144: eight rows "
-                   f"of keys should have grown by {grown} each")
-        case.check(width_144 >= width_96, f"{key}: narrower at 144 DPI: {width_96} -> {width_144}")
+        for dpi in (144, 192):
+            grown = metrics[dpi]["menu_height"] - metrics[96]["menu_height"]
+            (width, height) = sizes[key, dpi, ENGLISH]
+            case.check(height >= height_96 + 8 * grown,
+                       f"{key}: window height {height_96} at 96 DPI, {height} at {dpi}: eight "
+                       f"rows of keys should have grown by {grown} each")
+            case.check(width >= width_96, f"{key}: narrower at {dpi} DPI: {width_96} -> {width}")

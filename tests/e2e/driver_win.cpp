@@ -29,6 +29,8 @@
 //                                     focus, as a user's click does)
 //   set-clipboard TEXT                puts TEXT on the clipboard as CF_UNICODETEXT
 //   history ACTION [ARGS]             the calculator's history window (history_probe_win.h)
+//   tool-window | tool-window-click ID | tool-window-double-click LINE   the open tool window
+//                                     (tool_window_probe_win.h)
 
 #include <windows.h>
 
@@ -45,6 +47,7 @@
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "text_fit_win.h"
+#include "tool_window_probe_win.h"
 #include "window_probe_win.h"
 
 namespace quarnic::e2e {
@@ -565,13 +568,7 @@ int Click(const Context& context) {
     }
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    Sleep(200);
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}, 1);
     LetProgramCatchUp(main);
     return Succeed(JsonLine());
 }
@@ -705,6 +702,12 @@ int History(const Context& context) {
 
 using Handler = int (*)(const Context&);
 
+// Commands kept in files of their own take the window class and the arguments.
+template <int (*Command)(const std::wstring&, const Args&)>
+int FromClassAndArgs(const Context& context) {
+    return Command(context.window_class, context.args);
+}
+
 const std::map<std::wstring, Handler>& Commands() {
     static const std::map<std::wstring, Handler> commands = {
         {L"ids", ListIds},
@@ -738,6 +741,9 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"click", Click},
         {L"set-clipboard", SetClipboard},
         {L"history", History},
+        {L"tool-window", FromClassAndArgs<ToolWindowCommand>},
+        {L"tool-window-click", FromClassAndArgs<ToolWindowClickCommand>},
+        {L"tool-window-double-click", FromClassAndArgs<ToolWindowDoubleClickCommand>},
     };
     return commands;
 }

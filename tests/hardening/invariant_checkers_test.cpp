@@ -176,6 +176,17 @@ TEST_F(ConverterChecker, CatchesAWrongAnswer) {
     EXPECT_THAT(Violation(), HasSubstr("exactly FF"));
 }
 
+TEST_F(ConverterChecker, CatchesAnAllNotationsLineOutOfStep) {
+    Press({IDC_CONV_DIGIT_2, IDC_CONV_DIGIT_5, IDC_CONV_DIGIT_5, IDM_CONV_ALL_NOTATIONS});
+    EXPECT_EQ(Violation(), "");
+    s_.view.SetAllNotationsLine(14, "16  FE");
+    EXPECT_THAT(Violation(), HasSubstr("line of 16 reads \"16  FE\", expected FF"));
+    Press({IDC_CONV_TO_16});
+    EXPECT_EQ(Violation(), "") << "the To key sent the line of 16 again";
+    s_.converter.allNotations.open = false;
+    EXPECT_THAT(Violation(), HasSubstr("shown but closed for the logic"));
+}
+
 TEST_F(ConverterChecker, CatchesTypedDigitsBeyondTheRules) {
     Press({IDC_CONV_DIGIT_7});
     s_.converter.texts.InputDigits[0] = '0';

@@ -9,7 +9,8 @@
 namespace quarnic {
 namespace {
 
-constexpr int ACTION_COUNT = CONVERTER_KEY_COUNT + 1;
+// The keys, "Co&py answer" and "All notations".
+constexpr int ACTION_COUNT = CONVERTER_KEY_COUNT + 2;
 
 constexpr std::array<int, ACTION_COUNT> BuildActions() {
     std::array<int, ACTION_COUNT> actions{};
@@ -19,7 +20,8 @@ constexpr std::array<int, ACTION_COUNT> BuildActions() {
             actions[n++] = id;
         }
     }
-    actions[n] = IDM_CONV_COPY_ANSWER;
+    actions[n++] = IDM_CONV_COPY_ANSWER;
+    actions[n] = IDM_CONV_ALL_NOTATIONS;
     return actions;
 }
 
@@ -36,7 +38,7 @@ std::span<const int> AllConverterActions() {
 }
 
 bool PerformConverterAction(ScriptedConverter& scripted, int id) {
-    if (id == IDM_CONV_COPY_ANSWER) {
+    if (id == IDM_CONV_COPY_ANSWER || id == IDM_CONV_ALL_NOTATIONS) {
         if (!scripted.view.IsMenuItemEnabled(id)) {
             return false;
         }
@@ -59,6 +61,9 @@ std::string ConverterActionName(int id) {
     }
     if (id == IDM_CONV_COPY_ANSWER) {
         return "COPY";
+    }
+    if (id == IDM_CONV_ALL_NOTATIONS) {
+        return "ALL";
     }
     return "#" + std::to_string(id);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "conv/conv_ids.h"
+#include "conv/conv_texts.h"
 #include "engine/digit_codec.h"
 #include "shell/notation.h"
 
@@ -188,6 +189,49 @@ std::string CheckConsoles(const RecordingConverterView& view, std::string_view t
     return {};
 }
 
+// The marks a line of the "All notations" window ends in, and its digits without the group
+// spaces.
+std::string MarksFor(int notation, int from, int to, bool japanese) {
+    std::string marks;
+    if (notation == from) {
+        marks.append("  ").append(japanese ? FROM_MARK_JA : FROM_MARK_EN);
+    }
+    if (notation == to) {
+        marks.append("  ").append(japanese ? TO_MARK_JA : TO_MARK_EN);
+    }
+    return marks;
+}
+
+std::string CheckAllNotations(const Converter& converter, const RecordingConverterView& view,
+                              std::string_view typed, int from, int to) {
+    if (view.AllNotationsShown() != converter.allNotations.open) {
+        return std::string("the all-notations window is ") +
+               (view.AllNotationsShown() ? "shown but closed for the logic" : "not shown");
+    }
+    if (!view.AllNotationsShown()) {
+        return {};
+    }
+    const std::optional<std::uint64_t> value = ExactValue(typed, converter.state.FromNotation);
+    for (int notation = 2; notation <= 32; ++notation) {
+        const std::string& line = view.AllNotationsLines()[notation - 2];
+        const std::string marks = MarksFor(notation, from, to, converter.JapaneseUi);
+        const std::string exact = typed.empty() || !value ? "" : ExactDigits(*value, notation);
+        std::string digits;
+        if (line.size() >= 4 + marks.size() && line.ends_with(marks)) {
+            for (char c : line.substr(4, line.size() - 4 - marks.size())) {
+                if (c != ' ') {
+                    digits += c;
+                }
+            }
+        }
+        if (!line.ends_with(marks) || digits != exact) {
+            return "the all-notations line of " + std::to_string(notation) + " reads \"" + line +
+                   "\", expected " + exact + " and marks \"" + marks + "\"";
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 int ExactDigitLimit(int notation) {
@@ -242,6 +286,7 @@ std::string FindConverterViolation(const Converter& converter, const RecordingCo
         [&] { return CheckTyped(s, typed); },
         [&] { return CheckAnswer(s, view, typed, answer, to); },
         [&] { return CheckConsoles(view, typed, answer); },
+        [&] { return CheckAllNotations(converter, view, typed, from, to); },
     };
     for (const auto& check : checks) {
         std::string broken = check();

@@ -57,7 +57,7 @@ constexpr int LONGEST_STEP_BURST = 26;
 
 // The From selection; a broken pane with nothing checked still yields a notation.
 int FromNotationNow(const ScriptedConverter& scripted) {
-    int notation = ReadFromSelection(scripted.converter);
+    int notation = ReadSelection(scripted.converter, ConverterPane::From);
     return notation >= 2 ? notation : 2;
 }
 

@@ -3,7 +3,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "conv/converter_state.h"
 #include "conv/converter_view.h"
 #include "tests/kit/recording_clipboard.h"
 #include "tests/kit/recording_control_view.h"
@@ -40,10 +42,27 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
         answerConsole_ = text;
         ++answerDraws_;
     }
-    void ClearFromOtherBox() override { fromBox_.clear(); }
-    void DrawFromOtherBox(std::string_view label) override { fromBox_ = label; }
-    void ClearToOtherBox() override { toBox_.clear(); }
-    void DrawToOtherBox(std::string_view label) override { toBox_ = label; }
+    void ClearOtherBox(ConverterPane pane) override { BoxOf(pane).clear(); }
+    void DrawOtherBox(ConverterPane pane, std::string_view label) override { BoxOf(pane) = label; }
+
+    // The window keeps no lines of its own between openings, as a new list box has none.
+    bool ShowAllNotationsWindow() override {
+        if (failDialogs_) {
+            return false;
+        }
+        if (!allNotationsShown_) {
+            allNotationsLines_.assign(ALL_NOTATIONS_LINE_COUNT, std::string());
+        }
+        allNotationsShown_ = true;
+        ++allNotationsFronts_;
+        return true;
+    }
+    void SetAllNotationsLine(int line, std::string_view text) override {
+        allNotationsLines_.at(static_cast<std::size_t>(line)) = text;
+        ++allNotationsLineSets_;
+    }
+    // The window's close box or Esc.
+    void CloseAllNotationsWindow() { allNotationsShown_ = false; }
 
     int ShowWarningDialog(std::string_view text, bool japanese) override {
         lastWarning_ = text;
@@ -56,11 +75,16 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
         ++errorBoxes_;
     }
 
-    // Makes every later warning dialog fail to appear, as when its template is missing.
+    // Makes every later warning dialog and the all-notations window fail to appear, as when
+    // their templates are missing.
     void FailDialogs() { failDialogs_ = true; }
 
     const std::string& InputConsole() const { return inputConsole_; }
     const std::string& AnswerConsole() const { return answerConsole_; }
+    bool AllNotationsShown() const { return allNotationsShown_; }
+    int AllNotationsFronts() const { return allNotationsFronts_; }
+    const std::vector<std::string>& AllNotationsLines() const { return allNotationsLines_; }
+    int AllNotationsLineSets() const { return allNotationsLineSets_; }
     const std::string& FromBox() const { return fromBox_; }
     const std::string& ToBox() const { return toBox_; }
     int InputDraws() const { return inputDraws_; }
@@ -72,6 +96,10 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     const std::string& LastErrorBox() const { return lastErrorBox_; }
 
   private:
+    std::string& BoxOf(ConverterPane pane) {
+        return pane == ConverterPane::From ? fromBox_ : toBox_;
+    }
+
     std::string inputConsole_;
     std::string answerConsole_;
     std::string fromBox_;
@@ -84,6 +112,10 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     bool failDialogs_ = false;
     int errorBoxes_ = 0;
     std::string lastErrorBox_;
+    bool allNotationsShown_ = false;
+    int allNotationsFronts_ = 0;
+    std::vector<std::string> allNotationsLines_;
+    int allNotationsLineSets_ = 0;
 };
 
 }  // namespace quarnic

@@ -133,8 +133,34 @@ TEST(OstramelScript, ReadsKeysFromStandardInputWhenNoneAreGiven) {
     EXPECT_EQ(state["clipboard"], "1D (30) = 101011 (2)");
 }
 
+TEST(OstramelScript, ListsTheNumberInEveryNotationAndChoosesALineOfTheWindow) {
+    const nlohmann::json empty = StateAfter("ALL");
+    ASSERT_EQ(empty["all_notations"].size(), 31u);
+    EXPECT_EQ(empty["all_notations"][0], "") << "nothing typed, no digits";
+    EXPECT_EQ(empty["all_notations_open"], true);
+    EXPECT_EQ(empty["to_checked"], IDC_CONV_TO_10) << "opening the window changes nothing";
+
+    const nlohmann::json chosen = StateAfter("2 5 5 ALL ALLTO=16");
+    EXPECT_EQ(chosen["all_notations"][0], "11111111");
+    EXPECT_EQ(chosen["all_notations"][14], "FF");
+    EXPECT_EQ(chosen["all_notations"][30], "7V");
+    EXPECT_EQ(chosen["to_notation"], 16);
+    EXPECT_EQ(chosen["to_checked"], IDC_CONV_TO_16);
+    EXPECT_EQ(chosen["answer"], "FF");
+
+    const nlohmann::json other = StateAfter("2 5 5 ALL ALLTO=7");
+    EXPECT_EQ(other["to_checked"], IDC_CONV_TO_X);
+    EXPECT_EQ(other["to_other"], 7);
+    EXPECT_EQ(other["answer"], "513");
+
+    const nlohmann::json closed = StateAfter("2 5 5 ALLTO=16");
+    EXPECT_EQ(closed["to_notation"], 10) << "no line can be chosen while the window is closed";
+    EXPECT_EQ(closed["all_notations"][14], "FF") << "the numbers are listed all the same";
+}
+
 TEST(OstramelScript, AnUnknownKeyFailsWithNothingOnStdout) {
-    for (const char* keys : {"1 Z", "1 f2", "W", "10"}) {
+    for (const char* keys :
+         {"1 Z", "1 f2", "W", "10", "ALLTO=1", "ALLTO=33", "ALLTO=", "ALLTO=x"}) {
         const ScriptRun run = RunScript(keys);
         EXPECT_EQ(run.status, 2) << keys;
         EXPECT_EQ(run.out, "") << keys;
