@@ -1,13 +1,15 @@
 """Both programs at 96, 144 and 192 DPI (the prefix's LogPixels): the window grows with the menu
 height and the system font, every key's caption fits inside its key, no control leaves the
-client area or covers another, and the window stays on the screen; so does the converter's "All
-notations" window, whose lines all show in full. Screenshots of each are kept.
+client area or covers another, and the window stays on the screen; so do the converter's "All
+notations" window, whose lines all show in full, and the calculator's history window. Screenshots
+of each are kept.
 Wine hands the real DPI to every program, aware or not, so this shows that the layout holds; what
 the manifest changes on Windows (no stretched bitmap) cannot be seen here."""
 
 from collections import Counter
 
 from all_notations_scenarios import open_and_check_fit
+from history_scenarios import open_history_and_check_fit
 from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH, check_layout
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
@@ -59,6 +61,8 @@ def look_at(case, kit, key, locale, dpi):
         print(f"     {what}: window {width}x{height}, screenshot {shot.name}", flush=True)
         if key == "conv":
             open_and_check_fit(case, kit, program, language, dpi, (SCREEN_WIDTH, SCREEN_HEIGHT))
+        else:
+            open_history_and_check_fit(case, kit, program, language, dpi)
         # The digit keys, the most of one height, set the row height.
         heights = Counter(k["rect"][3] for k in keys if k["kind"] == "push")
         return (width, height), heights.most_common(1)[0][0]

@@ -46,6 +46,19 @@ def open_history(case, program):
     return shown
 
 
+def open_history_and_check_fit(case, kit, program, language, dpi):
+    """For the DPI scenario: a long answer in the window, which fits and stays on the screen."""
+    what = f"history {language} at {dpi} DPI"
+    press_keys(program, "1 / 3 =")
+    shown = open_history(case, program)
+    case.check(shown["fits"], f"{what}: controls do not fit: {shown['rect']}")
+    x, y, width, height = shown["rect"]
+    case.check(x >= 0 and y >= 0 and x + width <= SCREEN_WIDTH and y + height <= SCREEN_HEIGHT,
+               f"{what}: window {shown['rect']} leaves the screen")
+    shot = kit.screenshot_rect(shown["rect"], f"dpi{dpi}-history-{language}")
+    print(f"     {what}: window {width}x{height}, screenshot {shot.name}", flush=True)
+
+
 def check_full_text_of_a_third(case, full):
     lines = full.split("\r\n")
     numbered = [line for line in lines if line[:3].strip().isdigit() and line[3:5] == "  "]
