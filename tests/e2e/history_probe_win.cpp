@@ -5,44 +5,31 @@
 #include "accessibility_probe_win.h"
 #include "calc/calc_ids.h"
 #include "json_line_win.h"
+#include "tool_window_probe_win.h"
 
 namespace quarnic::e2e {
 namespace {
 
-constexpr UINT kTimeoutMs = 10000;
-
-struct Search {
-    HWND owner;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwned(HWND window, LPARAM parameter) {
-    auto& search = *reinterpret_cast<Search*>(parameter);
+bool IsHistoryTitle(HWND window) {
     wchar_t title[64] = {};
     GetWindowTextW(window, title, 63);
-    if (GetWindow(window, GW_OWNER) == search.owner && IsWindowVisible(window) &&
-        (std::wcscmp(title, L"History") == 0 || std::wcscmp(title, L"履歴") == 0)) {
-        search.found = window;
-        return FALSE;
-    }
-    return TRUE;
+    return std::wcscmp(title, L"History") == 0 || std::wcscmp(title, L"履歴") == 0;
 }
 
+// The history window, given some time to come up after the key that opens it.
 HWND FindHistoryWindow(HWND main) {
-    Search search{main, nullptr};
-    for (int i = 0; i < 50 && search.found == nullptr; ++i) {
-        EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) {
-            Sleep(100);
+    for (int i = 0; i < 50; ++i) {
+        HWND found = FindOwnedToolWindow(main);
+        if (found != nullptr && IsHistoryTitle(found)) {
+            return found;
         }
+        Sleep(100);
     }
-    return search.found;
+    return nullptr;
 }
 
 LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs, &result);
-    return static_cast<LRESULT>(result);
+    return AskControl(window, message, wParam, lParam);
 }
 
 std::wstring ControlText(HWND control) {
@@ -51,19 +38,6 @@ std::wstring ControlText(HWND control) {
     Ask(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
     return text;
-}
-
-std::string ListLines(HWND list) {
-    std::string lines = "[";
-    const LRESULT count = Ask(list, LB_GETCOUNT);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i));
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        Ask(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        lines += (i > 0 ? "," : "") + QuoteJson(ToUtf8(text));
-    }
-    return lines + "]";
 }
 
 // Every control lies inside the client area, and none covers another.
@@ -105,7 +79,7 @@ std::string Describe(HWND dialog) {
         .Numbers("rect",
                  {window.left, window.top, window.right - window.left, window.bottom - window.top})
         .Numbers("client", {client.right, client.bottom})
-        .Raw("lines", ListLines(list))
+        .Raw("lines", ListItemsJson(list))
         .Number("selected", Ask(list, LB_GETCURSEL))
         .Text("full", ControlText(GetDlgItem(dialog, IDC_HISTORY_FULL)))
         .Number("notation", notation == CB_ERR ? 0 : notation + 2)

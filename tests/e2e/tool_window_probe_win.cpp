@@ -27,16 +27,9 @@ BOOL CALLBACK FindOwned(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
-// The visible dialog the main window owns while the main window itself is usable: a tool
-// window, not a modal dialog (which disables its owner).
 HWND FindToolWindow(const std::wstring& window_class) {
     HWND main = FindMainWindow(window_class);
-    if (main == nullptr) {
-        return nullptr;
-    }
-    OwnedSearch search{main, nullptr};
-    EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return main == nullptr ? nullptr : FindOwnedToolWindow(main);
 }
 
 HWND WaitForToolWindow(const std::wstring& window_class) {
@@ -51,10 +44,7 @@ HWND WaitForToolWindow(const std::wstring& window_class) {
 }
 
 LRESULT Ask(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR reply = 0;
-    SendMessageTimeoutW(control, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
-                        &reply);
-    return static_cast<LRESULT>(reply);
+    return AskControl(control, message, wParam, lParam);
 }
 
 std::vector<long long> RectIn(HWND control, HWND window) {
@@ -65,15 +55,6 @@ std::vector<long long> RectIn(HWND control, HWND window) {
 }
 
 std::string DescribeList(HWND list) {
-    const auto count = static_cast<int>(Ask(list, LB_GETCOUNT));
-    std::string items = "[";
-    for (int i = 0; i < count; ++i) {
-        const auto length = static_cast<int>(Ask(list, LB_GETTEXTLEN, static_cast<WPARAM>(i)));
-        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        Ask(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-        text.resize(wcslen(text.c_str()));
-        items += (i > 0 ? "," : "") + QuoteJson(ToUtf8(text));
-    }
     RECT client{};
     GetClientRect(list, &client);
     const auto itemHeight = static_cast<long long>(Ask(list, LB_GETITEMHEIGHT));
@@ -81,7 +62,7 @@ std::string DescribeList(HWND list) {
     const auto horizontal = static_cast<long long>(Ask(list, LB_GETHORIZONTALEXTENT));
     return JsonLine()
         .Number("id", GetDlgCtrlID(list))
-        .Raw("items", items + "]")
+        .Raw("items", ListItemsJson(list))
         .Number("selected", static_cast<long long>(Ask(list, LB_GETCURSEL)))
         .Number("item_height", itemHeight)
         .Number("top_index", top)
@@ -138,6 +119,33 @@ void LetItCatchUp(HWND window) {
 }
 
 }  // namespace
+
+HWND FindOwnedToolWindow(HWND main) {
+    OwnedSearch search{main, nullptr};
+    EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+LRESULT AskControl(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR reply = 0;
+    SendMessageTimeoutW(control, message, wParam, lParam, SMTO_ABORTIFHUNG, kReplyTimeoutMs,
+                        &reply);
+    return static_cast<LRESULT>(reply);
+}
+
+std::string ListItemsJson(HWND list) {
+    const auto count = static_cast<int>(AskControl(list, LB_GETCOUNT));
+    std::string items = "[";
+    for (int i = 0; i < count; ++i) {
+        const auto length =
+            static_cast<int>(AskControl(list, LB_GETTEXTLEN, static_cast<WPARAM>(i)));
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        AskControl(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(wcslen(text.c_str()));
+        items += (i > 0 ? "," : "") + QuoteJson(ToUtf8(text));
+    }
+    return items + "]";
+}
 
 void ClickAt(POINT point, int clicks) {
     SetCursorPos(point.x, point.y);

@@ -9,6 +9,14 @@
 
 namespace quarnic::e2e {
 
+// The visible dialog `main` owns while `main` itself is usable: a tool window, not a modal
+// dialog (which disables its owner). Null when there is none.
+HWND FindOwnedToolWindow(HWND main);
+// A message to a control of the program, answered within the probe's time limit (0 if not).
+LRESULT AskControl(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+// A list box's lines as a JSON array of strings.
+std::string ListItemsJson(HWND list);
+
 // Real mouse clicks (SendInput) at a point of the screen, then a short pause for the program.
 void ClickAt(POINT point, int clicks);
 
