@@ -95,8 +95,7 @@ void BM_FillListAndShowOneInFull(benchmark::State& state) {
     for (auto _ : state) {
         std::size_t characters = 0;
         for (int i = 0; i < scripted.history.Count(); ++i) {
-            ParseEntryText(scripted.history.Text(i), lines);
-            characters += OneLineForm(lines).size();
+            characters += ListLineOf(scripted.history.Text(i)).size();
         }
         ParseEntryText(scripted.history.Text(0), lines);
         std::string full = GroupedForm(lines);

@@ -4,6 +4,7 @@
 
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
+#include "shell/paste_parse.h"
 
 namespace quarnic {
 namespace {
@@ -218,19 +219,10 @@ const EntryNumber& ShownNumberOf(const std::vector<EntryLine>& lines) {
 }
 
 void PlaceEntryDigits(const EntryNumber& number, DigitString& digits, int& sign) {
-    ClearDigits(digits);
-    std::string_view integer = number.integer;
-    while (integer.size() > 1 && integer.front() == '0') {
-        integer.remove_prefix(1);
-    }
-    const std::size_t first = INTEGER_PLACES - integer.size();
-    for (std::size_t i = 0; i < integer.size(); ++i) {
-        digits[first + i] = integer[i];
-    }
-    for (std::size_t i = 0; i < number.fraction.size(); ++i) {
-        digits[INTEGER_PLACES + i] = number.fraction[i];
-    }
-    sign = number.negative ? -1 : 1;
+    // Leading zeros are no digits of the 300 an integer part may have.
+    EntryNumber significant = number;
+    DropLeadingZeros(significant.integer);
+    ParseOperandText(PlainNumberText(significant), true, digits, sign);
 }
 
 std::string PlainNumberText(const EntryNumber& number) {
@@ -261,6 +253,11 @@ std::string OneLineForm(const std::vector<EntryLine>& lines) {
         }
     }
     return text;
+}
+
+std::string ListLineOf(std::string_view entryText) {
+    std::vector<EntryLine> lines;
+    return ParseEntryText(entryText, lines) ? OneLineForm(lines) : std::string(entryText);
 }
 
 std::string GroupedForm(const std::vector<EntryLine>& lines) {

@@ -59,6 +59,10 @@ std::string PlainNumberText(const EntryNumber& number);
 inline constexpr std::size_t SHORT_NUMBER_LIMIT = 24;
 std::string OneLineForm(const std::vector<EntryLine>& lines);
 
+// The history list's line for an entry's text: its one-line form, or the text as it stands
+// when it does not read as an entry.
+std::string ListLineOf(std::string_view entryText);
+
 // Every number with every digit, in groups of five counted from the point, ten groups a line.
 // A fraction longer than one line continues on lines that begin with the place number of their
 // first digit (1, 51, 101, ...), right-aligned. Lines end in CR LF.

@@ -119,6 +119,11 @@ bool CtrlDown() {
     return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
 }
 
+void InsertListLine(HWND list, int index, const std::string& entryText) {
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(WideFromUtf8(ListLineOf(entryText)).c_str()));
+}
+
 void SetItemText(HWND item, std::string_view utf8) {
     SetWindowTextW(item, WideFromUtf8(utf8).c_str());
 }
@@ -239,11 +244,8 @@ void HistoryWindow::FillList() {
     HWND list = Item(IDC_HISTORY_LIST);
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
-    std::vector<EntryLine> lines;
     for (int i = 0; i < history_->Count(); ++i) {
-        const std::string line =
-            ParseEntryText(history_->Text(i), lines) ? OneLineForm(lines) : history_->Text(i);
-        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(line).c_str()));
+        InsertListLine(list, i, history_->Text(i));
     }
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
@@ -377,10 +379,7 @@ void HistoryWindow::EntryAdded(bool oldestDropped) {
     if (oldestDropped) {
         SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(history_->Count() - 1), 0);
     }
-    std::vector<EntryLine> lines;
-    ParseEntryText(history_->Text(0), lines);
-    SendMessageW(list, LB_INSERTSTRING, 0,
-                 reinterpret_cast<LPARAM>(WideFromUtf8(OneLineForm(lines)).c_str()));
+    InsertListLine(list, 0, history_->Text(0));
     Select(0);
 }
 
@@ -388,10 +387,7 @@ void HistoryWindow::NewestReplaced() {
     const int selected = Selected();
     HWND list = Item(IDC_HISTORY_LIST);
     SendMessageW(list, LB_DELETESTRING, 0, 0);
-    std::vector<EntryLine> lines;
-    ParseEntryText(history_->Text(0), lines);
-    SendMessageW(list, LB_INSERTSTRING, 0,
-                 reinterpret_cast<LPARAM>(WideFromUtf8(OneLineForm(lines)).c_str()));
+    InsertListLine(list, 0, history_->Text(0));
     Select(selected < 0 ? 0 : selected);
 }
 

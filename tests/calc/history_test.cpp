@@ -113,6 +113,9 @@ TEST_F(HistoryScenario, OneLineFormShortensLongNumbersAroundAnEllipsis) {
     EXPECT_EQ(OneLineForm(Lines(0)), "1 (10) / 3 (10) = 0.33333333333333…333333 (10)");
     Press("AC 2 SQRT SQRT");
     EXPECT_EQ(OneLineForm(Lines(0)), "2 (10) √×2 = 1.18920711500272…376737 (10)");
+    // The list shows that form; a text that is no entry stands there as it is.
+    EXPECT_EQ(ListLineOf(Entry(0)), "2 (10) √×2 = 1.18920711500272…376737 (10)");
+    EXPECT_EQ(ListLineOf("12 (8) +\r\n"), "12 (8) +\r\n");
 }
 
 TEST_F(HistoryScenario, GroupedFormNumbersTheLinesOfALongFraction) {
