@@ -10,15 +10,6 @@ namespace {
 constexpr std::string_view LINE_END = "\r\n";
 constexpr int MOST_SET_ASIDE_FILES = 9999;
 
-std::string NewestLastText(const CalculationHistory& history) {
-    std::string text(HISTORY_FILE_HEADER);
-    for (int i = history.Count() - 1; i >= 0; --i) {
-        text += history.Text(i);
-        text += LINE_END;
-    }
-    return text;
-}
-
 bool IsEntry(std::string_view text) {
     std::vector<EntryLine> lines;
     return ParseEntryText(text, lines);
@@ -36,7 +27,12 @@ std::string HistoryFileText(const std::deque<std::string>& oldestFirst) {
 }
 
 std::string HistoryFileText(const CalculationHistory& history) {
-    return NewestLastText(history);
+    std::string text(HISTORY_FILE_HEADER);
+    for (int i = history.Count() - 1; i >= 0; --i) {
+        text += history.Text(i);
+        text += LINE_END;
+    }
+    return text;
 }
 
 HistoryReading ReadHistoryFileText(std::string_view bytes) {
