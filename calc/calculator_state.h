@@ -49,6 +49,10 @@ struct CalculatorState {
     NotationLabel MemoryNotation{};  // decimal text of the memory's notation
     PlainText MemoryConsoleText{};
     PlainText LastAnswerText{};  // plain text of the last answer of "="
+    // The answer as "=" or the square root last computed it, every place: a notation switch
+    // converts from it, so no switch passes on the cut digits of the one before.
+    DigitString ComputedAnswer{};
+    int ComputedNotation = 10;
 
     bool ReadyFlag = false;  // set once the window's own WM_USER arrives
     bool SuppressConsolePaint = false;

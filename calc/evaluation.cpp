@@ -2,6 +2,7 @@
 
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
+#include "calc/notation_switching.h"
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
@@ -35,8 +36,8 @@ void ShowOperatorOnConsole(CalculatorState& state, std::string_view op) {
 // Brings the first operand into the second operand's notation. False when the conversion is
 // impossible; the caller then leaves everything as it was.
 bool ConvertFirstOperand(Calculator& calc, DigitString& first) {
-    if (ConvertIntoNotation(calc.engine, first, calc.state.FirstNotation,
-                            calc.state.SecondNotation) != 0) {
+    if (ConvertDigits(calc.engine, first, calc.state.FirstNotation, calc.state.SecondNotation) !=
+        0) {
         return false;
     }
     first = calc.engine.ResultDigits;
@@ -94,6 +95,7 @@ bool EvaluateOperands(Calculator& calc) {
         return false;
     }
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
+    RememberComputedAnswer(calc, notation);
     PresentResult(calc, notation, ResultKind::Answer);
     SyncNotationToAnswer(calc);
     state.FirstNotation = notation;

@@ -22,7 +22,7 @@ bool ShownAnswerConverts(const CalculatorState& state) {
 void ConvertShownAnswerInto(Calculator& calc, int notation) {
     if (ShownAnswerConverts(calc.state)) {
         calc.state.FirstNotation = notation;
-        ConvertShownAnswer(calc, calc.state.AnswerNotation, notation);
+        ConvertShownAnswer(calc, notation);
     }
 }
 
@@ -58,11 +58,18 @@ void StepOtherNotation(Calculator& calc, StepDirection direction) {
     ShowOtherNotationSelected(calc);
 }
 
-void ConvertShownAnswer(Calculator& calc, int from, int to) {
+void RememberComputedAnswer(Calculator& calc, int notation) {
+    calc.state.ComputedAnswer = calc.engine.ResultDigits;
+    calc.state.ComputedNotation = notation;
+}
+
+void ConvertShownAnswer(Calculator& calc, int to) {
     EngineRegisters& engine = calc.engine;
+    const CalculatorState& state = calc.state;
     // The sign follows the console, so an answer negated with "+/-" converts as negative.
-    const int sign = calc.state.ConsoleText[0] == '-' ? -1 : 1;
-    if (ConvertShownNumber(engine, *calc.view, engine.ResultDigits, from, to, sign) != 0) {
+    const int sign = state.ConsoleText[0] == '-' ? -1 : 1;
+    if (ConvertShownNumber(engine, *calc.view, state.ComputedAnswer, state.ComputedNotation, to,
+                           sign) != 0) {
         ShowErrorDisplay(calc);
         return;
     }

@@ -12,8 +12,12 @@ void SelectFixedNotation(Calculator& calc, int n);
 void SelectOtherNotation(Calculator& calc);
 void StepOtherNotation(Calculator& calc, StepDirection direction);
 
-// Converts the shown answer (ResultDigits, in notation from) into notation to and shows it; a
-// conversion that fails shows the error display.
-void ConvertShownAnswer(Calculator& calc, int from, int to);
+// Keeps ResultDigits, just computed in `notation` by "=" or the square root, as the answer
+// that notation switches convert.
+void RememberComputedAnswer(Calculator& calc, int notation);
+
+// Converts the computed answer into notation `to` and shows it; a conversion that fails shows
+// the error display.
+void ConvertShownAnswer(Calculator& calc, int to);
 
 }  // namespace quarnic

@@ -10,19 +10,16 @@
 
 namespace quarnic {
 
-// ResultDigits fitted to the view's console, its top run rounded up (unless kept), then its
-// plain text into `destination` (TO_RESULT_PLAIN_TEXT or TO_SQRT_PLAIN_TEXT) and its console
-// form into ResultConsoleText. Returns 0, or -1 when the round-up overflows.
+// ResultDigits fitted to the view's console, a top run reaching its last place `lastPlace`
+// rounded up (unless kept), then its plain text into `destination` (TO_RESULT_PLAIN_TEXT or
+// TO_SQRT_PLAIN_TEXT) and its console form into ResultConsoleText. Returns 0, or -1 when the
+// round-up overflows.
 int FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
-                    int destination, TopDigitRun run = TopDigitRun::RoundUp);
+                    int destination, TopDigitRun run = TopDigitRun::RoundUp,
+                    int lastPlace = DIGIT_PLACES - 1);
 
-// Converts digits from one notation into another into ResultDigits, within the conversion
-// limit of 600 digits. Returns 0, or -1 when the number cannot be converted. `digits` may be
-// regs.ResultDigits itself.
-int ConvertIntoNotation(EngineRegisters& regs, const DigitString& digits, int from, int to);
-
-// A shown answer in another notation: ConvertIntoNotation, then FormShownNumber into
-// ResultPlainText. Returns 0, or -1 when either fails.
+// A shown answer in another notation: ConvertDigits, then FormShownNumber into
+// ResultPlainText. Returns 0, or -1 when either fails. `digits` may be regs.ResultDigits.
 int ConvertShownNumber(EngineRegisters& regs, const CalculatorView& view, const DigitString& digits,
                        int from, int to, int sign);
 

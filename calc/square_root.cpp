@@ -7,6 +7,7 @@
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/history_notes.h"
+#include "calc/notation_switching.h"
 #include "calc/shown_answer.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
@@ -20,9 +21,6 @@ namespace {
 
 constexpr int FAILED = -1;
 
-// Beyond this place the operand lies below notation^-301: too small to root.
-constexpr int DEEPEST_ROOTABLE_PLACE = 600;
-
 // The first root of a run keeps the answer it started from, for saving: the recorded answer,
 // not ResultDigits, which an earlier root may have overwritten since.
 void RememberAnswerBeforeRoots(Calculator& calc) {
@@ -32,8 +30,8 @@ void RememberAnswerBeforeRoots(Calculator& calc) {
     }
 }
 
-// Leaves the truncated root in SqrtEstimate, or fails for a negative, too long, zero or too
-// small operand and for a root that truncates to zero.
+// Leaves the truncated root in SqrtEstimate, or fails for a negative or too long operand and
+// for a number that is not zero but whose root has no digit within the kept places.
 int ComputeRoot(Calculator& calc, std::string_view operandText) {
     DigitString operand;
     int sign = 1;
@@ -45,15 +43,11 @@ int ComputeRoot(Calculator& calc, std::string_view operandText) {
         calc.sqrt.PreSqrtOperand = operand;
         calc.sqrt.PreSqrtOperandNotation = calc.sqrt.SqrtNotation;
     }
-    if (LeadingZeroCount(operand) > DEEPEST_ROOTABLE_PLACE) {
-        return FAILED;
-    }
     SqrtState& sqrt = calc.sqrt;
     ExactSquareRoot(operand, sqrt.SqrtNotation, sqrt.SqrtTruncation, sqrt.SqrtEstimate);
-    if (LeadingZeroCount(sqrt.SqrtEstimate) >= DEEPEST_ROOTABLE_PLACE) {
-        return FAILED;
-    }
-    return 0;
+    const bool rootLost = LeadingZeroCount(sqrt.SqrtEstimate) == DIGIT_PLACES &&
+                          LeadingZeroCount(operand) < DIGIT_PLACES;
+    return rootLost ? FAILED : 0;
 }
 
 // The root goes through the same console form as an answer; its plain text replaces the
@@ -64,11 +58,13 @@ int PublishRoot(Calculator& calc) {
     engine.ResultDigits = sqrt.SqrtEstimate;
     // A root has at most 150 integer digits, so its round-up cannot carry out of place 0;
     // the failure is still honoured like every answer's.
-    if (FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT) != 0) {
+    if (FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT,
+                        TopDigitRun::RoundUp, UNITS_PLACE + sqrt.SqrtTruncation) != 0) {
         return FAILED;
     }
     // The round-up for the console may have changed the root; the saved root follows it.
     sqrt.SqrtEstimate = engine.ResultDigits;
+    RememberComputedAnswer(calc, sqrt.SqrtNotation);
 
     CalculatorState& state = calc.state;
     state.EntryInProgress = false;

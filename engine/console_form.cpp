@@ -29,16 +29,16 @@ void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int
     regs.DigitsThatFit = fit;
 }
 
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation) {
-    std::array<char, DIGIT_PLACES> run;
-    const int runLength = std::clamp(regs.DigitsThatFit, 0, DIGIT_PLACES);
-    std::fill(run.begin(), run.begin() + runLength, DigitChar(notation - 1));
-    const std::string_view digits(regs.ResultDigits.data(), DIGIT_PLACES);
-    const size_t found = digits.find(std::string_view(run.data(), static_cast<size_t>(runLength)));
-    if (found == std::string_view::npos || found == 0) {
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int lastPlace) {
+    const char top = DigitChar(notation - 1);
+    int q = lastPlace + 1;
+    while (q > 0 && regs.ResultDigits[q - 1] == top) {
+        --q;
+    }
+    const int runLength = lastPlace + 1 - q;
+    if (runLength == 0 || runLength < regs.DigitsThatFit || q == 0) {
         return 0;
     }
-    const int q = static_cast<int>(found);
     DigitString head;
     DigitString unit;
     ClearDigits(head);
@@ -220,9 +220,9 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
 }
 
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination, TopDigitRun run) {
+                      int notation, int destination, TopDigitRun run, int lastPlace) {
     FitDigitsToConsole(regs, measurer, keyWidth, sign);
-    if (run == TopDigitRun::RoundUp && RoundUpTopDigitRun(regs, notation) != 0) {
+    if (run == TopDigitRun::RoundUp && RoundUpTopDigitRun(regs, notation, lastPlace) != 0) {
         return -1;
     }
     FormatAnswerText(regs, sign, destination);

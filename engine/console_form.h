@@ -34,10 +34,12 @@ class FixedPitchMeasurer final : public TextMeasurer {
 void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
                         int sign);
 
-// When a run of DigitsThatFit top digits (notation - 1) occurs in ResultDigits after place 0,
-// drops it and everything after it and adds one unit in the place before it. Returns 0, or
-// -1 when that addition overflows.
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation);
+// When ResultDigits ends in a run of top digits (notation - 1) that reaches its last place
+// `lastPlace` (1199 for an answer, the root's last place for a root), is at least DigitsThatFit
+// long and starts after place 0, drops the run and adds one unit in the place before it: the
+// console could show nothing but that run's digits. Returns 0, or -1 when that addition
+// overflows.
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int lastPlace = DIGIT_PLACES - 1);
 
 // Appends to ResultConsoleText (cleared by the caller) the DigitsThatFit leading significant
 // digits of ResultDigits with sign, point and, where digits are cut off or skipped, the suffix
@@ -62,10 +64,12 @@ void NotationSymbol(int notation, NotationSymbolText& symbol);
 // answer is; a pasted number keeps the value it was given.
 enum class TopDigitRun { RoundUp, Keep };
 
-// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun (unless kept),
-// FormatAnswerText into `destination`, clear ResultConsoleText, FormatConsoleNumber,
-// TidyConsoleNumber. Returns 0, or -1 when the round-up overflows (nothing formatted then).
+// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun up to lastPlace
+// (unless kept), FormatAnswerText into `destination`, clear ResultConsoleText,
+// FormatConsoleNumber, TidyConsoleNumber. Returns 0, or -1 when the round-up overflows (nothing
+// formatted then).
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp);
+                      int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp,
+                      int lastPlace = DIGIT_PLACES - 1);
 
 }  // namespace quarnic

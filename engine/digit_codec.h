@@ -10,9 +10,9 @@ inline constexpr int MAX_NOTATION = 32;
 // (lower case included) counts as 0, so a stray byte can never index past a table.
 int DigitValue(char c);
 
-// Character for a digit value. The engine only asks for 0..31 (division carries a too-large
-// count into the place before); anything else still gives a digit character: "V" above 31,
-// "0" below 0, never a byte outside the digit alphabet.
+// Character for a digit value. The engine only asks for values below the notation; anything
+// else still gives a digit character: "V" above 31, "0" below 0, never a byte outside the
+// digit alphabet.
 char DigitChar(int value);
 
 bool IsDigitChar(char c);

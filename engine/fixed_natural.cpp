@@ -1,5 +1,6 @@
 #include "engine/fixed_natural.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace quarnic {
@@ -101,6 +102,10 @@ void FixedNatural::SetDigits(const uint8_t* digits, int count, int base) {
 void FixedNatural::SetPower(int base, int exponent) {
     size_ = 1;
     limb_[0] = 1;
+    MultiplyByPower(base, exponent);
+}
+
+void FixedNatural::MultiplyByPower(int base, int exponent) {
     const DigitChunk chunk = ChunkFor(base);
     for (; exponent >= chunk.digits; exponent -= chunk.digits) {
         MultiplyAdd(chunk.power, 0);
@@ -108,6 +113,25 @@ void FixedNatural::SetPower(int base, int exponent) {
     for (; exponent > 0; --exponent) {
         MultiplyAdd(static_cast<uint32_t>(base), 0);
     }
+}
+
+void FixedNatural::Add(const FixedNatural& other) {
+    const int longer = size_ > other.size_ ? size_ : other.size_;
+    uint64_t carry = 0;
+    for (int i = 0; i < longer; ++i) {
+        const uint64_t s = static_cast<uint64_t>(i < size_ ? limb_[i] : 0) +
+                           (i < other.size_ ? other.limb_[i] : 0) + carry;
+        limb_[i] = Low(s);
+        carry = High(s);
+    }
+    size_ = longer;
+    if (carry != 0 && size_ < LIMBS) {
+        limb_[size_++] = Low(carry);
+    }
+}
+
+int FixedNatural::BitLength() const {
+    return size_ == 0 ? 0 : (size_ - 1) * 32 + std::bit_width(limb_[size_ - 1]);
 }
 
 uint32_t FixedNatural::DivideSmall(uint32_t divisor) {
@@ -212,6 +236,56 @@ void FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNat
     }
     remainder.size_ = len;
     remainder.Trim();
+}
+
+bool FixedNatural::Multiply(const FixedNatural& a, const FixedNatural& b, FixedNatural& product) {
+    product.size_ = 0;
+    if (a.IsZero() || b.IsZero()) {
+        return true;
+    }
+    if (a.size_ + b.size_ - 1 > LIMBS) {
+        return false;
+    }
+    const int size = a.size_ + b.size_ > LIMBS ? LIMBS : a.size_ + b.size_;
+    std::fill(product.limb_.begin(), product.limb_.begin() + size, 0u);
+    for (int i = 0; i < a.size_; ++i) {
+        uint64_t carry = 0;
+        for (int j = 0; j < b.size_; ++j) {
+            const uint64_t t =
+                static_cast<uint64_t>(a.limb_[i]) * b.limb_[j] + product.limb_[i + j] + carry;
+            product.limb_[i + j] = Low(t);
+            carry = High(t);
+        }
+        if (i + b.size_ < size) {
+            product.limb_[i + b.size_] = Low(carry);
+        } else if (carry != 0) {
+            return false;
+        }
+    }
+    product.size_ = size;
+    product.Trim();
+    return true;
+}
+
+// Newton's iteration from above: starting at a power of two no smaller than the root, every
+// step lands on or above it and strictly lower, until the step would not go down.
+void FixedNatural::SquareRoot(const FixedNatural& n, FixedNatural& root) {
+    root.size_ = 0;
+    if (n.IsZero()) {
+        return;
+    }
+    root.SetPower(2, (n.BitLength() + 1) / 2);
+    FixedNatural quotient;
+    FixedNatural remainder;
+    for (;;) {
+        DivMod(n, root, quotient, remainder);
+        quotient.Add(root);
+        quotient.DivideSmall(2);
+        if (quotient.Compare(root) >= 0) {
+            return;
+        }
+        root = quotient;
+    }
 }
 
 }  // namespace quarnic

@@ -1,4 +1,4 @@
-// Multiplication and long division of digit-string magnitudes.
+// Multiplication and division of digit-string magnitudes, exact and cut once.
 #pragma once
 
 #include "engine/digit_string.h"
@@ -6,17 +6,15 @@
 
 namespace quarnic {
 
-// ResultDigits = a * b, each partial product truncated below the 900th fraction place on its
-// own. Returns 0, or -1 when the product needs more than 300 integer places. a and b are
-// unchanged and may not be registers of regs.
+// ResultDigits = a * b: the exact product cut after its 900th fraction place. Returns 0, or -1
+// (ResultDigits untouched) when its integer part needs more than 300 places. a and b are
+// unchanged and may be ResultDigits.
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b, int notation);
 
-// ResultDigits = n / d, truncated; 1200 quotient steps with the shifted divisor cut at place
-// 1199, so a fractional divisor leaves the last places below its first digit uncomputed and
-// a few trailing counts too large (carried into the place before, so every digit is valid).
-// Returns 0, or -1 when d is zero or holds a digit at or above the notation (ResultDigits
-// untouched) or the quotient needs more than 300 integer places. n and d may not be
-// registers of regs.
+// ResultDigits = n / d: the exact quotient cut after its 900th fraction place, every place a
+// digit of the notation. Returns 0, or -1 (ResultDigits untouched) when d is zero or the
+// quotient's integer part needs more than 300 places. n and d are unchanged and may be
+// ResultDigits.
 int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString& d, int notation);
 
 }  // namespace quarnic

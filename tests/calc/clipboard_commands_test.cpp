@@ -188,14 +188,22 @@ TEST_F(CalculatorPaste, MessagesInJapanese) {
 }
 
 // A pasted number keeps the value it was given: its top run of nines is not rounded up on the
-// console as a computed answer's is; "=" then rounds the answer as always.
+// console; "=" rounds an answer only when the run reaches its 900th place.
 TEST_F(CalculatorPaste, ARunOfTopDigitsIsNotRoundedUpUntilAnAnswer) {
     const std::string nines = "0." + std::string(50, '9');
     Press("PASTE=" + nines);
     EXPECT_EQ(First(), nines);
     EXPECT_EQ(Console(), "0." + std::string(45, '9'));
     Press("=");
+    EXPECT_EQ(Console(), "0." + std::string(45, '9'));
+    EXPECT_EQ(First(), nines);
+
+    const std::string allNines = "0." + std::string(900, '9');
+    Press("AC PASTE=" + allNines);
+    EXPECT_EQ(First(), allNines);
+    Press("=");
     EXPECT_EQ(Console(), "1");
+    EXPECT_EQ(First(), "1");
 }
 
 }  // namespace

@@ -80,7 +80,8 @@ TEST_F(HistoryScenario, AnErrorDisplayAddsOrChangesNothing) {
     EXPECT_TRUE(State().ErrorShown);
     ASSERT_EQ(Count(), 1);
     EXPECT_EQ(Entry(0), "1 (10) +\r\n2 (10) =\r\n3 (10)\r\n");
-    Press("AC 0 SQRT");
+    Press("AC 4 +/- SQRT");
+    EXPECT_TRUE(State().ErrorShown);
     EXPECT_EQ(Count(), 1);
 }
 

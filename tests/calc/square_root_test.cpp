@@ -95,7 +95,7 @@ TEST_F(SquareRootTest, TheWaitingDialogAndCursorAreUndoneOnEveryPath) {
     EXPECT_EQ(View().PleaseWaitOpenings(), 1);
     EXPECT_EQ(Calc().state.ErrorShown, 0);
     EXPECT_EQ(Sqrt().SqrtRepeatCount, 0);
-    Press("0 SQRT");  // an error
+    Press("4 +/- SQRT");  // an error
     EXPECT_TRUE(ErrorShown());
     Press("AC 9 SQRT");
     EXPECT_EQ(View().PleaseWaitOpenings(), 3);
@@ -144,16 +144,31 @@ TEST_F(SquareRootTest, OperandsThatCannotBeRooted) {
     Press("SQRT");
     EXPECT_TRUE(ErrorShown());
 
-    // Below notation^-301 is refused; notation^-301 itself has a root at 300 places.
+    // However small a number, it is rooted when its root has a digit within the places kept:
+    // notation^-302 has the root notation^-151, notation^-602 none within 300 places.
     Press("SQRT300");
     Press("AC");
     TypeFirstOperand("0." + std::string(301, '0') + "1");
     Press("SQRT");
-    EXPECT_TRUE(ErrorShown());
+    EXPECT_EQ(First(), "0." + std::string(150, '0') + "1");
     Press("AC");
     TypeFirstOperand("0." + std::string(300, '0') + "1");
     Press("SQRT");
     EXPECT_EQ(First(), "0." + std::string(150, '0') + ROOT_OF_TEN_AT_150_PLACES);
+    Press("AC");
+    TypeFirstOperand("0." + std::string(601, '0') + "1");
+    Press("SQRT");
+    EXPECT_TRUE(ErrorShown());
+}
+
+TEST_F(SquareRootTest, TheRootOfZeroIsZero) {
+    Press("0 SQRT");
+    EXPECT_FALSE(ErrorShown());
+    EXPECT_EQ(Console(), "0");
+    EXPECT_EQ(First(), "0");
+    EXPECT_EQ(Sqrt().SqrtRepeatCount, 1);
+    Press("+ 2 =");
+    EXPECT_EQ(Console(), "2");
 }
 
 TEST_F(SquareRootTest, RootThatTruncatesToZeroIsAnError) {

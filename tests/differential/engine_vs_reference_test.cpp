@@ -1,14 +1,16 @@
-// The fast engine against the reference restated apart from it: every digit and every code
-// must agree.
-// QUARNIC_SEED reruns one seed; QUARNIC_LONG=k runs k times as many cases.
+// The engine against the exact reference: every digit and every code must agree, in every
+// notation and for every pair of notations, with operands up to all 1200 places.
+// The seed is printed; QUARNIC_SEED reruns one seed, QUARNIC_LONG=k runs k times as many cases.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "engine/add_subtract.h"
 #include "engine/conversion.h"
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
+#include "engine/exact_root.h"
 #include "engine/multiply_divide.h"
 #include "tests/reference/reference_engine.h"
 #include "tests/support/exact_number.h"
@@ -19,113 +21,133 @@ namespace {
 
 using exact::RandomOperands;
 
+constexpr std::string_view DIGITS = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+
 std::string Text(const DigitString& d) {
     return std::string(d.data(), DIGIT_PLACES);
 }
 
+// Runs `cases` cases for each of `rounds` (a notation, or a pair of them), every case from a
+// seed of its own so that a failure names one to rerun.
 template <typename Case>
-void RunCases(uint32_t fixedSeed, int cases, Case oneCase) {
+void RunCases(const char* what, uint32_t fixedSeed, int rounds, int cases, Case oneCase) {
     const uint32_t seed = exact::TestSeed(fixedSeed);
+    std::printf("%s: seed %u (QUARNIC_SEED=%u reruns it)\n", what, seed, seed);
     const int total = cases * exact::RunLengthFactor();
-    for (int i = 0; i < total && !::testing::Test::HasFailure(); ++i) {
-        SCOPED_TRACE("seed " + std::to_string(seed) + " case " + std::to_string(i) +
-                     " (QUARNIC_SEED=" + std::to_string(seed) + ")");
-        RandomOperands random(seed + static_cast<uint32_t>(i) * 7919u);
-        oneCase(random);
+    for (int round = 0; round < rounds && !::testing::Test::HasFailure(); ++round) {
+        for (int i = 0; i < total && !::testing::Test::HasFailure(); ++i) {
+            const uint32_t caseSeed = seed + static_cast<uint32_t>(round * total + i) * 7919u;
+            SCOPED_TRACE("seed " + std::to_string(seed) + " round " + std::to_string(round) +
+                         " case " + std::to_string(i));
+            RandomOperands random(caseSeed);
+            oneCase(random, round);
+        }
     }
 }
 
-// Operands of every shape: zero, a run of top digits (long carries and borrows), a lone
-// digit anywhere, or random digits with integer and fraction lengths spread over 0..full.
+int NotationOfRound(int round) {
+    return MIN_NOTATION + round;
+}
+constexpr int NOTATION_COUNT = MAX_NOTATION - MIN_NOTATION + 1;
+
+DigitString RunOfTopDigits(int notation, int integerDigits, int fractionDigits) {
+    const char top = DIGITS[static_cast<size_t>(notation - 1)];
+    return exact::MakeDigits(std::string(static_cast<size_t>(integerDigits), top),
+                             std::string(static_cast<size_t>(fractionDigits), top));
+}
+
+// Operands of every shape: zero, a run of top digits (long carries), a lone digit anywhere,
+// full length on both sides of the point, or lengths spread over 0..full.
 DigitString Shaped(RandomOperands& random, int notation) {
     switch (random.Uniform(0, 9)) {
         case 0:
             return exact::MakeDigits("0");
-        case 1: {
-            const std::string top(1, "0123456789ABCDEFGHIJKLMNOPQRSTUV"[notation - 1]);
-            std::string integer;
-            std::string fraction;
-            for (int i = random.SpreadLength(INTEGER_PLACES); i > 0; --i) {
-                integer += top;
-            }
-            for (int i = random.SpreadLength(FRACTION_PLACES); i > 0; --i) {
-                fraction += top;
-            }
-            return exact::MakeDigits(integer, fraction);
-        }
+        case 1:
+            return RunOfTopDigits(notation, random.SpreadLength(INTEGER_PLACES),
+                                  random.SpreadLength(FRACTION_PLACES));
         case 2: {
             DigitString lone = exact::MakeDigits("0");
-            lone[random.Uniform(0, DIGIT_PLACES - 1)] =
-                "123456789ABCDEFGHIJKLMNOPQRSTUV"[random.Uniform(0, notation - 2)];
+            lone[random.Uniform(0, DIGIT_PLACES - 1)] = DIGITS[random.Uniform(1, notation - 1)];
             return lone;
         }
+        case 3:
+        case 4:
+            return random.Operand(random.Uniform(100, INTEGER_PLACES),
+                                  random.Uniform(300, FRACTION_PLACES), notation);
         default:
             return random.SpreadOperand(notation);
     }
 }
 
 // Fails the test with both sides shown around the first differing place.
-void ExpectSameDigits(const DigitString& fast, const DigitString& reference, const char* what) {
-    const std::string f = Text(fast);
+void ExpectSameDigits(const DigitString& engine, const DigitString& reference, const char* what) {
+    const std::string e = Text(engine);
     const std::string r = Text(reference);
-    if (f == r) {
+    if (e == r) {
         return;
     }
     size_t at = 0;
-    while (f[at] == r[at]) {
+    while (e[at] == r[at]) {
         ++at;
     }
     const size_t from = at < 10 ? 0 : at - 10;
-    ADD_FAILURE() << what << " differ from place " << at << ": fast ..." << f.substr(from, 30)
+    ADD_FAILURE() << what << " differ from place " << at << ": engine ..." << e.substr(from, 30)
                   << " reference ..." << r.substr(from, 30);
 }
 
-TEST(EngineMatchesReference, AdditionSubtractionAndComparison) {
-    RunCases(41, 10000, [](RandomOperands& random) {
-        const int n = random.Notation();
+TEST(EngineMatchesReference, AdditionSubtractionAndComparisonInEveryNotation) {
+    RunCases("+ and -", 41, NOTATION_COUNT, 300, [](RandomOperands& random, int round) {
+        const int n = NotationOfRound(round);
         const DigitString a = Shaped(random, n);
         const DigitString b = random.Uniform(0, 7) == 0 ? a : Shaped(random, n);
-        EngineRegisters fast;
+        EngineRegisters engine;
         EngineRegisters ref;
-        ASSERT_EQ(AddDigits(fast, a, b, n), reference::AddDigits(ref, a, b, n));
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "sums");
+        ASSERT_EQ(AddDigits(engine, a, b, n), reference::AddDigits(ref, a, b, n));
+        ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "sums");
         const int order = CompareDigits(a, b);
         ASSERT_EQ(order, reference::CompareDigits(a, b));
         // The borrow walk's effect on the minuend is part of the contract.
-        DigitString fastMinuend = order >= 0 ? a : b;
-        DigitString refMinuend = fastMinuend;
+        DigitString engineMinuend = order >= 0 ? a : b;
+        DigitString refMinuend = engineMinuend;
         const DigitString& subtrahend = order >= 0 ? b : a;
-        SubtractDigits(fast, fastMinuend, subtrahend, n);
+        SubtractDigits(engine, engineMinuend, subtrahend, n);
         reference::SubtractDigits(ref, refMinuend, subtrahend, n);
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "differences");
-        ExpectSameDigits(fastMinuend, refMinuend, "consumed minuends");
+        ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "differences");
+        ExpectSameDigits(engineMinuend, refMinuend, "consumed minuends");
         ASSERT_EQ(LeadingZeroCount(a), reference::LeadingZeroCount(a));
         ASSERT_EQ(TrailingZeroCount(a), reference::TrailingZeroCount(a));
     });
 }
 
-TEST(EngineMatchesReference, Multiplication) {
-    RunCases(42, 6000, [](RandomOperands& random) {
-        const int n = random.Notation();
+// Integer lengths that add up to about 300, where the product's integer part just fits or
+// just does not.
+void NearTheOverflowLine(RandomOperands& random, int n, DigitString& a, DigitString& b) {
+    const int ia = random.Uniform(1, INTEGER_PLACES);
+    const int ib = std::clamp(random.Uniform(298, 302) - ia, 0, INTEGER_PLACES);
+    a = random.Operand(ia, random.SpreadLength(FRACTION_PLACES), n);
+    b = random.Operand(ib, random.SpreadLength(FRACTION_PLACES), n);
+}
+
+TEST(EngineMatchesReference, MultiplicationInEveryNotation) {
+    RunCases("*", 42, NOTATION_COUNT, 250, [](RandomOperands& random, int round) {
+        const int n = NotationOfRound(round);
         DigitString a = Shaped(random, n);
         DigitString b = Shaped(random, n);
-        if (random.Uniform(0, 2) == 0) {
-            // Near the overflow line: integer digits that add up to about 300.
-            const int ia = random.Uniform(1, INTEGER_PLACES);
-            const int ib = std::clamp(random.Uniform(295, 302) - ia, 0, INTEGER_PLACES);
-            a = random.Operand(ia, random.SpreadLength(FRACTION_PLACES), n);
-            b = random.Operand(ib, random.SpreadLength(FRACTION_PLACES), n);
+        if (random.Uniform(0, 3) == 0) {
+            NearTheOverflowLine(random, n, a, b);
         }
-        EngineRegisters fast;
+        EngineRegisters engine;
         EngineRegisters ref;
-        ASSERT_EQ(MultiplyDigits(fast, a, b, n), reference::MultiplyDigits(ref, a, b, n));
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "products");
+        engine.ResultDigits = exact::MakeDigits("1");
+        ref.ResultDigits = engine.ResultDigits;
+        ASSERT_EQ(MultiplyDigits(engine, a, b, n), reference::MultiplyDigits(ref, a, b, n));
+        ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "products");
     });
 }
 
-TEST(EngineMatchesReference, DivisionIncludingFractionalDivisorsAndOverflow) {
-    RunCases(43, 300, [](RandomOperands& random) {
-        const int n = random.Notation();
+TEST(EngineMatchesReference, DivisionInEveryNotation) {
+    RunCases("/", 43, NOTATION_COUNT, 250, [](RandomOperands& random, int round) {
+        const int n = NotationOfRound(round);
         const DigitString dividend = Shaped(random, n);
         DigitString divisor;
         switch (random.Uniform(0, 3)) {
@@ -138,74 +160,47 @@ TEST(EngineMatchesReference, DivisionIncludingFractionalDivisorsAndOverflow) {
             default:
                 divisor = Shaped(random, n);
         }
-        EngineRegisters fast;
+        EngineRegisters engine;
         EngineRegisters ref;
-        fast.ResultDigits = exact::MakeDigits("1");
-        ref.ResultDigits = fast.ResultDigits;
-        ASSERT_EQ(DivideDigits(fast, dividend, divisor, n),
+        engine.ResultDigits = exact::MakeDigits("1");
+        ref.ResultDigits = engine.ResultDigits;
+        ASSERT_EQ(DivideDigits(engine, dividend, divisor, n),
                   reference::DivideDigits(ref, dividend, divisor, n));
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "quotients");
+        ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "quotients");
     });
 }
 
-TEST(EngineMatchesReference, OverflowingQuotientsLeaveTheSameRemainder) {
-    RunCases(46, 12, [](RandomOperands& random) {
-        const int n = random.Notation();
-        const DigitString dividend = random.Operand(random.Uniform(250, 300), 0, n);
-        const int zeros = random.Uniform(60, 400);
-        const DigitString divisor =
-            exact::MakeDigits("0", std::string(zeros, '0') + random.DigitText(3, n, true));
-        EngineRegisters fast;
-        EngineRegisters ref;
-        ASSERT_EQ(DivideDigits(fast, dividend, divisor, n), -1);
-        ASSERT_EQ(reference::DivideDigits(ref, dividend, divisor, n), -1);
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "remainders");
-    });
+// Every pair, the same notation twice included.
+TEST(EngineMatchesReference, ConversionForEveryPairOfNotations) {
+    RunCases("conversion", 44, NOTATION_COUNT * NOTATION_COUNT, 10,
+             [](RandomOperands& random, int round) {
+                 const int from = NotationOfRound(round / NOTATION_COUNT);
+                 const int to = NotationOfRound(round % NOTATION_COUNT);
+                 const DigitString source =
+                     random.Uniform(0, 4) == 0
+                         ? random.Operand(random.SpreadLength(INTEGER_PLACES), 0, from)
+                         : Shaped(random, from);
+                 EngineRegisters engine;
+                 EngineRegisters ref;
+                 engine.ResultDigits = exact::MakeDigits("1");
+                 ref.ResultDigits = engine.ResultDigits;
+                 ASSERT_EQ(ConvertDigits(engine, source, from, to),
+                           reference::ConvertDigits(ref, source, from, to))
+                     << from << " -> " << to;
+                 ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "conversions");
+             });
 }
 
-// A notation into itself is no conversion: its budget, a whole 298 again, is left to the
-// rounding of the logarithms, and the reference does not guess it.
-TEST(EngineMatchesReference, ConversionBudgetOfEveryPairOfNotations) {
-    for (int from = MIN_NOTATION; from <= MAX_NOTATION; ++from) {
-        for (int to = MIN_NOTATION; to <= MAX_NOTATION; ++to) {
-            if (to == from) {
-                continue;
-            }
-            EXPECT_EQ(ConversionBudget(from, to), reference::ConversionBudget(from, to))
-                << "from " << from << " to " << to;
-        }
-    }
-}
-
-TEST(EngineMatchesReference, ConversionBetweenNotations) {
-    RunCases(44, 1500, [](RandomOperands& random) {
-        const int from = random.Notation();
-        int to = random.Notation();
-        while (to == from) {
-            to = random.Notation();
-        }
-        // Integers cost the reference no division; fractions one each.
-        const DigitString source =
-            random.Uniform(0, 1) == 0 ? random.Operand(random.SpreadLength(INTEGER_PLACES), 0, from)
-                                      : Shaped(random, from);
-        EngineRegisters fast;
-        EngineRegisters ref;
-        const int code = PrepareConversion(fast, source, from, to);
-        ASSERT_EQ(code, reference::PrepareConversion(ref, source, from, to));
-        if (code != 0) {
-            return;
-        }
-        ASSERT_EQ(fast.ConversionDigitCount, ref.ConversionDigitCount);
-        ASSERT_EQ(fast.ConversionFractionCount, ref.ConversionFractionCount);
-        ExpectSameDigits(fast.ConversionDigits, ref.ConversionDigits, "staged digits");
-        const int limit =
-            random.Uniform(0, 9) == 0 ? random.Uniform(1, 400) : CONVERSION_DIGIT_LIMIT;
-        ASSERT_EQ(
-            ConvertDigits(fast, fast.ConversionDigits, from, fast.ConversionDigitCount,
-                          fast.ConversionFractionCount, to, limit),
-            reference::ConvertDigits(ref, ref.ConversionDigits, from, ref.ConversionDigitCount,
-                                     ref.ConversionFractionCount, to, limit));
-        ExpectSameDigits(fast.ResultDigits, ref.ResultDigits, "converted digits");
+TEST(EngineMatchesReference, SquareRootInEveryNotationAndTruncation) {
+    RunCases("square root", 45, NOTATION_COUNT * 3, 8, [](RandomOperands& random, int round) {
+        const int n = NotationOfRound(round / 3);
+        const int places = 100 * (1 + round % 3);
+        const DigitString x = Shaped(random, n);
+        DigitString root;
+        DigitString expected;
+        ExactSquareRoot(x, n, places, root);
+        reference::SquareRoot(x, n, places, expected);
+        ExpectSameDigits(root, expected, "roots");
     });
 }
 

@@ -120,45 +120,70 @@ TEST(ConsoleForm, ExponentSymbolsFollowTheNotation) {
     EXPECT_EQ(Console("0.0A", 11), "A B^-2");
 }
 
-TEST(RoundUpTopDigitRun, RoundsARunOfTopDigitsUpToTheNextUnit) {
+TEST(RoundUpTopDigitRun, RoundsARunThatReachesTheLastPlace) {
     const Shown nines = Show(Digits("0." + std::string(900, '9')), 1, 10);
     EXPECT_EQ(nines.console, "1");
     EXPECT_EQ(nines.plain, "1");
-
     EXPECT_EQ(Console("0.1" + std::string(899, '9')), "0.2");
-    EXPECT_EQ(Console(std::string(40, '9')), "1 10^40");
     EXPECT_EQ(Console("0." + std::string(900, 'V'), 32), "1");
-    EXPECT_EQ(Console("0.3" + std::string(40, '9')), "0.4") << "a run of exactly 40 still rounds";
-    EXPECT_EQ(Console("0.3" + std::string(39, '9')), "0.3" + std::string(39, '9'));
+    EXPECT_EQ(Console("0.0" + std::string(899, '1'), 2), "0.1");
+    EXPECT_EQ(Console("0.3" + std::string(860, '2') + std::string(39, '9')),
+              "0.3" + std::string(39, '2'))
+        << "39 top digits at the end are fewer than the 40 that fit";
+    EXPECT_EQ(Console("0.3" + std::string(859, '2') + std::string(40, '9')),
+              "0.3" + std::string(39, '2') + "")
+        << "a run of exactly 40 is rounded";
+    EXPECT_EQ(Show(Digits("0.3" + std::string(859, '2') + std::string(40, '9')), 1, 10).plain,
+              "0.3" + std::string(858, '2') + "3");
 }
 
-TEST(RoundUpTopDigitRun, LeavesARunAtPlaceZeroAndReportsOverflow) {
+TEST(RoundUpTopDigitRun, KeepsRunsThatStopBeforeTheLastPlace) {
+    EXPECT_EQ(Console(std::string(40, '9')), std::string(40, '9')) << "an integer of nines";
+    EXPECT_EQ(Console(std::string(50, '9')), std::string(40, '9') + " 10^10");
+    EXPECT_EQ(Show(Digits(std::string(50, '9')), 1, 10).plain, std::string(50, '9'));
+    EXPECT_EQ(Console(std::string(16, 'F'), 16), std::string(16, 'F'));
+    EXPECT_EQ(Console("0.3" + std::string(45, '9') + "1"), "0.3" + std::string(39, '9'))
+        << "a run followed by other digits";
+}
+
+TEST(RoundUpTopDigitRun, TheLastPlaceOfARootEndsItsRun) {
     EngineRegisters regs;
-    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.DigitsThatFit = 40;
+    regs.ResultDigits = Digits("0." + std::string(100, '9'));
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE + 100), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "1");
+    regs.ResultDigits = Digits("0." + std::string(100, '9'));
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE + 200), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(100, '9'))
+        << "the run stops 100 places before a 200-place root's last place";
+    regs.ResultDigits = Digits(std::string(299, '9'));
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "1" + std::string(299, '0'));
+}
+
+TEST(RoundUpTopDigitRun, LeavesARunFromPlaceZeroAndAZeroAnswer) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
     regs.DigitsThatFit = 40;
     EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0) << "a run starting at place 0 is left alone";
-    EXPECT_EQ(Spell(regs.ResultDigits), std::string(300, '9'));
-
-    regs.ResultDigits = Digits(std::string(299, '9'));
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "1" + std::string(299, '0'));
+    EXPECT_EQ(Spell(regs.ResultDigits), std::string(300, '9') + "." + std::string(900, '9'));
 
     regs.DigitsThatFit = 0;
-    regs.ResultDigits = Digits("5");
+    regs.ResultDigits = Digits("0");
     EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "5");
+    EXPECT_EQ(Spell(regs.ResultDigits), "0");
 }
 
 TEST(RoundUpTopDigitRun, OverflowsWhenTheCarryLeavesTheTopPlace) {
-    // Only a digit at or above the notation on place 0 (left by a division's too-large count)
-    // can carry the unit out of the top place without being part of the run itself.
+    // Only a digit at or above the notation on place 0 can carry the unit out of the top
+    // place without being part of the run itself.
     EngineRegisters regs;
-    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
     regs.ResultDigits[0] = 'A';
     regs.DigitsThatFit = 40;
     EXPECT_EQ(RoundUpTopDigitRun(regs, 10), -1);
 
-    regs.ResultDigits = Digits(std::string(300, '9'));
+    regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
     regs.ResultDigits[0] = '8';
     EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "9" + std::string(299, '0'));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "engine/digit_text.h"
@@ -12,61 +11,43 @@ namespace quarnic {
 namespace {
 
 using exact::Digits;
+using exact::Natural;
 using exact::Spell;
-
-// PrepareConversion then ConvertDigits, as the calculator calls them; -1 from either.
-int Convert(EngineRegisters& regs, const DigitString& s, int from, int to) {
-    if (PrepareConversion(regs, s, from, to) != 0) {
-        return -1;
-    }
-    return ConvertDigits(regs, regs.ConversionDigits, from, regs.ConversionDigitCount,
-                         regs.ConversionFractionCount, to, CONVERSION_DIGIT_LIMIT);
-}
 
 std::string Converted(const std::string& s, int from, int to) {
     EngineRegisters regs;
-    EXPECT_EQ(Convert(regs, Digits(s), from, to), 0) << s << " " << from << "->" << to;
+    EXPECT_EQ(ConvertDigits(regs, Digits(s), from, to), 0) << s << " " << from << "->" << to;
     return Spell(regs.ResultDigits);
 }
 
-TEST(ConversionBudget, MatchesTheTruncatedRatioOfLogarithmsForEveryPair) {
-    for (int from = 2; from <= 32; ++from) {
-        for (int to = 2; to <= 32; ++to) {
-            const double ratio = 298.0 * std::log(to) / std::log(from);
-            const int budget = ConversionBudget(from, to);
-            if (from == to) {
-                // A whole 298 again, left to the rounding of the two logarithms.
-                EXPECT_TRUE(budget == 297 || budget == 298) << from;
-            } else if (from == to * to) {
-                EXPECT_EQ(budget, 148) << from << "->" << to;
-            } else {
-                EXPECT_EQ(budget, std::min(298, static_cast<int>(ratio))) << from << "->" << to;
-            }
-        }
+int ConversionCode(const std::string& s, int from, int to) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("42");
+    const int code = ConvertDigits(regs, Digits(s), from, to);
+    if (code != 0) {
+        EXPECT_EQ(Spell(regs.ResultDigits), "42") << "a failed conversion writes nothing";
     }
-    EXPECT_EQ(ConversionBudget(10, 2), 89);
-    EXPECT_EQ(ConversionBudget(2, 10), 298);
-    EXPECT_EQ(ConversionBudget(4, 2), 148);
-    EXPECT_EQ(ConversionBudget(25, 5), 148);
+    return code;
+}
+
+// floor(s * to^900 / from^900), spelled: the conversion's definition.
+std::string ExactlyConverted(const std::string& s, int from, int to) {
+    const Natural scaled =
+        exact::ScaledValue(Digits(s), from) * Natural::Power(to, 900) / Natural::Power(from, 900);
+    DigitString digits;
+    EXPECT_TRUE(exact::ToDigitString(scaled, to, digits));
+    return Spell(digits);
 }
 
 TEST(ConvertDigits, IntegersAndZero) {
     EXPECT_EQ(Converted("255", 10, 16), "FF");
     EXPECT_EQ(Converted("0", 7, 32), "0");
     EXPECT_EQ(Converted("V", 32, 2), "11111");
-    EngineRegisters regs;
-    ASSERT_EQ(PrepareConversion(regs, Digits("255"), 10, 16), 0);
-    EXPECT_EQ(regs.ConversionDigitCount, 3);
-    EXPECT_EQ(regs.ConversionFractionCount, 0);
-    ASSERT_EQ(PrepareConversion(regs, Digits("0"), 10, 16), 0);
-    EXPECT_EQ(regs.ConversionDigitCount, 1);
+    EXPECT_EQ(Converted("FFFFFFFFFFFFFFFF", 16, 2), std::string(64, '1'));
+    EXPECT_EQ(Converted("12.5", 10, 10), "12.5");
 }
 
-TEST(ConvertDigits, FractionsComeOutOfOneTruncatedDivision) {
-    EngineRegisters regs;
-    ASSERT_EQ(PrepareConversion(regs, Digits("0.1"), 10, 2), 0);
-    EXPECT_EQ(regs.ConversionDigitCount, 1);
-    EXPECT_EQ(regs.ConversionFractionCount, 1);
+TEST(ConvertDigits, FractionsAreCutAfterThe900thPlaceOfTheTarget) {
     std::string expected = "0.0";
     while (expected.size() < 902) {
         expected += "0011";
@@ -75,56 +56,47 @@ TEST(ConvertDigits, FractionsComeOutOfOneTruncatedDivision) {
     EXPECT_EQ(Converted("0.1", 10, 2), expected.substr(0, expected.find_last_not_of('0') + 1));
     EXPECT_EQ(Converted("0.5", 10, 3), "0." + std::string(900, '1'));
     EXPECT_EQ(Converted("0.8", 16, 2), "0.1");
+    // 0.1 in notation 16 is cut below 0.1: back in notation 10 it is just under it.
+    EngineRegisters regs;
+    ASSERT_EQ(ConvertDigits(regs, Digits("0.1"), 10, 16), 0);
+    ASSERT_EQ(ConvertDigits(regs, regs.ResultDigits, 16, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "0.0" + std::string(899, '9'));
 }
 
-TEST(PrepareConversion, RefusesMoreIntegerDigitsThanTheBudget) {
-    EngineRegisters regs;
-    EXPECT_EQ(Convert(regs, Digits(std::string(89, '9')), 10, 2), 0);
-    EXPECT_EQ(Convert(regs, Digits(std::string(90, '9')), 10, 2), -1);
-    EXPECT_EQ(Convert(regs, Digits(std::string(298, '1')), 2, 10), 0);
-    EXPECT_EQ(Convert(regs, Digits(std::string(299, '1')), 2, 10), -1);
-    EXPECT_EQ(Convert(regs, Digits(std::string(90, '9') + ".5"), 10, 2), -1);
+TEST(ConvertDigits, EveryDigitOfTheSourceCounts) {
+    const std::string third = "0." + std::string(900, '3');
+    EXPECT_EQ(Converted(third, 10, 2), ExactlyConverted(third, 10, 2));
+    const std::string full = std::string(300, '7') + "." + std::string(900, '7');
+    EXPECT_EQ(Converted(full, 8, 16), ExactlyConverted(full, 8, 16));
+    // 2^900 - 1 and 1 - 2^-2700: whole runs of 180 and 540 digits in notation 32.
+    EXPECT_EQ(Converted(full, 8, 32), std::string(180, 'V') + "." + std::string(540, 'V'));
+    const std::string mixed = "1" + std::string(88, '0') + ".25";
+    EXPECT_EQ(Converted(mixed, 10, 7), ExactlyConverted(mixed, 10, 7));
 }
 
-TEST(PrepareConversion, CutsTheSourceAfterItsBudget) {
-    EngineRegisters regs;
-    const DigitString ones = Digits("1." + std::string(400, '1'));
-    ASSERT_EQ(PrepareConversion(regs, ones, 2, 10), 0);
-    EXPECT_EQ(regs.ConversionDigitCount, 298);
-    EXPECT_EQ(regs.ConversionFractionCount, 297);
-    EXPECT_EQ(Spell(regs.ConversionDigits), "1." + std::string(297, '1'));
-
-    // Fraction place c bounds a number that starts below the point.
-    ASSERT_EQ(PrepareConversion(regs, Digits("0.000" + std::string(100, '7')), 10, 2), 0);
-    EXPECT_EQ(regs.ConversionFractionCount, 89);
-    EXPECT_EQ(regs.ConversionDigitCount, 86);
-
-    const DigitString tiny = Digits("0." + std::string(99, '0') + "1");
-    EXPECT_EQ(PrepareConversion(regs, tiny, 10, 2), -1) << "first digit beyond fraction place 89";
+TEST(ConvertDigits, FailsOnlyWhenTheIntegerPartOrEveryDigitIsLost) {
+    // 10^89 has 296 binary digits, 10^90 299, 10^91 303.
+    EXPECT_EQ(Converted("1" + std::string(89, '0'), 10, 2).size(), 296u);
+    EXPECT_EQ(ConversionCode("1" + std::string(90, '0'), 10, 2), 0);
+    EXPECT_EQ(ConversionCode("1" + std::string(91, '0'), 10, 2), -1);
+    // 4^150 = 2^300 needs 301 binary places; 3 * 4^149 = 3 * 2^298 just 300.
+    EXPECT_EQ(ConversionCode("1" + std::string(150, '0'), 4, 2), -1);
+    EXPECT_EQ(Converted("3" + std::string(149, '0'), 4, 2), "11" + std::string(298, '0'));
+    // 10^-100 starts at binary place 333.
+    const std::string small = Converted("0." + std::string(99, '0') + "1", 10, 2);
+    EXPECT_EQ(small.find('1'), 2u + 332);
+    // 32^-900 = 2^-4500: nothing of it within 900 binary places, though 2^-900 is 32^-180.
+    EXPECT_EQ(ConversionCode("0." + std::string(899, '0') + "1", 32, 2), -1);
+    EXPECT_EQ(ConversionCode("0." + std::string(899, '0') + "1", 32, 10), -1);
+    EXPECT_EQ(Converted("0." + std::string(899, '0') + "1", 2, 32),
+              "0." + std::string(179, '0') + "1");
 }
 
-TEST(ConvertDigits, ConvertingTwiceGoesThroughTheIntermediateNotation) {
+TEST(ConvertDigits, TheSourceMayBeTheResultRegister) {
     EngineRegisters regs;
-    ASSERT_EQ(Convert(regs, Digits("0.1"), 10, 16), 0);
-    const DigitString sixteenth = regs.ResultDigits;
-    EXPECT_EQ(Spell(sixteenth).substr(0, 8), "0.199999");
-    ASSERT_EQ(Convert(regs, sixteenth, 16, 2), 0);
-    // The hexadecimal form was cut after its budget of 74 places (298 * ln 2 / ln 16):
-    // binary 0.0001 1001 1001 ... ending 4 * 74 places below the point, exactly.
-    const std::string binary = Spell(regs.ResultDigits);
-    EXPECT_EQ(binary.size(), 2u + 4 * 74);
-    EXPECT_EQ(binary.substr(0, 10), "0.00011001");
-}
-
-TEST(ConvertDigits, FailsWhenTheTargetNeedsMoreDigitsThanTheLimit) {
-    EngineRegisters regs;
-    const DigitString big = Digits(std::string(20, 'V'));
-    EXPECT_EQ(ConvertDigits(regs, big, 32, 20, 0, 2, 99), -1);
-    EXPECT_EQ(ConvertDigits(regs, big, 32, 20, 0, 2, 100), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), std::string(100, '1'));
-    // A count that would need more than 300 target places cannot be written: refused.
-    const DigitString wide = Digits(std::string(100, 'V'));
-    EXPECT_EQ(ConvertDigits(regs, wide, 32, 100, 0, 2, CONVERSION_DIGIT_LIMIT), -1);
+    regs.ResultDigits = Digits("255.5");
+    ASSERT_EQ(ConvertDigits(regs, regs.ResultDigits, 10, 16), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "FF.8");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "engine/digit_codec.h"
 #include "engine/digit_text.h"
 #include "tests/support/exact_number.h"
 
@@ -18,6 +17,12 @@ std::string Product(const char* a, const char* b, int notation, int expectedCode
     EngineRegisters regs;
     EXPECT_EQ(MultiplyDigits(regs, Digits(a), Digits(b), notation), expectedCode) << a << "*" << b;
     return Spell(regs.ResultDigits);
+}
+
+DigitString FromScaled(const exact::Natural& scaled, int notation) {
+    DigitString digits;
+    EXPECT_TRUE(exact::ToDigitString(scaled, notation, digits));
+    return digits;
 }
 
 std::string Quotient(const std::string& n, const std::string& d, int notation) {
@@ -55,13 +60,21 @@ TEST(MultiplyDigits, ReportsOverflowAboveThreeHundredIntegerPlaces) {
     Product(nines.c_str(), "1.1", 10, -1);
 }
 
-TEST(MultiplyDigits, TruncatesEveryPartialProductBelowThe900thPlace) {
+TEST(MultiplyDigits, TheExactProductIsCutOnceAfterThe900thPlace) {
     const std::string tiny = "0." + std::string(499, '0') + "1";
     EXPECT_EQ(Product(tiny.c_str(), tiny.c_str(), 10), "0");
-    // Each partial product is cut on its own, so what falls off is lost per partial product:
-    // 55 * 0.99 units of the last place would be 54 exact, but 4.95 and 49.5 are cut apart.
+    // 55 * 0.99 units of the last place are 54.45 units: 54 of them stay.
     const std::string units55 = "0." + std::string(898, '0') + "55";
-    EXPECT_EQ(Product(units55.c_str(), "0.99", 10), "0." + std::string(898, '0') + "53");
+    EXPECT_EQ(Product(units55.c_str(), "0.99", 10), "0." + std::string(898, '0') + "54");
+    // (10^900 - 1)^2 / 9 / 10^1800 cut after 900 places: 899 ones, then the cut 0.
+    const std::string third = "0." + std::string(900, '3');
+    EXPECT_EQ(Product(third.c_str(), third.c_str(), 10), "0." + std::string(899, '1'));
+    EXPECT_EQ(Product(third.c_str(), "3", 10), "0." + std::string(900, '9'));
+    // Both operands full: every digit of the 2400-digit product above the cut is kept.
+    const std::string full = std::string(150, 'F') + "." + std::string(900, 'F');
+    const exact::Natural scaled = exact::ScaledValue(Digits(full), 16);
+    const exact::Natural expected = scaled * scaled / exact::Natural::Power(16, 900);
+    EXPECT_EQ(Product(full.c_str(), full.c_str(), 16), Spell(FromScaled(expected, 16)));
 }
 
 TEST(DivideDigits, ExactAndRecurringQuotients) {
@@ -73,96 +86,51 @@ TEST(DivideDigits, ExactAndRecurringQuotients) {
     EXPECT_EQ(Quotient("V", "V", 32), "1");
 }
 
-// The counts of the division steps, found independently with the exact model: at step i the
-// divisor's significant digits stand from place i on, cut at place 1199, and the count is how
-// often that goes into the remainder. Returns their value in units of place 1199.
-exact::Natural RawCountValue(const DigitString& n, const DigitString& d, int notation) {
-    using exact::Natural;
-    const std::string divisor = Spell(d);
-    const std::string significant =
-        divisor.substr(divisor.find_first_not_of("0."), std::string::npos);
-    std::string digitsOnly;
-    for (char c : significant) {
-        if (c != '.') {
-            digitsOnly.push_back(c);
-        }
+std::string Repeated(const std::string& period, size_t length) {
+    std::string text;
+    while (text.size() < length) {
+        text += period;
     }
-    Natural remainder = exact::ScaledValue(n, notation);
-    Natural total;
-    const Natural base(static_cast<uint64_t>(notation));
-    // Moving the divisor one place on divides it by the notation, dropping what falls off.
-    const size_t kept = std::min(digitsOnly.size(), static_cast<size_t>(DIGIT_PLACES));
-    Natural step = Natural::FromDigits(
-        digitsOnly.substr(0, kept) + std::string(DIGIT_PLACES - kept, '0'), notation);
-    for (int i = 0; i < DIGIT_PLACES; ++i) {
-        uint64_t count = 0;
-        while (step <= remainder) {
-            remainder = remainder - step;
-            ++count;
-        }
-        total = total * base + Natural(count);
-        step.DivideSmall(static_cast<uint32_t>(notation));
-    }
-    return total;
+    text.resize(length);
+    return text;
 }
 
-TEST(DivideDigits, FractionalDivisorsLeaveTheirLastPlacesUncomputedOrTooLarge) {
-    // 1 / 0.003: the last 3 places are not computed and stay 0.
-    EXPECT_EQ(Quotient("1", "0.003", 10), "333." + std::string(897, '3'));
-    // 1 / 1.5: on the last step the divisor's tail has fallen off place 1199, so the
-    // remainder of 10 units is counted against a bare 1; the count of ten carries into the
-    // place before.
-    EXPECT_EQ(Quotient("1", "1.5", 10), "0." + std::string(898, '6') + "7");
+TEST(DivideDigits, FractionalDivisorsComputeAllNinehundredPlaces) {
+    EXPECT_EQ(Quotient("1", "0.003", 10), "333." + std::string(900, '3'));
+    EXPECT_EQ(Quotient("2", "0.7", 10), "2." + Repeated("857142", 900));
+    EXPECT_EQ(Quotient("1", "1.5", 10), "0." + std::string(900, '6'));
+    // 10^300 / 3 has exactly 300 integer digits; 10^301 / 3 one too many.
+    EXPECT_EQ(Quotient("1", "0." + std::string(299, '0') + "3", 10),
+              std::string(300, '3') + "." + std::string(900, '3'));
+    EngineRegisters regs;
+    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("0." + std::string(300, '0') + "3"), 10), -1);
 }
 
-TEST(DivideDigits, TooLargeCountsAreCarriedIntoThePlaceBefore) {
-    struct Case {
-        std::string n;
-        std::string d;
-        int notation;
-    };
+TEST(DivideDigits, EveryPlaceIsADigitOfTheNotation) {
     const std::string root3 =
         "1.73205080756887729352744634150587236694280525381038062805580697945193301690880003708"
         "1146186757248575";  // the square root of 3 cut after 100 places
-    const Case cases[] = {
-        {"7", root3, 10},
-        // 37 units of the last place over 1.9: 19 goes once, then the remaining 18 against a
-        // bare 1.
-        {"0." + std::string(898, '0') + "37", "1.9", 10},
-        // 62 units over 1.V: the last count is 62, beyond any digit character.
-        {"0." + std::string(898, '0') + "1U", "1.V", 32},
-        {"1", "1.5", 10},
-    };
-    for (const Case& c : cases) {
-        EngineRegisters regs;
-        const DigitString n = Digits(c.n);
-        const DigitString d = Digits(c.d);
-        ASSERT_EQ(DivideDigits(regs, n, d, c.notation), 0) << c.n << " / " << c.d;
-        for (int p = 0; p < DIGIT_PLACES; ++p) {
-            ASSERT_LT(DigitValue(regs.ResultDigits[p]), c.notation) << "place " << p;
-        }
-        EXPECT_TRUE(exact::ScaledValue(regs.ResultDigits, c.notation) ==
-                    RawCountValue(n, d, c.notation))
-            << c.n << " / " << c.d;
-    }
     EngineRegisters regs;
+    ASSERT_EQ(DivideDigits(regs, Digits("7"), Digits(root3), 10), 0);
+    const exact::Natural expected = exact::ScaledValue(Digits("7"), 10) *
+                                    exact::Natural::Power(10, 900) /
+                                    exact::ScaledValue(Digits(root3), 10);
+    EXPECT_EQ(Spell(regs.ResultDigits), Spell(FromScaled(expected, 10)));
     ASSERT_EQ(DivideDigits(regs, Digits("0." + std::string(898, '0') + "1U"), Digits("1.V"), 32),
               0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(898, '0') + "1U");
+    EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(899, '0') + "V")
+        << "62 units over 63/32 are 31.49 units";
 }
 
-TEST(DivideDigits, RefusesADivisorWithADigitAboveTheNotation) {
+TEST(DivideDigits, DigitsAtOrAboveTheNotationWeighTheirPlace) {
     EngineRegisters regs;
-    regs.ResultDigits = Digits("42");
-    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("0." + std::string(899, '0') + "I"), 10), -1);
-    EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), -1);
-    EXPECT_EQ(Spell(regs.ResultDigits), "42");
-    // A dividend with such digits is divided as the digits stand.
+    ASSERT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), 0) << "1A is 1 * 10 + 10";
+    EXPECT_EQ(Spell(regs.ResultDigits), "0.05");
     ASSERT_EQ(DivideDigits(regs, Digits("1A"), Digits("2"), 10), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "10");
 }
 
-TEST(DivideDigits, RefusesZeroAndOverflowingQuotients) {
+TEST(DivideDigits, RefusesZeroAndOverflowingQuotientsWritingNothing) {
     EngineRegisters regs;
     regs.ResultDigits = Digits("42");
     EXPECT_EQ(DivideDigits(regs, Digits("1"), Digits("0"), 10), -1);
@@ -170,10 +138,20 @@ TEST(DivideDigits, RefusesZeroAndOverflowingQuotients) {
 
     const std::string top = "1" + std::string(299, '0');
     EXPECT_EQ(DivideDigits(regs, Digits(top), Digits("0.1"), 10), -1);
+    EXPECT_EQ(Spell(regs.ResultDigits), "42") << "nor does an overflowing quotient";
     EXPECT_EQ(DivideDigits(regs, Digits(top), Digits("1"), 10), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), top);
     EXPECT_EQ(DivideDigits(regs, Digits("0"), Digits("7"), 10), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "0");
+}
+
+TEST(MultiplyDivide, OperandsMayBeTheResultRegister) {
+    EngineRegisters regs;
+    regs.ResultDigits = Digits("1.5");
+    ASSERT_EQ(MultiplyDigits(regs, regs.ResultDigits, regs.ResultDigits, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "2.25");
+    ASSERT_EQ(DivideDigits(regs, Digits("9"), regs.ResultDigits, 10), 0);
+    EXPECT_EQ(Spell(regs.ResultDigits), "4");
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ struct Reach {
     std::size_t longestOperand = 0;           // longest first operand an operator key took up
     std::set<int> truncations;                // truncations of the roots taken
     long errors = 0;                          // error displays shown
+    long exactAnswers = 0;                    // answers checked on the exact model
+    long exactSwitches = 0;
+    long exactRoots = 0;
 
     void Before(const ScriptedCalculator& scripted, const CalculatorAction& action) {
         const CalculatorState& s = scripted.calc.state;
@@ -82,7 +85,14 @@ struct Reach {
         return "reached: " + std::to_string(notations.count()) + " notations, operators \"" + ops +
                "\", operands up to " + std::to_string(longestOperand) + " characters, " +
                std::to_string(truncations.size()) + " root truncations, " + std::to_string(errors) +
-               " error displays";
+               " error displays; exact to every place: " + std::to_string(exactAnswers) +
+               " answers, " + std::to_string(exactSwitches) + " notation switches, " +
+               std::to_string(exactRoots) + " roots";
+    }
+    void Count(const ExactAnswers& exact) {
+        exactAnswers += exact.equalsChecked;
+        exactSwitches += exact.switchesChecked;
+        exactRoots += exact.rootsChecked;
     }
 
   private:
@@ -99,6 +109,7 @@ SequenceResult PlaySequence(std::uint64_t seed, SlowestKey& slowest, Reach& reac
     SequenceResult result;
     static_cast<SequenceOutcome&>(result) =
         PlayTimedSequence(sequence, seed, slowest, reach, stopBefore);
+    reach.Count(sequence.Exact());
     if (stopBefore >= 0) {
         result.stateBeforeLast = DescribeState(sequence.Scripted());
         if (std::optional<CalculatorAction> action = sequence.NextAction()) {
@@ -129,6 +140,8 @@ TEST(CalculatorKeySequences, NoSequenceBreaksARuleOfTheState) {
         EXPECT_GT(reach.longestOperand, 900u) << reach.Describe();
         EXPECT_EQ(reach.truncations.size(), 3u) << reach.Describe();
         EXPECT_GT(reach.errors, 0) << reach.Describe();
+        EXPECT_GT(reach.exactSwitches, 0) << reach.Describe();
+        EXPECT_GT(reach.exactRoots, 0) << reach.Describe();
     }
 }
 

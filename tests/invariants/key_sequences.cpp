@@ -30,10 +30,19 @@ std::optional<CalculatorAction> CalculatorSequence::NextAction() {
 
 void CalculatorSequence::Press(const CalculatorAction& action) {
     keys_.push_back(CalculatorActionName(action));
-    PerformCalculatorAction(scripted_, action);
+    exact_.Expect(scripted_.calc, action);
+    lastPressed_ = PerformCalculatorAction(scripted_, action);
+    answerToCheck_ = true;
 }
 
 std::string CalculatorSequence::BrokenRule() const {
+    if (answerToCheck_) {
+        inexactAnswer_ = exact_.Check(scripted_.calc, scripted_.view, lastPressed_);
+        answerToCheck_ = false;
+    }
+    if (!inexactAnswer_.empty()) {
+        return inexactAnswer_;
+    }
     return FindCalculatorViolation(scripted_.calc, scripted_.view);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/invariants/exact_answers.h"
 #include "tests/invariants/key_choices.h"
 #include "tests/invariants/simulated_users.h"
 
@@ -23,10 +24,12 @@ class CalculatorSequence {
     std::optional<CalculatorAction> NextAction();
     // Presses it (a disabled key is not pressed) and notes its token.
     void Press(const CalculatorAction& action);
-    // The first rule the state breaks now, or an empty text.
+    // The first rule the state breaks now, or an empty text. The answer that "=", a notation
+    // switch or the square root just showed must also be the exact value.
     std::string BrokenRule() const;
 
     const ScriptedCalculator& Scripted() const { return scripted_; }
+    const ExactAnswers& Exact() const { return exact_; }
     // The tokens of the actions pressed so far, space-separated: a key script to replay.
     std::string KeyScript() const;
 
@@ -34,6 +37,11 @@ class CalculatorSequence {
     KeyChoices& choices_;
     SimulatedCalculatorUser user_;
     ScriptedCalculator scripted_;
+    // The exact answer is worked out when the rules are checked, not while the key is timed.
+    mutable ExactAnswers exact_;
+    mutable bool answerToCheck_ = false;
+    mutable std::string inexactAnswer_;
+    bool lastPressed_ = false;
     int length_;
     int chosen_ = 0;
     std::vector<std::string> keys_;

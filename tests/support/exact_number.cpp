@@ -1,7 +1,6 @@
 #include "tests/support/exact_number.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <stdexcept>
 
 namespace quarnic::exact {
@@ -18,237 +17,62 @@ int ValueOf(char c) {
     throw std::invalid_argument("not a digit character");
 }
 
-constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
-
-// The largest power of the base that fits a 32-bit limb, and its exponent: digits are
-// converted that many at a time.
-struct DigitChunk {
-    uint32_t power = 1;
-    int digits = 0;
-};
-
-DigitChunk ChunkOf(int base) {
-    DigitChunk chunk;
-    while (static_cast<uint64_t>(chunk.power) * static_cast<uint64_t>(base) <= UINT32_MAX) {
-        chunk.power *= static_cast<uint32_t>(base);
-        ++chunk.digits;
-    }
-    return chunk;
-}
-
 }  // namespace
 
-Natural::Natural(uint64_t value) {
-    while (value != 0) {
-        limbs_.push_back(static_cast<uint32_t>(value));
-        value >>= 32;
-    }
-}
-
-void Natural::Trim() {
-    while (!limbs_.empty() && limbs_.back() == 0) {
-        limbs_.pop_back();
-    }
-}
+Natural::Natural(uint64_t value) : value_(static_cast<unsigned long>(value)) {}
 
 Natural Natural::FromDigits(std::string_view digits, int base) {
-    Natural result;
-    // Digits at or above the base still count with their value, one at a time, so that a
-    // chunk's value cannot outgrow its limb.
-    const bool allBelowBase =
-        std::all_of(digits.begin(), digits.end(), [base](char c) { return ValueOf(c) < base; });
-    const DigitChunk chunk =
-        allBelowBase ? ChunkOf(base) : DigitChunk{static_cast<uint32_t>(base), 1};
-    size_t next = 0;
-    while (next < digits.size()) {
-        // Up to chunk.digits digits at once: result = result * base^k + their value.
-        uint32_t scale = 1;
-        uint32_t value = 0;
-        for (int k = 0; k < chunk.digits && next < digits.size(); ++k, ++next) {
-            scale *= static_cast<uint32_t>(base);
-            value =
-                value * static_cast<uint32_t>(base) + static_cast<uint32_t>(ValueOf(digits[next]));
-        }
-        result.MultiplyAdd(scale, value);
+    // Digit by digit, so that a digit at or above the base still counts with its value.
+    mpz_class value;
+    for (char c : digits) {
+        value *= base;
+        value += ValueOf(c);
     }
-    result.Trim();
-    return result;
-}
-
-void Natural::MultiplyAdd(uint32_t factor, uint32_t addend) {
-    uint64_t carry = addend;
-    for (uint32_t& limb : limbs_) {
-        const uint64_t t = static_cast<uint64_t>(limb) * factor + carry;
-        limb = static_cast<uint32_t>(t);
-        carry = t >> 32;
-    }
-    if (carry != 0) {
-        limbs_.push_back(static_cast<uint32_t>(carry));
-    }
+    return Natural(value);
 }
 
 std::string Natural::ToDigits(int base, size_t minLength) const {
-    const DigitChunk chunk = ChunkOf(base);
-    std::string out;  // least significant first
-    Natural rest = *this;
-    while (!rest.IsZero()) {
-        uint32_t part = rest.DivideSmall(chunk.power);
-        for (int k = 0; k < chunk.digits; ++k) {
-            out.push_back(kDigits[part % static_cast<uint32_t>(base)]);
-            part /= static_cast<uint32_t>(base);
-        }
+    // A negative base asks GMP for upper-case letters: "A".."V" as the digit alphabet has them.
+    std::string out = value_ == 0 ? std::string() : value_.get_str(-base);
+    if (out.size() < minLength) {
+        out.insert(0, minLength - out.size(), '0');
     }
-    while (!out.empty() && out.back() == '0') {
-        out.pop_back();
-    }
-    while (out.size() < minLength) {
-        out.push_back('0');
-    }
-    std::reverse(out.begin(), out.end());
     return out;
 }
 
 Natural Natural::Power(int base, int exponent) {
-    Natural result(1);
-    const Natural b(static_cast<uint64_t>(base));
-    for (int i = 0; i < exponent; ++i) {
-        result = result * b;
-    }
-    return result;
+    mpz_class result;
+    mpz_ui_pow_ui(result.get_mpz_t(), static_cast<unsigned long>(base),
+                  static_cast<unsigned long>(exponent));
+    return Natural(result);
 }
 
 int Natural::Compare(const Natural& other) const {
-    if (limbs_.size() != other.limbs_.size()) {
-        return limbs_.size() < other.limbs_.size() ? -1 : 1;
-    }
-    for (size_t i = limbs_.size(); i-- > 0;) {
-        if (limbs_[i] != other.limbs_[i]) {
-            return limbs_[i] < other.limbs_[i] ? -1 : 1;
-        }
-    }
-    return 0;
+    const int order = cmp(value_, other.value_);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 Natural Natural::operator+(const Natural& o) const {
-    Natural r;
-    const size_t n = std::max(limbs_.size(), o.limbs_.size());
-    uint64_t carry = 0;
-    for (size_t i = 0; i < n; ++i) {
-        const uint64_t t =
-            carry + (i < limbs_.size() ? limbs_[i] : 0) + (i < o.limbs_.size() ? o.limbs_[i] : 0);
-        r.limbs_.push_back(static_cast<uint32_t>(t));
-        carry = t >> 32;
-    }
-    if (carry != 0) {
-        r.limbs_.push_back(static_cast<uint32_t>(carry));
-    }
-    return r;
+    return Natural(mpz_class(value_ + o.value_));
 }
 
 Natural Natural::operator-(const Natural& o) const {
     if (*this < o) {
         throw std::invalid_argument("negative difference");
     }
-    Natural r = *this;
-    int64_t borrow = 0;
-    for (size_t i = 0; i < r.limbs_.size(); ++i) {
-        int64_t t = static_cast<int64_t>(r.limbs_[i]) - borrow -
-                    static_cast<int64_t>(i < o.limbs_.size() ? o.limbs_[i] : 0);
-        borrow = t < 0 ? 1 : 0;
-        if (t < 0) {
-            t += int64_t{1} << 32;
-        }
-        r.limbs_[i] = static_cast<uint32_t>(t);
-    }
-    r.Trim();
-    return r;
+    return Natural(mpz_class(value_ - o.value_));
 }
 
 Natural Natural::operator*(const Natural& o) const {
-    Natural r;
-    if (IsZero() || o.IsZero()) {
-        return r;
-    }
-    r.limbs_.assign(limbs_.size() + o.limbs_.size(), 0);
-    for (size_t i = 0; i < limbs_.size(); ++i) {
-        uint64_t carry = 0;
-        for (size_t j = 0; j < o.limbs_.size(); ++j) {
-            const uint64_t t =
-                static_cast<uint64_t>(limbs_[i]) * o.limbs_[j] + r.limbs_[i + j] + carry;
-            r.limbs_[i + j] = static_cast<uint32_t>(t);
-            carry = t >> 32;
-        }
-        r.limbs_[i + o.limbs_.size()] = static_cast<uint32_t>(carry);
-    }
-    r.Trim();
-    return r;
-}
-
-uint32_t Natural::DivideSmall(uint32_t divisor) {
-    uint64_t remainder = 0;
-    for (size_t i = limbs_.size(); i-- > 0;) {
-        const uint64_t t = (remainder << 32) | limbs_[i];
-        limbs_[i] = static_cast<uint32_t>(t / divisor);
-        remainder = t % divisor;
-    }
-    Trim();
-    return static_cast<uint32_t>(remainder);
-}
-
-int Natural::BitLength() const {
-    if (limbs_.empty()) {
-        return 0;
-    }
-    int bits = static_cast<int>(limbs_.size() - 1) * 32;
-    for (uint32_t top = limbs_.back(); top != 0; top >>= 1) {
-        ++bits;
-    }
-    return bits;
-}
-
-bool Natural::Bit(int i) const {
-    const size_t limb = static_cast<size_t>(i) / 32;
-    return limb < limbs_.size() && ((limbs_[limb] >> (i % 32)) & 1u) != 0;
-}
-
-void Natural::SetBit(int i) {
-    const size_t limb = static_cast<size_t>(i) / 32;
-    if (limbs_.size() <= limb) {
-        limbs_.resize(limb + 1, 0);
-    }
-    limbs_[limb] |= 1u << (i % 32);
-}
-
-void Natural::ShiftLeftOne() {
-    uint32_t carry = 0;
-    for (uint32_t& limb : limbs_) {
-        const uint32_t next = limb >> 31;
-        limb = (limb << 1) | carry;
-        carry = next;
-    }
-    if (carry != 0) {
-        limbs_.push_back(carry);
-    }
+    return Natural(mpz_class(value_ * o.value_));
 }
 
 void Natural::DivMod(const Natural& n, const Natural& d, Natural& quotient, Natural& remainder) {
     if (d.IsZero()) {
         throw std::invalid_argument("division by zero");
     }
-    quotient = Natural();
-    remainder = Natural();
-    // Bit by bit, from the top: slow but obviously right.
-    for (int i = n.BitLength() - 1; i >= 0; --i) {
-        remainder.ShiftLeftOne();
-        if (n.Bit(i)) {
-            remainder.SetBit(0);
-        }
-        if (d <= remainder) {
-            remainder = remainder - d;
-            quotient.SetBit(i);
-        }
-    }
-    quotient.Trim();
+    mpz_fdiv_qr(quotient.value_.get_mpz_t(), remainder.value_.get_mpz_t(), n.value_.get_mpz_t(),
+                d.value_.get_mpz_t());
 }
 
 Natural Natural::operator/(const Natural& o) const {
@@ -263,6 +87,15 @@ Natural Natural::operator%(const Natural& o) const {
     Natural r;
     DivMod(*this, o, q, r);
     return r;
+}
+
+uint32_t Natural::DivideSmall(uint32_t divisor) {
+    return static_cast<uint32_t>(
+        mpz_fdiv_q_ui(value_.get_mpz_t(), value_.get_mpz_t(), static_cast<unsigned long>(divisor)));
+}
+
+int Natural::BitLength() const {
+    return value_ == 0 ? 0 : static_cast<int>(mpz_sizeinbase(value_.get_mpz_t(), 2));
 }
 
 Natural ScaledValue(const DigitString& digits, int base) {
