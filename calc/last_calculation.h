@@ -23,7 +23,7 @@ struct LastCalculation {
     int AnswerSign = 1;
     int AnswerNotation = 10;
     // The answer as shown, kept apart from ResultDigits: a root taken later publishes through
-    // ResultDigits, and a failed operation may leave partial digits there.
+    // ResultDigits.
     DigitString AnswerDigits{};
 };
 

@@ -54,7 +54,7 @@ TEST(MultiplyDigits, ReportsOverflowAboveThreeHundredIntegerPlaces) {
     const std::string p149 = "1" + std::string(149, '0');
     Product(p200.c_str(), p200.c_str(), 10, -1);
     EXPECT_EQ(Product(p150.c_str(), p149.c_str(), 10), "1" + std::string(299, '0'));
-    // The running sum carries out although no partial product does.
+    // Just over the line: 300 nines doubled need a 301st place.
     const std::string nines = std::string(300, '9');
     Product(nines.c_str(), "2", 10, -1);
     Product(nines.c_str(), "1.1", 10, -1);
