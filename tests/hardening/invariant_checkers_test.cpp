@@ -8,11 +8,13 @@
 #include "calc/calc_ids.h"
 #include "conv/conv_ids.h"
 #include "conv/integer_conversion.h"
+#include "engine/conversion.h"
 #include "engine/fixed_text.h"
 #include "tests/invariants/calculator_actions.h"
 #include "tests/invariants/calculator_invariants.h"
 #include "tests/invariants/converter_actions.h"
 #include "tests/invariants/converter_invariants.h"
+#include "tests/invariants/exact_answers.h"
 
 namespace quarnic {
 namespace {
@@ -106,6 +108,71 @@ TEST_F(CalculatorChecker, CatchesAConsoleThatWasNotRepainted) {
     Press("4 2");
     SetText(s_.calc.state.ConsoleText, "43");
     EXPECT_THAT(Violation(), HasSubstr("the console shows \"42\""));
+}
+
+// The exact-answer check: each key through it, then a place of what the key showed altered as
+// an inexact engine would have left it.
+class ExactAnswerChecker : public CalculatorChecker {
+  protected:
+    std::string PressChecked(const char* token, void (*spoil)(Calculator&) = nullptr) {
+        const CalculatorAction action = CalculatorKey(*KeyIdOfToken(token));
+        exact_.Expect(s_.calc, action);
+        const bool pressed = PerformCalculatorAction(s_, action);
+        if (spoil != nullptr) {
+            spoil(s_.calc);
+        }
+        return exact_.Check(s_.calc, s_.view, pressed);
+    }
+    ExactAnswers exact_;
+};
+
+void LastPlaceOfTheAnswerOneLow(Calculator& calc) {
+    calc.engine.ResultDigits[DIGIT_PLACES - 1] = '2';
+}
+
+// A binary or decimal digit changed into another.
+void Flip(char& digit) {
+    digit = digit == '0' ? '1' : '0';
+}
+
+TEST_F(ExactAnswerChecker, PassesExactAnswersSwitchesAndRoots) {
+    Press("1 / 3");
+    EXPECT_THAT(PressChecked("="), IsEmpty());
+    EXPECT_THAT(PressChecked("N2"), IsEmpty());
+    EXPECT_THAT(PressChecked("N10"), IsEmpty());
+    EXPECT_THAT(PressChecked("SQRT"), IsEmpty());
+    Press("AC 5 +/-");
+    EXPECT_THAT(PressChecked("SQRT"), IsEmpty()) << "the error display was expected";
+    EXPECT_EQ(exact_.equalsChecked, 1);
+    EXPECT_EQ(exact_.switchesChecked, 2);
+    EXPECT_EQ(exact_.rootsChecked, 2);
+}
+
+TEST_F(ExactAnswerChecker, CatchesAWrongLastPlaceAndAMissingErrorDisplay) {
+    Press("1 / 3");
+    EXPECT_THAT(PressChecked("=", LastPlaceOfTheAnswerOneLow), HasSubstr("from place 1199"));
+    Press("AC 1 / 3");
+    EXPECT_THAT(PressChecked("="), IsEmpty());
+    EXPECT_THAT(PressChecked("N2", [](Calculator& calc) { Flip(calc.engine.ResultDigits[700]); }),
+                HasSubstr("the answer differs from the exact value from place 700"));
+    Press("AC N10 2");
+    EXPECT_THAT(PressChecked("SQRT", [](Calculator& calc) { Flip(calc.sqrt.SqrtEstimate[399]); }),
+                HasSubstr("the kept root differs"));
+    Press("AC 1 / 0");
+    EXPECT_THAT(PressChecked("=", [](Calculator& calc) { ClearText(calc.state.ConsoleText); }),
+                HasSubstr("no error display"));
+}
+
+TEST_F(ExactAnswerChecker, CatchesASwitchThatConvertsAnEarlierSwitch) {
+    Press("1 / 3");
+    EXPECT_THAT(PressChecked("="), IsEmpty());
+    EXPECT_THAT(PressChecked("N2"), IsEmpty());
+    // What converting the binary digits back would show: not 900 threes.
+    EXPECT_THAT(PressChecked("N10",
+                             [](Calculator& calc) {
+                                 ConvertDigits(calc.engine, calc.last.AnswerDigits, 2, 10);
+                             }),
+                HasSubstr("differs from the exact value"));
 }
 
 TEST_F(CalculatorChecker, CatchesASavedTextWithANumberOutsideItsNotation) {

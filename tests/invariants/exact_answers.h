@@ -25,6 +25,12 @@ class ExactAnswers {
     long rootsChecked = 0;
 
   private:
+    static DigitString ZeroDigits() {
+        DigitString zero;
+        zero.fill('0');
+        zero[DIGIT_PLACES] = '\0';
+        return zero;
+    }
     enum class Kind { Nothing, Equals, Switch, Root };
     struct Operand {
         DigitString digits{};
@@ -46,8 +52,8 @@ class ExactAnswers {
     int truncation_ = 100;
     int consoleSign_ = 1;
     PlainText consoleBefore_{};
-    // The answer "=" or the square root last computed, as the model has it.
-    DigitString computed_{};
+    // The answer "=" or the square root last computed, as the model has it; zero at start.
+    DigitString computed_ = ZeroDigits();
     int computedNotation_ = 10;
 };
 
