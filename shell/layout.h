@@ -84,7 +84,8 @@ struct PixelRect {
     int height = 0;
 };
 
-enum class KeyKind { Push, Radio, OwnerDrawn };
+// PaintedText: no key but the carrier of a painted text for screen readers, over its figure.
+enum class KeyKind { Push, Radio, OwnerDrawn, PaintedText };
 
 struct KeyPlacement {
     int id = 0;

@@ -31,6 +31,9 @@
 //   history ACTION [ARGS]             the calculator's history window (history_probe_win.h)
 //   tool-window | tool-window-click ID | tool-window-double-click LINE   the open tool window
 //                                     (tool_window_probe_win.h)
+//   dpi-change NEW OLD [tool]         WM_DPICHANGED from inside the program, to the main window
+//                                     or its open tool window (menu_probe_win.h): the suggested
+//                                     rectangle and the time the change took
 
 #include <windows.h>
 
@@ -46,6 +49,7 @@
 #include "history_probe_win.h"
 #include "install_probe_win.h"
 #include "json_line_win.h"
+#include "menu_probe_win.h"
 #include "text_fit_win.h"
 #include "tool_window_probe_win.h"
 #include "window_probe_win.h"
@@ -700,6 +704,24 @@ int History(const Context& context) {
     return Succeed(JsonLine().Raw("history", json));
 }
 
+int DpiChange(const Context& context) {
+    if (context.args.size() < 2) {
+        return Fail("usage: dpi-change NEW_DPI OLD_DPI [tool]");
+    }
+    HWND main = RequireMain(context);
+    const bool tool = context.args.size() > 2 && context.args[2] == L"tool";
+    HWND window = main && tool ? FindOwnedToolWindow(main) : main;
+    if (!window) {
+        return Fail(tool ? "no tool window is open" : "window not found");
+    }
+    const std::string answer =
+        ProbeDpiChange(window, _wtoi(context.args[0].c_str()), _wtoi(context.args[1].c_str()));
+    if (answer == "null") {
+        return Fail("the DPI probe did not run");
+    }
+    return Succeed(JsonLine().Raw("change", answer));
+}
+
 using Handler = int (*)(const Context&);
 
 // Commands kept in files of their own take the window class and the arguments.
@@ -741,6 +763,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"click", Click},
         {L"set-clipboard", SetClipboard},
         {L"history", History},
+        {L"dpi-change", DpiChange},
         {L"tool-window", FromClassAndArgs<ToolWindowCommand>},
         {L"tool-window-click", FromClassAndArgs<ToolWindowClickCommand>},
         {L"tool-window-double-click", FromClassAndArgs<ToolWindowDoubleClickCommand>},
