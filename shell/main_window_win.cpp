@@ -59,9 +59,9 @@ CaptionInk MeasureCaption(HWND window, wchar_t caption) {
     return ink;
 }
 
-// Takes the system font for the DPI, measures the samples with it and computes every layout
-// value; the font it replaces is the caller's to delete, once no key uses it any more.
-void ComputeMainLayout(HWND window, int dpi) {
+// Takes the system font for the DPI and measures with it what the layout rules need; the font
+// it replaces is the caller's to delete, once no key uses it any more.
+LayoutInputs MeasureAtDpi(HWND window, int dpi) {
     ShellState& shell = Shell();
     shell.dpi = dpi;
     shell.font = CreateSystemFontFor(dpi);
@@ -77,7 +77,7 @@ void ComputeMainLayout(HWND window, int dpi) {
     in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     in.stepUpCaption = MeasureCaption(window, L'+');
     in.stepDownCaption = MeasureCaption(window, L'-');
-    shell.layout = ComputeLayout(in);
+    return in;
 }
 
 // MoveWindow to the computed place and size, show and paint.
@@ -95,7 +95,7 @@ void CreateMainWindowContents(HWND window) {
     }
     SetMainWindowTitle(window);
     AddSystemMenuItems(window);
-    ComputeMainLayout(window, WindowDpi(window));
+    Shell().layout = ComputeLayout(MeasureAtDpi(window, WindowDpi(window)));
     ProgramWindow& program = *Program().window;
     program.AttachView(window);
     ShowMainWindow(window);
@@ -121,9 +121,7 @@ LRESULT OnCreate(HWND window) {
 void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
     ShellState& shell = Shell();
     HFONT replaced = shell.font;
-    ComputeMainLayout(window, dpi);
-    shell.layout.WindowX = suggested.left;
-    shell.layout.WindowY = suggested.top;
+    shell.layout = LayoutAfterDpiChange(MeasureAtDpi(window, dpi), suggested.left, suggested.top);
     Program().window->MoveControlsToLayout();
     if (replaced != nullptr) {
         DeleteObject(replaced);
