@@ -16,6 +16,7 @@
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
 //   metrics | key-captions            DPI and system metrics; the keys' captions measured
+//   layout-metrics DPI...             what the layout rules measure, at each DPI (text_fit_win.h)
 //   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
 //   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
 //   names | press-watch ID...         accessible names; keys pressed while name changes are seen
@@ -634,6 +635,14 @@ int KeyCaptions(const Context& context) {
     return Succeed(JsonLine().Raw("keys", DescribeKeyCaptions(main)));
 }
 
+int LayoutMetrics(const Context& context) {
+    std::vector<int> dpis;
+    for (const std::wstring& dpi : context.args) {
+        dpis.push_back(_wtoi(dpi.c_str()));
+    }
+    return Succeed(JsonLine().Raw("metrics", DescribeLayoutMetrics(dpis)));
+}
+
 int DialogFit(const Context& context) {
     if (context.args.size() < 2) {
         return Fail("usage: dialog-fit FACE POINTS");
@@ -754,6 +763,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"decoy", Decoy},
         {L"metrics", Metrics},
         {L"key-captions", KeyCaptions},
+        {L"layout-metrics", LayoutMetrics},
         {L"dialog-fit", DialogFit},
         {L"exe-info", ExeInfo},
         {L"products", Products},

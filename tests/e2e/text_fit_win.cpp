@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "json_line_win.h"
+#include "shell/dpi_win.h"
 #include "window_probe_win.h"
 
 namespace quarnic::e2e {
@@ -129,6 +130,64 @@ std::string DescribeKeyCaptions(HWND main) {
                                                    .Finish();
     }
     SelectObject(dc, old);
+    return list + "]";
+}
+
+namespace {
+
+constexpr const wchar_t* kKeyCaptions[] = {
+    L"0",     L"1",     L"2",     L"3",     L"4",     L"5",     L"6",         L"7",
+    L"8",     L"9",     L"A(10)", L"B(11)", L"C(12)", L"D(13)", L"E(14)",     L"F(15)",
+    L"G(16)", L"H(17)", L"I(18)", L"J(19)", L"K(20)", L"L(21)", L"M(22)",     L"N(23)",
+    L"O(24)", L"P(25)", L"Q(26)", L"R(27)", L"S(28)", L"T(29)", L"U(30)",     L"V(31)",
+    L".",     L"+/-",   L"AC",    L"CE",    L"+",     L"-",     L"*",         L"/",
+    L"=",     L"Min",   L"MR",    L"10",    L"16",    L"X",     L"All Clear", L"Clear Error"};
+
+std::string LayoutMetricsAt(HDC dc, int dpi) {
+    const LOGFONTW logical = SystemFontAt(dpi);
+    HFONT font = CreateFontIndirectW(&logical);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::string captions = "[";
+    for (const wchar_t* caption : kKeyCaptions) {
+        const SIZE size = TextExtent(dc, caption, 0, DT_SINGLELINE);
+        captions += (captions.size() > 1 ? ",[" : "[") + QuoteJson(ToUtf8(caption)) + "," +
+                    std::to_string(size.cx) + "," + std::to_string(size.cy) + "]";
+    }
+    const auto width = [&](const wchar_t* text) {
+        return TextExtent(dc, text, 0, DT_SINGLELINE).cx;
+    };
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    std::vector<long long> plus = InkRows(dc, L"+"), minus = InkRows(dc, L"-");
+    plus.insert(plus.begin(), metrics.tmHeight);
+    minus.insert(minus.begin(), metrics.tmHeight);
+    std::string line =
+        JsonLine()
+            .Number("dpi", dpi)
+            .Number("menu", MetricForDpi(SM_CYMENU, dpi))
+            .Number("caption", MetricForDpi(SM_CYCAPTION, dpi))
+            .Number("calc_sample",
+                    width(L"100000000000000000000000000000000000000000000000000000000"))
+            .Number("conv_sample",
+                    width(L"10000000000000000000000000000000000000000000000000000000000000000000"))
+            .Number("margin_sample", width(L"M(33)"))
+            .Numbers("plus", plus)
+            .Numbers("minus", minus)
+            .Raw("captions", captions + "]")
+            .Finish();
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return line;
+}
+
+}  // namespace
+
+std::string DescribeLayoutMetrics(const std::vector<int>& dpis) {
+    ScreenDc dc;
+    std::string list = "[";
+    for (int dpi : dpis) {
+        list += (list.size() > 1 ? "," : "") + LayoutMetricsAt(dc, dpi);
+    }
     return list + "]";
 }
 
