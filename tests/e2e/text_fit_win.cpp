@@ -1,7 +1,10 @@
 #include "text_fit_win.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "calc/calculator_layout.h"
+#include "conv/converter_layout.h"
 #include "json_line_win.h"
 #include "shell/dpi_win.h"
 #include "window_probe_win.h"
@@ -135,22 +138,31 @@ std::string DescribeKeyCaptions(HWND main) {
 
 namespace {
 
-constexpr const wchar_t* kKeyCaptions[] = {
-    L"0",     L"1",     L"2",     L"3",     L"4",     L"5",     L"6",         L"7",
-    L"8",     L"9",     L"A(10)", L"B(11)", L"C(12)", L"D(13)", L"E(14)",     L"F(15)",
-    L"G(16)", L"H(17)", L"I(18)", L"J(19)", L"K(20)", L"L(21)", L"M(22)",     L"N(23)",
-    L"O(24)", L"P(25)", L"Q(26)", L"R(27)", L"S(28)", L"T(29)", L"U(30)",     L"V(31)",
-    L".",     L"+/-",   L"AC",    L"CE",    L"+",     L"-",     L"*",         L"/",
-    L"=",     L"Min",   L"MR",    L"10",    L"16",    L"X",     L"All Clear", L"Clear Error"};
+// Every caption of both programs' keys, once each.
+std::vector<std::wstring> KeyCaptions() {
+    std::vector<std::wstring> captions;
+    const auto add = [&](const auto& keys) {
+        for (const KeyPlacement& key : keys) {
+            const std::wstring caption = key.label;
+            if (!caption.empty() &&
+                std::find(captions.begin(), captions.end(), caption) == captions.end()) {
+                captions.push_back(caption);
+            }
+        }
+    };
+    add(CalculatorKeyPlacements(KeyGeometry{}));
+    add(ConverterControls(KeyGeometry{}));
+    return captions;
+}
 
 std::string LayoutMetricsAt(HDC dc, int dpi) {
     const LOGFONTW logical = SystemFontAt(dpi);
     HFONT font = CreateFontIndirectW(&logical);
     HGDIOBJ old = SelectObject(dc, font);
     std::string captions = "[";
-    for (const wchar_t* caption : kKeyCaptions) {
+    for (const std::wstring& caption : KeyCaptions()) {
         const SIZE size = TextExtent(dc, caption, 0, DT_SINGLELINE);
-        captions += (captions.size() > 1 ? ",[" : "[") + QuoteJson(ToUtf8(caption)) + "," +
+        captions += (captions.size() > 1 ? ",[" : "[") + QuoteJson(ToUtf8(caption.c_str())) + "," +
                     std::to_string(size.cx) + "," + std::to_string(size.cy) + "]";
     }
     const auto width = [&](const wchar_t* text) {
