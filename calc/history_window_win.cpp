@@ -253,6 +253,9 @@ void HistoryWindow::OnSize(int width, int height) {
                                rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EndDeferWindowPos(moves);
+    // Where a control was, the window's face shows again (Wine left a moved combo box's old
+    // image there).
+    RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // A change of DPI: the template's places and the fonts at the new DPI, the size Windows
@@ -272,7 +275,6 @@ void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
         client = ClientSize(dialog_);
     }
     OnSize(static_cast<int>(client.cx), static_cast<int>(client.cy));
-    RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void HistoryWindow::OnDestroy() {
