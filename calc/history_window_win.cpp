@@ -261,7 +261,7 @@ void HistoryWindow::OnSize(int width, int height) {
 // A change of DPI: the template's places and the fonts at the new DPI, the size Windows
 // suggests (at least the new minimum, inside its monitor), the controls placed for it.
 void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
-    layout_.Change(dialog_, dpi);
+    layout_.Change(dpi);
     SetFixedFont();
     minimum_ = SIZE{0, 0};
     MoveToPlaceInView(dialog_, suggested, minimum_);

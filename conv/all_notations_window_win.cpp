@@ -111,7 +111,7 @@ void GrowAboutCentre(HWND dialog, const AllNotationsPlaces& fitted) {
 // suggests and inside its monitor.
 void OnDpiChanged(HWND dialog, int dpi, const RECT& suggested) {
     AllNotationsDialog& state = Dialog();
-    state.layout.Change(dialog, dpi);
+    state.layout.Change(dpi);
     HWND list = List();
     SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(state.layout.FixedFont()), FALSE);
     // The lines' widths in the new font: the list scrolls as far as the widest reaches.

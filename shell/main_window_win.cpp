@@ -62,9 +62,7 @@ CaptionInk MeasureCaption(HWND window, wchar_t caption) {
 // Takes the system font for the DPI and measures with it what the layout rules need; the font
 // it replaces is the caller's to delete, once no key uses it any more.
 LayoutInputs MeasureAtDpi(HWND window, int dpi) {
-    ShellState& shell = Shell();
-    shell.dpi = dpi;
-    shell.font = CreateSystemFontFor(dpi);
+    Shell().font = CreateSystemFontFor(dpi);
     LayoutInputs in;
     const ProgramLayoutRules& rules = Program().layout;
     in.keySampleWidth = SampleWidth(window, rules.keyWidthSample);

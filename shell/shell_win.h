@@ -122,9 +122,8 @@ struct ShellState {
     ConsoleColor console;
     COLORREF LabelBackground = 0;
     Layout layout;
-    // The DPI the layout is computed for, and the system font for it that the main window paints
-    // and its keys are labelled with (null: the stock system font, at the system DPI).
-    int dpi = 0;
+    // The system font for the layout's DPI, that the main window paints and its keys are
+    // labelled with (null: the stock system font, at the system DPI).
     HFONT font = nullptr;
     ProgramPaths paths;
     SettingsPlaces settings;  // where the colour is read from and written to

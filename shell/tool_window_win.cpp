@@ -228,7 +228,7 @@ void DialogAtDpi::Start(HWND dialog, const wchar_t* templateName) {
     }
 }
 
-void DialogAtDpi::Change(HWND dialog, int dpi) {
+void DialogAtDpi::Change(int dpi) {
     DialogTemplate form;
     if (!LoadDialogTemplate(templateName_, form)) {
         return;
@@ -239,7 +239,7 @@ void DialogAtDpi::Change(HWND dialog, int dpi) {
     dialogFont_ = CreateFontIndirectW(&font);
     fixedFont_ = CreateFixedPitchFont(font);
     places_ = TemplateInPixels(form, MeasureBaseUnits(dialogFont_));
-    EnumChildWindows(dialog, SetFontOfChild, reinterpret_cast<LPARAM>(dialogFont_));
+    EnumChildWindows(dialog_, SetFontOfChild, reinterpret_cast<LPARAM>(dialogFont_));
     DeleteObject(oldDialogFont);
     DeleteObject(oldFixedFont);
 }

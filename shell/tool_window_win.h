@@ -54,7 +54,7 @@ class DialogAtDpi {
     // On WM_DPICHANGED: the places and both fonts at the new DPI; every control takes the dialog
     // font, and the old fonts are deleted once none uses them. The caller gives its fixed-pitch
     // controls FixedFont() and moves the controls.
-    void Change(HWND dialog, int dpi);
+    void Change(int dpi);
     // At WM_DESTROY.
     void Release();
 

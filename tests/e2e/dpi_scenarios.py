@@ -7,6 +7,7 @@ Wine hands the real DPI to every program, aware or not, so this shows that the l
 the manifest changes on Windows (no stretched bitmap) cannot be seen here. The places of the
 controls at 144 and 192 DPI are then what a change of DPI must reproduce (dpi_change_scenarios)."""
 
+import time
 from collections import Counter
 
 from all_notations_scenarios import open_and_check_fit
@@ -96,8 +97,10 @@ def layouts_at_96_144_and_192_dpi(case, kit):
     finally:
         kit.prefix.set_dpi(96)
     look_at_all(96, [ENGLISH, JAPANESE])
+    started = time.time()
     for (key, locale), fresh in references.items():
         check_changes(case, kit, key, locale, fresh)
+    print(f"     the changes of DPI took {time.time() - started:.1f} s of this scenario", flush=True)
 
     for (key, dpi, locale), key_height in key_heights.items():
         # A key is as high as a menu bar and its border.
