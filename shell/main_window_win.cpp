@@ -223,8 +223,10 @@ void MoveControls(const KeyPlacement* controls, int count) {
         if (place.kind != KeyKind::PaintedText) {
             SetKeyFont(control);
         }
+        // Nothing is drawn while the controls move: the caller repaints the whole window.
         moves = DeferWindowPos(moves, control, nullptr, place.rect.left, place.rect.top,
-                               place.rect.width, place.rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
+                               place.rect.width, place.rect.height,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
     }
     EndDeferWindowPos(moves);
 }

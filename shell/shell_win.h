@@ -147,7 +147,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // layout's font.
 void CreateKeys(HWND parent, const KeyPlacement* keys, int count);
 // Moves every placed control (keys, and the carriers of painted texts) to its place and gives
-// the keys the layout's font; nothing is repainted here.
+// the keys the layout's font; nothing is drawn meanwhile, the caller repaints.
 void MoveControls(const KeyPlacement* controls, int count);
 HWND Control(int id);
 
