@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calc_texts.h"
+#include "calc/calculator_layout.h"
 #include "calc/calculator_state.h"
 #include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
@@ -9,18 +10,10 @@
 
 namespace quarnic {
 
-// The places follow the painting: the console's frame, the frame of the box of "X" and the
-// square of the memory mark (right and bottom edges included, hence the + 1).
+// The carriers lie over the painted figures, where the layout puts them.
 void CreateCalculatorAccessibleTexts(HWND window) {
-    const Layout& layout = Shell().layout;
-    const int W = layout.KeyWidth, H = layout.KeyHeight, S = layout.SpacingUnit;
-    const int L = layout.Margin();
-    CreateAccessibleText(window, IDC_CONSOLE_TEXT, RECT{L, S, L + 10 * W + 1, 2 * S + H + 1});
-    CreateAccessibleText(window, IDC_OTHER_NOTATION_TEXT,
-                         RECT{L + 9 * W, 4 * S + H - 2, 3 * L + 9 * W + 3, 4 * S + 2 * H - 2});
-    const int markX = 3 * L + 9 * W, markY = 7 * S + 6 * H;
-    CreateAccessibleText(window, IDC_MEMORY_MARK_TEXT,
-                         RECT{markX - 3, markY - 10, markX + 4, markY - 3});
+    const auto carriers = CalculatorTextCarriersFor(Shell().layout.Geometry());
+    CreateAccessibleTexts(window, carriers.data(), static_cast<int>(carriers.size()));
     SetWindowTextW(Control(IDC_SQRT), UiText(SQRT_KEY_NAME_EN, SQRT_KEY_NAME_JA));
     SetAccessibleName(Control(IDC_STEP_DOWN), UiText(STEP_DOWN_NAME_EN, STEP_DOWN_NAME_JA));
     SetAccessibleName(Control(IDC_STEP_UP), UiText(STEP_UP_NAME_EN, STEP_UP_NAME_JA));

@@ -49,6 +49,23 @@ CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
     return placements;
 }
 
+CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g) {
+    const ConsoleFigure console = CalculatorConsole(g);
+    const OtherBoxFigure box = CalculatorOtherBox(g);
+    const MemoryMarkFigure mark = MemoryMarkAt(g);
+    const auto through = [](int left, int top, int right, int bottom) {
+        return PixelRect{left, top, right - left + 1, bottom - top + 1};
+    };
+    return CalculatorTextCarriers{{
+        {IDC_CONSOLE_TEXT, L"", KeyKind::PaintedText,
+         through(console.left, console.top, console.right, console.bottom)},
+        {IDC_OTHER_NOTATION_TEXT, L"", KeyKind::PaintedText,
+         through(box.frameLeft, box.frameTop, box.frameRight, box.frameBottom)},
+        {IDC_MEMORY_MARK_TEXT, L"", KeyKind::PaintedText,
+         through(mark.left, mark.top, mark.right, mark.bottom)},
+    }};
+}
+
 CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight) {
     const int left = g.margin - 1, right = Column(g, 10, 1) + 1;
     const int opTop = Row(g, 6, 7) - g.halfKey, opBottom = Row(g, 8, 8) - g.halfKey;

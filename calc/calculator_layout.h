@@ -18,6 +18,12 @@ using CalculatorKeys = std::array<KeyPlacement, CALCULATOR_KEY_COUNT>;
 // The controls in their creation order.
 CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g);
 
+// The carriers of the painted texts over their figures: the console's frame, the box of "X" and
+// the memory mark's square (right and bottom edges included).
+inline constexpr int CALCULATOR_TEXT_CARRIER_COUNT = 3;
+using CalculatorTextCarriers = std::array<KeyPlacement, CALCULATOR_TEXT_CARRIER_COUNT>;
+CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g);
+
 inline constexpr int CALCULATOR_BAND_COUNT = 17;
 using CalculatorBands = std::array<Band, CALCULATOR_BAND_COUNT>;
 

@@ -46,7 +46,7 @@ void DrawOtherNotationBox(HWND window, std::string_view label) {
 
 void DrawMemoryMark(HWND window) {
     const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry());
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     {
         ScopedPen pen(dc, MemoryMarkColorRef());
         FillRows(dc, mark.top, mark.bottom, mark.left, mark.right);
@@ -56,7 +56,7 @@ void DrawMemoryMark(HWND window) {
 
 void EraseMemoryMark(HWND window) {
     const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry());
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     ScopedPen pen(dc, ConsoleColorRef());
     FillRows(dc, mark.top - 1, mark.bottom + 1, mark.left - 1, mark.right + 1);
 }

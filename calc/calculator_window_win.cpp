@@ -96,6 +96,14 @@ class CalculatorWindow final : public ProgramWindow {
         keeping_.Start(Shell().mainWindow);
     }
 
+    void MoveControlsToLayout() override {
+        const KeyGeometry g = Shell().layout.Geometry();
+        const CalculatorKeys keys = CalculatorKeyPlacements(g);
+        MoveControls(keys.data(), static_cast<int>(keys.size()));
+        const CalculatorTextCarriers carriers = CalculatorTextCarriersFor(g);
+        MoveControls(carriers.data(), static_cast<int>(carriers.size()));
+    }
+
     bool OnOtherMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message == WM_ACTIVATE) {
             if (LOWORD(wParam) == WA_INACTIVE && TakesCommands()) {

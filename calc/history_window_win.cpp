@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -18,6 +19,7 @@
 #include "calc/save_answer_win.h"
 #include "shell/accessible_text_win.h"
 #include "shell/clipboard_win.h"
+#include "shell/dpi_win.h"
 #include "shell/resize_rule.h"
 #include "shell/shell_texts.h"
 #include "shell/shell_win.h"
@@ -67,6 +69,9 @@ class HistoryWindow final : public HistoryObserver {
     void OnInit(HWND dialog);
     void OnCommand(int id, int code);
     void OnSize(int width, int height);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void SetFixedFont();
+    SIZE TemplateWindowSize() const;
     void OnDestroy();
     void FillList();
     void Select(int index);
@@ -86,11 +91,20 @@ class HistoryWindow final : public HistoryObserver {
     Calculator* calc_ = nullptr;
     CalculationHistory* history_ = nullptr;
     HistoryKeeping* keeping_ = nullptr;
-    HFONT fixedFont_ = nullptr;
+    const wchar_t* templateName_ = nullptr;
+    // The template's places at the window's DPI, from which the resize table moves the controls.
+    DialogAtDpi layout_;
     SIZE minimum_{};
-    SIZE createdClient_{};
-    ControlRect created_[std::size(RESIZE_RULES)]{};
 };
+
+unsigned ResizeEdgesOf(int id) {
+    for (const ResizeRule& rule : RESIZE_RULES) {
+        if (rule.id == id) {
+            return rule.edges;
+        }
+    }
+    return RESIZE_NONE;
+}
 
 HistoryWindow g_history;
 
@@ -140,8 +154,9 @@ void HistoryWindow::Open(HWND mainWindow, Calculator& calc, CalculationHistory& 
     history_ = &history;
     keeping_ = &keeping;
     const bool japanese = Shell().JapaneseUi != 0;
-    HWND dialog = CreateDialogParamW(Shell().instance, japanese ? L"HISTORY_DLG_J" : L"HISTORY_DLG",
-                                     mainWindow, HistoryDialogProc, 0);
+    templateName_ = japanese ? L"HISTORY_DLG_J" : L"HISTORY_DLG";
+    HWND dialog =
+        CreateDialogParamW(Shell().instance, templateName_, mainWindow, HistoryDialogProc, 0);
     if (dialog == nullptr) {
         ShowDialogFailure();
         return;
@@ -168,6 +183,9 @@ INT_PTR HistoryWindow::Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         case WM_SIZE:
             OnSize(LOWORD(lParam), HIWORD(lParam));
             return TRUE;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_GETMINMAXINFO:
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = {minimum_.cx, minimum_.cy};
             return TRUE;
@@ -184,19 +202,9 @@ INT_PTR HistoryWindow::Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 void HistoryWindow::OnInit(HWND dialog) {
     AddModelessDialog(dialog);
-    RECT window{};
-    GetWindowRect(dialog, &window);
-    minimum_ = {window.right - window.left, window.bottom - window.top};
-    createdClient_ = ClientSize(dialog);
-    for (std::size_t i = 0; i < std::size(RESIZE_RULES); ++i) {
-        RECT rect{};
-        GetWindowRect(Item(RESIZE_RULES[i].id), &rect);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-        created_[i] = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-    }
-    fixedFont_ = CreateFixedPitchFont(dialog);
-    SendMessageW(Item(IDC_HISTORY_FULL), WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont_), FALSE);
-    SendMessageW(Item(IDC_HISTORY_NUMBER), WM_SETFONT, reinterpret_cast<WPARAM>(fixedFont_), FALSE);
+    layout_.Start(dialog, templateName_);
+    minimum_ = TemplateWindowSize();
+    SetFixedFont();
     for (int n = FIRST_NOTATION; n <= LAST_NOTATION; ++n) {
         SendMessageW(Item(IDC_HISTORY_NOTATION), CB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(std::to_wstring(n).c_str()));
@@ -216,27 +224,64 @@ void HistoryWindow::OnInit(HWND dialog) {
     SetFocus(Item(IDC_HISTORY_LIST));
 }
 
+void HistoryWindow::SetFixedFont() {
+    for (int id : {IDC_HISTORY_FULL, IDC_HISTORY_NUMBER}) {
+        SendMessageW(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(layout_.FixedFont()), FALSE);
+    }
+}
+
+// The size the window has as its template makes it at its DPI: the least it may be.
+SIZE HistoryWindow::TemplateWindowSize() const {
+    return layout_.WindowSizeFor(layout_.Places().clientWidth, layout_.Places().clientHeight);
+}
+
+// Every control where its template puts it at the window's DPI, moved by the resize table for
+// what the client area has grown since.
 void HistoryWindow::OnSize(int width, int height) {
-    if (dialog_ == nullptr || createdClient_.cx == 0) {
+    const DialogInPixels& places = layout_.Places();
+    if (dialog_ == nullptr || places.clientWidth == 0) {
         return;
     }
-    const int dx = width - createdClient_.cx;
-    const int dy = height - createdClient_.cy;
-    HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(RESIZE_RULES)));
-    for (std::size_t i = 0; i < std::size(RESIZE_RULES); ++i) {
-        const ControlRect rect = FollowResize(created_[i], RESIZE_RULES[i].edges, dx, dy);
-        moves = DeferWindowPos(moves, Item(RESIZE_RULES[i].id), nullptr, rect.x, rect.y, rect.width,
+    const int dx = width - places.clientWidth;
+    const int dy = height - places.clientHeight;
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(places.items.size()));
+    for (const KeyPlacement& item : places.items) {
+        const PixelRect& r = item.rect;
+        const ControlRect rect =
+            FollowResize({r.left, r.top, r.width, r.height}, ResizeEdgesOf(item.id), dx, dy);
+        moves = DeferWindowPos(moves, Item(item.id), nullptr, rect.x, rect.y, rect.width,
                                rect.height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     EndDeferWindowPos(moves);
+    // Where a control was, the window's face shows again (Wine left a moved combo box's old
+    // image there).
+    RedrawWindow(dialog_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+// A change of DPI: the template's places and the fonts at the new DPI, the size Windows
+// suggests (at least the new minimum, inside its monitor), the controls placed for it.
+void HistoryWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    layout_.Change(dpi);
+    SetFixedFont();
+    minimum_ = SIZE{0, 0};
+    MoveToPlaceInView(dialog_, suggested, minimum_);
+    // The least size follows the frame the window has at the new DPI.
+    minimum_ = TemplateWindowSize();
+    SIZE client = ClientSize(dialog_);
+    const DialogInPixels& places = layout_.Places();
+    if (client.cx < places.clientWidth || client.cy < places.clientHeight) {
+        SizeClientArea(dialog_, std::max(static_cast<int>(client.cx), places.clientWidth),
+                       std::max(static_cast<int>(client.cy), places.clientHeight));
+        client = ClientSize(dialog_);
+    }
+    OnSize(static_cast<int>(client.cx), static_cast<int>(client.cy));
 }
 
 void HistoryWindow::OnDestroy() {
     RememberWindowPlace(dialog_, HISTORY_SECTION, true);
     history_->SetWindowObserver(nullptr);
     RemoveModelessDialog(dialog_);
-    DeleteObject(fixedFont_);
-    fixedFont_ = nullptr;
+    layout_.Release();
     dialog_ = nullptr;
 }
 

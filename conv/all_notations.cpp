@@ -153,4 +153,18 @@ void CopyAllNotationsLine(Converter& converter, int notation) {
     CopyToClipboard(converter, TextOf(text));
 }
 
+AllNotationsPlaces FitAllNotationsList(const AllNotationsPlaces& templatePlaces, int listFrameWidth,
+                                       int listFrameHeight, int widestLine, int lineHeight) {
+    AllNotationsPlaces fitted = templatePlaces;
+    const int growX = widestLine + LIST_TEXT_MARGIN - (fitted.list.width - listFrameWidth);
+    const int growY =
+        lineHeight * ALL_NOTATIONS_LINE_COUNT - (fitted.list.height - listFrameHeight);
+    fitted.list.width += growX;
+    fitted.list.height += growY;
+    fitted.copy.top += growY;
+    fitted.clientWidth += growX;
+    fitted.clientHeight += growY;
+    return fitted;
+}
+
 }  // namespace quarnic

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conv/converter_state.h"
+#include "shell/layout.h"
 
 namespace quarnic {
 
@@ -41,6 +42,20 @@ AllNotationsLine AllNotationsLineText(const Converter& converter, int notation, 
 // A line as long as any line can be: 64 digits and both marks. The window measures it to make
 // its list wide enough.
 AllNotationsLine WidestAllNotationsLine(bool japanese);
+
+// The window as its template places it (at the window's DPI), and that fitted to the list's
+// lines: the list grows to show all 31 lines and the widest line whole without a scroll bar, the
+// Copy button under it and the client area follow. listFrame is what the list's border takes
+// of its width and height; the list draws its lines a few pixels in from its left edge.
+struct AllNotationsPlaces {
+    PixelRect list;
+    PixelRect copy;
+    int clientWidth = 0;
+    int clientHeight = 0;
+};
+inline constexpr int LIST_TEXT_MARGIN = 6;
+AllNotationsPlaces FitAllNotationsList(const AllNotationsPlaces& templatePlaces, int listFrameWidth,
+                                       int listFrameHeight, int widestLine, int lineHeight);
 
 // Ctrl+L and the system-menu item: shows the window (brings it to the front when it is open)
 // and fills every line.

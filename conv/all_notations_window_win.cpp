@@ -8,6 +8,7 @@
 #include "engine/fixed_text.h"
 #include "shell/accessible_text_win.h"
 #include "shell/clipboard_win.h"
+#include "shell/dpi_win.h"
 #include "shell/shell_win.h"
 #include "shell/tool_window_win.h"
 
@@ -18,10 +19,14 @@ constexpr wchar_t PLACE_SECTION[] = L"AllNotations";
 
 struct AllNotationsDialog {
     HWND window = nullptr;
-    HFONT font = nullptr;
+    DialogAtDpi layout;
     Converter* converter = nullptr;
     int widestLine = 0;  // pixels, in the list's font
 };
+
+const wchar_t* TemplateName() {
+    return UiText(L"ALLNOTATIONS_DLG", L"ALLNOTATIONS_DLG_J");
+}
 
 AllNotationsDialog& Dialog() {
     static AllNotationsDialog dialog;
@@ -40,7 +45,7 @@ int SelectedNotation() {
 
 int TextWidthIn(HWND list, const std::wstring& text) {
     WindowDC dc(list);
-    HGDIOBJ old = SelectObject(dc, Dialog().font);
+    HGDIOBJ old = SelectObject(dc, Dialog().layout.FixedFont());
     SIZE size{};
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
     SelectObject(dc, old);
@@ -58,51 +63,81 @@ void WidenScrollingFor(HWND list, const std::wstring& line) {
     }
 }
 
-// A list box draws its lines a little way in from its edges.
-constexpr int LIST_TEXT_MARGIN = 6;
-
-SIZE SizeOf(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+PixelRect PlaceOf(const DialogAtDpi& layout, int id) {
+    const ControlRect rect = layout.PlaceOf(id);
+    return PixelRect{rect.x, rect.y, rect.width, rect.height};
 }
 
-// The fixed-pitch font's widths are not in dialog units, so the template's list is a first
-// guess: the list takes the size of the widest line and of its 31 lines, and the window (kept
-// on its centre) and the Copy button below follow it.
-void FitListToLines(HWND dialog, HWND list) {
+void MoveTo(HWND control, const PixelRect& place) {
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The template's places at the window's DPI, fitted to the widest line and the 31 lines in the
+// list's fixed-pitch font. The list's border is taken at that DPI without its scroll bars,
+// which the fitted list does not need.
+AllNotationsPlaces FitListToLines(HWND dialog, HWND list) {
+    const DialogAtDpi& layout = Dialog().layout;
+    const AllNotationsPlaces placed{PlaceOf(layout, IDC_CONV_ALL_NOTATIONS_LIST),
+                                    PlaceOf(layout, IDC_CONV_ALL_NOTATIONS_COPY),
+                                    layout.Places().clientWidth, layout.Places().clientHeight};
+    const auto style = static_cast<DWORD>(GetWindowLongW(list, GWL_STYLE));
+    const SIZE frame = WindowSizeForClient(style & ~(WS_VSCROLL | WS_HSCROLL),
+                                           static_cast<DWORD>(GetWindowLongW(list, GWL_EXSTYLE)), 0,
+                                           0, layout.Dpi());
     const std::wstring widest =
         WideFromUtf8(TextOf(WidestAllNotationsLine(Shell().JapaneseUi != 0)));
-    const SIZE client = ClientSize(list);
-    const auto itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-    const int growX = TextWidthIn(list, widest) + LIST_TEXT_MARGIN - client.cx;
-    const int growY = itemHeight * ALL_NOTATIONS_LINE_COUNT - client.cy;
-    const SIZE listSize = SizeOf(list);
-    SetWindowPos(list, nullptr, 0, 0, listSize.cx + growX, listSize.cy + growY,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    HWND copy = GetDlgItem(dialog, IDC_CONV_ALL_NOTATIONS_COPY);
-    RECT button;
-    GetWindowRect(copy, &button);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
-    SetWindowPos(copy, nullptr, button.left, button.top + growY, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const auto lineHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const AllNotationsPlaces fitted =
+        FitAllNotationsList(placed, static_cast<int>(frame.cx), static_cast<int>(frame.cy),
+                            TextWidthIn(list, widest), lineHeight);
+    MoveTo(list, fitted.list);
+    MoveTo(GetDlgItem(dialog, IDC_CONV_ALL_NOTATIONS_COPY), fitted.copy);
+    return fitted;
+}
+
+// At creation the window grows about its centre, as the template centres it.
+void GrowAboutCentre(HWND dialog, const AllNotationsPlaces& fitted) {
+    const SIZE size = Dialog().layout.WindowSizeFor(fitted.clientWidth, fitted.clientHeight);
     RECT frame;
     GetWindowRect(dialog, &frame);
-    SetWindowPos(dialog, nullptr, frame.left - growX / 2, frame.top - growY / 2,
-                 frame.right - frame.left + growX, frame.bottom - frame.top + growY,
+    const int growX = static_cast<int>(size.cx) - (frame.right - frame.left);
+    const int growY = static_cast<int>(size.cy) - (frame.bottom - frame.top);
+    SetWindowPos(dialog, nullptr, frame.left - growX / 2, frame.top - growY / 2, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A change of DPI: everything made again at the new DPI, the window at the place Windows
+// suggests and inside its monitor.
+void OnDpiChanged(HWND dialog, int dpi, const RECT& suggested) {
+    AllNotationsDialog& state = Dialog();
+    state.layout.Change(dpi);
+    HWND list = List();
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(state.layout.FixedFont()), FALSE);
+    // The lines' widths in the new font: the list scrolls as far as the widest reaches.
+    state.widestLine = 0;
+    for (const AllNotationsLine& line : state.converter->allNotations.lines) {
+        WidenScrollingFor(list, WideFromUtf8(TextOf(line)));
+    }
+    const AllNotationsPlaces fitted = FitListToLines(dialog, list);
+    const SIZE size = state.layout.WindowSizeFor(fitted.clientWidth, fitted.clientHeight);
+    SetWindowPos(dialog, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SizeClientArea(dialog, fitted.clientWidth, fitted.clientHeight);
+    KeepWindowInView(dialog);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void OnInitDialog(HWND dialog) {
     AllNotationsDialog& state = Dialog();
     state.window = dialog;
-    state.font = CreateFixedPitchFont(dialog);
+    state.layout.Start(dialog, TemplateName());
     HWND list = List();
-    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+    SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(state.layout.FixedFont()), FALSE);
     for (int line = 0; line < ALL_NOTATIONS_LINE_COUNT; ++line) {
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L""));
     }
-    FitListToLines(dialog, list);
+    GrowAboutCentre(dialog, FitListToLines(dialog, list));
     SetAccessibleName(list, UiText(ALL_NOTATIONS_NAME_EN, ALL_NOTATIONS_NAME_JA));
     const int toLine = ReadSelection(*state.converter, ConverterPane::To) - FIRST_LISTED_NOTATION;
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(toLine), 0);
@@ -116,9 +151,8 @@ void OnDestroy(HWND dialog) {
     RememberWindowPlace(dialog, PLACE_SECTION, false);
     RemoveModelessDialog(dialog);
     CloseAllNotations(*state.converter);
-    DeleteObject(state.font);
+    state.layout.Release();
     state.window = nullptr;
-    state.font = nullptr;
     state.widestLine = 0;
 }
 
@@ -163,6 +197,9 @@ INT_PTR CALLBACK AllNotationsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_VKEYTOITEM:
             // One of the few messages whose answer a dialog procedure returns itself.
             return static_cast<INT_PTR>(OnListKey(wParam));
+        case WM_DPICHANGED:
+            OnDpiChanged(dialog, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_CLOSE:
             DestroyWindow(dialog);
             return TRUE;
@@ -178,9 +215,8 @@ INT_PTR CALLBACK AllNotationsProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 bool ShowAllNotationsDialog(HWND owner, Converter& converter) {
     if (Dialog().window == nullptr) {
-        HWND dialog =
-            CreateDialogParamW(Shell().instance, UiText(L"ALLNOTATIONS_DLG", L"ALLNOTATIONS_DLG_J"),
-                               owner, AllNotationsProc, reinterpret_cast<LPARAM>(&converter));
+        HWND dialog = CreateDialogParamW(Shell().instance, TemplateName(), owner, AllNotationsProc,
+                                         reinterpret_cast<LPARAM>(&converter));
         if (dialog == nullptr) {
             ShowDialogFailure();
             return false;

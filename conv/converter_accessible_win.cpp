@@ -8,28 +8,9 @@
 #include "shell/shell_win.h"
 
 namespace quarnic {
-namespace {
-
-// Frames include their right and bottom edges, hence the + 1.
-RECT ConsolePlace(const KeyGeometry& g, int offset) {
-    const ConsoleFigure c = ConsoleFigureAt(g, offset);
-    return RECT{c.left, c.top, c.right + 1, c.bottom + 1};
-}
-
-RECT OtherBoxPlace(const KeyGeometry& g, int offset) {
-    const OtherBoxFigure box = OtherBoxFigureAt(g, offset);
-    return RECT{box.frameLeft, box.frameTop, box.frameRight + 1, box.frameBottom + 1};
-}
-
-}  // namespace
-
 void CreateConverterAccessibleTexts(HWND window) {
-    const KeyGeometry g = Shell().layout.Geometry();
-    const int answer = AnswerPartOffset(g);
-    CreateAccessibleText(window, IDC_CONV_INPUT_TEXT, ConsolePlace(g, 0));
-    CreateAccessibleText(window, IDC_CONV_ANSWER_TEXT, ConsolePlace(g, answer));
-    CreateAccessibleText(window, IDC_CONV_FROM_OTHER_TEXT, OtherBoxPlace(g, 0));
-    CreateAccessibleText(window, IDC_CONV_TO_OTHER_TEXT, OtherBoxPlace(g, answer));
+    const auto carriers = ConverterTextCarriers(Shell().layout.Geometry());
+    CreateAccessibleTexts(window, carriers.data(), static_cast<int>(carriers.size()));
     SetAccessibleName(Control(IDC_CONV_FROM_STEP_DOWN),
                       UiText(FROM_STEP_DOWN_NAME_EN, FROM_STEP_DOWN_NAME_JA));
     SetAccessibleName(Control(IDC_CONV_FROM_STEP_UP),

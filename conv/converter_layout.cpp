@@ -15,6 +15,18 @@ void PlaceClearKeys(KeyPlacementList& keys, const KeyGeometry& g) {
              {Column(g, 6, 1) + 1, lastRow, 3 * g.keyWidth, g.keyHeight});
 }
 
+// Frames include their right and bottom edges, hence the + 1.
+PixelRect ConsolePlace(const KeyGeometry& g, int offset) {
+    const ConsoleFigure c = ConsoleFigureAt(g, offset);
+    return PixelRect{c.left, c.top, c.right - c.left + 1, c.bottom - c.top + 1};
+}
+
+PixelRect OtherBoxPlace(const KeyGeometry& g, int offset) {
+    const OtherBoxFigure box = OtherBoxFigureAt(g, offset);
+    return PixelRect{box.frameLeft, box.frameTop, box.frameRight - box.frameLeft + 1,
+                     box.frameBottom - box.frameTop + 1};
+}
+
 }  // namespace
 
 double ConverterSideMargin(int keySampleWidth, int) {
@@ -31,6 +43,16 @@ std::array<KeyPlacement, CONVERTER_CONTROL_COUNT> ConverterControls(const KeyGeo
     AddNotationRow(keys, g, {IDC_CONV_TO_2, IDC_CONV_TO_STEP_UP, IDC_CONV_TO_STEP_DOWN},
                    Row(g, 9, 7) - 2);
     return controls;
+}
+
+std::array<KeyPlacement, CONVERTER_TEXT_CARRIER_COUNT> ConverterTextCarriers(const KeyGeometry& g) {
+    const int answer = AnswerPartOffset(g);
+    return {{
+        {IDC_CONV_INPUT_TEXT, L"", KeyKind::PaintedText, ConsolePlace(g, 0)},
+        {IDC_CONV_ANSWER_TEXT, L"", KeyKind::PaintedText, ConsolePlace(g, answer)},
+        {IDC_CONV_FROM_OTHER_TEXT, L"", KeyKind::PaintedText, OtherBoxPlace(g, 0)},
+        {IDC_CONV_TO_OTHER_TEXT, L"", KeyKind::PaintedText, OtherBoxPlace(g, answer)},
+    }};
 }
 
 int AnswerPartOffset(const KeyGeometry& g) {

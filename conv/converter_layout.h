@@ -21,6 +21,11 @@ std::array<KeyPlacement, CONVERTER_CONTROL_COUNT> ConverterControls(const KeyGeo
 // From box moved down by this many rows (ConsoleFigureAt, OtherBoxFigureAt).
 int AnswerPartOffset(const KeyGeometry& g);
 
+// The carriers of the painted texts over their figures (right and bottom edges included): the
+// input and answer consoles, then the From and To boxes of "X".
+inline constexpr int CONVERTER_TEXT_CARRIER_COUNT = 4;
+std::array<KeyPlacement, CONVERTER_TEXT_CARRIER_COUNT> ConverterTextCarriers(const KeyGeometry& g);
+
 inline constexpr int CONVERTER_BAND_COUNT = 10;
 
 std::array<Band, CONVERTER_BAND_COUNT> ConverterBands(const KeyGeometry& g, int clientWidth,

@@ -62,6 +62,14 @@ class ConverterWindow final : public ProgramWindow {
     }
     void OnReady() override { converter_.ReadyFlag = 1; }
 
+    void MoveControlsToLayout() override {
+        const KeyGeometry g = Shell().layout.Geometry();
+        const auto controls = ConverterControls(g);
+        MoveControls(controls.data(), static_cast<int>(controls.size()));
+        const auto carriers = ConverterTextCarriers(g);
+        MoveControls(carriers.data(), static_cast<int>(carriers.size()));
+    }
+
   private:
     Converter converter_;
 };

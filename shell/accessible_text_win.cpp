@@ -39,18 +39,21 @@ LRESULT CALLBACK AccessibleTextProc(HWND window, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-void CreateAccessibleText(HWND parent, int id, const RECT& place) {
-    HWND text = CreateWindowExW(
-        WS_EX_TRANSPARENT, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    if (text == nullptr) {
-        return;
+void CreateAccessibleTexts(HWND parent, const KeyPlacement* carriers, int count) {
+    for (int i = 0; i < count; ++i) {
+        const PixelRect& place = carriers[i].rect;
+        HWND text = CreateWindowExW(
+            WS_EX_TRANSPARENT, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+            place.left, place.top, place.width, place.height, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(carriers[i].id)),
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+        if (text == nullptr) {
+            continue;
+        }
+        auto staticProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleTextProc)));
+        SetPropW(text, STATIC_PROC_PROPERTY, reinterpret_cast<HANDLE>(staticProc));
     }
-    auto staticProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(text, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AccessibleTextProc)));
-    SetPropW(text, STATIC_PROC_PROPERTY, reinterpret_cast<HANDLE>(staticProc));
 }
 
 void SetAccessibleText(HWND parent, int id, std::string_view text) {

@@ -9,11 +9,13 @@
 
 #include <string_view>
 
+#include "shell/layout.h"
+
 namespace quarnic {
 
-// Creates the carrier of a painted text with the given control id over `place` (client
-// coordinates), with an empty text.
-void CreateAccessibleText(HWND parent, int id, const RECT& place);
+// Creates the carriers of painted texts, each with its id over its place (client coordinates),
+// with an empty text.
+void CreateAccessibleTexts(HWND parent, const KeyPlacement* carriers, int count);
 
 // Sets the carrier's text when it differs, and tells screen readers the name changed. The
 // texts of the consoles are ASCII; nothing happens before the carrier exists.

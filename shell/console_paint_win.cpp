@@ -89,7 +89,7 @@ void DrawClosedFrame(HDC dc, int left, int top, int right, int bottom) {
 }
 
 void PaintBands(HWND window, const Band* bands, int count) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     ScopedPen pen(dc, ConsoleColorRef());
     for (int i = 0; i < count; ++i) {
         FillRows(dc, bands[i].firstRow, bands[i].lastRow, bands[i].x1, bands[i].x2);
@@ -97,13 +97,13 @@ void PaintBands(HWND window, const Band* bands, int count) {
 }
 
 void ClearConsoleFigure(HWND window, const ConsoleFigure& console) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     FillConsole(dc, console);
 }
 
 void DrawConsoleFigure(HWND window, const KeyGeometry& g, const ConsoleFigure& console,
                        std::string_view text) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     DrawSunkenFrame(dc, console);
     FillConsole(dc, console);
     DrawConsoleText(dc, console, text);
@@ -111,14 +111,14 @@ void DrawConsoleFigure(HWND window, const KeyGeometry& g, const ConsoleFigure& c
 }
 
 void ClearOtherBox(HWND window, const OtherBoxFigure& box) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     ScopedPen white(dc, WHITE);
     FillRows(dc, box.clearFirstRow, box.clearLastRow, box.clearX1, box.clearX2);
 }
 
 // Drawn with the device context's default pen and colours, as the box is on the button face.
 void DrawOtherBox(HWND window, const OtherBoxFigure& box, std::string_view label) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     DrawClosedFrame(dc, box.frameLeft, box.frameTop, box.frameRight, box.frameBottom);
     DrawWideText(dc, label, RECT{box.textLeft, box.textTop, box.textRight, box.textBottom},
                  DT_SINGLELINE | DT_VCENTER | DT_CENTER);

@@ -58,6 +58,13 @@ Layout ComputeLayout(const LayoutInputs& in) {
     return out;
 }
 
+Layout LayoutAfterDpiChange(const LayoutInputs& atNewDpi, int suggestedLeft, int suggestedTop) {
+    Layout out = ComputeLayout(atNewDpi);
+    out.WindowX = suggestedLeft;
+    out.WindowY = suggestedTop;
+    return out;
+}
+
 namespace {
 
 constexpr const wchar_t* DIGIT_LABELS[] = {

@@ -77,6 +77,11 @@ using SideMarginRule = double (*)(int keySampleWidth, int marginSampleWidth);
 
 Layout ComputeLayout(const LayoutInputs& in);
 
+// The layout after the window reached a monitor of another DPI: the rules of the start applied
+// to what was measured at the new DPI, the window at the top-left corner of the rectangle
+// Windows suggests rather than centred.
+Layout LayoutAfterDpiChange(const LayoutInputs& atNewDpi, int suggestedLeft, int suggestedTop);
+
 struct PixelRect {
     int left = 0;
     int top = 0;
@@ -84,7 +89,8 @@ struct PixelRect {
     int height = 0;
 };
 
-enum class KeyKind { Push, Radio, OwnerDrawn };
+// PaintedText: no key but the carrier of a painted text for screen readers, over its figure.
+enum class KeyKind { Push, Radio, OwnerDrawn, PaintedText };
 
 struct KeyPlacement {
     int id = 0;

@@ -1,8 +1,9 @@
 // The main window both programs run in: its creation steps and its window procedure. What is
-#include "shell/shell_texts.h"
 // the program's own goes to its ProgramWindow.
 #include <cwchar>
 
+#include "shell/dpi_win.h"
+#include "shell/shell_texts.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
@@ -42,10 +43,10 @@ int SampleWidth(HWND window, const wchar_t* sample) {
     return TextWidth(window, sample, static_cast<int>(std::wcslen(sample)));
 }
 
-// The caption's line and ink in the window's own font, the one the keys draw with (they are
-// given no other). A font without glyph outlines counts its whole line as ink.
+// The caption's line and ink in the layout's font, the one the keys draw with. A font without
+// glyph outlines counts its whole line as ink.
 CaptionInk MeasureCaption(HWND window, wchar_t caption) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     CaptionInk ink{static_cast<int>(metrics.tmHeight), 0, static_cast<int>(metrics.tmHeight)};
@@ -58,21 +59,23 @@ CaptionInk MeasureCaption(HWND window, wchar_t caption) {
     return ink;
 }
 
-// Measures the samples with the window's font and computes every layout value.
-void ComputeMainLayout(HWND window) {
+// Takes the system font for the DPI and measures with it what the layout rules need; the font
+// it replaces is the caller's to delete, once no key uses it any more.
+LayoutInputs MeasureAtDpi(HWND window, int dpi) {
+    Shell().font = CreateSystemFontFor(dpi);
     LayoutInputs in;
     const ProgramLayoutRules& rules = Program().layout;
     in.keySampleWidth = SampleWidth(window, rules.keyWidthSample);
     in.sideMargin = rules.marginRule(in.keySampleWidth, SampleWidth(window, rules.marginSample));
-    in.menuHeight = GetSystemMetrics(SM_CYMENU);
-    in.captionHeight = GetSystemMetrics(SM_CYCAPTION);
+    in.menuHeight = MetricForDpi(SM_CYMENU, dpi);
+    in.captionHeight = MetricForDpi(SM_CYCAPTION, dpi);
     in.platformCode = Shell().PlatformCode;
     in.heightSpacingUnits = rules.heightSpacingUnits;
     in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
     in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
     in.stepUpCaption = MeasureCaption(window, L'+');
     in.stepDownCaption = MeasureCaption(window, L'-');
-    Shell().layout = ComputeLayout(in);
+    return in;
 }
 
 // MoveWindow to the computed place and size, show and paint.
@@ -90,7 +93,7 @@ void CreateMainWindowContents(HWND window) {
     }
     SetMainWindowTitle(window);
     AddSystemMenuItems(window);
-    ComputeMainLayout(window);
+    Shell().layout = ComputeLayout(MeasureAtDpi(window, WindowDpi(window)));
     ProgramWindow& program = *Program().window;
     program.AttachView(window);
     ShowMainWindow(window);
@@ -108,6 +111,23 @@ LRESULT OnCreate(HWND window) {
     CreateMainWindowContents(window);
     PostMessageW(window, WM_USER, 0, 0);
     return 0;
+}
+
+// The window moved to a monitor of another DPI: everything is laid out again by the rules of
+// the start, at the new DPI, and the window takes its new size where Windows suggests. The
+// logic's state is untouched, so what is typed and shown stays.
+void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    ShellState& shell = Shell();
+    HFONT replaced = shell.font;
+    shell.layout = LayoutAfterDpiChange(MeasureAtDpi(window, dpi), suggested.left, suggested.top);
+    Program().window->MoveControlsToLayout();
+    if (replaced != nullptr) {
+        DeleteObject(replaced);
+    }
+    const Layout& layout = shell.layout;
+    SetWindowPos(window, nullptr, layout.WindowX, layout.WindowY, layout.WindowWidth,
+                 layout.WindowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool OnSystemCommand(HWND window, int id) {
@@ -148,6 +168,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_USER:
             program.OnReady();
             return 0;
+        case WM_DPICHANGED:
+            if (program.TakesCommands()) {
+                OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            }
+            return 0;
         default:
             if (program.OnOtherMessage(window, message, wParam, lParam)) {
                 return 0;
@@ -155,6 +180,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return DefWindowProcW(window, message, wParam, lParam);
     }
 }
+
+namespace {
+
+void SetKeyFont(HWND key) {
+    SendMessageW(key, WM_SETFONT, reinterpret_cast<WPARAM>(Shell().font), FALSE);
+}
+
+}  // namespace
 
 void CreateKeys(HWND parent, const KeyPlacement* keys, int count) {
     for (int i = 0; i < count; ++i) {
@@ -171,8 +204,31 @@ void CreateKeys(HWND parent, const KeyPlacement* keys, int count) {
         if (slot >= 0 && slot < CONTROL_TABLE_SIZE) {
             Shell().controls[slot] = button;
         }
+        // At the system DPI the keys keep the system font every button starts with.
+        if (Shell().font != nullptr) {
+            SetKeyFont(button);
+        }
         ShowWindow(button, SW_SHOW);
     }
+}
+
+void MoveControls(const KeyPlacement* controls, int count) {
+    HDWP moves = BeginDeferWindowPos(count);
+    for (int i = 0; i < count; ++i) {
+        const KeyPlacement& place = controls[i];
+        HWND control = GetDlgItem(Shell().mainWindow, place.id);
+        if (control == nullptr) {
+            continue;
+        }
+        if (place.kind != KeyKind::PaintedText) {
+            SetKeyFont(control);
+        }
+        // Nothing is drawn while the controls move: the caller repaints the whole window.
+        moves = DeferWindowPos(moves, control, nullptr, place.rect.left, place.rect.top,
+                               place.rect.width, place.rect.height,
+                               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+    }
+    EndDeferWindowPos(moves);
 }
 
 HWND Control(int id) {

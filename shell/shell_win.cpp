@@ -190,7 +190,7 @@ COLORREF ConsoleColorRef() {
 }
 
 int TextWidth(HWND window, const wchar_t* text, int length) {
-    WindowDC dc(window);
+    MainWindowDC dc(window);
     SIZE size{};
     GetTextExtentPoint32W(dc, text, length, &size);
     return size.cx;

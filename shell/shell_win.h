@@ -42,6 +42,9 @@ class ProgramWindow {
     virtual bool OnSystemCommand(HWND window, int id) = 0;
     // The window's own WM_USER, posted at creation: the controls can be read from now on.
     virtual void OnReady() = 0;
+    // After a change of DPI, with the shell's layout computed again: every control to its place
+    // in the new layout (MoveControls).
+    virtual void MoveControlsToLayout() = 0;
     // Any other message the program handles itself; false lets the default procedure have it.
     virtual bool OnOtherMessage(HWND, UINT, WPARAM, LPARAM) { return false; }
 };
@@ -119,6 +122,9 @@ struct ShellState {
     ConsoleColor console;
     COLORREF LabelBackground = 0;
     Layout layout;
+    // The system font for the layout's DPI, that the main window paints and its keys are
+    // labelled with (null: the stock system font, at the system DPI).
+    HFONT font = nullptr;
     ProgramPaths paths;
     SettingsPlaces settings;  // where the colour is read from and written to
     int pathsFormed = 0;      // only a first instance forms them, and only it writes the settings
@@ -137,8 +143,12 @@ extern const ProgramDescription THIS_PROGRAM;
 // The shell's window procedure of both programs' main windows.
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A child BUTTON for every placement, kept in the control table and shown.
+// A child BUTTON for every placement, kept in the control table and shown, labelled in the
+// layout's font.
 void CreateKeys(HWND parent, const KeyPlacement* keys, int count);
+// Moves every placed control (keys, and the carriers of painted texts) to its place and gives
+// the keys the layout's font; nothing is drawn meanwhile, the caller repaints.
+void MoveControls(const KeyPlacement* controls, int count);
 HWND Control(int id);
 
 // --- The steps of WM_CREATE, in MainWindowProc's order ------------------------------------
@@ -171,7 +181,7 @@ void ShowLogicMessage(HWND owner, std::string_view utf8Text);
 int ShowMessage(HWND owner, const wchar_t* englishText, const wchar_t* japaneseText,
                 const wchar_t* englishCaption, const wchar_t* japaneseCaption, UINT flags);
 COLORREF ConsoleColorRef();
-// Pixel width of a text in the window's own device-context font.
+// Pixel width of a text in the font the main window paints with at its DPI.
 int TextWidth(HWND window, const wchar_t* text, int length);
 int TextWidthNarrow(HWND window, const char* text, int length);
 // Width and height of the window's client area.
@@ -210,11 +220,20 @@ class PaintSession {
     PAINTSTRUCT paint_;
 };
 
-// GetDC of a window, released when it goes out of scope.
+// GetDC of a window, released when it goes out of scope; with a font, that font is selected
+// meanwhile (null keeps the device context's own).
 class WindowDC {
   public:
-    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() { ReleaseDC(window_, dc_); }
+    explicit WindowDC(HWND window, HFONT font = nullptr)
+        : window_(window),
+          dc_(GetDC(window)),
+          oldFont_(font != nullptr ? SelectObject(dc_, font) : nullptr) {}
+    ~WindowDC() {
+        if (oldFont_ != nullptr) {
+            SelectObject(dc_, oldFont_);
+        }
+        ReleaseDC(window_, dc_);
+    }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
     operator HDC() const { return dc_; }
@@ -222,6 +241,13 @@ class WindowDC {
   private:
     HWND window_;
     HDC dc_;
+    HGDIOBJ oldFont_;
+};
+
+// The main window's device context with the font of its layout's DPI.
+class MainWindowDC : public WindowDC {
+  public:
+    explicit MainWindowDC(HWND window) : WindowDC(window, Shell().font) {}
 };
 
 }  // namespace quarnic

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cwchar>
 
+#include "shell/dpi_win.h"
 #include "shell/settings_store_win.h"
 #include "shell/shell_win.h"
 #include "shell/window_place.h"
@@ -141,20 +142,150 @@ void RememberWindowPlace(HWND window, const wchar_t* section, bool withSize) {
     WriteSettingNumbers(section, values, withSize ? 4 : 2);
 }
 
-HFONT CreateFixedPitchFont(HWND dialog) {
-    LOGFONTW dialogFont{};
-    auto font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    if (font == nullptr || GetObjectW(font, sizeof dialogFont, &dialogFont) == 0) {
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof dialogFont, &dialogFont);
-    }
+void MoveToPlaceInView(HWND window, const RECT& place, SIZE minimum) {
+    MoveIntoView(window,
+                 {place.left, place.top, place.right - place.left, place.bottom - place.top}, true,
+                 minimum);
+}
+
+namespace {
+
+// A fixed-pitch font as tall as the dialog's font; the Japanese face also has fixed-width kana
+// and kanji for the texts beside the digits.
+HFONT CreateFixedPitchFont(const LOGFONTW& dialogFont) {
     LOGFONTW fixed{};
     fixed.lfHeight = dialogFont.lfHeight;
     fixed.lfWeight = FW_NORMAL;
     fixed.lfCharSet = dialogFont.lfCharSet;
     fixed.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    // The Japanese face also has fixed-width kana and kanji for the texts beside the digits.
     std::wcscpy(fixed.lfFaceName, UiText(L"Courier New", L"\xFF2D\xFF33 \x30B4\x30B7\x30C3\x30AF"));
     return CreateFontIndirectW(&fixed);
+}
+
+LOGFONTW FontOfDialog(HWND dialog) {
+    LOGFONTW font{};
+    auto handle = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
+    if (handle == nullptr || GetObjectW(handle, sizeof font, &font) == 0) {
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    }
+    return font;
+}
+
+bool LoadDialogTemplate(const wchar_t* name, DialogTemplate& dialog) {
+    HRSRC found = FindResourceW(Shell().instance, name, MAKEINTRESOURCEW(5));  // RT_DIALOG
+    HGLOBAL loaded = found != nullptr ? LoadResource(Shell().instance, found) : nullptr;
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    return bytes != nullptr && ParseDialogTemplate(static_cast<const unsigned char*>(bytes),
+                                                   SizeofResource(Shell().instance, found), dialog);
+}
+
+// The template's font at a DPI, made as the dialog manager makes it.
+LOGFONTW TemplateFontAt(const DialogTemplate& dialog, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = TemplateFontHeight(dialog.pointSize, dpi);
+    font.lfWeight = dialog.weight;
+    font.lfItalic = dialog.italic ? TRUE : FALSE;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = PROOF_QUALITY;
+    font.lfPitchAndFamily = FF_DONTCARE;
+    const std::size_t length =
+        dialog.faceName.size() < LF_FACESIZE - 1 ? dialog.faceName.size() : LF_FACESIZE - 1;
+    for (std::size_t i = 0; i < length; ++i) {
+        font.lfFaceName[i] = static_cast<wchar_t>(dialog.faceName[i]);
+    }
+    return font;
+}
+
+DialogBaseUnits MeasureBaseUnits(HFONT font) {
+    WindowDC dc(nullptr, font);
+    static const wchar_t ALPHABET[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE alphabet{};
+    GetTextExtentPoint32W(dc, ALPHABET, 52, &alphabet);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    return BaseUnitsOf(static_cast<int>(alphabet.cx), static_cast<int>(metrics.tmHeight));
+}
+
+BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+    SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
+    return TRUE;
+}
+
+}  // namespace
+
+void DialogAtDpi::Start(HWND dialog, const wchar_t* templateName) {
+    dialog_ = dialog;
+    templateName_ = templateName;
+    dpi_ = WindowDpi(dialog);
+    KeepDialogFromRescaling(dialog);
+    fixedFont_ = CreateFixedPitchFont(FontOfDialog(dialog));
+    DialogTemplate form;
+    if (LoadDialogTemplate(templateName, form)) {
+        const LOGFONTW font = TemplateFontAt(form, dpi_);
+        HFONT measured = CreateFontIndirectW(&font);
+        places_ = TemplateInPixels(form, MeasureBaseUnits(measured));
+        DeleteObject(measured);
+    }
+}
+
+void DialogAtDpi::Change(int dpi) {
+    DialogTemplate form;
+    if (!LoadDialogTemplate(templateName_, form)) {
+        return;
+    }
+    dpi_ = dpi;
+    const LOGFONTW font = TemplateFontAt(form, dpi);
+    HFONT oldDialogFont = dialogFont_, oldFixedFont = fixedFont_;
+    dialogFont_ = CreateFontIndirectW(&font);
+    fixedFont_ = CreateFixedPitchFont(font);
+    places_ = TemplateInPixels(form, MeasureBaseUnits(dialogFont_));
+    EnumChildWindows(dialog_, SetFontOfChild, reinterpret_cast<LPARAM>(dialogFont_));
+    DeleteObject(oldDialogFont);
+    DeleteObject(oldFixedFont);
+}
+
+void DialogAtDpi::Release() {
+    DeleteObject(dialogFont_);
+    DeleteObject(fixedFont_);
+    dialogFont_ = fixedFont_ = nullptr;
+    dialog_ = nullptr;
+}
+
+ControlRect DialogAtDpi::PlaceOf(int id) const {
+    for (const KeyPlacement& item : places_.items) {
+        if (item.id == id) {
+            return ControlRect{item.rect.left, item.rect.top, item.rect.width, item.rect.height};
+        }
+    }
+    return ControlRect{};
+}
+
+namespace {
+
+SIZE FrameOf(HWND window) {
+    RECT outer;
+    GetWindowRect(window, &outer);
+    const SIZE client = ClientSize(window);
+    return SIZE{outer.right - outer.left - client.cx, outer.bottom - outer.top - client.cy};
+}
+
+}  // namespace
+
+SIZE DialogAtDpi::WindowSizeFor(int clientWidth, int clientHeight) const {
+    const SIZE frame = FrameOf(dialog_);
+    return SIZE{clientWidth + frame.cx, clientHeight + frame.cy};
+}
+
+void SizeClientArea(HWND window, int clientWidth, int clientHeight) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const SIZE client = ClientSize(window);
+        if (client.cx == clientWidth && client.cy == clientHeight) {
+            return;
+        }
+        const SIZE frame = FrameOf(window);
+        SetWindowPos(window, nullptr, 0, 0, clientWidth + frame.cx, clientHeight + frame.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace quarnic

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include "shell/dialog_template.h"
+#include "shell/resize_rule.h"
+
 namespace quarnic {
 
 // The message loop offers every registered modeless dialog its messages. Register a dialog
@@ -35,7 +38,48 @@ void KeepWindowInView(HWND window);
 // Remembers the window's place in the section; a minimised window keeps its last place.
 void RememberWindowPlace(HWND window, const wchar_t* section, bool withSize);
 
-// A fixed-pitch font as tall as the dialog's own font; the caller deletes it.
-HFONT CreateFixedPitchFont(HWND dialog);
+// A tool window laid out by its template at a DPI, as the dialog manager lays a dialog out at
+// creation: the template's places in pixels at that DPI, and, after a change of DPI, the
+// dialog font and the fixed-pitch font made for it (the dialog's own font serves at creation).
+class DialogAtDpi {
+  public:
+    DialogAtDpi() = default;
+    ~DialogAtDpi() { Release(); }
+    DialogAtDpi(const DialogAtDpi&) = delete;
+    DialogAtDpi& operator=(const DialogAtDpi&) = delete;
+
+    // At creation (WM_INITDIALOG): the places at the window's DPI, the fixed-pitch font as tall
+    // as the dialog's font.
+    void Start(HWND dialog, const wchar_t* templateName);
+    // On WM_DPICHANGED: the places and both fonts at the new DPI; every control takes the dialog
+    // font, and the old fonts are deleted once none uses them. The caller gives its fixed-pitch
+    // controls FixedFont() and moves the controls.
+    void Change(int dpi);
+    // At WM_DESTROY.
+    void Release();
+
+    int Dpi() const { return dpi_; }
+    HFONT FixedFont() const { return fixedFont_; }
+    const DialogInPixels& Places() const { return places_; }
+    // The template's place of a control in pixels; an empty rectangle for an unknown id.
+    ControlRect PlaceOf(int id) const;
+    // The window's outer size around a client area of that size, with the frame it has now.
+    SIZE WindowSizeFor(int clientWidth, int clientHeight) const;
+
+  private:
+    HWND dialog_ = nullptr;
+    const wchar_t* templateName_ = nullptr;
+    int dpi_ = 0;
+    HFONT dialogFont_ = nullptr;
+    HFONT fixedFont_ = nullptr;
+    DialogInPixels places_;
+};
+
+// Moves the window to a place (the one Windows suggested on a change of DPI, say), at least the
+// minimum size and inside the work area of the monitor it is on.
+void MoveToPlaceInView(HWND window, const RECT& place, SIZE minimum);
+// Gives the window a client area of that size, its top-left corner staying where it is. A change
+// of DPI can change the frame with the first move, so the frame is taken again after it.
+void SizeClientArea(HWND window, int clientWidth, int clientHeight);
 
 }  // namespace quarnic

@@ -4,13 +4,16 @@ client area or covers another, and the window stays on the screen; so do the con
 notations" window, whose lines all show in full, and the calculator's history window. Screenshots
 of each are kept.
 Wine hands the real DPI to every program, aware or not, so this shows that the layout holds; what
-the manifest changes on Windows (no stretched bitmap) cannot be seen here."""
+the manifest changes on Windows (no stretched bitmap) cannot be seen here. The places of the
+controls at 144 and 192 DPI are then what a change of DPI must reproduce (dpi_change_scenarios)."""
 
+import time
 from collections import Counter
 
 from all_notations_scenarios import open_and_check_fit
 from history_scenarios import open_history_and_check_fit
 from common_checks import SCREEN_HEIGHT, SCREEN_WIDTH, check_layout
+from dpi_change_scenarios import check_changes, reference_of
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CONTROL_COUNTS = {"calc": 52, "conv": 50}
@@ -44,9 +47,10 @@ def check_captions_fit(case, keys, dpi, what):
     case.check(measured > 0, f"{what}: no key caption measured")
 
 
-def look_at(case, kit, key, locale, dpi):
+def look_at(case, kit, key, locale, dpi, references):
     """Starts the program, checks its layout at this DPI and keeps a screenshot; returns the
-    window's size and the height of a row of keys."""
+    window's size and the height of a row of keys, and records the places of its controls and of
+    its tool window's in references[key, locale][dpi]."""
     language = "ja" if locale == JAPANESE else "en"
     what = f"{key} {language} at {dpi} DPI"
     with kit.running(case, key, locale=locale) as program:
@@ -63,6 +67,8 @@ def look_at(case, kit, key, locale, dpi):
             open_and_check_fit(case, kit, program, language, dpi, (SCREEN_WIDTH, SCREEN_HEIGHT))
         else:
             open_history_and_check_fit(case, kit, program, language, dpi)
+        tool = program.drive("tool-window")["window"]
+        references.setdefault((key, locale), {})[dpi] = reference_of(state, tool)
         # The digit keys, the most of one height, set the row height.
         heights = Counter(k["rect"][3] for k in keys if k["kind"] == "push")
         return (width, height), heights.most_common(1)[0][0]
@@ -72,7 +78,7 @@ def look_at(case, kit, key, locale, dpi):
 def layouts_at_96_144_and_192_dpi(case, kit):
     """Both programs in one scenario: every change of DPI restarts the prefix's server."""
     keys = [key for key in ("calc", "conv") if key in kit.programs]
-    metrics, sizes, key_heights = {}, {}, {}
+    metrics, sizes, key_heights, references = {}, {}, {}, {}
 
     def look_at_all(dpi, locales):
         metrics[dpi] = kit.prefix.driver("-", "metrics")["metrics"]
@@ -80,7 +86,7 @@ def layouts_at_96_144_and_192_dpi(case, kit):
         for key in keys:
             for locale in locales:
                 sizes[key, dpi, locale], key_heights[key, dpi, locale] = look_at(
-                    case, kit, key, locale, dpi)
+                    case, kit, key, locale, dpi, references)
 
     # 144 and 192 first: the other scenarios find the prefix at 96 DPI afterwards, whatever
     # happens.
@@ -91,6 +97,10 @@ def layouts_at_96_144_and_192_dpi(case, kit):
     finally:
         kit.prefix.set_dpi(96)
     look_at_all(96, [ENGLISH, JAPANESE])
+    started = time.time()
+    for (key, locale), fresh in references.items():
+        check_changes(case, kit, key, locale, fresh)
+    print(f"     the changes of DPI took {time.time() - started:.1f} s of this scenario", flush=True)
 
     for (key, dpi, locale), key_height in key_heights.items():
         # A key is as high as a menu bar and its border.

@@ -16,6 +16,7 @@
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
 //   metrics | key-captions            DPI and system metrics; the keys' captions measured
+//   layout-metrics DPI...             what the layout rules measure, at each DPI (text_fit_win.h)
 //   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
 //   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
 //   names | press-watch ID...         accessible names; keys pressed while name changes are seen
@@ -31,6 +32,9 @@
 //   history ACTION [ARGS]             the calculator's history window (history_probe_win.h)
 //   tool-window | tool-window-click ID | tool-window-double-click LINE   the open tool window
 //                                     (tool_window_probe_win.h)
+//   dpi-change NEW OLD [tool]         WM_DPICHANGED from inside the program, to the main window
+//                                     or its open tool window (menu_probe_win.h): the suggested
+//                                     rectangle and the time the change took
 
 #include <windows.h>
 
@@ -46,6 +50,7 @@
 #include "history_probe_win.h"
 #include "install_probe_win.h"
 #include "json_line_win.h"
+#include "menu_probe_win.h"
 #include "text_fit_win.h"
 #include "tool_window_probe_win.h"
 #include "window_probe_win.h"
@@ -630,6 +635,14 @@ int KeyCaptions(const Context& context) {
     return Succeed(JsonLine().Raw("keys", DescribeKeyCaptions(main)));
 }
 
+int LayoutMetrics(const Context& context) {
+    std::vector<int> dpis;
+    for (const std::wstring& dpi : context.args) {
+        dpis.push_back(_wtoi(dpi.c_str()));
+    }
+    return Succeed(JsonLine().Raw("metrics", DescribeLayoutMetrics(dpis)));
+}
+
 int DialogFit(const Context& context) {
     if (context.args.size() < 2) {
         return Fail("usage: dialog-fit FACE POINTS");
@@ -700,6 +713,24 @@ int History(const Context& context) {
     return Succeed(JsonLine().Raw("history", json));
 }
 
+int DpiChange(const Context& context) {
+    if (context.args.size() < 2) {
+        return Fail("usage: dpi-change NEW_DPI OLD_DPI [tool]");
+    }
+    HWND main = RequireMain(context);
+    const bool tool = context.args.size() > 2 && context.args[2] == L"tool";
+    HWND window = main && tool ? FindOwnedToolWindow(main) : main;
+    if (!window) {
+        return Fail(tool ? "no tool window is open" : "window not found");
+    }
+    const std::string answer =
+        ProbeDpiChange(window, _wtoi(context.args[0].c_str()), _wtoi(context.args[1].c_str()));
+    if (answer == "null") {
+        return Fail("the DPI probe did not run");
+    }
+    return Succeed(JsonLine().Raw("change", answer));
+}
+
 using Handler = int (*)(const Context&);
 
 // Commands kept in files of their own take the window class and the arguments.
@@ -732,6 +763,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"decoy", Decoy},
         {L"metrics", Metrics},
         {L"key-captions", KeyCaptions},
+        {L"layout-metrics", LayoutMetrics},
         {L"dialog-fit", DialogFit},
         {L"exe-info", ExeInfo},
         {L"products", Products},
@@ -741,6 +773,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"click", Click},
         {L"set-clipboard", SetClipboard},
         {L"history", History},
+        {L"dpi-change", DpiChange},
         {L"tool-window", FromClassAndArgs<ToolWindowCommand>},
         {L"tool-window-click", FromClassAndArgs<ToolWindowClickCommand>},
         {L"tool-window-double-click", FromClassAndArgs<ToolWindowDoubleClickCommand>},

@@ -94,9 +94,9 @@ def check_installed_programs(case, kit, version):
         manifest = info.get("manifest", "")
         case.check('level="asInvoker"' in manifest, f"{exe}: manifest without asInvoker")
         case.check(re.search(r"<dpiAware[^>]*>\s*true\s*<", manifest) is not None,
-                   f"{exe}: manifest not DPI aware")
-        case.check("dpiAwareness" not in manifest and "PerMonitor" not in manifest,
-                   f"{exe}: manifest asks for per-monitor DPI awareness")
+                   f"{exe}: manifest without system DPI awareness for older Windows")
+        case.check(re.search(r"<dpiAwareness[^>]*>\s*PerMonitorV2\s*,\s*system\s*<", manifest)
+                   is not None, f"{exe}: manifest without per-monitor awareness (version 2)")
         case.check("Common-Controls" not in manifest, f"{exe}: manifest asks for visual styles")
         case.equal(manifest.count("<supportedOS "), 5, f"{exe}: supported OS entries")
 

@@ -28,37 +28,47 @@ std::string ReadAndRemove(const std::wstring& path) {
     return content;
 }
 
-}  // namespace
-
-std::wstring MenuProbeFile(DWORD requester_process_id) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    return std::wstring(folder) + L"quarnic-e2e-menu-" + std::to_wstring(requester_process_id) +
-           L".json";
-}
-
-std::string ProbeSystemMenu(HWND main) {
+// Hooks the window's thread, sends it the probe message (the requester's process id and the
+// parameter) and returns what the hook wrote, or "null".
+std::string RunProbe(HWND window, const wchar_t* message, LPARAM parameter) {
     HMODULE probe = LoadLibraryW(ProbeDllPath().c_str());
     auto hook = probe ? reinterpret_cast<HOOKPROC>(
-                            reinterpret_cast<void*>(GetProcAddress(probe, kMenuProbeExport)))
+                            reinterpret_cast<void*>(GetProcAddress(probe, kProbeExport)))
                       : nullptr;
     if (!hook) {
         return "null";
     }
-    DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
     HHOOK handle = SetWindowsHookExW(WH_CALLWNDPROC, hook, probe, thread);
-    std::string menu;
+    std::string answer;
     if (handle) {
-        std::wstring file = MenuProbeFile(GetCurrentProcessId());
+        std::wstring file = ProbeAnswerFile(GetCurrentProcessId());
         DeleteFileW(file.c_str());
         DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(main, RegisterWindowMessageW(kMenuProbeMessage), GetCurrentProcessId(),
-                            0, SMTO_ABORTIFHUNG, 5000, &ignored);
-        menu = ReadAndRemove(file);
+        SendMessageTimeoutW(window, RegisterWindowMessageW(message), GetCurrentProcessId(),
+                            parameter, SMTO_ABORTIFHUNG, 10000, &ignored);
+        answer = ReadAndRemove(file);
         UnhookWindowsHookEx(handle);
     }
     FreeLibrary(probe);
-    return menu.empty() ? "null" : menu;
+    return answer.empty() ? "null" : answer;
+}
+
+}  // namespace
+
+std::wstring ProbeAnswerFile(DWORD requester_process_id) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    return std::wstring(folder) + L"quarnic-e2e-probe-" + std::to_wstring(requester_process_id) +
+           L".json";
+}
+
+std::string ProbeSystemMenu(HWND main) {
+    return RunProbe(main, kMenuProbeMessage, 0);
+}
+
+std::string ProbeDpiChange(HWND window, int new_dpi, int old_dpi) {
+    return RunProbe(window, kDpiChangeProbeMessage, MAKELPARAM(new_dpi, old_dpi));
 }
 
 }  // namespace quarnic::e2e

@@ -1,8 +1,12 @@
 #include "text_fit_win.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "calc/calculator_layout.h"
+#include "conv/converter_layout.h"
 #include "json_line_win.h"
+#include "shell/dpi_win.h"
 #include "window_probe_win.h"
 
 namespace quarnic::e2e {
@@ -129,6 +133,73 @@ std::string DescribeKeyCaptions(HWND main) {
                                                    .Finish();
     }
     SelectObject(dc, old);
+    return list + "]";
+}
+
+namespace {
+
+// Every caption of both programs' keys, once each.
+std::vector<std::wstring> KeyCaptions() {
+    std::vector<std::wstring> captions;
+    const auto add = [&](const auto& keys) {
+        for (const KeyPlacement& key : keys) {
+            const std::wstring caption = key.label;
+            if (!caption.empty() &&
+                std::find(captions.begin(), captions.end(), caption) == captions.end()) {
+                captions.push_back(caption);
+            }
+        }
+    };
+    add(CalculatorKeyPlacements(KeyGeometry{}));
+    add(ConverterControls(KeyGeometry{}));
+    return captions;
+}
+
+std::string LayoutMetricsAt(HDC dc, int dpi) {
+    const LOGFONTW logical = SystemFontAt(dpi);
+    HFONT font = CreateFontIndirectW(&logical);
+    HGDIOBJ old = SelectObject(dc, font);
+    std::string captions = "[";
+    for (const std::wstring& caption : KeyCaptions()) {
+        const SIZE size = TextExtent(dc, caption, 0, DT_SINGLELINE);
+        captions += (captions.size() > 1 ? ",[" : "[") + QuoteJson(ToUtf8(caption.c_str())) + "," +
+                    std::to_string(size.cx) + "," + std::to_string(size.cy) + "]";
+    }
+    const auto width = [&](const wchar_t* text) {
+        return TextExtent(dc, text, 0, DT_SINGLELINE).cx;
+    };
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    std::vector<long long> plus = InkRows(dc, L"+"), minus = InkRows(dc, L"-");
+    plus.insert(plus.begin(), metrics.tmHeight);
+    minus.insert(minus.begin(), metrics.tmHeight);
+    std::string line =
+        JsonLine()
+            .Number("dpi", dpi)
+            .Number("menu", MetricForDpi(SM_CYMENU, dpi))
+            .Number("caption", MetricForDpi(SM_CYCAPTION, dpi))
+            .Number("calc_sample",
+                    width(L"100000000000000000000000000000000000000000000000000000000"))
+            .Number("conv_sample",
+                    width(L"10000000000000000000000000000000000000000000000000000000000000000000"))
+            .Number("margin_sample", width(L"M(33)"))
+            .Numbers("plus", plus)
+            .Numbers("minus", minus)
+            .Raw("captions", captions + "]")
+            .Finish();
+    SelectObject(dc, old);
+    DeleteObject(font);
+    return line;
+}
+
+}  // namespace
+
+std::string DescribeLayoutMetrics(const std::vector<int>& dpis) {
+    ScreenDc dc;
+    std::string list = "[";
+    for (int dpi : dpis) {
+        list += (list.size() > 1 ? "," : "") + LayoutMetricsAt(dc, dpi);
+    }
     return list + "]";
 }
 

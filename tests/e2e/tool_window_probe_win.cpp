@@ -76,6 +76,8 @@ std::string DescribeToolWindow(HWND window) {
     GetWindowRect(window, &frame);
     RECT client{};
     GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
     std::string controls = "[";
     std::string list = "null";
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -96,6 +98,7 @@ std::string DescribeToolWindow(HWND window) {
         .Flag("foreground", GetForegroundWindow() == window)
         .Numbers("window",
                  {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top})
+        .Numbers("client_origin", {origin.x, origin.y})
         .Numbers("client_size", {client.right, client.bottom})
         .Raw("controls", controls + "]")
         .Raw("list", list)

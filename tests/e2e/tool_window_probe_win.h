@@ -21,7 +21,8 @@ std::string ListItemsJson(HWND list);
 void ClickAt(POINT point, int clicks);
 
 // Each prints one JSON line and returns the driver's exit code. args follow the command name.
-//   tool-window                      the visible tool window: title, frame, client area, whether
+//   tool-window                      the visible tool window: title, frame, client area (its
+//                                    origin on the screen and its size), whether
 //                                    it is in front, its controls, its list box's lines and
 //                                    selection, and the controls' accessible names
 //   tool-window-click ID             a real mouse click at the centre of its control
