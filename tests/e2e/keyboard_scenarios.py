@@ -214,11 +214,12 @@ def calc_paste_forms_japanese(case, kit):
 
 def calc_paste_messages(case, kit, locale):
     """Each refusal that names a notation, and a Paste the busy clipboard stops, in its own
-    message box (kept as a screenshot); nothing on the console changes."""
+    message box (kept as a screenshot); a refused or stopped Paste leaves the number as it was."""
     with kit.running(case, "calc", locale=locale) as program:
         keys(program, "{F5}", "7")
         for name, text, reasons in NOTATION_REFUSALS:
             if name == "locked":
+                check_copied(case, program, "7", "the refused notations")
                 paste(program, "ff (16)")
             paste(program, text)
             case.equal(shown_message(kit, program, f"paste-{name}", locale),
