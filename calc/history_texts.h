@@ -14,7 +14,7 @@ inline constexpr char HISTORY_NOT_CONVERTED_JA[] = "(この進法では表示で
 inline constexpr char HISTORY_SET_ASIDE_EN[] =
     "The history file was damaged. It was kept as %s; the entries that could be read are listed.";
 inline constexpr char HISTORY_SET_ASIDE_JA[] =
-    "履歴ファイルが壊れていました. %s として保存し, 読めた項目を表示しています.";
+    "履歴ファイルが壊れていたため, %s に名前を変えて残しました. 読み取れた項目を表示しています.";
 
 // The labels of the list and the full text without their mnemonics: what a screen reader names
 // them, set on the controls too, since not every platform reads a list's name off its label.

@@ -26,9 +26,9 @@ inline constexpr wchar_t COPY_ANSWER_ITEM_JA[] = L"答のコピー(&P)";
 // list (the dialog templates carry the same words as their captions), the marks at the end of
 // the From and the To line, and its Copy button's caption in the templates.
 inline constexpr wchar_t ALL_NOTATIONS_ITEM_EN[] = L"All no&tations...\tCtrl+L";
-inline constexpr wchar_t ALL_NOTATIONS_ITEM_JA[] = L"全ての進法(&T)...\tCtrl+L";
+inline constexpr wchar_t ALL_NOTATIONS_ITEM_JA[] = L"すべての進法(&T)...\tCtrl+L";
 inline constexpr wchar_t ALL_NOTATIONS_NAME_EN[] = L"All notations";
-inline constexpr wchar_t ALL_NOTATIONS_NAME_JA[] = L"全ての進法";
+inline constexpr wchar_t ALL_NOTATIONS_NAME_JA[] = L"すべての進法";
 inline constexpr char FROM_MARK_EN[] = "From";
 inline constexpr char FROM_MARK_JA[] = "変換元";
 inline constexpr char TO_MARK_EN[] = "To";

@@ -103,19 +103,20 @@ std::string Japanese(const PastedNumber& number) {
         case PasteRefusal::SecondPoint:
             return "小数点が2つあります.";
         case PasteRefusal::Comma:
-            return "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.";
+            return "数の中の「,」は読み取れません.\n"
+                   "小数点は「.」で書き, 桁区切りの「,」は取り除いてください.";
         case PasteRefusal::MisplacedSeparator:
             return JapanesePlace(number);
         case PasteRefusal::BlankInside:
             return "数の中にタブか全角空白があります.";
         case PasteRefusal::BadNotation:
-            return IsSubscript(number) ? "下付き数字の進数は2から32までです."
-                                       : "括弧の中の進数は2から32までです.";
+            return IsSubscript(number) ? "下付き数字で示す進法は2から32までです."
+                                       : "括弧内の進法は2から32までです.";
         case PasteRefusal::PrefixAgainstSuffix:
-            return Joined({"接頭辞「", number.prefix, "」と「", number.suffix,
-                           "」が違う進数を示しています."});
+            return Joined(
+                {"接頭辞「", number.prefix, "」と進法「", number.suffix, "」が食い違っています."});
         case PasteRefusal::NotationLocked:
-            return Joined({"今は", notation, "進数を選べません."});
+            return Joined({"現在は", notation, "進法を選択できません."});
         case PasteRefusal::Zero:
             return "0は変換できません.";
         case PasteRefusal::None:
@@ -136,8 +137,8 @@ std::string PasteRefusalMessage(const PastedNumber& number, bool japanese) {
 std::string ClipboardBusyMessage(ClipboardUse use, bool japanese) {
     if (japanese) {
         return use == ClipboardUse::Copy
-                   ? "クリップボードは他のプログラムが使用中です.\nコピーしませんでした."
-                   : "クリップボードは他のプログラムが使用中です.\n貼り付けませんでした.";
+                   ? "クリップボードは他のプログラムが使用中です.\nコピーできませんでした."
+                   : "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.";
     }
     return use == ClipboardUse::Copy
                ? "The clipboard is in use by another program.\nNothing was copied."

@@ -183,7 +183,7 @@ TEST_F(CalculatorPaste, MessagesInJapanese) {
     View().SetClipboardBusy(true);
     Press("PASTE=1");
     EXPECT_EQ(View().LastMessage(),
-              "クリップボードは他のプログラムが使用中です.\n貼り付けませんでした.");
+              "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.");
     EXPECT_EQ(First(), "");
 }
 

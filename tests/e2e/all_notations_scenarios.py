@@ -10,8 +10,8 @@ from scenario_kit import ENGLISH, JAPANESE, scenario
 TEXTS = {
     ENGLISH: {"title": "All notations", "from": "From", "to": "To",
               "item": "All no&tations...\tCtrl+L", "copy": "&Copy"},
-    JAPANESE: {"title": "全ての進法", "from": "変換元", "to": "変換先",
-               "item": "全ての進法(&T)...\tCtrl+L", "copy": "コピー(&C)"},
+    JAPANESE: {"title": "すべての進法", "from": "変換元", "to": "変換先",
+               "item": "すべての進法(&T)...\tCtrl+L", "copy": "コピー(&C)"},
 }
 LINE_COUNT = 31
 

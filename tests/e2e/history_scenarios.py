@@ -19,8 +19,8 @@ LINES = {
 SET_ASIDE = {
     ENGLISH: "The history file was damaged. It was kept as KELVARIN-HISTORY-1.BAD; "
              "the entries that could be read are listed.",
-    JAPANESE: "履歴ファイルが壊れていました. KELVARIN-HISTORY-1.BAD として保存し, "
-              "読めた項目を表示しています.",
+    JAPANESE: "履歴ファイルが壊れていたため, KELVARIN-HISTORY-1.BAD に名前を変えて残しました. "
+              "読み取れた項目を表示しています.",
 }
 NAMES = {ENGLISH: ("History", "Selected calculation"), JAPANESE: ("履歴", "選択した計算")}
 MENU_TEXT = {ENGLISH: "&History...\tCtrl+H", JAPANESE: "履歴(&H)...\tCtrl+H"}
@@ -148,6 +148,10 @@ def history_damaged_file_is_set_aside(case, kit):
         (folder / HISTORY_FILE).write_bytes(damaged)
         with kit.running(case, "calc", locale=locale, folder=folder) as program:
             program.drive("keys", "{^H}")
+            language = "ja" if locale == JAPANESE else "en"
+            box = program.dialog()["window"]
+            shot = kit.screenshot_rect(box, f"history-set-aside-{language}")
+            print(f"     set-aside note {language}: {box[2:]}, {shot.name}", flush=True)
             note = program.press_in_dialog(1)
             case.equal("\n".join(t for t in note["statics"] if t), SET_ASIDE[locale],
                        "the note about the damaged file")

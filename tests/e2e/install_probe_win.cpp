@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+#include <string>
 #include <vector>
 
 #include "json_line_win.h"
@@ -16,6 +18,41 @@ constexpr int kManifestType = 24;  // RT_MANIFEST
 std::string VersionNumbers(DWORD high, DWORD low) {
     return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
            std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+}
+
+std::wstring VersionString(std::vector<char>& block, const std::wstring& name,
+                           const wchar_t* value) {
+    const std::wstring query = L"\\StringFileInfo\\" + name + L"\\" + value;
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), query.c_str(), reinterpret_cast<void**>(&text), &length)) {
+        return L"";
+    }
+    return text;
+}
+
+// Every language the resource lists in its translation table, with the texts of its block, as
+// Explorer reads them for a user of that language.
+std::string DescribeStringBlocks(std::vector<char>& block) {
+    WORD* pairs = nullptr;
+    UINT bytes = 0;
+    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                        reinterpret_cast<void**>(&pairs), &bytes)) {
+        return "[]";
+    }
+    std::string list = "[";
+    for (UINT i = 0; i + 1 < bytes / sizeof(WORD); i += 2) {
+        wchar_t name[9] = {};
+        swprintf(name, 9, L"%04X%04X", pairs[i], pairs[i + 1]);
+        list += (list.size() > 1 ? "," : "") +
+                JsonLine()
+                    .Text("block", name)
+                    .Text("description", VersionString(block, name, L"FileDescription"))
+                    .Text("product_name", VersionString(block, name, L"ProductName"))
+                    .Text("product_version", VersionString(block, name, L"ProductVersion"))
+                    .Finish();
+    }
+    return list + "]";
 }
 
 void AddVersionResource(JsonLine& line, const std::wstring& path) {
@@ -34,11 +71,8 @@ void AddVersionResource(JsonLine& line, const std::wstring& path) {
             .Utf8("product_version",
                   VersionNumbers(fixed->dwProductVersionMS, fixed->dwProductVersionLS));
     }
-    wchar_t* text = nullptr;
-    if (VerQueryValueW(block.data(), L"\\StringFileInfo\\040904B0\\ProductVersion",
-                       reinterpret_cast<void**>(&text), &length)) {
-        line.Text("product_version_text", text);
-    }
+    line.Text("product_version_text", VersionString(block, L"040904B0", L"ProductVersion"));
+    line.Raw("string_blocks", DescribeStringBlocks(block));
 }
 
 void AddManifest(JsonLine& line, const std::wstring& path) {

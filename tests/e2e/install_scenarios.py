@@ -1,9 +1,9 @@
 """The installer, quarnic-<version>-<x86|x64>.msi (the CMake target `installer`), under Wine:
 `msiexec /i /qn` puts both programs, their readmes and two Start-menu shortcuts in place and lists
-one product in Apps & features with the version the programs' VERSIONINFO carries; the installed
-calculator starts from Program Files, computes and keeps its colour over a restart; an MSI with a
-higher version replaces the installed one; `msiexec /x /qn` removes programs and shortcuts and
-leaves the user's per-user settings alone."""
+one product in Apps & features with the version the programs' VERSIONINFO carries (which names
+them in English and Japanese); the installed calculator starts from Program Files, computes and
+keeps its colour over a restart; an MSI with a higher version replaces the installed one;
+`msiexec /x /qn` removes programs and shortcuts and leaves the user's per-user settings alone."""
 
 import re
 import subprocess
@@ -18,6 +18,11 @@ PRODUCT = "Quarnic"
 INSTALLED_FILES = ["KELVARIN.EXE", "KELVARIN.TXT", "OSTRAMEL.EXE", "OSTRAMEL.TXT"]
 SHORTCUTS = {"Quarnic Calculator.lnk": "KELVARIN.EXE",
              "Quarnic Number Converter.lnk": "OSTRAMEL.EXE"}
+# The string blocks of each EXE's version resource, English (0409) and Japanese (0411), Unicode.
+DESCRIPTIONS = {
+    "KELVARIN.EXE": {"040904B0": "Quarnic Calculator", "041104B0": "クォーニック電卓"},
+    "OSTRAMEL.EXE": {"040904B0": "Quarnic Number Converter", "041104B0": "クォーニック進数変換"},
+}
 SB_LEFT, SB_PAGERIGHT = 6, 3
 KEPT_COLOUR = (0, 98, 45)  # red to the left end, green one page up from the default
 
@@ -86,11 +91,16 @@ def check_installed(case, kit, version, what):
 
 
 def check_installed_programs(case, kit, version):
-    """Both installed EXEs carry the product version and the manifest."""
-    for exe in ("KELVARIN.EXE", "OSTRAMEL.EXE"):
+    """Both installed EXEs carry the product version, their names in English and Japanese (the
+    file's properties in Explorer) and the manifest."""
+    for exe, names in DESCRIPTIONS.items():
         info = kit.prefix.driver("-", "exe-info",
                                  kit.prefix.windows_path(install_dir(kit) / exe))["exe"]
         case.equal(info.get("product_version_text"), version, f"{exe} ProductVersion")
+        case.equal([(b["block"], b["description"], b["product_name"], b["product_version"])
+                    for b in info.get("string_blocks", [])],
+                   [(block, name, name, version) for block, name in names.items()],
+                   f"{exe} version blocks")
         manifest = info.get("manifest", "")
         case.check('level="asInvoker"' in manifest, f"{exe}: manifest without asInvoker")
         case.check(re.search(r"<dpiAware[^>]*>\s*true\s*<", manifest) is not None,

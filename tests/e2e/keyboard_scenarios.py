@@ -13,7 +13,7 @@ CALC_MENU_TEXTS = {
 CONV_PASTE_TEXT = {ENGLISH: "&Paste\tCtrl+V", JAPANESE: "貼り付け(&P)\tCtrl+V"}
 BUSY_COPY = {
     ENGLISH: "The clipboard is in use by another program.\nNothing was copied.",
-    JAPANESE: "クリップボードは他のプログラムが使用中です.\nコピーしませんでした.",
+    JAPANESE: "クリップボードは他のプログラムが使用中です.\nコピーできませんでした.",
 }
 NOT_A_DIGIT = {
     ENGLISH: "\"G\" is not a digit of notation 10.\nNothing was pasted.",
@@ -23,8 +23,30 @@ NOT_A_DIGIT = {
 COMMA_REFUSED = {
     ENGLISH: "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
              "out.\nNothing was pasted.",
-    JAPANESE: "「,」は読めません.\n小数点なら「.」に, 桁の区切りなら取り除いてください.\n"
-              "貼り付けませんでした.",
+    JAPANESE: "数の中の「,」は読み取れません.\n小数点は「.」で書き, 桁区切りの「,」は取り除いて"
+              "ください.\n貼り付けませんでした.",
+}
+
+# Refused pastes that name a notation, in the order the scenario pastes them (in notation 16;
+# the last after a pasted "ff (16)" has locked the notation buttons), and the busy clipboard.
+NOTATION_REFUSALS = [
+    ("subscript", "FF\u2083\u2083", {
+        ENGLISH: "The notation in subscript must be from 2 to 32.",
+        JAPANESE: "下付き数字で示す進法は2から32までです."}),
+    ("parentheses", "FF (33)", {
+        ENGLISH: "The notation in parentheses must be from 2 to 32.",
+        JAPANESE: "括弧内の進法は2から32までです."}),
+    ("disagreement", "0b11\u2081\u2086", {
+        ENGLISH: "The prefix \"0b\" and the notation \"\u2081\u2086\" name different notations.",
+        JAPANESE: "接頭辞「0b」と進法「\u2081\u2086」が食い違っています."}),
+    ("locked", "1 (8)", {
+        ENGLISH: "Notation 8 cannot be selected now.",
+        JAPANESE: "現在は8進法を選択できません."}),
+]
+NOTHING_PASTED = {ENGLISH: "Nothing was pasted.", JAPANESE: "貼り付けませんでした."}
+BUSY_PASTE = {
+    ENGLISH: "The clipboard is in use by another program.\nNothing was pasted.",
+    JAPANESE: "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.",
 }
 
 
@@ -49,6 +71,15 @@ def message_text(program):
     return "\n".join(text for text in shown["statics"] if text) if shown else None
 
 
+def shown_message(kit, program, name, locale):
+    """The message box that opens next, kept as a screenshot, then its text as message_text."""
+    language = "ja" if locale == JAPANESE else "en"
+    box = program.dialog()["window"]
+    shot = kit.screenshot_rect(box, f"{name}-{language}")
+    print(f"     {name} {language}: message box {box[2:]}, {shot.name}", flush=True)
+    return message_text(program)
+
+
 def paste(program, text):
     program.drive("set-clipboard", text)
     keys(program, "{^V}")
@@ -65,11 +96,8 @@ def paste_two_lines(case, program, text):
 def check_comma_refused(case, kit, program, key, locale):
     """Pastes "1,5": one message box with the comma's message, kept as a screenshot."""
     paste(program, "1,5")
-    language = "ja" if locale == JAPANESE else "en"
-    box = program.dialog()
-    shot = kit.screenshot_rect(box["window"], f"paste-comma-{key}-{language}")
-    print(f"     {key} {language}: comma message {box['window'][2:]}, {shot.name}", flush=True)
-    case.equal(message_text(program), COMMA_REFUSED[locale], "message of a pasted 1,5")
+    case.equal(shown_message(kit, program, f"paste-comma-{key}", locale), COMMA_REFUSED[locale],
+               "message of a pasted 1,5")
     case.equal(program.open_dialog_after(300), None, "a second message box after 1,5")
 
 
@@ -145,7 +173,8 @@ def calc_copy_and_paste(case, kit, locale):
         keys(program, "7")
         check_copied(case, program, "7", "7 after the refusal")
         program.drive("hold-clipboard", program.id("IDM_COPY"), 2000)
-        case.equal(message_text(program), BUSY_COPY[locale], "message of a busy clipboard")
+        case.equal(shown_message(kit, program, "busy-copy", locale), BUSY_COPY[locale],
+                   "message of a busy clipboard")
         case.equal(program.clipboard().get("unicode"), "held by the test",
                    "clipboard after a copy that could not happen")
 
@@ -181,6 +210,35 @@ def calc_paste_forms_english(case, kit):
 @scenario("calc")
 def calc_paste_forms_japanese(case, kit):
     calc_paste_forms(case, kit, JAPANESE)
+
+
+def calc_paste_messages(case, kit, locale):
+    """Each refusal that names a notation, and a Paste the busy clipboard stops, in its own
+    message box (kept as a screenshot); a refused or stopped Paste leaves the number as it was."""
+    with kit.running(case, "calc", locale=locale) as program:
+        keys(program, "{F5}", "7")
+        for name, text, reasons in NOTATION_REFUSALS:
+            if name == "locked":
+                check_copied(case, program, "7", "the refused notations")
+                paste(program, "ff (16)")
+            paste(program, text)
+            case.equal(shown_message(kit, program, f"paste-{name}", locale),
+                       f"{reasons[locale]}\n{NOTHING_PASTED[locale]}", f"message of {text!r}")
+            case.equal(program.open_dialog_after(300), None, f"a second message after {text!r}")
+        program.drive("hold-clipboard", program.id("IDM_PASTE"), 2000)
+        case.equal(shown_message(kit, program, "busy-paste", locale), BUSY_PASTE[locale],
+                   "message of a Paste from a busy clipboard")
+        check_copied(case, program, "FF", "the refusals after the pasted ff (16)")
+
+
+@scenario("calc")
+def calc_paste_messages_english(case, kit):
+    calc_paste_messages(case, kit, ENGLISH)
+
+
+@scenario("calc")
+def calc_paste_messages_japanese(case, kit):
+    calc_paste_messages(case, kit, JAPANESE)
 
 
 def conv_keyboard_and_paste(case, kit, locale):

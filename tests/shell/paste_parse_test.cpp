@@ -224,21 +224,42 @@ TEST(PasteMessages, NameTheReasonInBothLanguages) {
               "\"G\" is not a digit of notation 16.\nNothing was pasted.");
     EXPECT_EQ(PasteRefusalMessage(letter, true),
               "「G」は16進数の数字ではありません.\n貼り付けませんでした.");
-    EXPECT_EQ(PasteRefusalMessage(ParsePastedNumber("1,5", CalculatorRules(10)), false),
+    const PastedNumber comma = ParsePastedNumber("1,5", CalculatorRules(10));
+    EXPECT_EQ(PasteRefusalMessage(comma, false),
               "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
               "out.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(comma, true),
+              "数の中の「,」は読み取れません.\n小数点は「.」で書き, 桁区切りの「,」は取り除いて"
+              "ください.\n貼り付けませんでした.");
     const PastedNumber disagreeing = ParsePastedNumber("0b11\u2081\u2086", CalculatorRules(10));
     EXPECT_EQ(PasteRefusalMessage(disagreeing, false),
               "The prefix \"0b\" and the notation \"\u2081\u2086\" name different "
               "notations.\nNothing was pasted.");
     EXPECT_EQ(PasteRefusalMessage(disagreeing, true),
-              "接頭辞「0b」と「\u2081\u2086」が違う進数を示しています.\n貼り付けませんでした.");
+              "接頭辞「0b」と進法「\u2081\u2086」が食い違っています.\n貼り付けませんでした.");
     EXPECT_EQ(PasteRefusalMessage(ParsePastedNumber("0X_1", CalculatorRules(10)), false),
               "The number has a separator right after \"0X\".\nNothing was pasted.");
     PastedNumber locked = ParsePastedNumber("1 (8)", CalculatorRules(10));
     locked.refusal = PasteRefusal::NotationLocked;
     EXPECT_EQ(PasteRefusalMessage(locked, false),
               "Notation 8 cannot be selected now.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(locked, true),
+              "現在は8進法を選択できません.\n貼り付けませんでした.");
+}
+
+// A notation out of range is named by how it was written; in Japanese the notation itself is a
+// 進法 (a number written in one stays a 進数, as in "16進数の数字").
+TEST(PasteMessages, ABadNotationIsNamedAsItWasWritten) {
+    const PastedNumber subscript = ParsePastedNumber("FF\u2083\u2083", CalculatorRules(16));
+    const PastedNumber parenthesised = ParsePastedNumber("FF (33)", CalculatorRules(16));
+    EXPECT_EQ(PasteRefusalMessage(subscript, false),
+              "The notation in subscript must be from 2 to 32.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(subscript, true),
+              "下付き数字で示す進法は2から32までです.\n貼り付けませんでした.");
+    EXPECT_EQ(PasteRefusalMessage(parenthesised, false),
+              "The notation in parentheses must be from 2 to 32.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(parenthesised, true),
+              "括弧内の進法は2から32までです.\n貼り付けませんでした.");
 }
 
 TEST(PasteMessages, EveryRefusalAndSeparatorPlaceHasItsOwnText) {
@@ -276,8 +297,11 @@ TEST(PasteMessages, BusyClipboardSaysWhatDidNotHappen) {
               "The clipboard is in use by another program.\nNothing was copied.");
     EXPECT_EQ(ClipboardBusyMessage(ClipboardUse::Paste, false),
               "The clipboard is in use by another program.\nNothing was pasted.");
-    EXPECT_NE(ClipboardBusyMessage(ClipboardUse::Copy, true),
-              ClipboardBusyMessage(ClipboardUse::Paste, true));
+    // A busy clipboard is a failure (できませんでした), a refused paste a choice (ませんでした).
+    EXPECT_EQ(ClipboardBusyMessage(ClipboardUse::Copy, true),
+              "クリップボードは他のプログラムが使用中です.\nコピーできませんでした.");
+    EXPECT_EQ(ClipboardBusyMessage(ClipboardUse::Paste, true),
+              "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.");
 }
 
 }  // namespace
