@@ -63,11 +63,6 @@ void WidenScrollingFor(HWND list, const std::wstring& line) {
     }
 }
 
-PixelRect PlaceOf(const DialogAtDpi& layout, int id) {
-    const ControlRect rect = layout.PlaceOf(id);
-    return PixelRect{rect.x, rect.y, rect.width, rect.height};
-}
-
 void MoveTo(HWND control, const PixelRect& place) {
     SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -78,8 +73,8 @@ void MoveTo(HWND control, const PixelRect& place) {
 // which the fitted list does not need.
 AllNotationsPlaces FitListToLines(HWND dialog, HWND list) {
     const DialogAtDpi& layout = Dialog().layout;
-    const AllNotationsPlaces placed{PlaceOf(layout, IDC_CONV_ALL_NOTATIONS_LIST),
-                                    PlaceOf(layout, IDC_CONV_ALL_NOTATIONS_COPY),
+    const AllNotationsPlaces placed{layout.PlaceOf(IDC_CONV_ALL_NOTATIONS_LIST),
+                                    layout.PlaceOf(IDC_CONV_ALL_NOTATIONS_COPY),
                                     layout.Places().clientWidth, layout.Places().clientHeight};
     const auto style = static_cast<DWORD>(GetWindowLongW(list, GWL_STYLE));
     const SIZE frame = WindowSizeForClient(style & ~(WS_VSCROLL | WS_HSCROLL),

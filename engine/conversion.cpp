@@ -16,25 +16,18 @@ int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int to)
     }
     FixedNatural value = PackPlaces(s, places.first, places.last, from);
     const int fractionDigits = places.last - UNITS_PLACE;
-    DigitString converted;
+    // s is packed: ResultDigits may be written now, and is left as it was on failure.
     if (fractionDigits <= 0) {
         value.MultiplyByPower(from, -fractionDigits);
-        if (UnpackPlaces(value, to, UNITS_PLACE, converted) != 0) {
-            return -1;
-        }
-    } else {
-        value.MultiplyByPower(to, FRACTION_PLACES);
-        FixedNatural divisor;
-        divisor.SetPower(from, fractionDigits);
-        FixedNatural cut;
-        FixedNatural dropped;
-        FixedNatural::DivMod(value, divisor, cut, dropped);
-        if (cut.IsZero() || UnpackPlaces(cut, to, DIGIT_PLACES - 1, converted) != 0) {
-            return -1;
-        }
+        return UnpackPlaces(value, to, UNITS_PLACE, regs.ResultDigits);
     }
-    regs.ResultDigits = converted;
-    return 0;
+    value.MultiplyByPower(to, FRACTION_PLACES);
+    FixedNatural divisor;
+    divisor.SetPower(from, fractionDigits);
+    FixedNatural cut;
+    FixedNatural dropped;
+    FixedNatural::DivMod(value, divisor, cut, dropped);
+    return cut.IsZero() ? -1 : UnpackPlaces(cut, to, DIGIT_PLACES - 1, regs.ResultDigits);
 }
 
 }  // namespace quarnic

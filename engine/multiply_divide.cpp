@@ -14,21 +14,12 @@ constexpr int LAST_PLACE = DIGIT_PLACES - 1;
 // product's first digit lies above place 0: their first places add up to 298 at most.
 constexpr int SURELY_OVERFLOWING_PLACES = 2 * DIGIT_PLACES - INTEGER_PLACES + 2;
 
-// Writes q into ResultDigits, units on place `last`, leaving it untouched on overflow.
-int PlaceResult(EngineRegisters& regs, const FixedNatural& q, int notation, int last) {
-    DigitString placed;
-    if (UnpackPlaces(q, notation, last, placed) != 0) {
-        return -1;
-    }
-    regs.ResultDigits = placed;
-    return 0;
-}
-
 }  // namespace
 
 // Place p weighs notation^(299 - p), so a number whose significant places run from f to l is
-// its packed places times notation^(l - 299); the product's units then sit at
-// (la - 299) + (lb - 299), that is on place la + lb - 299, cut where that is beyond place 1199.
+// its packed places times notation^(299 - l); the product's units then weigh
+// notation^(598 - la - lb), the weight of place la + lb - 299, cut where that is beyond place
+// 1199. UnpackPlaces leaves ResultDigits as it was when the product does not fit.
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
                    int notation) {
     const SignificantPlaces pa = FindSignificantPlaces(a);
@@ -47,14 +38,14 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
     }
     const int unitsPlace = pa.last + pb.last - UNITS_PLACE;
     if (unitsPlace <= LAST_PLACE) {
-        return PlaceResult(regs, product, notation, unitsPlace);
+        return UnpackPlaces(product, notation, unitsPlace, regs.ResultDigits);
     }
     FixedNatural cut;
     FixedNatural dropped;
     FixedNatural unit;
     unit.SetPower(notation, unitsPlace - LAST_PLACE);
     FixedNatural::DivMod(product, unit, cut, dropped);
-    return PlaceResult(regs, cut, notation, LAST_PLACE);
+    return UnpackPlaces(cut, notation, LAST_PLACE, regs.ResultDigits);
 }
 
 // n / d = N * notation^(ln - 299) / (D * notation^(ld - 299)); cut after 900 fraction places
@@ -81,7 +72,7 @@ int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString&
     FixedNatural quotient;
     FixedNatural remainder;
     FixedNatural::DivMod(dividend, divisor, quotient, remainder);
-    return PlaceResult(regs, quotient, notation, LAST_PLACE);
+    return UnpackPlaces(quotient, notation, LAST_PLACE, regs.ResultDigits);
 }
 
 }  // namespace quarnic

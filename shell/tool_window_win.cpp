@@ -213,32 +213,41 @@ BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
 
 }  // namespace
 
+// The template's places at a DPI, measured in its font made for that DPI; returns that font
+// (null when the template cannot be read, places_ then unchanged), the caller's to keep or delete.
+HFONT DialogAtDpi::PlaceTemplateAt(int dpi, LOGFONTW& font) {
+    DialogTemplate form;
+    if (!LoadDialogTemplate(templateName_, form)) {
+        return nullptr;
+    }
+    font = TemplateFontAt(form, dpi);
+    HFONT made = CreateFontIndirectW(&font);
+    places_ = TemplateInPixels(form, MeasureBaseUnits(made));
+    return made;
+}
+
 void DialogAtDpi::Start(HWND dialog, const wchar_t* templateName) {
     dialog_ = dialog;
     templateName_ = templateName;
     dpi_ = WindowDpi(dialog);
     KeepDialogFromRescaling(dialog);
     fixedFont_ = CreateFixedPitchFont(FontOfDialog(dialog));
-    DialogTemplate form;
-    if (LoadDialogTemplate(templateName, form)) {
-        const LOGFONTW font = TemplateFontAt(form, dpi_);
-        HFONT measured = CreateFontIndirectW(&font);
-        places_ = TemplateInPixels(form, MeasureBaseUnits(measured));
+    LOGFONTW font{};
+    if (HFONT measured = PlaceTemplateAt(dpi_, font)) {
         DeleteObject(measured);
     }
 }
 
 void DialogAtDpi::Change(int dpi) {
-    DialogTemplate form;
-    if (!LoadDialogTemplate(templateName_, form)) {
+    LOGFONTW font{};
+    HFONT dialogFont = PlaceTemplateAt(dpi, font);
+    if (dialogFont == nullptr) {
         return;
     }
     dpi_ = dpi;
-    const LOGFONTW font = TemplateFontAt(form, dpi);
     HFONT oldDialogFont = dialogFont_, oldFixedFont = fixedFont_;
-    dialogFont_ = CreateFontIndirectW(&font);
+    dialogFont_ = dialogFont;
     fixedFont_ = CreateFixedPitchFont(font);
-    places_ = TemplateInPixels(form, MeasureBaseUnits(dialogFont_));
     EnumChildWindows(dialog_, SetFontOfChild, reinterpret_cast<LPARAM>(dialogFont_));
     DeleteObject(oldDialogFont);
     DeleteObject(oldFixedFont);
@@ -251,13 +260,13 @@ void DialogAtDpi::Release() {
     dialog_ = nullptr;
 }
 
-ControlRect DialogAtDpi::PlaceOf(int id) const {
+PixelRect DialogAtDpi::PlaceOf(int id) const {
     for (const KeyPlacement& item : places_.items) {
         if (item.id == id) {
-            return ControlRect{item.rect.left, item.rect.top, item.rect.width, item.rect.height};
+            return item.rect;
         }
     }
-    return ControlRect{};
+    return PixelRect{};
 }
 
 namespace {

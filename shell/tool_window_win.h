@@ -62,11 +62,13 @@ class DialogAtDpi {
     HFONT FixedFont() const { return fixedFont_; }
     const DialogInPixels& Places() const { return places_; }
     // The template's place of a control in pixels; an empty rectangle for an unknown id.
-    ControlRect PlaceOf(int id) const;
+    PixelRect PlaceOf(int id) const;
     // The window's outer size around a client area of that size, with the frame it has now.
     SIZE WindowSizeFor(int clientWidth, int clientHeight) const;
 
   private:
+    HFONT PlaceTemplateAt(int dpi, LOGFONTW& font);
+
     HWND dialog_ = nullptr;
     const wchar_t* templateName_ = nullptr;
     int dpi_ = 0;

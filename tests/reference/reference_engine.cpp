@@ -5,7 +5,6 @@
 #include "tests/reference/reference_engine.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
 #include "engine/digit_codec.h"
@@ -33,12 +32,13 @@ std::string_view Places(const DigitString& digits) {
 }
 
 // notation^1200: one more than the largest digit string.
-const Natural& Capacity(int notation) {
-    static std::array<Natural, MAX_NOTATION + 1> capacities;
-    if (capacities[notation].IsZero()) {
-        capacities[notation] = Natural::Power(notation, DIGIT_PLACES);
-    }
-    return capacities[notation];
+Natural Capacity(int notation) {
+    return Natural::Power(notation, DIGIT_PLACES);
+}
+
+// notation^900: a digit string's value times this is the integer its places spell.
+Natural Scale(int notation) {
+    return Natural::Power(notation, FRACTION_PLACES);
 }
 
 }  // namespace
@@ -97,14 +97,6 @@ int PlaceScaled(EngineRegisters& regs, const Natural& scaled, int notation) {
     }
     exact::ToDigitString(scaled, notation, regs.ResultDigits);
     return 0;
-}
-
-const Natural& Scale(int notation) {
-    static std::array<Natural, MAX_NOTATION + 1> scales;
-    if (scales[notation].IsZero()) {
-        scales[notation] = Natural::Power(notation, FRACTION_PLACES);
-    }
-    return scales[notation];
 }
 
 }  // namespace
