@@ -41,15 +41,6 @@ std::string PlainValueText(std::string_view operand) {
     return JoinValueText(negative, integer, fraction);
 }
 
-std::string DigitsValueText(const DigitString& digits, bool negative) {
-    const std::string_view all(digits.data(), DIGIT_PLACES);
-    std::string_view integer = all.substr(0, INTEGER_PLACES);
-    std::string_view fraction = all.substr(INTEGER_PLACES);
-    DropLeadingZeros(integer);
-    DropTrailingZeros(fraction);
-    return JoinValueText(negative, integer, fraction);
-}
-
 // The operand on show: the one being typed or recalled, or the first while "5 +" shows.
 const PlainText& ShownOperand(const CalculatorState& state) {
     if (state.SecondOperandActive == 1 && !IsEmptyText(state.SecondOperandText)) {
@@ -70,16 +61,7 @@ std::string CopyText(const Calculator& calc) {
     if (!ConsoleShowsValue(state)) {
         return {};
     }
-    const std::string_view operand = TextOf(ShownOperand(state));
-    std::string text = PlainValueText(operand);
-    // An answer's text stops at the buffer's 956 characters; the recorded answer has them all.
-    if (static_cast<int>(operand.size()) == PLAIN_TEXT_BYTES - 1 && calc.last.Recorded == 1) {
-        std::string full = DigitsValueText(calc.last.AnswerDigits, operand.front() == '-');
-        if (full.size() > text.size() && full.compare(0, text.size(), text) == 0) {
-            return full;
-        }
-    }
-    return text;
+    return PlainValueText(TextOf(ShownOperand(state)));
 }
 
 void UpdateCopyItem(Calculator& calc) {
@@ -98,8 +80,8 @@ void CopyShownValue(Calculator& calc) {
 
 namespace {
 
-// The pasted number in the calculator's forms: the operand text (cut like an answer's to fit
-// its buffer) and the console text. Works on scratch registers, so the shown answer's digits
+// The pasted number in the calculator's forms: the operand text, with every digit, and the
+// console text. Works on scratch registers, so the shown answer's digits
 // stay as they are.
 struct PastedOperand {
     PlainText text{};

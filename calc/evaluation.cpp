@@ -107,7 +107,8 @@ bool EvaluateOperands(Calculator& calc) {
 
 void EnterOperator(Calculator& calc, std::string_view op) {
     CalculatorState& state = calc.state;
-    if (IsEmptyText(state.ConsoleText)) {
+    // The error display holds no operand an operator could take, as a blank console holds none.
+    if (IsEmptyText(state.ConsoleText) || state.ErrorShown) {
         return;
     }
     state.SecondOperandActive = true;

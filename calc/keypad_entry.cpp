@@ -4,6 +4,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
+#include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "engine/fixed_text.h"
 
@@ -95,10 +96,8 @@ void ToggleSign(Calculator& calc) {
         if (target[0] == '-') {
             DropFirstChar(target);
             DropFirstChar(state.ConsoleText);
-        } else if (TextLength(target) < PLAIN_TEXT_BYTES - 1 &&
-                   TextLength(state.ConsoleText) < PLAIN_TEXT_BYTES - 1) {
-            // A 956-character answer has no room for its "-": the sign change is refused
-            // rather than cutting off its last digit.
+        } else {
+            // The buffers keep a byte for the "-" of a number with every place.
             PrependMinus(target);
             PrependMinus(state.ConsoleText);
         }
@@ -116,15 +115,25 @@ bool EndsWithOperator(std::string_view text) {
     return last == '+' || last == '-' || last == '*' || last == '/';
 }
 
-void ClearSecondOperandEntry(CalculatorState& state) {
+// Right after an operator key "CE" takes the operator back: "5 +" becomes "5", and the first
+// operand is on show again as after "MR", in its own notation, so that "=", "+/-", "Min" and
+// the root act on it and a digit starts a new first operand.
+void TakeOperatorBack(Calculator& calc, std::string_view shownText) {
+    CalculatorState& state = calc.state;
+    SetText(state.ConsoleText, shownText.substr(0, shownText.size() - 2));
+    ClearText(state.PendingOperator);
+    state.SecondOperandActive = false;
+    SelectMemoryNotation(calc, state.FirstNotation);
+}
+
+void ClearSecondOperandEntry(Calculator& calc) {
+    CalculatorState& state = calc.state;
     PlainText shown = state.ConsoleText;
     ClearText(state.SecondOperandText);
     ClearText(state.ConsoleText);
     std::string_view shownText = TextOf(shown);
-    // Right after an operator key "CE" takes the operator back: "5 +" becomes "5".
     if (!state.EntryInProgress && EndsWithOperator(shownText)) {
-        SetText(state.ConsoleText, shownText.substr(0, shownText.size() - 2));
-        ClearText(state.PendingOperator);
+        TakeOperatorBack(calc, shownText);
     }
 }
 
@@ -141,7 +150,7 @@ void ClearEntry(Calculator& calc) {
         ClearText(state.LastAnswerText);
         ClearText(state.PendingOperator);
     } else {
-        ClearSecondOperandEntry(state);
+        ClearSecondOperandEntry(calc);
     }
     state.EntryInProgress = false;
     state.PointEntered = false;

@@ -1,6 +1,5 @@
-// The text of a saved answer: every number with at most 300 fraction places, followed by its
-// notation in parentheses, every line ending in CR LF. The history keeps the same lines with
-// every place the calculator holds.
+// The text of a saved answer: every number with every place the calculator holds, followed by
+// its notation in parentheses, every line ending in CR LF. The history keeps the same lines.
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -15,8 +14,6 @@ namespace quarnic {
 
 namespace {
 
-// Places past the 300th fraction place are never written to a saved answer.
-constexpr int LAST_SAVED_PLACE = INTEGER_PLACES + 300 - 1;
 constexpr int LAST_HELD_PLACE = DIGIT_PLACES - 1;
 
 using SavedTextWriter = FixedTextWriter<SAVED_TEXT_BYTES>;
@@ -116,7 +113,7 @@ void PutCalculation(Out& out, const LastCalculation& last, const SqrtState& sqrt
 int BuildSavedText(const LastCalculation& last, const SqrtState& sqrt, SavedText& text) {
     ClearText(text);
     SavedTextWriter out(text);
-    PutCalculation(out, last, sqrt, LAST_SAVED_PLACE);
+    PutCalculation(out, last, sqrt, LAST_HELD_PLACE);
     return out.Length();
 }
 
@@ -125,10 +122,9 @@ int BuildSavedText(const Calculator& calculator, SavedText& text) {
 }
 
 std::string BuildFullSavedText(const LastCalculation& last, const SqrtState& sqrt) {
-    std::string text;
-    StringWriter out(text);
-    PutCalculation(out, last, sqrt, LAST_HELD_PLACE);
-    return text;
+    SavedText text{};
+    const int length = BuildSavedText(last, sqrt, text);
+    return std::string(text.data(), static_cast<std::size_t>(length));
 }
 
 std::string BuildFullNumberText(const DigitString& digits, int sign, int notation) {

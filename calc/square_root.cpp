@@ -31,11 +31,13 @@ void RememberAnswerBeforeRoots(Calculator& calc) {
 }
 
 // Leaves the truncated root in SqrtEstimate, or fails for a negative or too long operand and
-// for a number that is not zero but whose root has no digit within the kept places.
+// for a number that is not zero but whose root has no digit within the kept places. A zero
+// with a "-" ("0 +/-") is zero, and its root is 0.
 int ComputeRoot(Calculator& calc, std::string_view operandText) {
     DigitString operand;
     int sign = 1;
-    if (ParseOperandText(operandText, false, operand, sign) != 0) {
+    if (ParseOperandText(operandText, true, operand, sign) != 0 ||
+        (sign == -1 && LeadingZeroCount(operand) < DIGIT_PLACES)) {
         return FAILED;
     }
     RememberAnswerBeforeRoots(calc);

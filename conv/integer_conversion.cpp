@@ -17,6 +17,19 @@ int MaxDigits(int notation) {
     return static_cast<int>(std::floor(digits + 0.00001));
 }
 
+bool IsBelowTwoToThe64(std::string_view digits, int notation) {
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const auto digit = static_cast<std::uint64_t>(DigitValue(c));
+        // value * notation + digit must stay within 64 bits.
+        if (value > (UINT64_MAX - digit) / static_cast<std::uint64_t>(notation)) {
+            return false;
+        }
+        value = value * static_cast<std::uint64_t>(notation) + digit;
+    }
+    return true;
+}
+
 int FirstSignificantIndex(const PaddedDigits& digits) {
     for (int i = 0; i < PADDED_DIGITS; ++i) {
         if (DigitValue(digits[i]) != 0) {

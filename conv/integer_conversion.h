@@ -15,6 +15,10 @@ using PaddedDigits = std::array<char, PADDED_DIGITS + 1>;
 // above 2^64, so k digits always fit in 64 bits.
 int MaxDigits(int notation);
 
+// Whether digits (most significant first) in notation 2..32 spell a value below 2^64, the
+// converter's range, whatever their number.
+bool IsBelowTwoToThe64(std::string_view digits, int notation);
+
 // Index of the first of the 100 digits whose value is not 0; 100 when all are zero.
 int FirstSignificantIndex(const PaddedDigits& digits);
 

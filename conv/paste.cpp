@@ -46,8 +46,10 @@ void TakeNumber(Converter& converter, std::string_view digits, int notation) {
 void PasteIntoFrom(Converter& converter, std::string_view text) {
     const PastedNumber number = ParseForFrom(converter, text);
     const int limit = MaxDigits(number.notation);
+    // Typing stops at the notation's digit limit; a paste takes every number below 2^64, such
+    // as 2^64 - 1 in notation 32, whose 13 digits the typing limit of 12 would refuse.
     if (number.refusal == PasteRefusal::TooManyDigits ||
-        (number.Accepted() && number.integerCount > limit)) {
+        (number.Accepted() && !IsBelowTwoToThe64(number.IntegerDigits(), number.notation))) {
         ShowDigitWarning(converter, number.notation, limit);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "engine/add_subtract.h"
 #include "engine/digit_codec.h"
@@ -10,12 +11,21 @@
 
 namespace quarnic {
 
+namespace {
+
+// Pixels the console gives the digits, with their point and sign: its width less the room
+// for an exponent suffix.
+int DigitRoom(const TextMeasurer& measurer, int keyWidth) {
+    return 10 * keyWidth - 27 - measurer.TextWidth(" C-333");
+}
+
+}  // namespace
+
 void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
                         int sign) {
     const int pointWidth = measurer.TextWidth(".");
     const int signedPointWidth = measurer.TextWidth("-.");
-    const int suffixWidth = measurer.TextWidth(" C-333");
-    const int limit = 10 * keyWidth - 27 - suffixWidth;
+    const int limit = DigitRoom(measurer, keyWidth);
     const int lz = LeadingZeroCount(regs.ResultDigits);
     const int extra = sign == -1 ? signedPointWidth : pointWidth;
     int fit = 0;
@@ -29,14 +39,24 @@ void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int
     regs.DigitsThatFit = fit;
 }
 
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int lastPlace) {
+int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation) {
+    const int limit = DigitRoom(measurer, keyWidth) - measurer.TextWidth(".");
+    std::string run;
+    while (static_cast<int>(run.size()) < DIGIT_PLACES &&
+           measurer.TextWidth(run + DigitChar(notation - 1)) <= limit) {
+        run += DigitChar(notation - 1);
+    }
+    return static_cast<int>(run.size());
+}
+
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int lastPlace) {
     const char top = DigitChar(notation - 1);
     int q = lastPlace + 1;
     while (q > 0 && regs.ResultDigits[q - 1] == top) {
         --q;
     }
     const int runLength = lastPlace + 1 - q;
-    if (runLength == 0 || runLength < regs.DigitsThatFit || q == 0) {
+    if (runLength == 0 || runLength < capacity || q == 0) {
         return 0;
     }
     DigitString head;
@@ -85,7 +105,7 @@ void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
             out.Put(DigitPlaces(digits, INTEGER_PLACES,
                                 std::min(fit - integerDigits, FRACTION_PLACES - tz)));
         }
-    } else if (lz < 2 * INTEGER_PLACES) {
+    } else if (lz < DIGIT_PLACES) {
         if (sign == -1) {
             out.Put('-');
         }
@@ -221,10 +241,12 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
 
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
                       int notation, int destination, TopDigitRun run, int lastPlace) {
-    FitDigitsToConsole(regs, measurer, keyWidth, sign);
-    if (run == TopDigitRun::RoundUp && RoundUpTopDigitRun(regs, notation, lastPlace) != 0) {
+    if (run == TopDigitRun::RoundUp &&
+        RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, keyWidth, notation),
+                           lastPlace) != 0) {
         return -1;
     }
+    FitDigitsToConsole(regs, measurer, keyWidth, sign);
     FormatAnswerText(regs, sign, destination);
     regs.ResultConsoleText.fill('\0');
     FormatConsoleNumber(regs, sign, notation);

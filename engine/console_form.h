@@ -34,16 +34,22 @@ class FixedPitchMeasurer final : public TextMeasurer {
 void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
                         int sign);
 
+// How many digits the console has room for beside a point and an exponent suffix, whatever the
+// number on show: a run of the notation's top digit (notation - 1) measured in its font.
+int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation);
+
 // When ResultDigits ends in a run of top digits (notation - 1) that reaches its last place
-// `lastPlace` (1199 for an answer, the root's last place for a root), is at least DigitsThatFit
-// long and starts after place 0, drops the run and adds one unit in the place before it: the
-// console could show nothing but that run's digits. Returns 0, or -1 when that addition
-// overflows.
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int lastPlace = DIGIT_PLACES - 1);
+// `lastPlace` (1199 for an answer, the root's last place for a root), is at least `capacity`
+// long and starts after place 0, drops the run and adds one unit in the place before it: a
+// console full of that run's digits would show nothing else. Returns 0, or -1 when that
+// addition overflows.
+int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity,
+                       int lastPlace = DIGIT_PLACES - 1);
 
 // Appends to ResultConsoleText (cleared by the caller) the DigitsThatFit leading significant
 // digits of ResultDigits with sign, point and, where digits are cut off or skipped, the suffix
-// " <symbol>^<decimal exponent>". Never writes past the 956th character.
+// " <symbol>^<decimal exponent>". A number whose first digit lies below the 300th fraction
+// place still shows that digit with its exponent. Never writes past the buffer's last byte.
 void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation);
 
 // Moves trailing zeros of ResultConsoleText into its exponent (integers with more than six of
@@ -64,10 +70,10 @@ void NotationSymbol(int notation, NotationSymbolText& symbol);
 // answer is; a pasted number keeps the value it was given.
 enum class TopDigitRun { RoundUp, Keep };
 
-// The whole sequence for a shown answer: FitDigitsToConsole, RoundUpTopDigitRun up to lastPlace
-// (unless kept), FormatAnswerText into `destination`, clear ResultConsoleText,
-// FormatConsoleNumber, TidyConsoleNumber. Returns 0, or -1 when the round-up overflows (nothing
-// formatted then).
+// The whole sequence for a shown answer: RoundUpTopDigitRun up to lastPlace against the
+// console's capacity (unless kept), FitDigitsToConsole, FormatAnswerText into `destination`, clear
+// ResultConsoleText, FormatConsoleNumber, TidyConsoleNumber. Returns 0, or -1 when the round-up
+// overflows (nothing formatted then).
 int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
                       int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp,
                       int lastPlace = DIGIT_PLACES - 1);

@@ -24,8 +24,9 @@ inline std::string_view DigitPlaces(const DigitString& digits, int from, int cou
     return std::string_view(digits.data() + from, static_cast<std::size_t>(end - from));
 }
 
-// Plain text of a number: optional "-", integer digits, optional "." and fraction digits.
-inline constexpr int PLAIN_TEXT_BYTES = 957;
+// Plain text of a number: optional "-", integer digits, optional "." and fraction digits. Room
+// for every place: "-", 300 integer digits, "." and 900 fraction digits, and the NUL.
+inline constexpr int PLAIN_TEXT_BYTES = 1 + INTEGER_PLACES + 1 + FRACTION_PLACES + 1;
 using PlainText = std::array<char, PLAIN_TEXT_BYTES>;
 
 }  // namespace quarnic

@@ -69,10 +69,8 @@ void FormatAnswerText(EngineRegisters& regs, int sign, int destination) {
         }
         out.Put(DigitPlaces(digits, lz, INTEGER_PLACES - lz));
         if (tz < FRACTION_PLACES) {
-            // A 300-digit integer part leaves room for 655 fraction digits, 654 after a "-".
-            const int room = sign == -1 ? lz + 654 : lz + 655;
             out.Put('.');
-            out.Put(DigitPlaces(digits, INTEGER_PLACES, std::min(FRACTION_PLACES - tz, room)));
+            out.Put(DigitPlaces(digits, INTEGER_PLACES, FRACTION_PLACES - tz));
         }
     } else if (lz < DIGIT_PLACES) {
         if (sign == -1) {

@@ -26,8 +26,8 @@ inline constexpr int TO_RESULT_PLAIN_TEXT = 0;
 inline constexpr int TO_SQRT_PLAIN_TEXT = 1;
 
 // Writes ResultDigits with the given sign as plain text into ResultPlainText (destination
-// TO_RESULT_PLAIN_TEXT) or SqrtPlainText (TO_SQRT_PLAIN_TEXT), cleared first. The fraction is
-// cut so the text never exceeds 956 characters; zero is "0" whatever the sign.
+// TO_RESULT_PLAIN_TEXT) or SqrtPlainText (TO_SQRT_PLAIN_TEXT), cleared first, with every
+// significant place; zero is "0" whatever the sign.
 void FormatAnswerText(EngineRegisters& regs, int sign, int destination);
 
 }  // namespace quarnic

@@ -64,13 +64,13 @@ TEST_F(SavedTextTest, ZeroIsWrittenWithoutSign) {
     EXPECT_EQ(Text(), "-7 (10) -\r\n-7 (10) =\r\n0 (10)\r\n");
 }
 
-TEST_F(SavedTextTest, NothingBelowTheThreeHundredthPlaceIsWritten) {
-    // 300 significant fraction places and more beyond them: exactly 300 are written.
+TEST_F(SavedTextTest, EveryPlaceDownToTheNinehundredthIsWritten) {
     const std::string fraction = std::string(299, '0') + "1" + std::string(600, '7');
     Calculation(Digits("1"), 1, 8, "/", Digits("0", fraction), 1, 8);
-    // Only digits beyond the 300th place: the number is written as zero, without its sign.
-    Answer(Digits("0", std::string(300, '0') + "5"), -1, 8);
-    EXPECT_EQ(Text(), "1 (8) /\r\n0." + std::string(299, '0') + "1 (8) =\r\n0 (8)\r\n");
+    // A number whose only digit lies on the 900th place is written with its sign.
+    Answer(Digits("0", std::string(899, '0') + "5"), -1, 8);
+    EXPECT_EQ(Text(),
+              "1 (8) /\r\n0." + fraction + " (8) =\r\n-0." + std::string(899, '0') + "5 (8)\r\n");
 }
 
 TEST_F(SavedTextTest, InnerZerosStayAndOuterZerosGo) {
@@ -113,11 +113,12 @@ TEST_F(SavedTextTest, LongestTextFitsTheBuffer) {
     sqrt.PreSqrtNotation = 32;
     sqrt.SqrtEstimate = full;
     sqrt.SqrtNotation = 32;
-    const std::string number = std::string(300, 'V') + "." + std::string(300, 'V') + " (32)";
+    const std::string number = std::string(300, 'V') + "." + std::string(900, 'V') + " (32)";
     const std::string expected = "-" + number + " /\r\n-" + number + " =\r\n" + number +
                                  "\r\n2147483647 time(s) SQRT : " + number + "\r\n";
     EXPECT_EQ(Text(), expected);
-    EXPECT_LT(static_cast<int>(expected.size()), SAVED_TEXT_BYTES);
+    EXPECT_EQ(static_cast<int>(expected.size()), SAVED_TEXT_BYTES - 1)
+        << "the longest text fills the buffer the free-space check asks for";
 }
 
 // What "=" and a notation switch record, through the keys.

@@ -1,6 +1,9 @@
 // The converter's keyboard map and its Paste into From.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "conv/keyboard_map.h"
 #include "conv/paste.h"
 #include "converter_fixture.h"
@@ -142,6 +145,37 @@ TEST_F(ConverterPaste, MoreDigitsThanTheLimitWarnAsTypingDoesAndChangeNothing) {
     // Leading zeros are no digits of the number.
     PasteIntoFrom(converter, "000" + std::string(19, '9'));
     EXPECT_EQ(view.InputConsole(), std::string(19, '9'));
+}
+
+// 2^64 - 1 or 2^64 in a notation, spelled by plain 64-bit division (2^64 by 2^64 - 1 plus one
+// in the last place, carried).
+__extension__ typedef unsigned __int128 Wide;
+
+std::string Spelled(Wide value, int notation) {
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), "0123456789ABCDEFGHIJKLMNOPQRSTUV"[value % notation]);
+        value /= static_cast<unsigned>(notation);
+    } while (value != 0);
+    return digits;
+}
+
+// The "All notations" window lists 2^64 - 1 in every notation, with more digits than typing
+// allows in most of them; every line pastes back, and one more is refused with the warning.
+TEST_F(ConverterPaste, EveryNumberBelowTwoToThe64PastesWhateverItsDigits) {
+    const Wide largest = ~std::uint64_t{0};
+    for (int notation = 2; notation <= 32; ++notation) {
+        SCOPED_TRACE(notation);
+        const std::string suffix = " (" + std::to_string(notation) + ")";
+        Press({IDC_CONV_ALL_CLEAR});
+        const int warnings = view.Warnings();
+        PasteIntoFrom(converter, Spelled(largest, notation) + suffix);
+        EXPECT_EQ(view.InputConsole(), Spelled(largest, notation));
+        EXPECT_EQ(view.Warnings(), warnings);
+        PasteIntoFrom(converter, Spelled(largest + 1, notation) + suffix);
+        EXPECT_EQ(view.Warnings(), warnings + 1) << "2^64 is beyond the converter";
+        EXPECT_EQ(view.InputConsole(), Spelled(largest, notation));
+    }
 }
 
 TEST_F(ConverterPaste, OtherTextIsRefusedWithAMessage) {

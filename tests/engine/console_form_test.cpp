@@ -94,7 +94,38 @@ TEST(ConsoleForm, SmallNumbersGetANegativeExponent) {
     EXPECT_EQ(Console("0.001", 16), "1 G^-3");
     EXPECT_EQ(Console("0.01", 10, -1), "-1 10^-2");
     EXPECT_EQ(Console("0." + std::string(299, '0') + "1"), "1 10^-300");
-    EXPECT_EQ(Console("0." + std::string(300, '0') + "1"), "0") << "beyond 300 places below";
+}
+
+// A number that is not zero never shows as "0": its first digit and exponent, down to the
+// 900th place below the point.
+TEST(ConsoleForm, NumbersBelowThe300thPlaceShowTheirFirstDigit) {
+    EXPECT_EQ(Console("0." + std::string(300, '0') + "1"), "1 10^-301");
+    EXPECT_EQ(Console("0." + std::string(899, '0') + "9"), "9 10^-900");
+    EXPECT_EQ(Console("0." + std::string(899, '0') + "9", 10, -1), "-9 10^-900");
+    EXPECT_EQ(Console("0." + std::string(897, '0') + "V1", 32), "V.1 W^-898");
+    EXPECT_EQ(Console("0." + std::string(599, '0') + std::string(301, '7')),
+              "7." + std::string(39, '7') + " 10^-600");
+}
+
+// The round-up compares the run with what the console has room for, not with the digits this
+// number happens to show: a short run at the end of a tiny number is a value of its own.
+TEST(RoundUpTopDigitRun, TinyNumbersKeepTheirValue) {
+    const Shown tiny = Show(Digits("0." + std::string(899, '0') + "9"), 1, 10);
+    EXPECT_EQ(tiny.plain, "0." + std::string(899, '0') + "9");
+    EXPECT_EQ(tiny.console, "9 10^-900");
+    const std::string twentyNines = "0." + std::string(880, '0') + std::string(20, '9');
+    EXPECT_EQ(Show(Digits(twentyNines), 1, 10).plain, twentyNines);
+    const std::string fortyNines = "0." + std::string(860, '0') + std::string(40, '9');
+    EXPECT_EQ(Show(Digits(fortyNines), 1, 10).plain, "0." + std::string(859, '0') + "1")
+        << "a run as long as the console's room is rounded wherever it starts";
+}
+
+TEST(ConsoleCapacity, CountsTheNotationsTopDigitBesideAPoint) {
+    const FixedPitchMeasurer measurer(kPitch);
+    EXPECT_EQ(ConsoleCapacity(measurer, KeyWidthFor(40), 10), 40);
+    EXPECT_EQ(ConsoleCapacity(measurer, KeyWidthFor(40), 32), 40);
+    EXPECT_EQ(ConsoleCapacity(FixedPitchMeasurer(7), 9, 2), 2) << "exactly filling the room";
+    EXPECT_EQ(ConsoleCapacity(measurer, 3, 10), 0) << "no room at all";
 }
 
 TEST(ConsoleForm, LongIntegersKeepTheirTopDigitsAndCountTheRest) {
@@ -148,29 +179,26 @@ TEST(RoundUpTopDigitRun, KeepsRunsThatStopBeforeTheLastPlace) {
 
 TEST(RoundUpTopDigitRun, TheLastPlaceOfARootEndsItsRun) {
     EngineRegisters regs;
-    regs.DigitsThatFit = 40;
     regs.ResultDigits = Digits("0." + std::string(100, '9'));
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE + 100), 0);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40, UNITS_PLACE + 100), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "1");
     regs.ResultDigits = Digits("0." + std::string(100, '9'));
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE + 200), 0);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40, UNITS_PLACE + 200), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "0." + std::string(100, '9'))
         << "the run stops 100 places before a 200-place root's last place";
     regs.ResultDigits = Digits(std::string(299, '9'));
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, UNITS_PLACE), 0);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40, UNITS_PLACE), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "1" + std::string(299, '0'));
 }
 
 TEST(RoundUpTopDigitRun, LeavesARunFromPlaceZeroAndAZeroAnswer) {
     EngineRegisters regs;
     regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
-    regs.DigitsThatFit = 40;
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0) << "a run starting at place 0 is left alone";
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40), 0) << "a run starting at place 0 is left alone";
     EXPECT_EQ(Spell(regs.ResultDigits), std::string(300, '9') + "." + std::string(900, '9'));
 
-    regs.DigitsThatFit = 0;
     regs.ResultDigits = Digits("0");
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 0), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "0");
 }
 
@@ -180,12 +208,11 @@ TEST(RoundUpTopDigitRun, OverflowsWhenTheCarryLeavesTheTopPlace) {
     EngineRegisters regs;
     regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
     regs.ResultDigits[0] = 'A';
-    regs.DigitsThatFit = 40;
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), -1);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40), -1);
 
     regs.ResultDigits = Digits(std::string(300, '9') + "." + std::string(900, '9'));
     regs.ResultDigits[0] = '8';
-    EXPECT_EQ(RoundUpTopDigitRun(regs, 10), 0);
+    EXPECT_EQ(RoundUpTopDigitRun(regs, 10, 40), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "9" + std::string(299, '0'));
 }
 
@@ -233,8 +260,9 @@ TEST(FormatConsoleNumber, StaysInsideItsBufferOnAnEnormousConsole) {
     regs.ResultDigits = Digits(std::string(300, '1') + "." + std::string(900, '2'));
     regs.DigitsThatFit = 1200;
     FormatConsoleNumber(regs, -1, 10);
-    EXPECT_EQ(std::string(regs.ResultConsoleText.data()).size(), 956u);
-    EXPECT_EQ(regs.ResultConsoleText[956], '\0');
+    EXPECT_EQ(std::string(regs.ResultConsoleText.data()),
+              "-" + std::string(300, '1') + "." + std::string(900, '2'))
+        << "every place, its sign and point fit the buffer";
 }
 
 }  // namespace

@@ -83,22 +83,18 @@ TEST(FormatAnswerText, WritesZeroOnesAndFractions) {
     EXPECT_EQ(FormatBack(Digits("1A.0C"), 1), "1A.0C");
 }
 
-TEST(FormatAnswerText, CutsTheFractionSoTheTextFitsIts957Bytes) {
-    const DigitString big = Digits(std::string(300, '9') + "." + std::string(700, '8'));
-    const std::string positive = FormatBack(big, 1);
-    EXPECT_EQ(positive.size(), 956u);
-    EXPECT_EQ(positive.substr(300, 1), ".");
-    EXPECT_EQ(positive.size() - 301, 655u);
-    const std::string negative = FormatBack(big, -1);
-    EXPECT_EQ(negative.size(), 956u);
-    EXPECT_EQ(negative.size() - 302, 654u);
+// Every place is written, with its sign and point: the longest text is "-", 300 integer
+// digits, "." and 900 fraction digits, and it fills the buffer but for its NUL.
+TEST(FormatAnswerText, WritesEveryPlaceOfTheLongestNumber) {
+    const std::string integer(300, '9');
+    const std::string fraction = std::string(899, '8') + "7";
+    const std::string full = FormatBack(Digits(integer + "." + fraction), -1);
+    EXPECT_EQ(full, "-" + integer + "." + fraction);
+    EXPECT_EQ(full.size(), static_cast<std::size_t>(PLAIN_TEXT_BYTES - 1));
 
-    // A shorter integer part leaves room for more fraction digits.
     const std::string mid =
         FormatBack(Digits(std::string(100, '1') + "." + std::string(900, '2')), 1);
-    EXPECT_EQ(mid.size(), 956u);
-
-    // Below 1 every fraction digit fits: "0." and 900 digits.
+    EXPECT_EQ(mid.size(), 1001u);
     const std::string small = FormatBack(Digits("0." + std::string(900, '3')), -1);
     EXPECT_EQ(small.size(), 903u);
 }

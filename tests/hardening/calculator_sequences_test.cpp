@@ -10,6 +10,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
+#include "engine/digit_text.h"
 #include "engine/fixed_text.h"
 #include "tests/hardening/sequence_run.h"
 #include "tests/invariants/key_sequences.h"
@@ -57,9 +58,27 @@ struct Reach {
     long exactAnswers = 0;                    // answers checked on the exact model
     long exactSwitches = 0;
     long exactRoots = 0;
+    long clearEntriesAfterOperators = 0;  // "CE" right after an operator key
+    long operatorsOnErrors = 0;           // operator keys on the error display
+    long tinyAnswers = 0;                 // answers whose first digit lies below place 600
+    std::size_t longestPaste = 0;         // longest text pasted
 
     void Before(const ScriptedCalculator& scripted, const CalculatorAction& action) {
         const CalculatorState& s = scripted.calc.state;
+        const bool key = action.kind == CalculatorAction::Kind::Key;
+        const std::string_view console = TextOf(s.ConsoleText);
+        const bool operatorShown =
+            !console.empty() &&
+            std::string_view("+-*/").find(console.back()) != std::string_view::npos;
+        if (key && action.id == IDC_CLEAR_ENTRY && operatorShown && !s.EntryInProgress) {
+            ++clearEntriesAfterOperators;
+        }
+        if (key && action.id >= IDC_ADD && action.id <= IDC_DIVIDE && s.ErrorShown) {
+            ++operatorsOnErrors;
+        }
+        if (action.kind == CalculatorAction::Kind::Paste) {
+            longestPaste = std::max(longestPaste, action.text.size());
+        }
         bool computes = s.SecondOperandActive == 1 && !IsEmptyText(s.PendingOperator) &&
                         !IsEmptyText(s.FirstOperandText) && !IsEmptyText(s.SecondOperandText);
         if (action.id == IDC_EQUALS && computes) {
@@ -79,6 +98,11 @@ struct Reach {
             truncations.insert(scripted.calc.sqrt.SqrtTruncation);
         }
         errors += scripted.calc.state.ErrorShown > errorBefore_ ? 1 : 0;
+        const CalculatorState& s = scripted.calc.state;
+        const int first = LeadingZeroCount(scripted.calc.engine.ResultDigits);
+        if (s.AnswerShown && first >= 2 * INTEGER_PLACES && first < DIGIT_PLACES) {
+            ++tinyAnswers;
+        }
     }
     std::string Describe() const {
         std::string ops(operators.begin(), operators.end());
@@ -87,7 +111,11 @@ struct Reach {
                std::to_string(truncations.size()) + " root truncations, " + std::to_string(errors) +
                " error displays; exact to every place: " + std::to_string(exactAnswers) +
                " answers, " + std::to_string(exactSwitches) + " notation switches, " +
-               std::to_string(exactRoots) + " roots";
+               std::to_string(exactRoots) + " roots; " +
+               std::to_string(clearEntriesAfterOperators) + " CE after an operator, " +
+               std::to_string(operatorsOnErrors) + " operators on the error display, " +
+               std::to_string(tinyAnswers) + " answers below the 300th place, pastes up to " +
+               std::to_string(longestPaste) + " characters";
     }
     void Count(const ExactAnswers& exact) {
         exactAnswers += exact.equalsChecked;
@@ -142,6 +170,10 @@ TEST(CalculatorKeySequences, NoSequenceBreaksARuleOfTheState) {
         EXPECT_GT(reach.errors, 0) << reach.Describe();
         EXPECT_GT(reach.exactSwitches, 0) << reach.Describe();
         EXPECT_GT(reach.exactRoots, 0) << reach.Describe();
+        EXPECT_GT(reach.clearEntriesAfterOperators, 0) << reach.Describe();
+        EXPECT_GT(reach.operatorsOnErrors, 0) << reach.Describe();
+        EXPECT_GT(reach.tinyAnswers, 0) << reach.Describe();
+        EXPECT_GT(reach.longestPaste, 1000u) << reach.Describe();
     }
 }
 

@@ -15,6 +15,7 @@
 #include "tests/invariants/converter_actions.h"
 #include "tests/invariants/converter_invariants.h"
 #include "tests/invariants/exact_answers.h"
+#include "tests/invariants/stuck_state.h"
 
 namespace quarnic {
 namespace {
@@ -36,6 +37,26 @@ TEST_F(CalculatorChecker, PassesOrdinaryUse) {
     EXPECT_THAT(Violation(), IsEmpty());
     Press("+ N2 1 0 = MR +/- 1 / 0 =");
     EXPECT_THAT(Violation(), IsEmpty());
+}
+
+// The stuck probe passes every state a user can leave without "AC" and catches the two states
+// the keys once left: an operator taken back by "CE" but still awaited, and an operator on the
+// error display that left no first operand.
+TEST_F(CalculatorChecker, TheStuckProbeTellsAStateOnlyAllClearLeaves) {
+    for (const char* script : {"", "5 +", "5 + CE", "5 + 3", "1 / 0 =", "1 / 0 = +",
+                               "7 =", "9 SQRT", "5 + N2 1", "MR", "PASTE=0.000001 +"}) {
+        ScriptedCalculator fresh;
+        ASSERT_FALSE(ApplyKeyScript(fresh, script).has_value());
+        EXPECT_THAT(FindStuckState(fresh), IsEmpty()) << script;
+    }
+    CalculatorState& state = s_.calc.state;
+    Press("5 + CE");
+    state.SecondOperandActive = true;  // the operator taken back, the second operand awaited
+    EXPECT_THAT(FindStuckState(s_), HasSubstr("only \"AC\" leaves"));
+    Press("AC 1 / 0 =");
+    state.SecondOperandActive = true;  // as "+" on the error display once left it
+    SetText(state.ConsoleText, "2");
+    EXPECT_THAT(FindStuckState(s_), HasSubstr("only \"AC\" leaves"));
 }
 
 TEST_F(CalculatorChecker, CatchesOperandTextsOutsideThePlainForm) {

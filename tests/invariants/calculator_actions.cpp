@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "calc/calc_ids.h"
+#include "calc/clipboard_commands.h"
 #include "calc/key_ids.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
@@ -74,6 +76,11 @@ std::span<const CalculatorAction> AllCalculatorActions() {
 }
 
 bool PerformCalculatorAction(ScriptedCalculator& scripted, const CalculatorAction& action) {
+    if (action.kind == CalculatorAction::Kind::Paste) {
+        scripted.view.SetClipboardText(action.text);
+        DispatchClipboardCommand(scripted.calc, IDM_PASTE);
+        return true;
+    }
     if (action.kind == CalculatorAction::Kind::SqrtSetting) {
         scripted.view.ScriptSqrtDialog({action.id}, action.ending);
         SqrtSettingDialog(scripted.calc);
@@ -89,6 +96,9 @@ bool PerformCalculatorAction(ScriptedCalculator& scripted, const CalculatorActio
 std::string CalculatorActionName(const CalculatorAction& action) {
     if (action.kind == CalculatorAction::Kind::Key) {
         return KeyToken(action.id);
+    }
+    if (action.kind == CalculatorAction::Kind::Paste) {
+        return "PASTE=" + std::string(action.text);  // digits, "-" and "." need no escape
     }
     std::string name = "SQRT" + std::to_string(100 * (action.id - IDC_SQRT_TRUNCATION_100 + 1));
     if (action.ending == View::DIALOG_CANCEL) {

@@ -1,20 +1,23 @@
 // What a user can do to the calculator's window, pressed the way the window passes it on: key
 // commands through DispatchCommand (a disabled key cannot be pressed, so its press is dropped),
-// the square-root setting through its system command and dialog.
+// the square-root setting through its system command and dialog, a number put on the clipboard
+// and pasted.
 #pragma once
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "tests/kit/key_script.h"
 
 namespace quarnic {
 
 struct CalculatorAction {
-    enum class Kind { Key, SqrtSetting };
+    enum class Kind { Key, SqrtSetting, Paste };
     Kind kind;
-    int id;      // key id, or the truncation radio clicked in the setting dialog
-    int ending;  // how the setting dialog ends (RecordingCalculatorView::DIALOG_*)
+    int id;                   // key id, or the truncation radio clicked in the setting dialog
+    int ending;               // how the setting dialog ends (RecordingCalculatorView::DIALOG_*)
+    std::string_view text{};  // the pasted text, held by whoever chose the action
 };
 
 // Every distinct action: the 52 keys, then the setting dialog with each radio and each ending.

@@ -20,8 +20,8 @@ constexpr int NEVER_DISABLED_KEYS[] = {IDC_POINT,  IDC_SIGN,      IDC_ALL_CLEAR,
                                        IDC_ADD,    IDC_SUBTRACT,  IDC_MULTIPLY,  IDC_DIVIDE,
                                        IDC_EQUALS, IDC_MEMORY_IN, IDC_SQRT};
 
-// Sign, 300 integer digits, point and 300 fraction digits.
-constexpr std::size_t LONGEST_SAVED_NUMBER = 602;
+// Sign, 300 integer digits, point and 900 fraction digits.
+constexpr std::size_t LONGEST_SAVED_NUMBER = 1202;
 
 // Typing stops at 24 characters; "+/-" may still put a 25th, the "-", in front.
 constexpr int LONGEST_TYPED_OPERAND = ENTRY_LENGTH_LIMIT + 1;

@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
+#include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
 #include "tests/reference/reference_engine.h"
 #include "tests/support/exact_number.h"
@@ -29,29 +30,22 @@ bool ReadOperand(std::string_view text, DigitString& digits, int& sign) {
     return true;
 }
 
-// How many significant digits, with a point and the sign, fit on the console beside the room
-// for an exponent: the console's own rule, measured in the view's font.
-int DigitsThatFit(const DigitString& digits, int sign, const RecordingCalculatorView& view) {
-    const int limit = 10 * view.KeyWidth() - 27 - view.MeasureText(" C-333");
-    const int extra = view.MeasureText(sign == -1 ? "-." : ".");
-    const int first = reference::LeadingZeroCount(digits);
-    int fit = 0;
-    for (int k = 1; first + k <= DIGIT_PLACES; ++k) {
-        const std::string_view prefix(digits.data() + first, static_cast<std::size_t>(k));
-        if (view.MeasureText(prefix) + extra > limit) {
-            break;
-        }
-        fit = k;
+// How many of the notation's top digits the console has room for, beside a point and the room
+// for an exponent, measured in the view's font: the same for every number on show.
+int ConsoleRoom(int notation, const RecordingCalculatorView& view) {
+    const int limit =
+        10 * view.KeyWidth() - 27 - view.MeasureText(" C-333") - view.MeasureText(".");
+    std::string run;
+    while (view.MeasureText(run + DigitChar(notation - 1)) <= limit) {
+        run += DigitChar(notation - 1);
     }
-    return fit;
+    return static_cast<int>(run.size());
 }
 
 // The shown form of a computed value: its top run rounded up when it reaches lastPlace and
-// fills the console. False when that rounding overflows.
-bool Shown(DigitString& digits, int notation, int sign, int lastPlace,
-           const RecordingCalculatorView& view) {
-    const int fit = DigitsThatFit(digits, sign, view);
-    return reference::RoundUpTopRun(digits, notation, fit, lastPlace) == 0;
+// is as long as the console's room. False when that rounding overflows.
+bool Shown(DigitString& digits, int notation, int lastPlace, const RecordingCalculatorView& view) {
+    return reference::RoundUpTopRun(digits, notation, ConsoleRoom(notation, view), lastPlace) == 0;
 }
 
 std::string FirstDifference(const char* what, const DigitString& got, const DigitString& expected) {
@@ -108,7 +102,6 @@ void ExactAnswers::Expect(const Calculator& calc, const CalculatorAction& action
     }
     const CalculatorState& s = calc.state;
     consoleBefore_ = s.ConsoleText;
-    consoleSign_ = s.ConsoleText[0] == '-' ? -1 : 1;
     if (action.id == IDC_EQUALS) {
         ExpectEquals(calc);
     } else if (action.id == IDC_SQRT) {
@@ -188,6 +181,11 @@ std::string CheckShownAnswer(const Calculator& calc, const DigitString& expected
     if (broken.empty()) {
         broken = FirstDifference("the saved answer", calc.last.AnswerDigits, expected);
     }
+    DigitString carried;
+    int sign = 1;
+    if (broken.empty() && ReadOperand(TextOf(calc.state.FirstOperandText), carried, sign)) {
+        broken = FirstDifference("the answer carried on", carried, expected);
+    }
     return broken;
 }
 
@@ -220,7 +218,7 @@ std::string ExactAnswers::CheckEquals(const Calculator& calc, const RecordingCal
                     : reference::DivideDigits(model, first, second_.digits, notation)) == 0;
         answer = model.ResultDigits;
     }
-    if (!fits || !Shown(answer, notation, sign, LAST_PLACE, view)) {
+    if (!fits || !Shown(answer, notation, LAST_PLACE, view)) {
         return ExpectError(calc, "the answer overflows or divides by zero");
     }
     computed_ = answer;
@@ -232,21 +230,22 @@ std::string ExactAnswers::CheckSwitch(const Calculator& calc, const RecordingCal
     const int to = ReadNotation(calc);
     EngineRegisters model;
     if (reference::ConvertDigits(model, computed_, computedNotation_, to) != 0 ||
-        !Shown(model.ResultDigits, to, consoleSign_, LAST_PLACE, view)) {
+        !Shown(model.ResultDigits, to, LAST_PLACE, view)) {
         return ExpectError(calc, "the answer cannot be converted");
     }
     return CheckShownAnswer(calc, model.ResultDigits);
 }
 
 std::string ExactAnswers::CheckRoot(const Calculator& calc, const RecordingCalculatorView& view) {
-    if (!first_.valid || first_.sign == -1) {
+    const bool zero = reference::LeadingZeroCount(first_.digits) == DIGIT_PLACES;
+    if (!first_.valid || (first_.sign == -1 && !zero)) {
         return ExpectError(calc, "the operand is negative or too long");
     }
     DigitString root;
     reference::SquareRoot(first_.digits, first_.notation, truncation_, root);
     const bool lost = reference::LeadingZeroCount(root) == DIGIT_PLACES &&
                       reference::LeadingZeroCount(first_.digits) < DIGIT_PLACES;
-    if (lost || !Shown(root, first_.notation, 1, UNITS_PLACE + truncation_, view)) {
+    if (lost || !Shown(root, first_.notation, UNITS_PLACE + truncation_, view)) {
         return ExpectError(calc, "the root has no digit within its places");
     }
     if (ErrorDisplayed(calc)) {

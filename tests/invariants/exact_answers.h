@@ -50,7 +50,6 @@ class ExactAnswers {
     Operand second_;
     char operator_ = 0;
     int truncation_ = 100;
-    int consoleSign_ = 1;
     PlainText consoleBefore_{};
     // The answer "=" or the square root last computed, as the model has it; zero at start.
     DigitString computed_ = ZeroDigits();

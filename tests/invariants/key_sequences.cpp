@@ -3,6 +3,7 @@
 #include "conv/conv_ids.h"
 #include "tests/invariants/calculator_invariants.h"
 #include "tests/invariants/converter_invariants.h"
+#include "tests/invariants/stuck_state.h"
 
 namespace quarnic {
 namespace {
@@ -43,7 +44,8 @@ std::string CalculatorSequence::BrokenRule() const {
     if (!inexactAnswer_.empty()) {
         return inexactAnswer_;
     }
-    return FindCalculatorViolation(scripted_.calc, scripted_.view);
+    std::string broken = FindCalculatorViolation(scripted_.calc, scripted_.view);
+    return broken.empty() ? FindStuckState(scripted_) : broken;
 }
 
 std::string CalculatorSequence::KeyScript() const {

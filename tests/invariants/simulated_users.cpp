@@ -1,10 +1,13 @@
 #include "tests/invariants/simulated_users.h"
 
+#include <algorithm>
 #include <array>
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
 #include "conv/conv_ids.h"
+#include "engine/digit_codec.h"
+#include "engine/digit_string.h"
 
 namespace quarnic {
 namespace {
@@ -25,11 +28,12 @@ enum CalculatorChoice {
     SQRT_SETTING,
     ANY_ACTION,
     BACKSPACE,
+    PASTE,
     CALCULATOR_CHOICES
 };
 
 constexpr std::array<double, CALCULATOR_CHOICES> CALCULATOR_WEIGHTS = {36, 3, 3, 12, 9, 3, 2, 6,
-                                                                       3,  2, 2, 2,  1, 3, 3};
+                                                                       3,  2, 2, 2,  1, 3, 3, 2};
 
 enum ConverterChoice {
     CONV_DIGIT,
@@ -140,9 +144,37 @@ CalculatorAction SimulatedCalculatorUser::ChooseFresh(const ScriptedCalculator& 
             return all[all.size() - SQRT_SETTING_ACTIONS + choices_.Below(SQRT_SETTING_ACTIONS)];
         case BACKSPACE:
             return CalculatorKey(IDK_BACKSPACE);  // typed only: no button stands for it
+        case PASTE:
+            return ChoosePaste(ReadNotation(scripted.calc));
         default:
             return all[choices_.Below(static_cast<int>(all.size()))];
     }
+}
+
+std::string SimulatedCalculatorUser::RandomDigits(int count, int notation) {
+    std::string digits;
+    for (int k = 0; k < count; ++k) {
+        digits += DigitChar(choices_.Below(notation));
+    }
+    return digits;
+}
+
+CalculatorAction SimulatedCalculatorUser::ChoosePaste(int notation) {
+    pasteText_ = choices_.Below(4) == 0 ? "-" : "";
+    const int shape = choices_.Below(3);
+    if (shape == 0) {
+        pasteText_ += RandomDigits(1 + choices_.Below(5), notation);
+    } else if (shape == 1) {
+        const int zeros = choices_.Below(FRACTION_PLACES);
+        const int digits = 1 + choices_.Below(std::min(5, FRACTION_PLACES - zeros));
+        pasteText_ += "0." + std::string(static_cast<std::size_t>(zeros), '0') +
+                      RandomDigits(digits - 1, notation) +
+                      DigitChar(1 + choices_.Below(notation - 1));
+    } else {
+        pasteText_ += "1" + RandomDigits(choices_.Below(INTEGER_PLACES), notation) + "." +
+                      RandomDigits(choices_.Below(FRACTION_PLACES + 1), notation);
+    }
+    return {CalculatorAction::Kind::Paste, 0, 0, pasteText_};
 }
 
 void SimulatedConverterUser::PlanStepBurst(const PaneKeys& pane) {

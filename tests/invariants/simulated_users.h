@@ -3,6 +3,8 @@
 // and now and then any key at all is pressed, enabled or not.
 #pragma once
 
+#include <string>
+
 #include "tests/invariants/calculator_actions.h"
 #include "tests/invariants/converter_actions.h"
 #include "tests/invariants/key_choices.h"
@@ -19,6 +21,10 @@ class SimulatedCalculatorUser {
 
   private:
     CalculatorAction ChooseFresh(const ScriptedCalculator& scripted);
+    // A number to paste in the checked notation: short, tiny (its first digit far below the
+    // point) or long (up to every place), now and then negative.
+    CalculatorAction ChoosePaste(int notation);
+    std::string RandomDigits(int count, int notation);
     int RunLength();
     // A run of presses of one step key, some of them after the key that chose now.
     void PlanStepBurst();
@@ -27,6 +33,7 @@ class SimulatedCalculatorUser {
     CalculatorAction repeated_{};
     int repeatsLeft_ = 0;
     bool digitRun_ = false;
+    std::string pasteText_;
 };
 
 // The keys of one of the converter's notation panes.

@@ -89,9 +89,14 @@ TEST(OstramelScript, PastesIntoFromAndReportsTheMessage) {
     const nlohmann::json wide = StateAfter("PASTE=\uFF10\uFF58\uFF26%0AF T10");
     EXPECT_EQ(wide["input"], "FF");
     EXPECT_EQ(wide["answer"], "255");
-    const nlohmann::json tooLong = StateAfter("PASTE=11111111111111111111");
-    EXPECT_EQ(tooLong["warnings"], 1);
-    EXPECT_EQ(tooLong["input"], "");
+    // Typing stops at 19 digits in notation 10; a paste takes every number below 2^64.
+    const nlohmann::json largest = StateAfter("PASTE=18446744073709551615 T16");
+    EXPECT_EQ(largest["warnings"], 0);
+    EXPECT_EQ(largest["input"], "18446744073709551615");
+    EXPECT_EQ(largest["answer"], "FFFFFFFFFFFFFFFF");
+    const nlohmann::json tooLarge = StateAfter("PASTE=18446744073709551616");
+    EXPECT_EQ(tooLarge["warnings"], 1);
+    EXPECT_EQ(tooLarge["input"], "");
 }
 
 TEST(OstramelScript, FreshStateHasNullsWhereNothingHappened) {
