@@ -37,7 +37,7 @@ bool IsPlainForm(std::string_view text) {
 }
 
 // The text FormatAnswerText writes for a parsed plain-form text: no leading integer zeros, no
-// trailing fraction zeros, at most 900 fraction places, the whole cut to 956 characters.
+// trailing fraction zeros, at most 900 fraction places, every one of them kept.
 std::string ShortestSpelling(std::string_view text) {
     bool negative = text[0] == '-';
     std::string_view body = text.substr(negative ? 1 : 0);
@@ -54,9 +54,6 @@ std::string ShortestSpelling(std::string_view text) {
     if (whole.empty()) {
         return sign + "0." + fraction;
     }
-    // The cap that keeps the text within 956 characters may end on zeros; they stay.
-    std::size_t room = (negative ? 954 : 955) - whole.size();
-    fraction = fraction.substr(0, room);
     return sign + whole + (fraction.empty() ? "" : "." + fraction);
 }
 

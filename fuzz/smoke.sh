@@ -10,11 +10,12 @@ cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-# Target and longest input: operand texts reach past 956 characters; a key sequence of up to
+# Target and longest input: operand texts reach past the 1202 characters of a number with every
+# place and its sign; a key sequence of up to
 # 200 keys takes one to a few bytes a key; pasted texts reach past the 1200 digits of a full
 # operand; a history file of a few entries with long numbers; two full operands of 1200
 # digits for the arithmetic.
-for run in operand_text_fuzz:1100 converter_keys_fuzz:600 calculator_keys_fuzz:600 \
+for run in operand_text_fuzz:1300 converter_keys_fuzz:600 calculator_keys_fuzz:600 \
     paste_parse_fuzz:1300 history_file_fuzz:4000 engine_arithmetic_fuzz:2500; do
     target=${run%%:*}
     mkdir -p "$corpus/$target"
