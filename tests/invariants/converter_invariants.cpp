@@ -133,16 +133,13 @@ std::string CheckTyped(const ConverterState& s, std::string_view typed) {
         return "MaxDigits " + std::to_string(s.MaxDigits) + " for notation " +
                std::to_string(s.FromNotation) + ", expected " + std::to_string(limit);
     }
-    if (static_cast<int>(typed.size()) > limit) {
-        return std::to_string(typed.size()) + " digits typed, the limit is " +
-               std::to_string(limit);
-    }
     if (typed[0] == '0') {
         return "the typed number \"" + std::string(typed) + "\" starts with 0";
     }
+    // A paste may bring more digits than typing allows, but never a value of 2^64 or more.
     if (!ExactValue(typed, s.FromNotation)) {
         return "\"" + std::string(typed) + "\" holds a digit outside notation " +
-               std::to_string(s.FromNotation);
+               std::to_string(s.FromNotation) + " or is 2^64 or more";
     }
     return {};
 }
