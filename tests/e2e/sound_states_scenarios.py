@@ -34,7 +34,7 @@ def calc_sound_states(case, kit):
                    "Copy grey after the error display, + and the root of 9")
         check_copied(case, program, "3", "the error display, +, the root of 9")
 
-        keys(program, "{ESC}", "5+{DEL}3+1=")
+        keys(program, "{ESC}", "5+", "{DEL}", "3+1=")
         check_copied(case, program, "4", "5 + CE 3 + 1 =")
 
         tiny = "0." + "0" * 899 + "9"
