@@ -56,6 +56,10 @@ NOTATION_REFUSALS = [
         JAPANESE: "現在は8進法を選択できません."}),
 ]
 NOTHING_PASTED = {ENGLISH: "Nothing was pasted.", JAPANESE: "貼り付けませんでした."}
+TOO_MANY_DIGITS = {
+    ENGLISH: "The number has too many digits: at most 300 before the point and 900 after it.",
+    JAPANESE: "桁数が多すぎます. 整数部は300桁、小数部は900桁までです.",
+}
 BUSY_PASTE = {
     ENGLISH: "The clipboard is in use by another program.\nNothing was pasted.",
     JAPANESE: "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.",
@@ -180,7 +184,8 @@ def calc_copy_and_paste(case, kit, locale):
         check_copied(case, program, "100", "pasted FF + 1 =")
         program.drive("set-clipboard", "12G")
         keys(program, "{ESC}", "{F6}", "{^V}")
-        case.equal(message_text(program), NOT_A_DIGIT[locale], "message of a refused paste")
+        case.equal(shown_message(kit, program, "paste-not-a-digit", locale), NOT_A_DIGIT[locale],
+                   "message of a refused paste")
         case.equal(program.open_dialog_after(300), None, "a second message box")
         keys(program, "7")
         check_copied(case, program, "7", "7 after the refusal")
@@ -237,6 +242,9 @@ def calc_paste_messages(case, kit, locale):
             case.equal(shown_message(kit, program, f"paste-{name}", locale),
                        f"{reasons[locale]}\n{NOTHING_PASTED[locale]}", f"message of {text!r}")
             case.equal(program.open_dialog_after(300), None, f"a second message after {text!r}")
+        paste(program, "1" * 301)
+        case.equal(shown_message(kit, program, "paste-too-many-digits", locale),
+                   f"{TOO_MANY_DIGITS[locale]}\n{NOTHING_PASTED[locale]}", "message of 301 digits")
         program.drive("hold-clipboard", program.id("IDM_PASTE"), 2000)
         case.equal(shown_message(kit, program, "busy-paste", locale), BUSY_PASTE[locale],
                    "message of a Paste from a busy clipboard")
