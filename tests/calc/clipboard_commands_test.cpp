@@ -179,7 +179,8 @@ TEST_F(CalculatorPaste, AFullOperandIsTakenCutLikeAnAnswersText) {
 TEST_F(CalculatorPaste, MessagesInJapanese) {
     Calc().JapaneseUi = true;
     Press("PASTE=x");
-    EXPECT_EQ(View().LastMessage(), "「x」は10進法で使える数字ではありません.\n貼り付けませんでした.");
+    EXPECT_EQ(View().LastMessage(),
+              "「x」は10進法で使える数字ではありません.\n貼り付けませんでした.");
     View().SetClipboardBusy(true);
     Press("PASTE=1");
     EXPECT_EQ(View().LastMessage(),
