@@ -12,13 +12,13 @@ inline constexpr wchar_t KELVARIN_TITLE_JA[] = L"クォーニック電卓";
 // The console's one error display.
 inline constexpr char ERROR_DISPLAY_TEXT[] = "ERROR (Press <AC>)";
 
-// System-menu items of the calculator alone.
+// System-menu items of the calculator alone. C is Close's letter, so Copy takes Y.
 inline constexpr wchar_t SQRT_SETTING_ITEM_EN[] = L"Set s&qrt calculation....";
 inline constexpr wchar_t SQRT_SETTING_ITEM_JA[] = L"平方根計算の設定(&Q)...";
-inline constexpr wchar_t SAVE_ANSWER_ITEM_EN[] = L"Sa&ve answer...";
-inline constexpr wchar_t SAVE_ANSWER_ITEM_JA[] = L"答の保存(&V)...";
-inline constexpr wchar_t COPY_ITEM_EN[] = L"&Copy\tCtrl+C";
-inline constexpr wchar_t COPY_ITEM_JA[] = L"コピー(&C)\tCtrl+C";
+inline constexpr wchar_t SAVE_ANSWER_ITEM_EN[] = L"Sa&ve answer...\tCtrl+S";
+inline constexpr wchar_t SAVE_ANSWER_ITEM_JA[] = L"答の保存(&V)...\tCtrl+S";
+inline constexpr wchar_t COPY_ITEM_EN[] = L"Cop&y\tCtrl+C";
+inline constexpr wchar_t COPY_ITEM_JA[] = L"コピー(&Y)\tCtrl+C";
 
 inline constexpr wchar_t PLEASE_WAIT_TEXT_EN[] = L"Please wait a moment.";
 inline constexpr wchar_t PLEASE_WAIT_TEXT_JA[] = L"ちょっとお待ちください.";
@@ -42,7 +42,7 @@ inline constexpr wchar_t FILE_NOT_CREATED_TEXT_JA[] =
 inline constexpr wchar_t FILE_NOT_WRITTEN_TEXT_EN[] =
     L"Unable to write the answer to the file. The file was not changed.";
 inline constexpr wchar_t FILE_NOT_WRITTEN_TEXT_JA[] =
-    L"答をファイルに書き込めません. ファイルは変更されていません.";
+    L"答をファイルに書き込めませんでした. ファイルは変更されていません.";
 
 // Names a screen reader gives the controls that show no text of their own.
 inline constexpr wchar_t SQRT_KEY_NAME_EN[] = L"Square root";

@@ -6,6 +6,7 @@
 #include "calc/calc_texts.h"
 #include "calc/calculator_accessible_win.h"
 #include "calc/calculator_layout.h"
+#include "calc/calculator_menu.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
 #include "calc/clipboard_commands.h"
@@ -34,17 +35,9 @@ constexpr ProgramLayoutRules LAYOUT_RULES{
     L"100000000000000000000000000000000000000000000000000000000", L"M(33)", CalculatorSideMargin,
     9};
 
-// After the shell's About and colour items.
-constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
-    {IDM_SQRT_SETTING, SQRT_SETTING_ITEM_EN, SQRT_SETTING_ITEM_JA},
-    {IDM_SAVE_ANSWER, SAVE_ANSWER_ITEM_EN, SAVE_ANSWER_ITEM_JA},
-    {IDM_COPY, COPY_ITEM_EN, COPY_ITEM_JA},
-    {IDM_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
-    {IDM_HISTORY, HISTORY_ITEM_EN, HISTORY_ITEM_JA},
-};
-constexpr const SystemMenuItem& SAVE_ANSWER_ITEM = OWN_MENU_ITEMS[1];
-constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, OWN_MENU_ITEMS,
-                           static_cast<int>(std::size(OWN_MENU_ITEMS)), &SAVE_ANSWER_ITEM};
+constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, CALCULATOR_MENU_ITEMS,
+                           static_cast<int>(std::size(CALCULATOR_MENU_ITEMS)),
+                           &SAVE_ANSWER_MENU_ITEM};
 
 // The one calculator of the process, its view and the key colours read at creation.
 class CalculatorWindow final : public ProgramWindow {
@@ -52,7 +45,7 @@ class CalculatorWindow final : public ProgramWindow {
     void AttachView(HWND window) override {
         keyColors_.light = GetSysColor(COLOR_3DLIGHT);
         keyColors_.shadow = GetSysColor(COLOR_BTNSHADOW);
-        static Win32CalculatorView view(window, SAVE_ANSWER_ITEM);
+        static Win32CalculatorView view(window, SAVE_ANSWER_MENU_ITEM);
         view_ = &view;
         calc_.view = &view;
         calc_.JapaneseUi = Shell().JapaneseUi != 0;

@@ -7,14 +7,14 @@ namespace quarnic {
 inline constexpr char HISTORY_WRITE_FAILED_EN[] =
     "Unable to write the history file. The history is kept until the calculator is closed.";
 inline constexpr char HISTORY_WRITE_FAILED_JA[] =
-    "履歴ファイルに書き込めません. 履歴は電卓を閉じるまで保持されます.";
+    "履歴ファイルに書き込めませんでした. 履歴は電卓を閉じるまで保持されます.";
 inline constexpr char HISTORY_NOT_CONVERTED_EN[] = "(cannot be shown in this notation)";
 inline constexpr char HISTORY_NOT_CONVERTED_JA[] = "(この進法では表示できません)";
 // Followed by the name of the file set aside.
 inline constexpr char HISTORY_SET_ASIDE_EN[] =
     "The history file was damaged. It was kept as %s; the entries that could be read are listed.";
 inline constexpr char HISTORY_SET_ASIDE_JA[] =
-    "履歴ファイルが壊れていたため, %s に名前を変えて残しました. 読み取れた項目を表示しています.";
+    "履歴ファイルが壊れていたため、%s に名前を変えて残しました. 読み取れた項目を表示しています.";
 
 // The labels of the list and the full text without their mnemonics: what a screen reader names
 // them, set on the controls too, since not every platform reads a list's name off its label.
@@ -35,6 +35,6 @@ inline constexpr wchar_t HISTORY_SAVE_TITLE_JA[] = L"履歴を保存するファ
 inline constexpr wchar_t HISTORY_NOT_SAVED_EN[] =
     L"Unable to write the history to the file. The file was not changed.";
 inline constexpr wchar_t HISTORY_NOT_SAVED_JA[] =
-    L"履歴をファイルに書き込めません. ファイルは変更されていません.";
+    L"履歴をファイルに書き込めませんでした. ファイルは変更されていません.";
 
 }  // namespace quarnic

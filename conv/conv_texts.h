@@ -18,9 +18,12 @@ inline constexpr char WARNING_FORMAT_EN[] =
 inline constexpr char WARNING_FORMAT_JA[] =
     "%d進数の最大入力桁数は%dです.";  // FromNotation, MaxDigits
 
-// The system-menu item of the converter alone.
-inline constexpr wchar_t COPY_ANSWER_ITEM_EN[] = L"Co&py answer";
-inline constexpr wchar_t COPY_ANSWER_ITEM_JA[] = L"答のコピー(&P)";
+// System-menu items of the converter alone. "Copy answer" has P, so Paste takes E (A, S and T
+// are About's, Size's and "All notations"').
+inline constexpr wchar_t COPY_ANSWER_ITEM_EN[] = L"Co&py answer\tCtrl+C";
+inline constexpr wchar_t COPY_ANSWER_ITEM_JA[] = L"答のコピー(&P)\tCtrl+C";
+inline constexpr wchar_t CONVERTER_PASTE_ITEM_EN[] = L"Past&e\tCtrl+V";
+inline constexpr wchar_t CONVERTER_PASTE_ITEM_JA[] = L"貼り付け(&E)\tCtrl+V";
 
 // The "All notations" window: its system-menu item (Ctrl+L), the name a screen reader gives its
 // list (the dialog templates carry the same words as their captions), the marks at the end of

@@ -7,6 +7,7 @@
 #include "conv/conv_texts.h"
 #include "conv/converter_accessible_win.h"
 #include "conv/converter_layout.h"
+#include "conv/converter_menu.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/keyboard_map.h"
@@ -21,15 +22,9 @@ constexpr ProgramNames NAMES{OSTRAMEL_CLASS_NAME, OSTRAMEL_CREATION_CAPTION, OST
                              OSTRAMEL_TITLE_JA};
 constexpr ProgramFiles FILES{L"OSTRAMEL.EXE", L"OSTRAMEL.TXT", nullptr};
 
-// After the shell's About and colour items, the converter's own.
-constexpr SystemMenuItem OWN_MENU_ITEMS[] = {
-    {IDM_CONV_COPY_ANSWER, COPY_ANSWER_ITEM_EN, COPY_ANSWER_ITEM_JA},
-    {IDM_CONV_PASTE, PASTE_ITEM_EN, PASTE_ITEM_JA},
-    {IDM_CONV_ALL_NOTATIONS, ALL_NOTATIONS_ITEM_EN, ALL_NOTATIONS_ITEM_JA},
-};
-constexpr const SystemMenuItem& COPY_ANSWER_ITEM = OWN_MENU_ITEMS[0];
-constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, OWN_MENU_ITEMS,
-                           static_cast<int>(std::size(OWN_MENU_ITEMS)), &COPY_ANSWER_ITEM};
+constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, CONVERTER_MENU_ITEMS,
+                           static_cast<int>(std::size(CONVERTER_MENU_ITEMS)),
+                           &COPY_ANSWER_MENU_ITEM};
 
 // A one and 67 zeros: a tenth of its width is a key's width, a quarter of that the margin.
 constexpr ProgramLayoutRules LAYOUT_RULES{
@@ -42,7 +37,7 @@ class ConverterWindow final : public ProgramWindow {
     // The first paint comes while the window is shown, before any control exists; it draws
     // through the view but reads no control until ReadyFlag is set.
     void AttachView(HWND window) override {
-        static Win32ConverterView view(window, COPY_ANSWER_ITEM, converter_);
+        static Win32ConverterView view(window, COPY_ANSWER_MENU_ITEM, converter_);
         converter_.JapaneseUi = Shell().JapaneseUi != 0;
         converter_.view = &view;
     }

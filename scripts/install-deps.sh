@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
     googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev libgmp-dev
-    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wixl
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wixl msitools
     wine wine64 wine32:i386 xvfb imagemagick x11-utils
     fonts-ipafont-gothic locales zip python3
 )

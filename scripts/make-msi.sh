@@ -22,4 +22,20 @@ bin_dir=$(realpath -m --relative-to=. "$bin_dir")
 # A failed run leaves a half-written file behind: build beside the output and move into place.
 wixl -a "$arch" -D Version="$version" -D Arch="$arch" -D BinDir="$bin_dir" -D ResDir=. \
     -o "$output.part" quarnic.wxs
+# wixl writes the registry root HKMU (the machine's hive per machine, the user's per user) as 4,
+# which no installer knows; the Registry table's number for it is -1.
+msibuild "$output.part" -q "UPDATE Registry SET Root = -1 WHERE Root = 4"
+# wixl has no attributes for a shortcut's name and description from a resource: point each
+# shortcut at its EXE's strings, which Windows shows in the user's language.
+string_id() {
+    sed -n "s/^#define $1 \([0-9]*\).*/\1/p" ../shell/dialog_ids.h
+}
+name_id=$(string_id IDS_SHORTCUT_NAME)
+description_id=$(string_id IDS_SHORTCUT_DESCRIPTION)
+for shortcut_file in CalculatorShortcut:KelvarinExe ConverterShortcut:OstramelExe; do
+    shortcut=${shortcut_file%%:*} file=${shortcut_file##*:}
+    msibuild "$output.part" -q "UPDATE Shortcut SET DisplayResourceDLL = '[#$file]', \
+DisplayResourceId = $name_id, DescriptionResourceDLL = '[#$file]', \
+DescriptionResourceId = $description_id WHERE Shortcut = '$shortcut'"
+done
 mv -f "$output.part" "$output"

@@ -8,4 +8,9 @@
 #define IDC_ABOUT_CLOSE 1
 #define IDC_ABOUT_README 2
 
+/* The strings a Start-menu shortcut of the installer shows as its name and description, in the
+ * user's language (scripts/make-msi.sh points the shortcuts at them). */
+#define IDS_SHORTCUT_NAME 101
+#define IDS_SHORTCUT_DESCRIPTION 102
+
 #endif

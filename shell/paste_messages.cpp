@@ -71,6 +71,8 @@ std::string English(const PastedNumber& number) {
         case PasteRefusal::Comma:
             return "\",\" is not read in a number.\nWrite \".\" for a point, or leave the "
                    "separator out.";
+        case PasteRefusal::CommaInInteger:
+            return "\",\" is not read in a number.\nRemove the comma.";
         case PasteRefusal::MisplacedSeparator:
             return EnglishPlace(number);
         case PasteRefusal::BlankInside:
@@ -97,14 +99,17 @@ std::string Japanese(const PastedNumber& number) {
         case PasteRefusal::NoNumber:
             return "クリップボードに数がありません.";
         case PasteRefusal::NotADigit:
-            return Joined({"「", number.offending, "」は", notation, "進数の数字ではありません."});
+            return Joined(
+                {"「", number.offending, "」は", notation, "進法で使える数字ではありません."});
         case PasteRefusal::TooManyDigits:
-            return "桁数が多すぎます. 小数点の前は300桁, 後は900桁までです.";
+            return "桁数が多すぎます. 整数部は300桁、小数部は900桁までです.";
         case PasteRefusal::SecondPoint:
             return "小数点が2つあります.";
         case PasteRefusal::Comma:
             return "数の中の「,」は読み取れません.\n"
-                   "小数点は「.」で書き, 桁区切りの「,」は取り除いてください.";
+                   "小数点は「.」で書き、桁区切りの「,」は取り除いてください.";
+        case PasteRefusal::CommaInInteger:
+            return "数の中の「,」は読み取れません.\n「,」を取り除いてください.";
         case PasteRefusal::MisplacedSeparator:
             return JapanesePlace(number);
         case PasteRefusal::BlankInside:
@@ -137,8 +142,8 @@ std::string PasteRefusalMessage(const PastedNumber& number, bool japanese) {
 std::string ClipboardBusyMessage(ClipboardUse use, bool japanese) {
     if (japanese) {
         return use == ClipboardUse::Copy
-                   ? "クリップボードは他のプログラムが使用中です.\nコピーできませんでした."
-                   : "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.";
+                   ? "クリップボードはほかのプログラムが使用中です.\nコピーできませんでした."
+                   : "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.";
     }
     return use == ClipboardUse::Copy
                ? "The clipboard is in use by another program.\nNothing was copied."

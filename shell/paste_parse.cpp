@@ -193,7 +193,8 @@ class BodyReader {
                 }
                 break;
             case Kind::Comma:
-                number_.refusal = PasteRefusal::Comma;
+                number_.refusal =
+                    signAndPoint_ ? PasteRefusal::Comma : PasteRefusal::CommaInInteger;
                 return;
             case Kind::Mark:
                 at_ += character.bytes.size();

@@ -22,6 +22,7 @@ enum class PasteRefusal {
     TooManyDigits,       // more integer or fraction digits than the limits allow
     SecondPoint,         // a second "."
     Comma,               // a ",", which is a point in some countries and a separator in others
+    CommaInInteger,      // a "," where only integers are read: a separator to leave out
     MisplacedSeparator,  // a separator that is not between two digits (`separatorPlace` says where)
     BlankInside,         // a tab or ideographic space, which separates no digit groups
     BadNotation,         // a suffix " (n)" or subscript whose n is not a notation from 2 to 32

@@ -12,15 +12,9 @@
 #include "shell/layout.h"
 #include "shell/settings_location.h"
 #include "shell/settings_parse.h"
+#include "shell/system_menu.h"
 
 namespace quarnic {
-
-// One system-menu item the program adds after the standard ones.
-struct SystemMenuItem {
-    int id;
-    const wchar_t* englishText;
-    const wchar_t* japaneseText;
-};
 
 // What a program does in the main window the shell runs for it. The shell's window procedure
 // handles creation, the About box, the colour dialog, settings and the message order; it calls

@@ -178,11 +178,12 @@ TEST_F(CalculatorPaste, AFullOperandKeepsEveryDigit) {
 TEST_F(CalculatorPaste, MessagesInJapanese) {
     Calc().JapaneseUi = true;
     Press("PASTE=x");
-    EXPECT_EQ(View().LastMessage(), "「x」は10進数の数字ではありません.\n貼り付けませんでした.");
+    EXPECT_EQ(View().LastMessage(),
+              "「x」は10進法で使える数字ではありません.\n貼り付けませんでした.");
     View().SetClipboardBusy(true);
     Press("PASTE=1");
     EXPECT_EQ(View().LastMessage(),
-              "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.");
+              "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.");
     EXPECT_EQ(First(), "");
 }
 

@@ -202,7 +202,7 @@ TEST_F(ConverterPaste, ABusyClipboardReplacesTheQuietGiveUp) {
     converter.JapaneseUi = true;
     DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
     EXPECT_EQ(view.LastMessage(),
-              "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.");
+              "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.");
     EXPECT_EQ(view.InputConsole(), "255");
 }
 

@@ -24,9 +24,9 @@ KEY_NAMES = {
 }
 MENU_TEXTS = {
     ENGLISH: {"IDM_ABOUT": "&About...", "IDM_CONSOLE_COLOR": "Set console co&lor...",
-              "IDM_SQRT_SETTING": "Set s&qrt calculation....", "IDM_SAVE_ANSWER": "Sa&ve answer..."},
+              "IDM_SQRT_SETTING": "Set s&qrt calculation....", "IDM_SAVE_ANSWER": "Sa&ve answer...\tCtrl+S"},
     JAPANESE: {"IDM_ABOUT": "御案内(&A)...", "IDM_CONSOLE_COLOR": "コンソールカラーの設定(&L)...",
-               "IDM_SQRT_SETTING": "平方根計算の設定(&Q)...", "IDM_SAVE_ANSWER": "答の保存(&V)..."},
+               "IDM_SQRT_SETTING": "平方根計算の設定(&Q)...", "IDM_SAVE_ANSWER": "答の保存(&V)...\tCtrl+S"},
 }
 
 

@@ -19,10 +19,10 @@ KEY_NAMES = dict(PANE_KEYS, **{
 })
 MENU_TEXTS = {
     ENGLISH: {"IDM_CONV_ABOUT": "&About...", "IDM_CONV_CONSOLE_COLOR": "Set console co&lor...",
-              "IDM_CONV_COPY_ANSWER": "Co&py answer"},
+              "IDM_CONV_COPY_ANSWER": "Co&py answer\tCtrl+C"},
     JAPANESE: {"IDM_CONV_ABOUT": "御案内(&A)...",
                "IDM_CONV_CONSOLE_COLOR": "コンソールカラーの設定(&L)...",
-               "IDM_CONV_COPY_ANSWER": "答のコピー(&P)"},
+               "IDM_CONV_COPY_ANSWER": "答のコピー(&P)\tCtrl+C"},
 }
 FROM_PANE = ["F2", "F4", "F8", "F10", "F16", "FX"]
 TO_PANE = ["T2", "T4", "T8", "T10", "T16", "TX"]

@@ -19,13 +19,15 @@
 //   layout-metrics DPI...             what the layout rules measure, at each DPI (text_fit_win.h)
 //   dialog-fit FACE POINTS            the open dialog's static texts wrapped in that font
 //   exe-info PATH | products NAME     version resource and manifest; Apps & features entries
+//   msi-products NAME                 the products of that name the installer registered, with
+//                                     their scope (machine or user)
 //   names | press-watch ID...         accessible names; keys pressed while name changes are seen
 //   keys [--as-is] KEY...             real key events (SendInput) to the main window, brought to
 //                                     the front first unless --as-is (a dialog keeps the front):
 //                                     a word is typed character by character; {NAME} is a named
 //                                     key (ENTER ESC BACK DEL INS PGUP PGDN HOME END UP DOWN TAB
-//                                     F3..F9, or a letter),
-//                                     with ^ for Ctrl and + for Shift in front: {^C} {+INS} {+F5}
+//                                     SPACE F3..F9, or a letter), with ^ for Ctrl, + for Shift
+//                                     and % for Alt in front: {^C} {+INS} {+F5} {%SPACE}
 //   click ID                          a real mouse click at the centre of a control (it takes the
 //                                     focus, as a user's click does)
 //   set-clipboard TEXT                puts TEXT on the clipboard as CF_UNICODETEXT
@@ -466,7 +468,7 @@ constexpr KeyName kKeyNames[] = {
     {L"INS", VK_INSERT},   {L"PGUP", VK_PRIOR}, {L"PGDN", VK_NEXT}, {L"F3", VK_F3},
     {L"F4", VK_F4},        {L"F5", VK_F5},      {L"F6", VK_F6},     {L"F7", VK_F7},
     {L"F8", VK_F8},        {L"F9", VK_F9},      {L"HOME", VK_HOME}, {L"END", VK_END},
-    {L"UP", VK_UP},        {L"DOWN", VK_DOWN},  {L"TAB", VK_TAB},
+    {L"UP", VK_UP},        {L"DOWN", VK_DOWN},  {L"TAB", VK_TAB},   {L"SPACE", VK_SPACE},
 };
 
 bool VirtualKeyOf(const std::wstring& name, WORD& virtual_key) {
@@ -483,31 +485,30 @@ bool VirtualKeyOf(const std::wstring& name, WORD& virtual_key) {
     return false;
 }
 
-// {^+NAME}: the named key with Ctrl and Shift held around it.
+// {^+%NAME}: the named key with Ctrl, Shift and Alt held around it.
 bool PressNamedKey(std::wstring name) {
-    bool ctrl = false;
-    bool shift = false;
-    while (!name.empty() && (name[0] == L'^' || name[0] == L'+')) {
-        (name[0] == L'^' ? ctrl : shift) = true;
-        name.erase(0, 1);
+    std::vector<WORD> held;
+    for (; !name.empty(); name.erase(0, 1)) {
+        const WORD modifier = name[0] == L'^'   ? VK_CONTROL
+                              : name[0] == L'+' ? VK_SHIFT
+                              : name[0] == L'%' ? VK_MENU
+                                                : 0;
+        if (modifier == 0) {
+            break;
+        }
+        held.push_back(modifier);
     }
     WORD virtual_key = 0;
     if (!VirtualKeyOf(name, virtual_key)) {
         return false;
     }
-    if (ctrl) {
-        SendKey(VK_CONTROL, false);
-    }
-    if (shift) {
-        SendKey(VK_SHIFT, false);
+    for (WORD modifier : held) {
+        SendKey(modifier, false);
     }
     SendKey(virtual_key, false);
     SendKey(virtual_key, true);
-    if (shift) {
-        SendKey(VK_SHIFT, true);
-    }
-    if (ctrl) {
-        SendKey(VK_CONTROL, true);
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier) {
+        SendKey(*modifier, true);
     }
     return true;
 }
@@ -671,6 +672,13 @@ int Products(const Context& context) {
     return Succeed(JsonLine().Raw("products", DescribeInstalledProducts(context.args[0])));
 }
 
+int InstallerProducts(const Context& context) {
+    if (context.args.empty()) {
+        return Fail("usage: msi-products PRODUCT_NAME");
+    }
+    return Succeed(JsonLine().Raw("products", DescribeInstallerProducts(context.args[0])));
+}
+
 int Names(const Context& context) {
     HWND main = RequireMain(context);
     if (!main) {
@@ -767,6 +775,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-fit", DialogFit},
         {L"exe-info", ExeInfo},
         {L"products", Products},
+        {L"msi-products", InstallerProducts},
         {L"names", Names},
         {L"press-watch", PressAndWatch},
         {L"keys", Keys},

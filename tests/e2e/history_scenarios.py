@@ -19,7 +19,7 @@ LINES = {
 SET_ASIDE = {
     ENGLISH: "The history file was damaged. It was kept as KELVARIN-HISTORY-1.BAD; "
              "the entries that could be read are listed.",
-    JAPANESE: "履歴ファイルが壊れていたため, KELVARIN-HISTORY-1.BAD に名前を変えて残しました. "
+    JAPANESE: "履歴ファイルが壊れていたため、KELVARIN-HISTORY-1.BAD に名前を変えて残しました. "
               "読み取れた項目を表示しています.",
 }
 NAMES = {ENGLISH: ("History", "Selected calculation"), JAPANESE: ("履歴", "選択した計算")}

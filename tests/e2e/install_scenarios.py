@@ -1,9 +1,12 @@
-"""The installer, quarnic-<version>-<x86|x64>.msi (the CMake target `installer`), under Wine:
-`msiexec /i /qn` puts both programs, their readmes and two Start-menu shortcuts in place and lists
-one product in Apps & features with the version the programs' VERSIONINFO carries (which names
-them in English and Japanese); the installed calculator starts from Program Files, computes and
-keeps its colour over a restart; an MSI with a higher version replaces the installed one;
-`msiexec /x /qn` removes programs and shortcuts and leaves the user's per-user settings alone."""
+"""The installer, quarnic-<version>-<x86|x64>.msi (the CMake target `installer`), under Wine, in
+both scopes of the one package. Per machine (ALLUSERS=1), `msiexec /i /qn` puts both programs,
+their readmes and two Start-menu shortcuts into Program Files and lists one product in Apps &
+features with the version the programs' VERSIONINFO carries (with their names, product, company
+and copyright in English and Japanese); the installed calculator computes and keeps its colour
+over a restart. Per user, the same goes into the user's programs folder and Start menu and is
+registered for the user alone. In either scope an MSI with a higher version replaces the
+installed one, and `msiexec /x /qn` removes programs, shortcuts and registration and leaves the
+user's per-user settings alone."""
 
 import re
 import subprocess
@@ -18,11 +21,34 @@ PRODUCT = "Quarnic"
 INSTALLED_FILES = ["KELVARIN.EXE", "KELVARIN.TXT", "OSTRAMEL.EXE", "OSTRAMEL.TXT"]
 SHORTCUTS = {"Quarnic Calculator.lnk": "KELVARIN.EXE",
              "Quarnic Number Converter.lnk": "OSTRAMEL.EXE"}
-# The string blocks of each EXE's version resource, English (0409) and Japanese (0411), Unicode.
+# The string blocks of each EXE's version resource, English (0409) and Japanese (0411), Unicode:
+# the program's name as its description, then the product and who makes it, as the MSI names
+# them.
 DESCRIPTIONS = {
     "KELVARIN.EXE": {"040904B0": "Quarnic Calculator", "041104B0": "クォーニック電卓"},
     "OSTRAMEL.EXE": {"040904B0": "Quarnic Number Converter", "041104B0": "クォーニック進数変換"},
 }
+PRODUCT_NAMES = {"040904B0": "Quarnic", "041104B0": "クォーニック"}
+COMPANIES = {"040904B0": "The Quarnic tools team", "041104B0": "クォーニック・ツール開発チーム"}
+COPYRIGHTS = {block: f"Copyright (C) 2024-2026 {company}" for block, company in COMPANIES.items()}
+# Each EXE's string table gives its Start-menu shortcut a name and a description in English and
+# Japanese; the English name is the shortcut file's own.
+SHORTCUT_TEXTS = {
+    "KELVARIN.EXE": [("0409", "Quarnic Calculator", "Calculates in notations 2 to 32"),
+                     ("0411", "クォーニック電卓", "2進法から32進法までの任意の進法で計算します")],
+    "OSTRAMEL.EXE": [("0409", "Quarnic Number Converter",
+                      "Converts integers between notations 2 to 32"),
+                     ("0411", "クォーニック進数変換",
+                      "2進法から32進法までの進法の間で整数を変換します")],
+}
+SHORTCUT_FILE_KEYS = {"KELVARIN.EXE": "[#KelvarinExe]", "OSTRAMEL.EXE": "[#OstramelExe]"}
+# The README's per-machine install, from an administrator's prompt.
+PER_MACHINE = ("ALLUSERS=1",)
+# Wine's installer takes every user for an administrator and turns the package's ALLUSERS=2 into
+# a per-machine install (Windows installs it per user); an empty ALLUSERS keeps it per user.
+# Every msiexec of a per-user product passes it, since the registry root and the programs
+# folder follow ALLUSERS there, in the uninstall too.
+PER_USER = ("ALLUSERS=",)
 SB_LEFT, SB_PAGERIGHT = 6, 3
 KEPT_COLOUR = (0, 98, 45)  # red to the left end, green one page up from the default
 
@@ -53,31 +79,75 @@ def build_upgrade_msi(kit, version):
     return output
 
 
+def msi_table(msi, table):
+    """The rows of one table of an MSI as {column: value}, read with msiinfo (msitools)."""
+    lines = subprocess.run(["msiinfo", "export", str(msi), table], check=True, timeout=60,
+                           capture_output=True, text=True).stdout.splitlines()
+    columns = lines[0].split("\t")
+    return [dict(zip(columns, line.split("\t"))) for line in lines[3:]]
+
+
+def check_shortcut_resources(case, kit, msi):
+    """Each shortcut of the MSI names its EXE's string resources for its name and description,
+    so that Windows shows them in the user's language."""
+    ids = kit.ids(kit.programs["calc"])
+    rows = {row["Name"]: row for row in msi_table(msi, "Shortcut")}
+    for name, exe in SHORTCUTS.items():
+        row = rows.get(name.removesuffix(".lnk"), {})
+        case.equal((row.get("DisplayResourceDLL"), row.get("DisplayResourceId"),
+                    row.get("DescriptionResourceDLL"), row.get("DescriptionResourceId")),
+                   (SHORTCUT_FILE_KEYS[exe], str(ids["IDS_SHORTCUT_NAME"]),
+                    SHORTCUT_FILE_KEYS[exe], str(ids["IDS_SHORTCUT_DESCRIPTION"])),
+                   f"resources of the shortcut {name}")
+
+
 def install_dir(kit):
     return kit.prefix.path / "drive_c" / "Program Files" / "Quarnic"
 
 
-def start_menu_folders(kit):
-    """Where the shortcuts may land: Windows puts a per-machine install's in the common Start
-    menu; Wine's msiexec puts them in the user's."""
-    common = kit.prefix.path / "drive_c" / "ProgramData"
-    user = kit.prefix.user_folder("AppData", "Roaming")
-    return [base / "Microsoft" / "Windows" / "Start Menu" / "Programs" / PRODUCT
-            for base in (common, user)]
+def user_install_dir(kit):
+    """%LOCALAPPDATA%\\Programs\\Quarnic, where Windows puts a per-user install's programs."""
+    return kit.prefix.user_folder("AppData", "Local", "Programs", PRODUCT)
 
 
-def present_shortcuts(kit):
-    return {link.name: link for folder in start_menu_folders(kit) if folder.exists()
+def common_start_menu(kit):
+    return (kit.prefix.path / "drive_c" / "ProgramData" / "Microsoft" / "Windows" /
+            "Start Menu" / "Programs" / PRODUCT)
+
+
+def user_start_menu(kit):
+    return kit.prefix.user_folder("AppData", "Roaming", "Microsoft", "Windows", "Start Menu",
+                                  "Programs", PRODUCT)
+
+
+def present_shortcuts(kit, folders=None):
+    """The shortcuts in the given Start-menu folders; by default where they may land: Windows
+    puts a per-machine install's in the common Start menu, Wine's msiexec in the user's."""
+    folders = folders or [common_start_menu(kit), user_start_menu(kit)]
+    return {link.name: link for folder in folders if folder.exists()
             for link in folder.iterdir()}
 
 
 def products(kit):
+    """The Apps & features entries of the machine's and the user's hive."""
     return kit.prefix.driver("-", "products", PRODUCT)["products"]
 
 
-def check_installed(case, kit, version, what):
-    present = sorted(p.name for p in install_dir(kit).iterdir()) if install_dir(kit).exists() \
-        else []
+def registered(kit):
+    """[(scope, version)] of the products the installer registered, "machine" or "user"."""
+    return [(p["scope"], p["version"])
+            for p in kit.prefix.driver("-", "msi-products", PRODUCT)["products"]]
+
+
+def registry_keys(kit):
+    """Which hives hold Software\\Quarnic, the key path of the Start-menu shortcuts."""
+    return [hive for hive in ("HKLM", "HKCU")
+            if kit.prefix.registry_key_exists(f"{hive}\\Software\\{PRODUCT}")]
+
+
+def check_installed(case, kit, version, what, folder=None, scope="machine"):
+    folder = folder or install_dir(kit)
+    present = sorted(p.name for p in folder.iterdir()) if folder.exists() else []
     case.check(set(INSTALLED_FILES) <= set(present), f"{what}: installed files {present}")
     shortcuts = present_shortcuts(kit)
     case.equal(sorted(shortcuts), sorted(SHORTCUTS), f"{what}: Start-menu shortcuts")
@@ -88,19 +158,39 @@ def check_installed(case, kit, version, what):
                    f"{what}: {name} does not point at {target.decode()}")
     entries = products(kit)
     case.equal([e["version"] for e in entries], [version], f"{what}: Apps & features entries")
+    case.equal(registered(kit), [(scope, version)], f"{what}: products the installer registered")
+    case.equal(registry_keys(kit), ["HKLM" if scope == "machine" else "HKCU"],
+               f"{what}: hives holding Software\\{PRODUCT}")
 
 
-def check_installed_programs(case, kit, version):
-    """Both installed EXEs carry the product version, their names in English and Japanese (the
-    file's properties in Explorer) and the manifest."""
+def check_nothing_installed(case, kit, what, folder):
+    left = [name for name in INSTALLED_FILES if (folder / name).exists()]
+    case.equal(left, [], f"program files left {what}")
+    case.equal(present_shortcuts(kit), {}, f"shortcuts left {what}")
+    case.equal(products(kit), [], f"Apps & features {what}")
+    case.equal(registered(kit), [], f"products registered {what}")
+    case.equal(registry_keys(kit), [], f"hives holding Software\\{PRODUCT} {what}")
+
+
+def check_installed_programs(case, kit, version, folder=None):
+    """Both installed EXEs carry the product version, their names, the product, its maker and
+    the copyright in English and Japanese (the file's properties in Explorer) and the
+    manifest."""
+    folder = folder or install_dir(kit)
     for exe, names in DESCRIPTIONS.items():
-        info = kit.prefix.driver("-", "exe-info",
-                                 kit.prefix.windows_path(install_dir(kit) / exe))["exe"]
+        info = kit.prefix.driver("-", "exe-info", kit.prefix.windows_path(folder / exe))["exe"]
         case.equal(info.get("product_version_text"), version, f"{exe} ProductVersion")
-        case.equal([(b["block"], b["description"], b["product_name"], b["product_version"])
+        case.equal([(b["block"], b["description"], b["product_name"], b["company"],
+                     b["copyright"], b["product_version"])
                     for b in info.get("string_blocks", [])],
-                   [(block, name, name, version) for block, name in names.items()],
+                   [(block, name, PRODUCT_NAMES[block], COMPANIES[block], COPYRIGHTS[block],
+                     version) for block, name in names.items()],
                    f"{exe} version blocks")
+        case.equal([(t["language"], t["name"], t["description"])
+                    for t in info.get("shortcut_texts", [])], SHORTCUT_TEXTS[exe],
+                   f"{exe} shortcut texts")
+        case.equal(f"{SHORTCUT_TEXTS[exe][0][1]}.lnk" in SHORTCUTS, True,
+                   f"{exe}: its English shortcut text names its shortcut file")
         manifest = info.get("manifest", "")
         case.check('level="asInvoker"' in manifest, f"{exe}: manifest without asInvoker")
         case.check(re.search(r"<dpiAware[^>]*>\s*true\s*<", manifest) is not None,
@@ -169,7 +259,8 @@ def installer_installs_upgrades_and_uninstalls(case, kit):
         raise E2EError("the installer needs both programs built")
     msi, version = built_msi(kit)
     case.equal(products(kit), [], "Apps & features before installing")
-    case.equal(kit.prefix.msiexec("/i", msi), 0, f"msiexec /i {msi.name}")
+    check_shortcut_resources(case, kit, msi)
+    case.equal(kit.prefix.msiexec("/i", msi, *PER_MACHINE), 0, f"msiexec /i {msi.name}")
     check_installed(case, kit, version, "installed")
     check_installed_programs(case, kit, version)
     run_installed_calculator(case, kit)
@@ -182,13 +273,47 @@ def installer_installs_upgrades_and_uninstalls(case, kit):
 
     newer = higher_version(version)
     upgrade = build_upgrade_msi(kit, newer)
-    case.equal(kit.prefix.msiexec("/i", upgrade), 0, f"msiexec /i {upgrade.name}")
+    case.equal(kit.prefix.msiexec("/i", upgrade, *PER_MACHINE), 0, f"msiexec /i {upgrade.name}")
     check_installed(case, kit, newer, "upgraded")
 
-    case.equal(kit.prefix.msiexec("/x", upgrade), 0, f"msiexec /x {upgrade.name}")
-    left = [name for name in INSTALLED_FILES if (install_dir(kit) / name).exists()]
-    case.equal(left, [], "program files left after uninstalling")
-    case.equal(present_shortcuts(kit), {}, "shortcuts left after uninstalling")
-    case.equal(products(kit), [], "Apps & features after uninstalling")
+    case.equal(kit.prefix.msiexec("/x", upgrade, *PER_MACHINE), 0, f"msiexec /x {upgrade.name}")
+    check_nothing_installed(case, kit, "after uninstalling", install_dir(kit))
     case.equal(read_settings(user_settings), {"Red": "1", "Green": "2", "Blue": "3"},
                "per-user settings after uninstalling")
+
+
+@scenario("calc")
+def installer_per_user_installs_upgrades_and_uninstalls(case, kit):
+    """A user without administrator rights: programs in the user's programs folder, shortcuts in
+    the user's own Start menu, the product registered for the user and nothing for the
+    machine; an upgrade and the uninstall in the same scope."""
+    if "conv" not in kit.programs:
+        raise E2EError("the installer needs both programs built")
+    msi, version = built_msi(kit)
+    folder = user_install_dir(kit)
+    case.equal(kit.prefix.msiexec("/i", msi, *PER_USER), 0, f"msiexec /i {msi.name} per user")
+    check_installed(case, kit, version, "installed per user", folder, "user")
+    case.equal(sorted(present_shortcuts(kit, [user_start_menu(kit)])), sorted(SHORTCUTS),
+               "shortcuts in the user's own Start menu")
+    case.equal([name for name in INSTALLED_FILES if (install_dir(kit) / name).exists()], [],
+               "files a per-user install put into Program Files")
+    case.equal(present_shortcuts(kit, [common_start_menu(kit)]), {},
+               "shortcuts a per-user install put into the common Start menu")
+    check_installed_programs(case, kit, version, folder)
+    with kit.running(case, "conv", folder=folder, locale=JAPANESE) as program:
+        case.equal(program.state().title, kit.titles().get("OSTRAMEL_TITLE_JA"),
+                   "title of the converter installed per user")
+    hives = sorted({entry["hive"] for entry in products(kit)})
+    print(f"     per-user product: Apps & features entry in {hives}, registered "
+          f"{registered(kit)}", flush=True)
+
+    newer = higher_version(version)
+    upgrade = build_upgrade_msi(kit, newer)
+    case.equal(kit.prefix.msiexec("/i", upgrade, *PER_USER), 0,
+               f"msiexec /i {upgrade.name} per user")
+    check_installed(case, kit, newer, "upgraded per user", folder, "user")
+
+    case.equal(kit.prefix.msiexec("/x", upgrade, *PER_USER), 0,
+               f"msiexec /x {upgrade.name} per user")
+    check_nothing_installed(case, kit, "after uninstalling per user", folder)
+    case.check(not folder.exists(), f"{folder} left after uninstalling per user")

@@ -2,29 +2,41 @@
 main window, also while a clicked button holds the focus; Ctrl+C read back from the real
 clipboard; text the driver puts on the clipboard pasted with Ctrl+V, also in the forms people
 copy (a base prefix, digit groups, a number on two lines); refusals and a clipboard held by
-another process answered with a message box; both languages."""
+another process answered with a message box; Alt+Space and a letter in the system menu; both
+languages."""
+
+import subprocess
 
 from scenario_kit import ENGLISH, JAPANESE, scenario
 
 CALC_MENU_TEXTS = {
-    ENGLISH: {"IDM_COPY": "&Copy\tCtrl+C", "IDM_PASTE": "&Paste\tCtrl+V"},
-    JAPANESE: {"IDM_COPY": "コピー(&C)\tCtrl+C", "IDM_PASTE": "貼り付け(&P)\tCtrl+V"},
+    ENGLISH: {"IDM_COPY": "Cop&y\tCtrl+C", "IDM_PASTE": "&Paste\tCtrl+V"},
+    JAPANESE: {"IDM_COPY": "コピー(&Y)\tCtrl+C", "IDM_PASTE": "貼り付け(&P)\tCtrl+V"},
 }
-CONV_PASTE_TEXT = {ENGLISH: "&Paste\tCtrl+V", JAPANESE: "貼り付け(&P)\tCtrl+V"}
+CONV_PASTE_TEXT = {ENGLISH: "Past&e\tCtrl+V", JAPANESE: "貼り付け(&E)\tCtrl+V"}
 BUSY_COPY = {
     ENGLISH: "The clipboard is in use by another program.\nNothing was copied.",
-    JAPANESE: "クリップボードは他のプログラムが使用中です.\nコピーできませんでした.",
+    JAPANESE: "クリップボードはほかのプログラムが使用中です.\nコピーできませんでした.",
 }
 NOT_A_DIGIT = {
     ENGLISH: "\"G\" is not a digit of notation 10.\nNothing was pasted.",
-    JAPANESE: "「G」は10進数の数字ではありません.\n貼り付けませんでした.",
+    JAPANESE: "「G」は10進法で使える数字ではありません.\n貼り付けませんでした.",
 }
 
+# The calculator reads a point, so its comma message says how to write one; the converter
+# reads integers alone.
 COMMA_REFUSED = {
-    ENGLISH: "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
-             "out.\nNothing was pasted.",
-    JAPANESE: "数の中の「,」は読み取れません.\n小数点は「.」で書き, 桁区切りの「,」は取り除いて"
-              "ください.\n貼り付けませんでした.",
+    "calc": {
+        ENGLISH: "\",\" is not read in a number.\nWrite \".\" for a point, or leave the "
+                 "separator out.\nNothing was pasted.",
+        JAPANESE: "数の中の「,」は読み取れません.\n小数点は「.」で書き、桁区切りの「,」は"
+                  "取り除いてください.\n貼り付けませんでした.",
+    },
+    "conv": {
+        ENGLISH: "\",\" is not read in a number.\nRemove the comma.\nNothing was pasted.",
+        JAPANESE: "数の中の「,」は読み取れません.\n「,」を取り除いてください.\n"
+                  "貼り付けませんでした.",
+    },
 }
 
 # Refused pastes that name a notation, in the order the scenario pastes them (in notation 16;
@@ -44,9 +56,13 @@ NOTATION_REFUSALS = [
         JAPANESE: "現在は8進法を選択できません."}),
 ]
 NOTHING_PASTED = {ENGLISH: "Nothing was pasted.", JAPANESE: "貼り付けませんでした."}
+TOO_MANY_DIGITS = {
+    ENGLISH: "The number has too many digits: at most 300 before the point and 900 after it.",
+    JAPANESE: "桁数が多すぎます. 整数部は300桁、小数部は900桁までです.",
+}
 BUSY_PASTE = {
     ENGLISH: "The clipboard is in use by another program.\nNothing was pasted.",
-    JAPANESE: "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.",
+    JAPANESE: "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.",
 }
 
 
@@ -96,8 +112,8 @@ def paste_two_lines(case, program, text):
 def check_comma_refused(case, kit, program, key, locale):
     """Pastes "1,5": one message box with the comma's message, kept as a screenshot."""
     paste(program, "1,5")
-    case.equal(shown_message(kit, program, f"paste-comma-{key}", locale), COMMA_REFUSED[locale],
-               "message of a pasted 1,5")
+    case.equal(shown_message(kit, program, f"paste-comma-{key}", locale),
+               COMMA_REFUSED[key][locale], "message of a pasted 1,5")
     case.equal(program.open_dialog_after(300), None, "a second message box after 1,5")
 
 
@@ -168,7 +184,8 @@ def calc_copy_and_paste(case, kit, locale):
         check_copied(case, program, "100", "pasted FF + 1 =")
         program.drive("set-clipboard", "12G")
         keys(program, "{ESC}", "{F6}", "{^V}")
-        case.equal(message_text(program), NOT_A_DIGIT[locale], "message of a refused paste")
+        case.equal(shown_message(kit, program, "paste-not-a-digit", locale), NOT_A_DIGIT[locale],
+                   "message of a refused paste")
         case.equal(program.open_dialog_after(300), None, "a second message box")
         keys(program, "7")
         check_copied(case, program, "7", "7 after the refusal")
@@ -225,6 +242,9 @@ def calc_paste_messages(case, kit, locale):
             case.equal(shown_message(kit, program, f"paste-{name}", locale),
                        f"{reasons[locale]}\n{NOTHING_PASTED[locale]}", f"message of {text!r}")
             case.equal(program.open_dialog_after(300), None, f"a second message after {text!r}")
+        paste(program, "1" * 301)
+        case.equal(shown_message(kit, program, "paste-too-many-digits", locale),
+                   f"{TOO_MANY_DIGITS[locale]}\n{NOTHING_PASTED[locale]}", "message of 301 digits")
         program.drive("hold-clipboard", program.id("IDM_PASTE"), 2000)
         case.equal(shown_message(kit, program, "busy-paste", locale), BUSY_PASTE[locale],
                    "message of a Paste from a busy clipboard")
@@ -299,3 +319,70 @@ def conv_paste_forms_english(case, kit):
 @scenario("conv")
 def conv_paste_forms_japanese(case, kit):
     conv_paste_forms(case, kit, JAPANESE)
+
+
+def access_key(text):
+    """The letter after the first single "&" of a menu text, upper-cased; None without one."""
+    at = 0
+    while True:
+        at = text.find("&", at)
+        if at < 0 or at + 1 >= len(text):
+            return None
+        if text[at + 1] != "&":
+            return text[at + 1].upper()
+        at += 2
+
+
+# Wine adds "About Wine" to every system menu; Windows has no such item.
+SC_ABOUTWINE = 0xF141
+
+
+def check_menu_letters(case, state):
+    """Every item of the real system menu, the standard ones included, has a letter of its own."""
+    items = [m for m in state.raw["menu"] if not m["separator"] and m["id"] != SC_ABOUTWINE]
+    letters = [access_key(m["text"]) for m in items]
+    texts = [m["text"] for m in items]
+    case.check(None not in letters, f"system-menu items without a letter: {texts}")
+    case.equal(sorted({k for k in letters if letters.count(k) > 1}), [],
+               f"letters shared by system-menu items, of {texts}")
+    case.check("C" in letters, f"no item has C (Close): {letters}")
+
+
+def closes_with_alt_space_c(case, kit, key, locale):
+    """Alt+Space opens the system menu (kept as a screenshot) and C then closes the program, as
+    it does every Windows program."""
+    language = "ja" if locale == JAPANESE else "en"
+    with kit.running(case, key, locale=locale) as program:
+        state = program.state()
+        check_menu_letters(case, state)
+        keys(program, "{%SPACE}")
+        x, y, width, height = state.window_rect()
+        shot = kit.screenshot_rect((x, y, max(width, 420), height + 260),
+                                   f"system-menu-{key}-{language}")
+        print(f"     system menu {key} {language}: {shot.name}", flush=True)
+        keys(program, "--as-is", "{C}")
+        try:
+            code = program.process.wait(20)
+        except subprocess.TimeoutExpired:
+            code = None
+        case.equal(code, 0, "exit code after Alt+Space, C")
+
+
+@scenario("calc")
+def calc_alt_space_c_closes_english(case, kit):
+    closes_with_alt_space_c(case, kit, "calc", ENGLISH)
+
+
+@scenario("calc")
+def calc_alt_space_c_closes_japanese(case, kit):
+    closes_with_alt_space_c(case, kit, "calc", JAPANESE)
+
+
+@scenario("conv")
+def conv_alt_space_c_closes_english(case, kit):
+    closes_with_alt_space_c(case, kit, "conv", ENGLISH)
+
+
+@scenario("conv")
+def conv_alt_space_c_closes_japanese(case, kit):
+    closes_with_alt_space_c(case, kit, "conv", JAPANESE)

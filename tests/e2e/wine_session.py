@@ -155,14 +155,21 @@ class WinePrefix:
         self.shutdown()
         subprocess.run(["wineserver", "-p"], env=self.env, timeout=60)
 
-    def msiexec(self, action, msi_path):
-        """Runs `msiexec /i` or `/x` silently on an MSI anywhere on the Linux side; returns the
-        exit code (0 when done)."""
+    def msiexec(self, action, msi_path, *properties):
+        """Runs `msiexec /i` or `/x` silently on an MSI anywhere on the Linux side, with public
+        properties such as "ALLUSERS=1"; returns the exit code (0 when done)."""
         windows_path = "Z:" + str(Path(msi_path).resolve()).replace("/", "\\")
         with open(self.logs / "msiexec.log", "ab") as log:
-            return subprocess.run([self.loader, "msiexec", action, windows_path, "/qn"],
+            return subprocess.run([self.loader, "msiexec", action, windows_path, "/qn",
+                                   *properties],
                                   env=self.env, stdout=log, stderr=subprocess.STDOUT,
                                   timeout=180).returncode
+
+    def registry_key_exists(self, key):
+        """Whether `reg query` finds the key (for example HKCU\\Software\\Quarnic)."""
+        return subprocess.run([self.loader, "reg", "query", key], env=self.env,
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                              timeout=60).returncode == 0
 
     def user_folder(self, *parts):
         """A folder of the prefix's user profile, e.g. ("AppData", "Roaming")."""

@@ -223,14 +223,25 @@ TEST(PasteMessages, NameTheReasonInBothLanguages) {
     EXPECT_EQ(PasteRefusalMessage(letter, false),
               "\"G\" is not a digit of notation 16.\nNothing was pasted.");
     EXPECT_EQ(PasteRefusalMessage(letter, true),
-              "「G」は16進数の数字ではありません.\n貼り付けませんでした.");
+              "「G」は16進法で使える数字ではありません.\n貼り付けませんでした.");
     const PastedNumber comma = ParsePastedNumber("1,5", CalculatorRules(10));
     EXPECT_EQ(PasteRefusalMessage(comma, false),
               "\",\" is not read in a number.\nWrite \".\" for a point, or leave the separator "
               "out.\nNothing was pasted.");
     EXPECT_EQ(PasteRefusalMessage(comma, true),
-              "数の中の「,」は読み取れません.\n小数点は「.」で書き, 桁区切りの「,」は取り除いて"
+              "数の中の「,」は読み取れません.\n小数点は「.」で書き、桁区切りの「,」は取り除いて"
               "ください.\n貼り付けませんでした.");
+    // The converter reads no point, so its comma is only a separator to leave out.
+    const PastedNumber integerComma = ParsePastedNumber("1,5", ConverterRules(10));
+    EXPECT_EQ(ParsePastedNumber("1\uFF0C000", ConverterRules(10)).refusal,
+              PasteRefusal::CommaInInteger);
+    EXPECT_EQ(PasteRefusalMessage(integerComma, false),
+              "\",\" is not read in a number.\nRemove the comma.\nNothing was pasted.");
+    EXPECT_EQ(PasteRefusalMessage(integerComma, true),
+              "数の中の「,」は読み取れません.\n「,」を取り除いてください.\n貼り付けませんでした.");
+    const PastedNumber tooLong = ParsePastedNumber(std::string(301, '1'), CalculatorRules(10));
+    EXPECT_EQ(PasteRefusalMessage(tooLong, true),
+              "桁数が多すぎます. 整数部は300桁、小数部は900桁までです.\n貼り付けませんでした.");
     const PastedNumber disagreeing = ParsePastedNumber("0b11\u2081\u2086", CalculatorRules(10));
     EXPECT_EQ(PasteRefusalMessage(disagreeing, false),
               "The prefix \"0b\" and the notation \"\u2081\u2086\" name different "
@@ -248,7 +259,7 @@ TEST(PasteMessages, NameTheReasonInBothLanguages) {
 }
 
 // A notation out of range is named by how it was written; in Japanese the notation itself is a
-// 進法 (a number written in one stays a 進数, as in "16進数の数字").
+// 進法 (a number written in one stays a 進数, as in "16進数の1"; a digit is one that a 進法 uses).
 TEST(PasteMessages, ABadNotationIsNamedAsItWasWritten) {
     const PastedNumber subscript = ParsePastedNumber("FF\u2083\u2083", CalculatorRules(16));
     const PastedNumber parenthesised = ParsePastedNumber("FF (33)", CalculatorRules(16));
@@ -264,10 +275,9 @@ TEST(PasteMessages, ABadNotationIsNamedAsItWasWritten) {
 
 TEST(PasteMessages, EveryRefusalAndSeparatorPlaceHasItsOwnText) {
     const PasteRefusal refusals[] = {
-        PasteRefusal::NoNumber,       PasteRefusal::NotADigit,
-        PasteRefusal::TooManyDigits,  PasteRefusal::SecondPoint,
-        PasteRefusal::Comma,          PasteRefusal::BlankInside,
-        PasteRefusal::BadNotation,    PasteRefusal::PrefixAgainstSuffix,
+        PasteRefusal::NoNumber,       PasteRefusal::NotADigit,   PasteRefusal::TooManyDigits,
+        PasteRefusal::SecondPoint,    PasteRefusal::Comma,       PasteRefusal::CommaInInteger,
+        PasteRefusal::BlankInside,    PasteRefusal::BadNotation, PasteRefusal::PrefixAgainstSuffix,
         PasteRefusal::NotationLocked, PasteRefusal::Zero};
     const SeparatorPlace places[] = {SeparatorPlace::InARow,     SeparatorPlace::NextToPoint,
                                      SeparatorPlace::NextToSign, SeparatorPlace::AfterPrefix,
@@ -299,9 +309,9 @@ TEST(PasteMessages, BusyClipboardSaysWhatDidNotHappen) {
               "The clipboard is in use by another program.\nNothing was pasted.");
     // A busy clipboard is a failure (できませんでした), a refused paste a choice (ませんでした).
     EXPECT_EQ(ClipboardBusyMessage(ClipboardUse::Copy, true),
-              "クリップボードは他のプログラムが使用中です.\nコピーできませんでした.");
+              "クリップボードはほかのプログラムが使用中です.\nコピーできませんでした.");
     EXPECT_EQ(ClipboardBusyMessage(ClipboardUse::Paste, true),
-              "クリップボードは他のプログラムが使用中です.\n貼り付けられませんでした.");
+              "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.");
 }
 
 }  // namespace

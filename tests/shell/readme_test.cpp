@@ -88,4 +88,23 @@ TEST(Readmes, TheJapanesePartCallsTheNotationShinpo) {
     }
 }
 
+// Words the Japanese part spells one way, as the messages and Windows itself spell them.
+TEST(Readmes, TheJapanesePartSpellsWordsOneWay) {
+    constexpr std::string_view MEMORY = "メモリ";
+    constexpr std::string_view LONG_MARK = "ー";
+    for (const char* name : {"KELVARIN.TXT", "OSTRAMEL.TXT"}) {
+        const std::string text = ReadReadme(name);
+        const std::string_view japanese =
+            std::string_view(text).substr(text.find(JAPANESE_HEADING));
+        for (std::string_view avoided : {"他のプログラム", "拡大率", "細いスペース"}) {
+            EXPECT_EQ(japanese.find(avoided), std::string_view::npos) << name << ": " << avoided;
+        }
+        for (size_t at = japanese.find(MEMORY); at != std::string_view::npos;
+             at = japanese.find(MEMORY, at + 1)) {
+            EXPECT_EQ(japanese.substr(at + MEMORY.size(), LONG_MARK.size()), LONG_MARK)
+                << name << ": メモリ without its long mark";
+        }
+    }
+}
+
 }  // namespace

@@ -85,7 +85,8 @@ TEST(OstramelScript, PastesIntoFromAndReportsTheMessage) {
     EXPECT_EQ(pasted["message"], nullptr);
     const nlohmann::json refused = StateAfter("--ja 7 PASTE=1.5");
     EXPECT_EQ(refused["input"], "7");
-    EXPECT_EQ(refused["message"], "「.」は10進数の数字ではありません.\n貼り付けませんでした.");
+    EXPECT_EQ(refused["message"],
+              "「.」は10進法で使える数字ではありません.\n貼り付けませんでした.");
     const nlohmann::json wide = StateAfter("PASTE=\uFF10\uFF58\uFF26%0AF T10");
     EXPECT_EQ(wide["input"], "FF");
     EXPECT_EQ(wide["answer"], "255");
