@@ -12,12 +12,9 @@ void RepaintCalculatorContents(Calculator& calc) {
     view.DrawConsole(TextOf(state.ConsoleText));
     ClearText(state.OtherNotationLabel);
     view.ClearOtherNotationBox();
-    // Before the window's own WM_USER the notation buttons may not exist yet: an empty box.
-    if (state.ReadyFlag) {
-        const int notation = ReadNotation(calc);
-        if (!HasOwnButton(notation)) {
-            SetNotationLabel(state.OtherNotationLabel, notation);
-        }
+    const int notation = ReadNotation(calc);
+    if (!HasOwnButton(notation)) {
+        SetNotationLabel(state.OtherNotationLabel, notation);
     }
     view.DrawOtherNotationBox(TextOf(state.OtherNotationLabel));
     if (state.MemoryHeld) {

@@ -35,6 +35,11 @@ struct CalculatorState {
     int FirstNotation = 10;
     int SecondNotation = 10;  // "=" computes in this notation
     int OtherNotation = 32;   // the notation behind "X", never one with a button of its own
+    // The checked notation button: 0..4 for "2".."16", 5 for "X" (OtherNotation).
+    int CheckedNotationButton = 3;
+    bool NotationLocked = false;  // the notation buttons cannot be pressed: an operand is fixed
+    bool SaveAnswerAvailable = false;
+    int AnswerSign = 1;  // of the answer on show, changed by "+/-"
     bool MemoryHeld = false;
     bool ErrorShown = false;
     bool AnswerShown = false;
@@ -54,7 +59,6 @@ struct CalculatorState {
     DigitString ComputedAnswer{};
     int ComputedNotation = 10;
 
-    bool ReadyFlag = false;  // set once the window's own WM_USER arrives
     bool SuppressConsolePaint = false;
     bool SqrtKeyNeedsRedraw = false;
 };
@@ -76,13 +80,18 @@ struct Calculator {
     CalculationHistory* history = nullptr;  // none in tests that do not look at it
 };
 
-// Sets the start state of the record and of the keys: every flag and text at its initial value,
+// Sets the start state of the record and shows it: every flag and text at its initial value,
 // "10" checked, the digit keys of notation 10, both step buttons and "MR" disabled, "Sa&ve
-// answer..." greyed, every other key and the six notation buttons enabled.
+// answer..." and Copy greyed, every other key and the six notation buttons enabled.
 void StartCalculator(Calculator& calc, CalculatorView& view);
 
-// The one entry for key commands (WM_COMMAND ids): ids that name no command are ignored.
+// The one entry for every command: keys (WM_COMMAND ids) and the calculator's own system-menu
+// items (Copy, Paste, the root setting, Save answer, History). A command that is not available
+// now, and an id that names none, is ignored.
 void DispatchCommand(Calculator& calc, int id);
+
+// Whether id is one of the calculator's own system-menu items, which DispatchCommand takes.
+bool IsCalculatorMenuCommand(int id);
 
 // Measures in the view's console font, for the engine's fitting of an answer to the console.
 class ViewTextMeasurer final : public TextMeasurer {

@@ -3,6 +3,7 @@
 // never paints by itself: it changes its state, then calls these right away.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,12 @@ class CalculatorView : public ControlView {
     virtual bool ReadClipboardText(std::string& text) = 0;
     // A message box owned by the main window, with an OK button (UTF-8 text).
     virtual void ShowMessageBox(std::string_view text) = 0;
+
+    // "Sa&ve answer...": asks for a file name and writes the text there, telling every failure
+    // itself. longestSize is the longest text there can be, for the free-space check.
+    virtual void SaveAnswerText(std::string_view text, std::size_t longestSize) = 0;
+    // "&History...": opens the history window, or brings it forward.
+    virtual void OpenHistoryWindow() = 0;
 };
 
 }  // namespace quarnic

@@ -9,15 +9,12 @@
 #include "calc/calculator_menu.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
-#include "calc/clipboard_commands.h"
 #include "calc/history.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/history_window_win.h"
 #include "calc/keyboard_map.h"
-#include "calc/save_answer_win.h"
 #include "calc/sqrt_key_win.h"
-#include "calc/square_root.h"
 #include "calc/win32_calculator_view_win.h"
 #include "shell/shell_texts.h"
 #include "shell/shell_win.h"
@@ -49,6 +46,8 @@ class CalculatorWindow final : public ProgramWindow {
         view_ = &view;
         calc_.view = &view;
         calc_.JapaneseUi = Shell().JapaneseUi != 0;
+        view.SetHistoryOpener(
+            [this] { OpenHistoryWindow(Shell().mainWindow, calc_, history_, keeping_); });
     }
 
     void CreateKeysAndStart(HWND window) override {
@@ -67,27 +66,16 @@ class CalculatorWindow final : public ProgramWindow {
     }
     void OnCommand(int id) override { DispatchCommand(calc_, id); }
 
-    bool OnSystemCommand(HWND window, int id) override {
-        if (id == IDM_SAVE_ANSWER) {
-            SaveAnswer(window, calc_);
-            return true;
+    bool OnSystemCommand(HWND, int id) override {
+        if (!IsCalculatorMenuCommand(id)) {
+            return false;
         }
-        if (id == IDM_SQRT_SETTING) {
-            SqrtSettingDialog(calc_);
-            return true;
-        }
-        if (id == IDM_HISTORY) {
-            OpenHistoryWindow(window, calc_, history_, keeping_);
-            return true;
-        }
-        return DispatchClipboardCommand(calc_, id);
+        DispatchCommand(calc_, id);
+        return true;
     }
 
     // The settings have been read by now, so the history file is found by their rule.
-    void OnReady() override {
-        calc_.state.ReadyFlag = 1;
-        keeping_.Start(Shell().mainWindow);
-    }
+    void OnReady() override { keeping_.Start(Shell().mainWindow); }
 
     void MoveControlsToLayout() override {
         const KeyGeometry g = Shell().layout.Geometry();

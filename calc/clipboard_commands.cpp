@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
+#include "calc/key_availability.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/shown_answer.h"
@@ -49,11 +50,6 @@ const PlainText& ShownOperand(const CalculatorState& state) {
     return state.FirstOperandText;
 }
 
-bool ConsoleShowsValue(const CalculatorState& state) {
-    const std::string_view console = TextOf(state.ConsoleText);
-    return !console.empty() && console != ERROR_DISPLAY_TEXT && state.ErrorShown == 0;
-}
-
 }  // namespace
 
 std::string CopyText(const Calculator& calc) {
@@ -62,10 +58,6 @@ std::string CopyText(const Calculator& calc) {
         return {};
     }
     return PlainValueText(TextOf(ShownOperand(state)));
-}
-
-void UpdateCopyItem(Calculator& calc) {
-    calc.view->EnableMenuItem(IDM_COPY, ConsoleShowsValue(calc.state));
 }
 
 void CopyShownValue(Calculator& calc) {
@@ -108,8 +100,7 @@ void PasteNumber(Calculator& calc, std::string_view text) {
     PasteRules rules;
     rules.notation = ReadNotation(calc);
     PastedNumber number = ParsePastedNumber(text, rules);
-    if (number.Accepted() && number.notation != rules.notation &&
-        !calc.view->IsControlEnabled(IDC_NOTATION_FIRST)) {
+    if (number.Accepted() && number.notation != rules.notation && calc.state.NotationLocked) {
         number.refusal = PasteRefusal::NotationLocked;
     }
     if (!number.Accepted()) {
@@ -119,7 +110,6 @@ void PasteNumber(Calculator& calc, std::string_view text) {
     RefreshSqrtKey(calc);
     const PastedOperand operand = FormPastedOperand(calc, number);
     PutRecalledOperand(calc, operand.text, operand.console, number.notation);
-    UpdateCopyItem(calc);
 }
 
 void PasteFromClipboard(Calculator& calc) {
@@ -129,18 +119,6 @@ void PasteFromClipboard(Calculator& calc) {
         return;
     }
     PasteNumber(calc, text);
-}
-
-bool DispatchClipboardCommand(Calculator& calc, int id) {
-    if (id == IDM_COPY) {
-        CopyShownValue(calc);
-        return true;
-    }
-    if (id == IDM_PASTE) {
-        PasteFromClipboard(calc);
-        return true;
-    }
-    return false;
 }
 
 }  // namespace quarnic

@@ -9,13 +9,9 @@
 namespace quarnic {
 
 // The full-precision plain text of the value on show: no notation suffix, "-" for a negative
-// value, no trailing fraction zeros, no point for an integer. An answer whose operand text was
-// cut to fit its buffer gives every digit of the recorded answer. Empty while the console
-// shows nothing or the error display.
+// value, no trailing fraction zeros, no point for an integer, every digit of the operand.
+// Empty while the console shows nothing or the error display (Copy is greyed exactly then).
 std::string CopyText(const Calculator& calc);
-
-// Copy is greyed exactly while CopyText is empty.
-void UpdateCopyItem(Calculator& calc);
 
 // Copy: CopyText to the clipboard, or a message when another program holds it.
 void CopyShownValue(Calculator& calc);
@@ -27,8 +23,5 @@ void PasteNumber(Calculator& calc, std::string_view text);
 
 // Paste: the clipboard's text through PasteNumber, or a message when another program holds it.
 void PasteFromClipboard(Calculator& calc);
-
-// IDM_COPY and IDM_PASTE; false for every other id.
-bool DispatchClipboardCommand(Calculator& calc, int id);
 
 }  // namespace quarnic

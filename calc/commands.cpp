@@ -1,12 +1,15 @@
-// The command table: every key id to its operation, and the start state of the keys.
+// The one entry for every command of the calculator, keys and system-menu items alike: each
+// id to its operation, then the keys and items shown as the state makes them available.
 #include "calc/backspace_key.h"
 #include "calc/calculator_state.h"
 #include "calc/clipboard_commands.h"
 #include "calc/display_updates.h"
 #include "calc/evaluation.h"
 #include "calc/history_notes.h"
+#include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/keypad_entry.h"
+#include "calc/last_calculation.h"
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/notation_switching.h"
@@ -16,15 +19,6 @@
 
 namespace quarnic {
 namespace {
-
-constexpr int START_NOTATION = 10;
-
-// Keys that are never disabled, and the notation buttons, which start enabled.
-constexpr int ALWAYS_ENABLED_KEYS[] = {
-    IDC_POINT,      IDC_SIGN,       IDC_ALL_CLEAR,   IDC_CLEAR_ENTRY, IDC_ADD,
-    IDC_SUBTRACT,   IDC_MULTIPLY,   IDC_DIVIDE,      IDC_EQUALS,      IDC_NOTATION_2,
-    IDC_NOTATION_4, IDC_NOTATION_8, IDC_NOTATION_10, IDC_NOTATION_16, IDC_NOTATION_X,
-    IDC_MEMORY_IN,  IDC_SQRT};
 
 // A lone number is evaluated as itself plus zero, without the console showing the "+ 0".
 void EqualsCommand(Calculator& calc) {
@@ -110,6 +104,47 @@ bool RunKeyCommand(Calculator& calc, int id) {
     }
 }
 
+// The system-menu commands of the calculator's own.
+bool RunMenuCommand(Calculator& calc, int id) {
+    switch (id) {
+        case IDM_COPY:
+            CopyShownValue(calc);
+            return true;
+        case IDM_PASTE:
+            PasteFromClipboard(calc);
+            return true;
+        case IDM_SQRT_SETTING:
+            SqrtSettingDialog(calc);
+            return true;
+        case IDM_SAVE_ANSWER: {
+            SavedText text{};
+            const int length = BuildSavedText(calc, text);
+            calc.view->SaveAnswerText(std::string_view(text.data(), static_cast<size_t>(length)),
+                                      SAVED_TEXT_BYTES);
+            return true;
+        }
+        case IDM_HISTORY:
+            calc.view->OpenHistoryWindow();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool RunCommand(Calculator& calc, int id) {
+    if (id == IDC_SQRT) {
+        // The key stays drawn pressed; the next command redraws it.
+        calc.state.SqrtKeyNeedsRedraw = true;
+        SquareRoot(calc);
+        return true;
+    }
+    if (IsCalculatorCommandId(id)) {
+        RefreshSqrtKey(calc);
+        return RunKeyCommand(calc, id);
+    }
+    return RunMenuCommand(calc, id);
+}
+
 }  // namespace
 
 void StartCalculator(Calculator& calc, CalculatorView& view) {
@@ -118,30 +153,22 @@ void StartCalculator(Calculator& calc, CalculatorView& view) {
     calc.sqrt = SqrtState{};
     calc.last = LastCalculation{};
     calc.view = &view;
-    for (int id : ALWAYS_ENABLED_KEYS) {
-        view.EnableControl(id, true);
-    }
-    CheckNotationButton(calc, START_NOTATION);
-    ApplyDigitKeys(calc, START_NOTATION);
-    view.EnableControl(IDC_STEP_DOWN, false);
-    view.EnableControl(IDC_STEP_UP, false);
-    view.EnableControl(IDC_MEMORY_RECALL, false);
-    SetSaveAnswerItem(calc, false);
-    UpdateCopyItem(calc);
+    ShowAvailability(calc);
 }
 
 void DispatchCommand(Calculator& calc, int id) {
-    if (id == IDC_SQRT) {
-        // The key stays drawn pressed; the next command redraws it.
-        calc.state.SqrtKeyNeedsRedraw = true;
-        SquareRoot(calc);
-    } else if (IsCalculatorCommandId(id)) {
-        RefreshSqrtKey(calc);
-        RunKeyCommand(calc, id);
-    } else {
+    // A key that cannot be pressed, or a greyed item, does nothing, whoever sends it.
+    if (!CalculatorCommandAvailable(calc, id)) {
         return;
     }
-    UpdateCopyItem(calc);
+    if (RunCommand(calc, id)) {
+        ShowAvailability(calc);
+    }
+}
+
+bool IsCalculatorMenuCommand(int id) {
+    return id == IDM_COPY || id == IDM_PASTE || id == IDM_SQRT_SETTING || id == IDM_SAVE_ANSWER ||
+           id == IDM_HISTORY;
 }
 
 }  // namespace quarnic

@@ -13,7 +13,7 @@ void RepaintConsole(Calculator& calc) {
 }
 
 void SetSaveAnswerItem(Calculator& calc, bool enabled) {
-    calc.view->EnableMenuItem(IDM_SAVE_ANSWER, enabled);
+    calc.state.SaveAnswerAvailable = enabled;
     if (!enabled) {
         NoteSaveAnswerGreyed(calc);
     }

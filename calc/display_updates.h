@@ -10,7 +10,7 @@ namespace quarnic {
 // Blank the console, then draw ConsoleText on it.
 void RepaintConsole(Calculator& calc);
 
-// Enables or greys the system-menu item "Sa&ve answer...".
+// Makes "Sa&ve answer..." available or not; greying it also notes it for the history.
 void SetSaveAnswerItem(Calculator& calc, bool enabled);
 
 // The square-root key is drawn pressed until something redraws it; every key command but the

@@ -97,6 +97,7 @@ bool EvaluateOperands(Calculator& calc) {
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
     RememberComputedAnswer(calc, notation);
     PresentResult(calc, notation, ResultKind::Answer);
+    state.AnswerSign = sign;
     SyncNotationToAnswer(calc);
     state.FirstNotation = notation;
     calc.sqrt.SqrtRepeatCount = 0;
@@ -185,7 +186,6 @@ void SyncNotationToAnswer(Calculator& calc) {
         return;
     }
     ClearOtherNotationBox(calc);
-    ApplyDigitKeys(calc, notation);
     CheckNotationButton(calc, notation);
     if (!HasOwnButton(notation)) {
         state.OtherNotation = notation;

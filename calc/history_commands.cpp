@@ -5,6 +5,7 @@
 #include "calc/clipboard_commands.h"
 #include "calc/history.h"
 #include "calc/history_entry.h"
+#include "calc/key_availability.h"
 #include "calc/last_calculation.h"
 #include "calc/shown_answer.h"
 #include "shell/paste_messages.h"
@@ -50,7 +51,7 @@ void RecallEntry(Calculator& calc, const std::string& entryText, int notation) {
     std::string text;
     if (EntryNumberIn(calc, entryText, notation, text)) {
         PasteNumber(calc, text + " (" + std::to_string(notation) + ")");
-        UpdateCopyItem(calc);
+        ShowAvailability(calc);
     }
 }
 

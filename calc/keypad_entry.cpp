@@ -93,6 +93,9 @@ void ToggleSign(Calculator& calc) {
     CalculatorState& state = calc.state;
     PlainText& target = TargetOperand(state);
     if (!IsEmptyText(target)) {
+        if (!state.SecondOperandActive) {
+            state.AnswerSign = -state.AnswerSign;
+        }
         if (target[0] == '-') {
             DropFirstChar(target);
             DropFirstChar(state.ConsoleText);
@@ -184,9 +187,6 @@ void AllClear(Calculator& calc) {
     EnableNotationButtons(calc);
     calc.view->ClearConsole();
     calc.view->EraseMemoryMark();
-    if (calc.view->IsControlEnabled(IDC_MEMORY_RECALL)) {
-        calc.view->EnableControl(IDC_MEMORY_RECALL, false);
-    }
     SetSaveAnswerItem(calc, false);
 }
 

@@ -24,15 +24,11 @@ void MemoryIn(Calculator& calc) {
     state.MemoryConsoleText = state.ConsoleText;
     state.MemoryHeld = true;
     calc.view->DrawMemoryMark();
-    if (!calc.view->IsControlEnabled(IDC_MEMORY_RECALL)) {
-        calc.view->EnableControl(IDC_MEMORY_RECALL, true);
-    }
 }
 
 void SelectMemoryNotation(Calculator& calc, int notation) {
     EnableNotationButtons(calc);
     ClearOtherNotationBox(calc);
-    ApplyDigitKeys(calc, notation);
     CheckNotationButton(calc, notation);
     if (!HasOwnButton(notation)) {
         calc.state.OtherNotation = notation;

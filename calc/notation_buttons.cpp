@@ -9,25 +9,22 @@ NotationPane CalculatorNotationPane() {
 }
 
 int ReadNotation(const Calculator& calc) {
-    int notation = ReadPaneNotation(*calc.view, CalculatorNotationPane(), calc.state.OtherNotation);
-    // One button is always checked; should none be, typing goes on in the notation of "X".
-    return notation != 0 ? notation : calc.state.OtherNotation;
+    const CalculatorState& state = calc.state;
+    return state.CheckedNotationButton < FIXED_NOTATION_COUNT
+               ? FIXED_NOTATIONS[state.CheckedNotationButton]
+               : state.OtherNotation;
 }
 
 void CheckNotationButton(Calculator& calc, int n) {
-    CheckPaneButton(*calc.view, CalculatorNotationPane(), n);
+    calc.state.CheckedNotationButton = NotationButtonIndex(n);
 }
 
 void EnableNotationButtons(Calculator& calc) {
-    EnablePaneButtons(*calc.view, CalculatorNotationPane(), calc.state.OtherNotation);
+    calc.state.NotationLocked = false;
 }
 
 void DisableNotationButtons(Calculator& calc) {
-    DisablePaneButtons(*calc.view, CalculatorNotationPane());
-}
-
-void ApplyDigitKeys(Calculator& calc, int n) {
-    ApplyDigitKeys(*calc.view, IDC_DIGIT_FIRST, n);
+    calc.state.NotationLocked = true;
 }
 
 }  // namespace quarnic

@@ -14,15 +14,12 @@ NotationPane CalculatorNotationPane();
 // for "X".
 int ReadNotation(const Calculator& calc);
 
-// Checks the button of n ("X" for a notation without a button of its own), unchecks the others
-// and enables the step buttons exactly when "X" is checked. OtherNotation is not changed.
+// Selects the button of n ("X" for a notation without a button of its own); the digit keys and
+// the step buttons follow it. OtherNotation is not changed.
 void CheckNotationButton(Calculator& calc, int n);
 
 // Typing may go on / an operand's notation may not change under it.
 void EnableNotationButtons(Calculator& calc);
 void DisableNotationButtons(Calculator& calc);
-
-// The 32 digit keys by the digit-key rule of notation n; any n outside 2..32 changes nothing.
-void ApplyDigitKeys(Calculator& calc, int n);
 
 }  // namespace quarnic

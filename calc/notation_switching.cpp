@@ -30,7 +30,6 @@ void ConvertShownAnswerInto(Calculator& calc, int notation) {
 void ShowOtherNotationSelected(Calculator& calc) {
     const int notation = calc.state.OtherNotation;
     ClearOtherNotationBox(calc);
-    ApplyDigitKeys(calc, notation);
     ShowOtherNotationBox(calc, notation);
     ConvertShownAnswerInto(calc, notation);
 }
@@ -41,7 +40,6 @@ void SelectFixedNotation(Calculator& calc, int n) {
     WaitCursor wait(*calc.view);
     CheckNotationButton(calc, n);
     ClearOtherNotationBox(calc);
-    ApplyDigitKeys(calc, n);
     ConvertShownAnswerInto(calc, n);
 }
 
@@ -66,8 +64,8 @@ void RememberComputedAnswer(Calculator& calc, int notation) {
 void ConvertShownAnswer(Calculator& calc, int to) {
     EngineRegisters& engine = calc.engine;
     const CalculatorState& state = calc.state;
-    // The sign follows the console, so an answer negated with "+/-" converts as negative.
-    const int sign = state.ConsoleText[0] == '-' ? -1 : 1;
+    // An answer negated with "+/-" converts as negative.
+    const int sign = state.AnswerSign;
     if (ConvertShownNumber(engine, *calc.view, state.ComputedAnswer, state.ComputedNotation, to,
                            sign) != 0) {
         ShowErrorDisplay(calc);

@@ -134,12 +134,8 @@ void SaveTextFile(HWND owner, const SaveTexts& texts, const char* data, std::siz
     }
 }
 
-void SaveAnswer(HWND mainWindow, const Calculator& calc) {
-    SavedText text{};
-    const int length = BuildSavedText(calc, text);
-    // The free-space check asks for the buffer's size, the longest saved text there can be.
-    SaveTextFile(mainWindow, ANSWER_TEXTS, text.data(), static_cast<std::size_t>(length),
-                 SAVED_TEXT_BYTES);
+void SaveAnswerText(HWND mainWindow, std::string_view text, std::size_t longestSize) {
+    SaveTextFile(mainWindow, ANSWER_TEXTS, text.data(), text.size(), longestSize);
 }
 
 }  // namespace quarnic

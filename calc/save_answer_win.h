@@ -5,12 +5,13 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string_view>
 
 namespace quarnic {
 
-struct Calculator;
-
-void SaveAnswer(HWND mainWindow, const Calculator& calc);
+// Writes the saved answer's text as SaveTextFile does; longestSize is the longest text there
+// can be, which the free-space check asks for.
+void SaveAnswerText(HWND mainWindow, std::string_view text, std::size_t longestSize);
 
 // The dialog's title and the two failures of writing, English and Japanese.
 struct SaveTexts {

@@ -74,6 +74,9 @@ int PublishRoot(Calculator& calc) {
     SetText(state.ConsoleText, TextOf(engine.ResultConsoleText));
     RepaintConsole(calc);
     SetText(TargetOperand(state), TextOf(engine.SqrtPlainText));
+    if (!state.SecondOperandActive) {
+        state.AnswerSign = 1;
+    }
     ++sqrt.SqrtRepeatCount;
     return 0;
 }

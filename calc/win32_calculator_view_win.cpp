@@ -3,6 +3,7 @@
 #include "calc/calc_ids.h"
 #include "calc/calculator_accessible_win.h"
 #include "calc/calculator_paint_win.h"
+#include "calc/save_answer_win.h"
 #include "calc/sqrt_dialogs_win.h"
 #include "shell/accessible_text_win.h"
 #include "shell/shell_win.h"
@@ -63,6 +64,16 @@ int Win32CalculatorView::MeasureText(std::string_view text) const {
 
 int Win32CalculatorView::KeyWidth() const {
     return Shell().layout.KeyWidth;
+}
+
+void Win32CalculatorView::SaveAnswerText(std::string_view text, std::size_t longestSize) {
+    quarnic::SaveAnswerText(MainWindow(), text, longestSize);
+}
+
+void Win32CalculatorView::OpenHistoryWindow() {
+    if (historyOpener_) {
+        historyOpener_();
+    }
 }
 
 }  // namespace quarnic

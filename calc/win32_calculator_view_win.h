@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "calc/calculator_view.h"
 #include "shell/control_view_win.h"
 
@@ -25,6 +27,14 @@ class Win32CalculatorView final : public Win32ControlView<CalculatorView> {
     bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) override;
     int MeasureText(std::string_view text) const override;
     int KeyWidth() const override;
+    void SaveAnswerText(std::string_view text, std::size_t longestSize) override;
+    void OpenHistoryWindow() override;
+
+    // The window that owns the history opens it; the view only passes the command on.
+    void SetHistoryOpener(std::function<void()> opener) { historyOpener_ = std::move(opener); }
+
+  private:
+    std::function<void()> historyOpener_;
 };
 
 }  // namespace quarnic

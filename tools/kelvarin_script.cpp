@@ -8,6 +8,7 @@
 
 #include "calc/history_file.h"
 #include "calc/history_texts.h"
+#include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
@@ -21,23 +22,15 @@ namespace {
 
 constexpr char PROGRAM[] = "kelvarin-script";
 
-nlohmann::json EnabledControls(const RecordingCalculatorView& view) {
+// The keys the state makes available, as the window shows them.
+nlohmann::json EnabledControls(const Calculator& calc) {
     nlohmann::json ids = nlohmann::json::array();
-    for (int id : view.EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {
-        if (IsCalculatorKeyId(id)) {
+    for (int id = IDC_COMMAND_FIRST; id <= IDC_COMMAND_LAST; ++id) {
+        if (IsCalculatorKeyId(id) && CalculatorCommandAvailable(calc, id)) {
             ids.push_back(id);
         }
     }
     return ids;
-}
-
-nlohmann::json CheckedNotationButton(const RecordingCalculatorView& view) {
-    for (int id = IDC_NOTATION_FIRST; id <= IDC_NOTATION_LAST; ++id) {
-        if (view.IsChecked(id)) {
-            return id;
-        }
-    }
-    return nullptr;
 }
 
 template <std::size_t N>
@@ -83,11 +76,11 @@ nlohmann::json StateLine(const ScriptedCalculator& scripted, const nlohmann::jso
     line["answer_shown"] = state.AnswerShown == 1;
     line["sqrt_count"] = calc.sqrt.SqrtRepeatCount;
     line["sqrt_truncation"] = calc.sqrt.SqrtTruncation;
-    line["enabled"] = EnabledControls(view);
-    line["checked"] = CheckedNotationButton(view);
-    line["save_enabled"] = view.IsMenuItemEnabled(IDM_SAVE_ANSWER);
+    line["enabled"] = EnabledControls(calc);
+    line["checked"] = IDC_NOTATION_FIRST + state.CheckedNotationButton;
+    line["save_enabled"] = CalculatorCommandAvailable(calc, IDM_SAVE_ANSWER);
     line["saved"] = SavedText(calc);
-    line["copy_enabled"] = view.IsMenuItemEnabled(IDM_COPY);
+    line["copy_enabled"] = CalculatorCommandAvailable(calc, IDM_COPY);
     line["clipboard"] = view.HasClipboard() ? nlohmann::json(view.Clipboard()) : nullptr;
     line["message"] = message;
     nlohmann::json history = nlohmann::json::array();

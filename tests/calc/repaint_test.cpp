@@ -1,6 +1,6 @@
 // A full repaint of the calculator's window draws back what the state says is on screen: the
-// console, the box of "X" with the selected notation's value once the buttons can be read, and
-// the memory mark while memory holds a value.
+// console, the box of "X" with the selected notation's value (the state has it from the start),
+// and the memory mark while memory holds a value.
 #include <string>
 
 #include "calc/display_updates.h"
@@ -20,17 +20,16 @@ class Repaint : public CalcScenario {
     }
 };
 
-TEST_F(Repaint, BeforeTheWindowIsReadyTheBoxOfXStaysEmpty) {
+TEST_F(Repaint, FromTheStartTheBoxOfXShowsItsNotation) {
     Press("NX 5");
     UncoverWindow();
     EXPECT_EQ(View().Console(), "5");
     EXPECT_TRUE(View().OtherBoxFramed());
-    EXPECT_EQ(View().OtherBoxLabel(), "");
+    EXPECT_EQ(View().OtherBoxLabel(), "32");
 }
 
-TEST_F(Repaint, OnceReadyTheBoxOfXShowsTheSelectedNotation) {
+TEST_F(Repaint, TheBoxOfXShowsTheSteppedNotation) {
     Press("NX X- X- 7");  // "X" from 32 down to 30
-    Calc().state.ReadyFlag = 1;
     UncoverWindow();
     EXPECT_EQ(View().OtherBoxLabel(), "30");
     EXPECT_EQ(std::string(TextOf(State().OtherNotationLabel)), "30");
@@ -39,7 +38,6 @@ TEST_F(Repaint, OnceReadyTheBoxOfXShowsTheSelectedNotation) {
 
 TEST_F(Repaint, ANotationWithItsOwnButtonLeavesTheBoxFramedAndEmpty) {
     Press("NX N16 F");
-    Calc().state.ReadyFlag = 1;
     UncoverWindow();
     EXPECT_TRUE(View().OtherBoxFramed());
     EXPECT_EQ(View().OtherBoxLabel(), "");

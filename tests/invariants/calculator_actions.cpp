@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "calc/calc_ids.h"
-#include "calc/clipboard_commands.h"
+#include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
@@ -78,15 +78,15 @@ std::span<const CalculatorAction> AllCalculatorActions() {
 bool PerformCalculatorAction(ScriptedCalculator& scripted, const CalculatorAction& action) {
     if (action.kind == CalculatorAction::Kind::Paste) {
         scripted.view.SetClipboardText(action.text);
-        DispatchClipboardCommand(scripted.calc, IDM_PASTE);
+        DispatchCommand(scripted.calc, IDM_PASTE);
         return true;
     }
     if (action.kind == CalculatorAction::Kind::SqrtSetting) {
         scripted.view.ScriptSqrtDialog({action.id}, action.ending);
-        SqrtSettingDialog(scripted.calc);
+        DispatchCommand(scripted.calc, IDM_SQRT_SETTING);
         return true;
     }
-    if (!scripted.view.IsControlEnabled(action.id)) {
+    if (!CalculatorCommandAvailable(scripted.calc, action.id)) {
         return false;
     }
     DispatchCommand(scripted.calc, action.id);

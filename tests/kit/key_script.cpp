@@ -76,6 +76,7 @@ constexpr std::string_view DELETE_PREFIX = "HDELETE=";
 
 bool ApplyHistoryToken(ScriptedCalculator& scripted, std::string_view token) {
     if (token == "HISTORY") {
+        DispatchCommand(scripted.calc, IDM_HISTORY);
         return true;
     }
     if (token == "HCLEAR") {
@@ -147,25 +148,19 @@ bool ApplyKeyToken(ScriptedCalculator& scripted, std::string_view token) {
     }
     if (std::optional<int> button = TruncationButtonOfToken(token)) {
         scripted.view.ScriptSqrtDialog({*button}, RecordingCalculatorView::DIALOG_OK);
-        SqrtSettingDialog(scripted.calc);
+        DispatchCommand(scripted.calc, IDM_SQRT_SETTING);
         return true;
     }
     if (std::optional<std::string> text = PasteTextOfToken(token)) {
         scripted.view.SetClipboardText(*text);
-        DispatchClipboardCommand(scripted.calc, IDM_PASTE);
+        DispatchCommand(scripted.calc, IDM_PASTE);
         return true;
     }
     std::optional<int> id = KeyIdOfToken(token);
     if (!id) {
         return false;
     }
-    if (*id == IDM_COPY) {
-        if (scripted.view.IsMenuItemEnabled(*id)) {
-            DispatchClipboardCommand(scripted.calc, *id);
-        }
-    } else if (scripted.view.IsControlEnabled(*id)) {
-        DispatchCommand(scripted.calc, *id);
-    }
+    DispatchCommand(scripted.calc, *id);
     return true;
 }
 

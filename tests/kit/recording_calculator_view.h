@@ -85,6 +85,12 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
         return true;
     }
 
+    void SaveAnswerText(std::string_view text, std::size_t longestSize) override {
+        savedText_ = text;
+        savedLongestSize_ = longestSize;
+    }
+    void OpenHistoryWindow() override { ++historyOpenings_; }
+
     int MeasureText(std::string_view text) const override {
         return PIXELS_PER_CHARACTER * static_cast<int>(text.size());
     }
@@ -98,6 +104,9 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     }
     void SetSqrtDialogFails(bool fails) { sqrtDialogFails_ = fails; }
 
+    const std::string& SavedText() const { return savedText_; }
+    std::size_t SavedLongestSize() const { return savedLongestSize_; }
+    int HistoryOpenings() const { return historyOpenings_; }
     const std::string& Console() const { return console_; }
     const std::string& OtherBoxLabel() const { return otherBoxLabel_; }
     bool OtherBoxFramed() const { return otherBoxFramed_; }
@@ -131,6 +140,9 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     bool sqrtDialogFails_ = false;
     std::vector<int> sqrtDialogClicks_;
     int sqrtDialogEnding_ = DIALOG_OK;
+    std::string savedText_;
+    std::size_t savedLongestSize_ = 0;
+    int historyOpenings_ = 0;
 };
 
 }  // namespace quarnic
