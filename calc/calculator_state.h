@@ -68,6 +68,12 @@ inline PlainText& TargetOperand(CalculatorState& state) {
     return state.SecondOperandActive ? state.SecondOperandText : state.FirstOperandText;
 }
 
+// Ends the number being typed: the next digit or point starts a new one.
+inline void EndEntry(CalculatorState& state) {
+    state.EntryInProgress = false;
+    state.PointEntered = false;
+}
+
 // The whole process-wide record of the calculator. The view is the window (or a recording of
 // it) and outlives the record's use.
 struct Calculator {

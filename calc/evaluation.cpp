@@ -3,6 +3,7 @@
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
 #include "calc/notation_switching.h"
+#include "calc/result_display.h"
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
@@ -113,8 +114,7 @@ void EnterOperator(Calculator& calc, std::string_view op) {
         return;
     }
     state.SecondOperandActive = true;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
+    EndEntry(state);
     SetText(state.PendingOperator, op);
     calc.sqrt.SqrtRepeatCount = 0;
     EnableNotationButtons(calc);
@@ -136,60 +136,10 @@ bool Evaluate(Calculator& calc) {
     return EvaluateOperands(calc);
 }
 
-void PresentResult(Calculator& calc, int notation, ResultKind kind) {
-    CalculatorState& state = calc.state;
-    const EngineRegisters& engine = calc.engine;
-    state.SecondOperandActive = false;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
-    ClearText(state.FirstOperandText);
-    ClearText(state.ConsoleText);
-    if (kind == ResultKind::Answer) {
-        ClearText(state.SecondOperandText);
-        ClearText(state.LastAnswerText);
-    }
-    ClearText(state.PendingOperator);
-    state.ConsoleText = engine.ResultConsoleText;
-    EnableNotationButtons(calc);
-    RepaintConsole(calc);
-    state.AnswerNotation = notation;
-    if (kind == ResultKind::Answer) {
-        state.LastAnswerText = engine.ResultPlainText;
-        state.AnswerShown = true;
-    }
-    state.FirstOperandText = engine.ResultPlainText;
-    SetSaveAnswerItem(calc, true);
-}
-
-void ShowErrorDisplay(Calculator& calc) {
-    CalculatorState& state = calc.state;
-    state.SecondOperandActive = false;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
-    state.ErrorShown = true;
-    for (PlainText* text :
-         {&state.FirstOperandText, &state.SecondOperandText, &calc.engine.ResultPlainText,
-          &state.ConsoleText, &calc.engine.ResultConsoleText, &state.LastAnswerText}) {
-        ClearText(*text);
-    }
-    ClearText(state.PendingOperator);
-    calc.sqrt.SqrtRepeatCount = 0;
-    SetText(state.ConsoleText, ERROR_DISPLAY_TEXT);
-    EnableNotationButtons(calc);
-    RepaintConsole(calc);
-}
-
 void SyncNotationToAnswer(Calculator& calc) {
-    CalculatorState& state = calc.state;
-    const int notation = state.SecondNotation;
-    if (ReadNotation(calc) == notation) {
-        return;
-    }
-    ClearOtherNotationBox(calc);
-    CheckNotationButton(calc, notation);
-    if (!HasOwnButton(notation)) {
-        state.OtherNotation = notation;
-        ShowOtherNotationBox(calc, notation);
+    const int notation = calc.state.SecondNotation;
+    if (ReadNotation(calc) != notation) {
+        SelectNotation(calc, notation);
     }
 }
 

@@ -155,8 +155,7 @@ void ClearEntry(Calculator& calc) {
     } else {
         ClearSecondOperandEntry(calc);
     }
-    state.EntryInProgress = false;
-    state.PointEntered = false;
+    EndEntry(state);
     state.ErrorShown = false;
     calc.sqrt.SqrtRepeatCount = 0;
     if (!IsEmptyText(state.ConsoleText)) {
@@ -171,8 +170,7 @@ void ClearEntry(Calculator& calc) {
 void AllClear(Calculator& calc) {
     CalculatorState& state = calc.state;
     state.SecondOperandActive = false;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
+    EndEntry(state);
     state.MemoryHeld = false;
     state.ErrorShown = false;
     state.AnswerShown = false;

@@ -5,6 +5,7 @@
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
+#include "calc/notation_switching.h"
 #include "engine/fixed_text.h"
 
 namespace quarnic {
@@ -27,13 +28,7 @@ void MemoryIn(Calculator& calc) {
 }
 
 void SelectMemoryNotation(Calculator& calc, int notation) {
-    EnableNotationButtons(calc);
-    ClearOtherNotationBox(calc);
-    CheckNotationButton(calc, notation);
-    if (!HasOwnButton(notation)) {
-        calc.state.OtherNotation = notation;
-        ShowOtherNotationBox(calc, notation);
-    }
+    SelectNotation(calc, notation);
     DisableNotationButtons(calc);
 }
 
@@ -61,8 +56,7 @@ void PutRecalledOperand(Calculator& calc, const PlainText& text, const PlainText
     }
     calc.engine.ResultConsoleText = console;
     state.ConsoleText = console;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
+    EndEntry(state);
     state.ErrorShown = false;
     calc.sqrt.SqrtRepeatCount = 0;
     RepaintConsole(calc);

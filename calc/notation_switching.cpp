@@ -1,9 +1,9 @@
 #include "calc/notation_switching.h"
 
 #include "calc/display_updates.h"
-#include "calc/evaluation.h"
 #include "calc/history_notes.h"
 #include "calc/notation_buttons.h"
+#include "calc/result_display.h"
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
@@ -26,39 +26,35 @@ void ConvertShownAnswerInto(Calculator& calc, int notation) {
     }
 }
 
-// Selecting "X" or stepping its value: the box shows the value and the digit keys follow it.
-void ShowOtherNotationSelected(Calculator& calc) {
-    const int notation = calc.state.OtherNotation;
-    ClearOtherNotationBox(calc);
-    ShowOtherNotationBox(calc, notation);
-    ConvertShownAnswerInto(calc, notation);
+// A key of the pane: the notation selected, and the answer on show converted into it.
+void SelectAndConvert(Calculator& calc, int n) {
+    WaitCursor wait(*calc.view);
+    SelectNotation(calc, n);
+    ConvertShownAnswerInto(calc, n);
 }
 
 }  // namespace
 
-void SelectFixedNotation(Calculator& calc, int n) {
-    WaitCursor wait(*calc.view);
-    CheckNotationButton(calc, n);
+void SelectNotation(Calculator& calc, int n) {
+    CalculatorState& state = calc.state;
     ClearOtherNotationBox(calc);
-    ConvertShownAnswerInto(calc, n);
+    if (!HasOwnButton(n)) {
+        state.OtherNotation = n;
+        ShowOtherNotationBox(calc, n);
+    }
+    CheckNotationButton(calc, n);
+}
+
+void SelectFixedNotation(Calculator& calc, int n) {
+    SelectAndConvert(calc, n);
 }
 
 void SelectOtherNotation(Calculator& calc) {
-    WaitCursor wait(*calc.view);
-    CheckNotationButton(calc, calc.state.OtherNotation);
-    ShowOtherNotationSelected(calc);
+    SelectAndConvert(calc, calc.state.OtherNotation);
 }
 
 void StepOtherNotation(Calculator& calc, StepDirection direction) {
-    WaitCursor wait(*calc.view);
-    int& other = calc.state.OtherNotation;
-    other = SteppedOtherNotation(other, direction);
-    ShowOtherNotationSelected(calc);
-}
-
-void RememberComputedAnswer(Calculator& calc, int notation) {
-    calc.state.ComputedAnswer = calc.engine.ResultDigits;
-    calc.state.ComputedNotation = notation;
+    SelectAndConvert(calc, SteppedOtherNotation(calc.state.OtherNotation, direction));
 }
 
 void ConvertShownAnswer(Calculator& calc, int to) {

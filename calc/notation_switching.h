@@ -7,14 +7,14 @@
 
 namespace quarnic {
 
+// Selects notation n on the pane: its button checked ("X" with n behind it for a notation
+// without a button of its own), the box of "X" showing it, the digit keys following it.
+void SelectNotation(Calculator& calc, int n);
+
 // n is 2, 4, 8, 10 or 16.
 void SelectFixedNotation(Calculator& calc, int n);
 void SelectOtherNotation(Calculator& calc);
 void StepOtherNotation(Calculator& calc, StepDirection direction);
-
-// Keeps ResultDigits, just computed in `notation` by "=" or the square root, as the answer
-// that notation switches convert.
-void RememberComputedAnswer(Calculator& calc, int notation);
 
 // Converts the computed answer into notation `to` and shows it; a conversion that fails shows
 // the error display.

@@ -5,9 +5,8 @@
 #include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
-#include "calc/evaluation.h"
 #include "calc/history_notes.h"
-#include "calc/notation_switching.h"
+#include "calc/result_display.h"
 #include "calc/shown_answer.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
@@ -69,8 +68,7 @@ int PublishRoot(Calculator& calc) {
     RememberComputedAnswer(calc, sqrt.SqrtNotation);
 
     CalculatorState& state = calc.state;
-    state.EntryInProgress = false;
-    state.PointEntered = false;
+    EndEntry(state);
     SetText(state.ConsoleText, TextOf(engine.ResultConsoleText));
     RepaintConsole(calc);
     SetText(TargetOperand(state), TextOf(engine.SqrtPlainText));
