@@ -43,7 +43,9 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
     FixedNatural cut;
     FixedNatural dropped;
     FixedNatural unit;
-    unit.SetPower(notation, unitsPlace - LAST_PLACE);
+    if (!unit.SetPower(notation, unitsPlace - LAST_PLACE)) {
+        return -1;
+    }
     FixedNatural::DivMod(product, unit, cut, dropped);
     return UnpackPlaces(cut, notation, LAST_PLACE, regs.ResultDigits);
 }
@@ -64,10 +66,9 @@ int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString&
     FixedNatural dividend = PackPlaces(n, pn.first, pn.last, notation);
     FixedNatural divisor = PackPlaces(d, pd.first, pd.last, notation);
     const int scale = FRACTION_PLACES + pd.last - pn.last;
-    if (scale >= 0) {
-        dividend.MultiplyByPower(notation, scale);
-    } else {
-        divisor.MultiplyByPower(notation, -scale);
+    if (scale >= 0 ? !dividend.MultiplyByPower(notation, scale)
+                   : !divisor.MultiplyByPower(notation, -scale)) {
+        return -1;
     }
     FixedNatural quotient;
     FixedNatural remainder;

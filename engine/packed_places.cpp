@@ -1,9 +1,7 @@
 #include "engine/packed_places.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 
-#include "engine/digit_codec.h"
 #include "engine/digit_text.h"
 
 namespace quarnic {
@@ -16,27 +14,18 @@ SignificantPlaces FindSignificantPlaces(const DigitString& digits) {
 }
 
 FixedNatural PackPlaces(const DigitString& s, int first, int last, int notation) {
-    std::array<uint8_t, DIGIT_PLACES> values{};
-    const int count = last - first + 1;
-    for (int i = 0; i < count; ++i) {
-        values[i] = static_cast<uint8_t>(DigitValue(s[first + i]));
-    }
     FixedNatural packed;
-    packed.SetDigits(values.data(), count > 0 ? count : 0, notation);
+    packed.SetDigits(DigitPlaces(s, first, last - first + 1), notation);
     return packed;
 }
 
 int UnpackPlaces(const FixedNatural& value, int notation, int last, DigitString& digits) {
-    std::array<uint8_t, DIGIT_PLACES> leastFirst;
-    const int room = last + 1 < DIGIT_PLACES ? last + 1 : DIGIT_PLACES;
-    const int count = value.GetDigits(notation, leastFirst.data(), room > 0 ? room : 0);
-    if (count < 0) {
+    const int width = std::clamp(last + 1, 0, DIGIT_PLACES);
+    if (!value.GetDigits(notation, digits.data(), width)) {
         return -1;
     }
-    ClearDigits(digits);
-    for (int j = 0; j < count; ++j) {
-        digits[last - j] = DigitChar(leastFirst[j]);
-    }
+    std::fill(digits.begin() + width, digits.begin() + DIGIT_PLACES, '0');
+    digits[DIGIT_PLACES] = '\0';
     return 0;
 }
 
