@@ -22,8 +22,9 @@ int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int to)
                    ? UnpackPlaces(value, to, UNITS_PLACE, regs.ResultDigits)
                    : -1;
     }
-    FixedNatural divisor;
-    if (!value.MultiplyByPower(to, FRACTION_PLACES) || !divisor.SetPower(from, fractionDigits)) {
+    FixedNatural divisor(1);
+    if (!value.MultiplyByPower(to, FRACTION_PLACES) ||
+        !divisor.MultiplyByPower(from, fractionDigits)) {
         return -1;
     }
     FixedNatural cut;

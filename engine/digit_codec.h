@@ -10,20 +10,15 @@ inline constexpr int MAX_NOTATION = 32;
 // (lower case included) counts as 0, so a stray byte can never index past a table. Inline:
 // the arithmetic reads every place of its operands through it.
 inline int DigitValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    return c >= 'A' && c <= 'V' ? c - 'A' + 10 : 0;
+    return c >= '0' && c <= '9' ? c - '0' : (c >= 'A' && c <= 'V' ? c - 'A' + 10 : 0);
 }
 
 // Character for a digit value. The engine only asks for values below the notation; anything
 // else still gives a digit character: "V" above 31, "0" below 0, never a byte outside the
 // digit alphabet.
 inline char DigitChar(int value) {
-    if (value < 10) {
-        return static_cast<char>('0' + (value < 0 ? 0 : value));
-    }
-    return static_cast<char>('A' + (value < 32 ? value : 31) - 10);
+    return static_cast<char>(value < 10 ? '0' + (value < 0 ? 0 : value)
+                                        : 'A' - 10 + (value < 32 ? value : 31));
 }
 
 bool IsDigitChar(char c);

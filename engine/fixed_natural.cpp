@@ -33,21 +33,9 @@ uint32_t AddLimbs(uint32_t* r, const uint32_t* a, int n, const uint32_t* b, int 
     return Low(carry);
 }
 
-// r = a * factor + carry. r may be a.
+// r += a * factor + carry; r may be a, and r * (f - 1) added to r scales r by f.
 // Returns the limb carried out of the top.
-uint32_t MultiplyByLimb(uint32_t* r, const uint32_t* a, int n, uint32_t factor, uint32_t carry) {
-    for (int i = 0; i < n; ++i) {
-        const uint64_t t = uint64_t{a[i]} * factor + carry;
-        r[i] = Low(t);
-        carry = High(t);
-    }
-    return carry;
-}
-
-// r += a * factor; r and a may not overlap.
-// Returns the limb carried out of the top.
-uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor) {
-    uint32_t carry = 0;
+uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor, uint32_t carry) {
     for (int i = 0; i < n; ++i) {
         const uint64_t t = uint64_t{a[i]} * factor + r[i] + carry;
         r[i] = Low(t);
@@ -112,12 +100,10 @@ uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, int len, int& addBacks) {
     uint64_t qhat = top / v[len - 1];
     uint64_t rhat = top % v[len - 1];
     // The next limbs leave the estimate at most one too large.
-    while (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << 32) | u[len - 2])) {
+    while (rhat < LIMB_BASE &&
+           (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << 32) | u[len - 2]))) {
         --qhat;
         rhat += v[len - 1];
-        if (rhat >= LIMB_BASE) {
-            break;
-        }
     }
     if (MultiplySubtractLimbs(u, v, len, Low(qhat)) <= u[len]) {
         return Low(qhat);
@@ -144,32 +130,10 @@ uint32_t SmallPower(int base, int exponent) {
 // How many digits of base fit a limb: they go in and out of the limbs that many at a time.
 int ChunkDigits(int base) {
     int digits = 1;
-    for (uint64_t power = unsigned(base); power * unsigned(base) < LIMB_BASE;
-         power *= unsigned(base)) {
+    while (uint64_t{SmallPower(base, digits)} * unsigned(base) < LIMB_BASE) {
         ++digits;
     }
     return digits;
-}
-
-// Halving further costs more in DivMod than dividing limb by limb saves.
-constexpr int LEAF_LEVEL = 2;
-
-// The 2^level chunks of value < powers[0]^(2^level) (least significant first), powers[j] being
-// powers[0]^(2^j): halves by DivMod down to a few limbs, then divides by the chunk's power.
-void SpellChunks(const FixedNatural& value, const FixedNatural* powers, uint32_t chunkPower,
-                 int level, uint32_t* chunks) {
-    if (level <= LEAF_LEVEL) {
-        FixedNatural rest = value;
-        for (int i = 0; i < (1 << level); ++i) {
-            chunks[i] = rest.DivideSmall(chunkPower);
-        }
-        return;
-    }
-    FixedNatural high;
-    FixedNatural low;
-    FixedNatural::DivMod(value, powers[level - 1], high, low);
-    SpellChunks(low, powers, chunkPower, level - 1, chunks);
-    SpellChunks(high, powers, chunkPower, level - 1, chunks + (1 << (level - 1)));
 }
 
 }  // namespace
@@ -225,15 +189,9 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
             group = group * unsigned(base) + unsigned(DigitValue(digits[k]));
         }
         // The digits' count leaves room for every carry.
-        PutOnTop(
-            MultiplyByLimb(limb_.data(), limb_.data(), size_, SmallPower(base, length), group));
+        PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, SmallPower(base, length) - 1,
+                                  group));
     }
-}
-
-bool FixedNatural::SetPower(int base, int exponent) {
-    size_ = 1;
-    limb_[0] = 1;
-    return MultiplyByPower(base, exponent);
 }
 
 bool FixedNatural::MultiplyByPower(int base, int exponent) {
@@ -251,30 +209,33 @@ bool FixedNatural::MultiplyByPower(int base, int exponent) {
     const int chunk = ChunkDigits(base);
     for (; exponent > 0 && !IsZero(); exponent -= chunk) {
         const uint32_t factor = SmallPower(base, std::min(exponent, chunk));
-        if (!PutOnTop(MultiplyByLimb(limb_.data(), limb_.data(), size_, factor, 0))) {
+        if (!PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, factor - 1, 0))) {
             return false;
         }
     }
     return true;
 }
 
-bool FixedNatural::Add(const FixedNatural& other) {
-    const FixedNatural& longer = size_ >= other.size_ ? *this : other;
-    const FixedNatural& shorter = size_ >= other.size_ ? other : *this;
-    const uint32_t carry = AddLimbs(limb_.data(), longer.limb_.data(), longer.size_,
-                                    shorter.limb_.data(), shorter.size_);
-    size_ = longer.size_;
-    return PutOnTop(carry);
-}
-
 int FixedNatural::BitLength() const {
     return size_ == 0 ? 0 : (size_ - 1) * 32 + std::bit_width(limb_[size_ - 1]);
 }
 
-uint32_t FixedNatural::DivideSmall(uint32_t divisor) {
-    const uint32_t remainder = DivideByLimb(limb_.data(), limb_.data(), size_, divisor);
-    Trim();
-    return remainder;
+void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
+                               uint32_t* chunks) {
+    // Below a few limbs, halving costs more in DivMod than dividing limb by limb saves.
+    if (level <= 2) {
+        FixedNatural rest = value;
+        for (int i = 0; i < (1 << level); ++i, rest.Trim()) {
+            chunks[i] =
+                DivideByLimb(rest.limb_.data(), rest.limb_.data(), rest.size_, powers[0].limb_[0]);
+        }
+        return;
+    }
+    FixedNatural high;
+    FixedNatural low;
+    DivMod(value, powers[level - 1], high, low);
+    SpellChunks(low, powers, level - 1, chunks);
+    SpellChunks(high, powers, level - 1, chunks + (1 << (level - 1)));
 }
 
 bool FixedNatural::GetDigits(int base, char* digits, int count) const {
@@ -294,9 +255,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         return true;
     }
     // Halving the number into chunks takes a quarter of the time of dividing chunk after chunk.
-    std::array<FixedNatural, 10> powers;
-    powers[0].size_ = 1;
-    powers[0].limb_[0] = SmallPower(base, ChunkDigits(base));
+    std::array<FixedNatural, 10> powers{FixedNatural(SmallPower(base, ChunkDigits(base)))};
     int level = 0;
     while (Compare(powers[level]) >= 0) {
         ++level;
@@ -307,21 +266,17 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         }
     }
     std::array<uint32_t, 1 << 9> chunks;
-    SpellChunks(*this, powers.data(), powers[0].limb_[0], level, chunks.data());
+    SpellChunks(*this, powers.data(), level, chunks.data());
+    // Whole chunks past `count` digits must be zero, and the one it cuts short below its power.
     const int chunkDigits = ChunkDigits(base);
-    int top = (1 << level) - 1;
-    while (top > 0 && chunks[top] == 0) {
-        --top;
-    }
-    int significant = top * chunkDigits;
-    for (uint32_t rest = chunks[top]; rest != 0; rest /= unsigned(base)) {
-        ++significant;
-    }
-    if (significant > count) {
-        return false;
+    for (int chunk = count / chunkDigits; chunk < (1 << level); ++chunk) {
+        if (chunks[chunk] >=
+            (chunk == count / chunkDigits ? SmallPower(base, count % chunkDigits) : 1)) {
+            return false;
+        }
     }
     for (int i = count - 1, chunk = 0; i >= 0; ++chunk) {
-        uint32_t group = chunk <= top ? chunks[chunk] : 0;
+        uint32_t group = chunk < (1 << level) ? chunks[chunk] : 0;
         for (int k = 0; k < chunkDigits && i >= 0; ++k, --i, group /= unsigned(base)) {
             digits[i] = DigitChar(static_cast<int>(group % unsigned(base)));
         }
@@ -338,11 +293,9 @@ int FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatu
         return 0;
     }
     if (d.size_ <= 1) {
-        quotient.size_ = n.size_;
-        remainder.size_ = 1;
-        remainder.limb_[0] =
-            DivideByLimb(quotient.limb_.data(), n.limb_.data(), n.size_, d.limb_[0]);
-        remainder.Trim();
+        quotient = n;
+        remainder =
+            FixedNatural(DivideByLimb(quotient.limb_.data(), n.limb_.data(), n.size_, d.limb_[0]));
         quotient.Trim();
         return 0;
     }
@@ -377,30 +330,27 @@ bool FixedNatural::Multiply(const FixedNatural& a, const FixedNatural& b, FixedN
     std::fill_n(product.limb_.begin(), product.size_, 0u);
     for (int i = 0; i < a.size_; ++i) {
         product.limb_[i + b.size_] =
-            MultiplyAddLimbs(&product.limb_[i], b.limb_.data(), b.size_, a.limb_[i]);
+            MultiplyAddLimbs(&product.limb_[i], b.limb_.data(), b.size_, a.limb_[i], 0);
     }
     product.Trim();
     return product.size_ <= LIMBS;
 }
 
 // Newton's iteration from above: starting at a power of two no smaller than the root, every
-// step lands on or above it and strictly lower, until the step would not go down.
+// step (root + n / root) / 2 lands on or above it and strictly lower, until n / root >= root.
 void FixedNatural::SquareRoot(const FixedNatural& n, FixedNatural& root) {
-    root.size_ = 0;
-    if (n.IsZero() || !root.SetPower(2, (n.BitLength() + 1) / 2)) {
+    root = FixedNatural(n.IsZero() ? 0 : 1);
+    if (root.IsZero() || !root.MultiplyByPower(2, (n.BitLength() + 1) / 2)) {
         return;
     }
     FixedNatural quotient;
     FixedNatural remainder;
-    for (;;) {
-        DivMod(n, root, quotient, remainder);
-        // Below 2n, the sum fits.
-        const bool fits = quotient.Add(root);
-        quotient.DivideSmall(2);
-        if (!fits || quotient.Compare(root) >= 0) {
-            return;
-        }
-        root = quotient;
+    while ((DivMod(n, root, quotient, remainder), quotient.Compare(root) < 0)) {
+        // The sum stays below twice the root: its carry fits, and halving takes it back.
+        root.PutOnTop(AddLimbs(root.limb_.data(), root.limb_.data(), root.size_,
+                               quotient.limb_.data(), quotient.size_));
+        ShiftRightLimbs(root.limb_.data(), root.limb_.data(), root.size_, 1);
+        root.Trim();
     }
 }
 

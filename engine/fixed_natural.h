@@ -12,9 +12,11 @@ namespace quarnic {
 class FixedNatural {
   public:
     // The largest intermediate is an operand of 1200 places times a notation to the 900th
-    // power, or a product of two operands kept below notation^2101: at most 2101 digits of
-    // 5 bits, 10505 bits.
+    // power, or a product that fits 2100 places: at most 2100 digits of 5 bits, 10500 bits.
     static constexpr int LIMBS = 329;
+
+    FixedNatural() = default;
+    explicit FixedNatural(uint32_t limb) : size_(limb != 0 ? 1 : 0) { limb_[0] = limb; }
 
     bool IsZero() const { return size_ == 0; }
     int Compare(const FixedNatural& other) const;
@@ -23,19 +25,13 @@ class FixedNatural {
     // The number spelled by digit characters below `base`, most significant first; at most
     // 2105 of them, so that it fits. A power of two as base packs by shifts.
     void SetDigits(std::string_view digits, int base);
-    // The next three give false (the number then undefined) when the result needs more than
-    // LIMBS limbs. base^exponent:
-    [[nodiscard]] bool SetPower(int base, int exponent);
-    // Multiplies in place by base^exponent.
+    // Multiplies in place by base^exponent; false (the number then undefined) when the product
+    // needs more than LIMBS limbs. A power of two as base shifts.
     [[nodiscard]] bool MultiplyByPower(int base, int exponent);
-    // Adds in place.
-    [[nodiscard]] bool Add(const FixedNatural& other);
     // Spells the number in exactly `count` digit characters of `base`, most significant first
     // and "0" before them; false (digits untouched) when it needs more. Shifts for a power of two.
     bool GetDigits(int base, char* digits, int count) const;
 
-    // Divides in place by a nonzero small divisor and returns the remainder.
-    uint32_t DivideSmall(uint32_t divisor);
     // product = a * b. False (product undefined) when it needs more than LIMBS limbs. product
     // may not alias a or b.
     static bool Multiply(const FixedNatural& a, const FixedNatural& b, FixedNatural& product);
@@ -50,6 +46,10 @@ class FixedNatural {
     // Puts a carry out of the top limb above it (size_ <= LIMBS before); false when that makes
     // more than LIMBS limbs.
     bool PutOnTop(uint32_t carry);
+    // The 2^level chunks of value < powers[0]^(2^level), least significant first, powers[j]
+    // being powers[0]^(2^j): halves by DivMod down to a few limbs, then divides limb by limb.
+    static void SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
+                            uint32_t* chunks);
     void Trim();
 
     // Least significant first. The last limb takes a product's top before it is found too long.

@@ -1,6 +1,7 @@
 #include "engine/packed_places.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/digit_text.h"
 
@@ -20,11 +21,13 @@ FixedNatural PackPlaces(const DigitString& s, int first, int last, int notation)
 }
 
 int UnpackPlaces(const FixedNatural& value, int notation, int last, DigitString& digits) {
-    const int width = std::clamp(last + 1, 0, DIGIT_PLACES);
-    if (!value.GetDigits(notation, digits.data(), width)) {
+    std::array<char, 2 * DIGIT_PLACES> spelled;
+    const int width = std::clamp(last + 1, 0, 2 * DIGIT_PLACES);
+    if (!value.GetDigits(notation, spelled.data(), width)) {
         return -1;
     }
-    std::fill(digits.begin() + width, digits.begin() + DIGIT_PLACES, '0');
+    const int kept = std::min(width, DIGIT_PLACES);
+    std::fill(std::copy_n(spelled.begin(), kept, digits.begin()), digits.end() - 1, '0');
     digits[DIGIT_PLACES] = '\0';
     return 0;
 }
