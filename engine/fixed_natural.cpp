@@ -49,8 +49,7 @@ uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor
 uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor) {
     int64_t borrow = 0;
     for (int i = 0; i < n; ++i) {
-        const uint64_t p = uint64_t{a[i]} * factor;
-        // One subtraction and one shift on the path from limb to limb.
+        const uint64_t p = uint64_t{a[i]} * factor;  // off the path from limb to limb
         const int64_t t = (int64_t{r[i]} - Low(p)) - borrow;
         r[i] = static_cast<uint32_t>(t);
         borrow = int64_t{High(p)} - (t >> 32);
@@ -62,10 +61,9 @@ uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t f
 // Returns the bits shifted out of the top, as the low bits of a limb.
 uint32_t ShiftLeftLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
     const uint32_t out = High(uint64_t{a[n - 1]} << shift);
-    for (int i = n - 1; i > 0; --i) {
-        r[i] = High(((uint64_t{a[i]} << 32) | a[i - 1]) << shift);
+    for (int i = n - 1; i >= 0; --i) {
+        r[i] = High(((uint64_t{a[i]} << 32) | (i > 0 ? a[i - 1] : 0u)) << shift);
     }
-    r[0] = a[0] << shift;
     return out;
 }
 
@@ -73,10 +71,9 @@ uint32_t ShiftLeftLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
 // Returns the bits shifted out of the bottom, as the high bits of a limb.
 uint32_t ShiftRightLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
     const uint32_t out = Low(uint64_t{a[0]} << (32 - shift));
-    for (int i = 0; i + 1 < n; ++i) {
-        r[i] = Low(((uint64_t{a[i + 1]} << 32) | a[i]) >> shift);
+    for (int i = 0; i < n; ++i) {
+        r[i] = Low(((uint64_t{i + 1 < n ? a[i + 1] : 0u} << 32) | a[i]) >> shift);
     }
-    r[n - 1] = a[n - 1] >> shift;
     return out;
 }
 
@@ -164,7 +161,7 @@ bool FixedNatural::PutOnTop(uint32_t carry) {
 
 void FixedNatural::SetDigits(std::string_view digits, int base) {
     const int count = static_cast<int>(digits.size());
-    assert(count * 5 <= 32 * LIMBS);
+    assert(count * std::bit_width(unsigned(base - 1)) <= 32 * LIMBS);  // room for every carry
     size_ = 0;
     if (const int bits = BitsPerDigit(base)) {
         uint64_t pending = 0;
@@ -188,7 +185,6 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
         for (int k = i; k < i + length; ++k) {
             group = group * unsigned(base) + unsigned(DigitValue(digits[k]));
         }
-        // The digits' count leaves room for every carry.
         PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, SmallPower(base, length) - 1,
                                   group));
     }
@@ -240,11 +236,9 @@ void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* po
 
 bool FixedNatural::GetDigits(int base, char* digits, int count) const {
     if (const int bits = BitsPerDigit(base)) {
-        if (BitLength() > bits * count) {
-            return false;
-        }
+        const bool fits = BitLength() <= bits * count;
         uint64_t pending = 0;
-        for (int i = count - 1, held = 0, next = 0; i >= 0; --i, held -= bits) {
+        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i, held -= bits) {
             if (held < bits && next < size_) {
                 pending |= uint64_t{limb_[next++]} << held;
                 held += 32;
@@ -252,7 +246,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
             digits[i] = DigitChar(static_cast<int>(pending & (base - 1u)));
             pending >>= bits;
         }
-        return true;
+        return fits;
     }
     // Halving the number into chunks takes a quarter of the time of dividing chunk after chunk.
     std::array<FixedNatural, 10> powers{FixedNatural(SmallPower(base, ChunkDigits(base)))};

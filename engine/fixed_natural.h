@@ -22,8 +22,8 @@ class FixedNatural {
     int Compare(const FixedNatural& other) const;
     int BitLength() const;
 
-    // The number spelled by digit characters below `base`, most significant first; at most
-    // 2105 of them, so that it fits. A power of two as base packs by shifts.
+    // The number spelled by digit characters below `base`, most significant first; no more than
+    // LIMBS limbs hold at the bits of base - 1 each. A power of two as base packs by shifts.
     void SetDigits(std::string_view digits, int base);
     // Multiplies in place by base^exponent; false (the number then undefined) when the product
     // needs more than LIMBS limbs. A power of two as base shifts.

@@ -6,15 +6,10 @@
 
 namespace quarnic {
 
-namespace {
-constexpr int LAST_PLACE = DIGIT_PLACES - 1;
-}
-
 // Place p weighs notation^(299 - p), so a number whose significant places run from f to l is
 // its packed places times notation^(299 - l); the product's units then weigh
 // notation^(598 - la - lb), the weight of place la + lb - 299, cut where that is beyond place
-// 1199 (by UnpackPlaces, which leaves ResultDigits as it was when the product does not fit; a
-// product too long for the limbs is longer than that).
+// 1199 by UnpackPlaces (ResultDigits left as it was when the product, or its limbs, overflow).
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
                    int notation) {
     const SignificantPlaces pa = FindSignificantPlaces(a);
@@ -54,7 +49,7 @@ int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString&
     FixedNatural quotient;
     FixedNatural remainder;
     FixedNatural::DivMod(dividend, divisor, quotient, remainder);
-    return UnpackPlaces(quotient, notation, LAST_PLACE, regs.ResultDigits);
+    return UnpackPlaces(quotient, notation, DIGIT_PLACES - 1, regs.ResultDigits);
 }
 
 }  // namespace quarnic
