@@ -248,7 +248,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         }
         return fits;
     }
-    // Halving the number into chunks takes a quarter of the time of dividing chunk after chunk.
+    // Halving the number into chunks is several times faster than dividing chunk after chunk.
     std::array<FixedNatural, 10> powers{FixedNatural(SmallPower(base, ChunkDigits(base)))};
     int level = 0;
     while (Compare(powers[level]) >= 0) {
@@ -259,7 +259,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
             break;
         }
     }
-    std::array<uint32_t, 1 << 9> chunks;
+    std::array<uint32_t, 1 << 9> chunks;  // of 27 bits or more: LIMBS limbs need fewer
     SpellChunks(*this, powers.data(), level, chunks.data());
     // Whole chunks past `count` digits must be zero, and the one it cuts short below its power.
     const int chunkDigits = ChunkDigits(base);
