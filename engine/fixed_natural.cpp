@@ -11,6 +11,7 @@ namespace quarnic {
 namespace {
 
 constexpr uint64_t LIMB_BASE = uint64_t{1} << 32;
+constexpr uint32_t LIMB_ONE = 1;
 
 uint32_t Low(uint64_t v) {
     return static_cast<uint32_t>(v);
@@ -44,17 +45,10 @@ uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor
     return carry;
 }
 
-// r -= a * factor, modulo 2^(32n); r and a may not overlap.
-// Returns the limb borrowed from above the top.
-uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor) {
-    int64_t borrow = 0;
-    for (int i = 0; i < n; ++i) {
-        const uint64_t p = uint64_t{a[i]} * factor;  // off the path from limb to limb
-        const int64_t t = (int64_t{r[i]} - Low(p)) - borrow;
-        r[i] = static_cast<uint32_t>(t);
-        borrow = int64_t{High(p)} - (t >> 32);
-    }
-    return static_cast<uint32_t>(borrow);
+// r -= a * factor, modulo 2^(32n), given the complement c = 2^(32n) - a of a nonzero a: adding
+// multiples of c is the faster loop. r and c may not overlap. Returns the limb borrowed above.
+uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* complement, int n, uint32_t factor) {
+    return factor - MultiplyAddLimbs(r, complement, n, factor, 0);
 }
 
 // r = a << shift for n >= 1 and 0 <= shift < 32, top limb first, so r may be a or above it.
@@ -92,7 +86,8 @@ uint32_t DivideByLimb(uint32_t* r, const uint32_t* a, int n, uint32_t divisor) {
 
 // One limb of Knuth's long division: u[0..len] < v * 2^32, v of len >= 2 limbs with its top bit
 // set. Returns u / v and leaves u % v in u[0..len); counts in addBacks when v was added back.
-uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, int len, int& addBacks) {
+uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, const uint32_t* complement, int len,
+                      int& addBacks) {
     const uint64_t top = (uint64_t{u[len]} << 32) | u[len - 1];
     uint64_t qhat = top / v[len - 1];
     uint64_t rhat = top % v[len - 1];
@@ -102,7 +97,7 @@ uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, int len, int& addBacks) {
         --qhat;
         rhat += v[len - 1];
     }
-    if (MultiplySubtractLimbs(u, v, len, Low(qhat)) <= u[len]) {
+    if (MultiplySubtractLimbs(u, complement, len, Low(qhat)) <= u[len]) {
         return Low(qhat);
     }
     // It was (about twice in 2^32 limbs): the difference wrapped, and adding v back unwraps it.
@@ -297,12 +292,15 @@ int FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatu
     const int len = d.size_;
     const int shift = std::countl_zero(d.limb_[len - 1]);
     std::array<uint32_t, LIMBS> v;
+    std::array<uint32_t, LIMBS> complement;
     std::array<uint32_t, LIMBS + 1> u;
     ShiftLeftLimbs(v.data(), d.limb_.data(), len, shift);
+    std::transform(v.begin(), v.begin() + len, complement.begin(), [](uint32_t x) { return ~x; });
+    AddLimbs(complement.data(), complement.data(), len, &LIMB_ONE, 1);
     u[n.size_] = ShiftLeftLimbs(u.data(), n.limb_.data(), n.size_, shift);
     int addBacks = 0;
     for (int j = n.size_ - len; j >= 0; --j) {
-        quotient.limb_[j] = QuotientLimb(&u[j], v.data(), len, addBacks);
+        quotient.limb_[j] = QuotientLimb(&u[j], v.data(), complement.data(), len, addBacks);
     }
     quotient.size_ = n.size_ - len + 1;
     quotient.Trim();
