@@ -98,13 +98,22 @@ void Notations(benchmark::internal::Benchmark* b) {
     b->Arg(2)->Arg(10)->Arg(32)->Unit(benchmark::kMillisecond);
 }
 
+// "*" and "/" in every kind of notation: the powers of two pack by shifts, the others by
+// multiplying, and 31 has the most digits that are not a power of two.
+void AllKindsOfNotation(benchmark::internal::Benchmark* b) {
+    for (int notation : {2, 3, 4, 8, 10, 16, 31, 32}) {
+        b->Arg(notation);
+    }
+    b->Unit(benchmark::kMicrosecond);
+}
+
 void ConversionPairs(benchmark::internal::Benchmark* b) {
     b->Args({10, 2})->Args({2, 32})->Args({32, 3})->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(DivideFull<DivideDigits>)->Name("Divide/engine")->Apply(Notations);
+BENCHMARK(DivideFull<DivideDigits>)->Name("Divide/engine")->Apply(AllKindsOfNotation);
 BENCHMARK(DivideFull<reference::DivideDigits>)->Name("Divide/reference")->Apply(Notations);
-BENCHMARK(MultiplyHalf<MultiplyDigits>)->Name("Multiply/engine")->Apply(Notations);
+BENCHMARK(MultiplyHalf<MultiplyDigits>)->Name("Multiply/engine")->Apply(AllKindsOfNotation);
 BENCHMARK(MultiplyHalf<reference::MultiplyDigits>)->Name("Multiply/reference")->Apply(Notations);
 BENCHMARK(AddFull)->Name("Add/engine")->Apply(Notations);
 BENCHMARK(ConvertAnswer<ConvertDigits>)->Name("Convert/engine")->Apply(ConversionPairs);

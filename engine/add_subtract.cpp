@@ -16,33 +16,13 @@ int AddDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
     return carry == 0 ? 0 : -1;
 }
 
-namespace {
-
-// Takes one unit from the nearest nonzero place above p; the zeros passed become the top
-// digit. Running off place 0 (a < b) lends from nowhere and the difference wraps.
-void BorrowFrom(DigitString& a, int p, int notation) {
-    for (int q = p - 1; q >= 0; --q) {
-        const int value = DigitValue(a[q]);
-        if (value > 0) {
-            a[q] = DigitChar(value - 1);
-            return;
-        }
-        a[q] = DigitChar(notation - 1);
-    }
-}
-
-}  // namespace
-
-void SubtractDigits(EngineRegisters& regs, DigitString& a, const DigitString& b, int notation) {
+void SubtractDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
+                    int notation) {
+    int borrow = 0;
     for (int p = DIGIT_PLACES - 1; p >= 0; --p) {
-        const int da = DigitValue(a[p]);
-        const int db = DigitValue(b[p]);
-        if (da >= db) {
-            regs.ResultDigits[p] = DigitChar(da - db);
-        } else {
-            regs.ResultDigits[p] = DigitChar(da + notation - db);
-            BorrowFrom(a, p, notation);
-        }
+        const int difference = DigitValue(a[p]) - DigitValue(b[p]) - borrow;
+        borrow = difference < 0 ? 1 : 0;
+        regs.ResultDigits[p] = DigitChar(difference + borrow * notation);
     }
     regs.ResultDigits[DIGIT_PLACES] = '\0';
 }
@@ -60,17 +40,15 @@ int CompareDigits(const DigitString& a, const DigitString& b) {
 
 namespace {
 
-// |minuend - subtrahend| into ResultDigits, on copies; the answer sign is +1 unless the
-// subtrahend is the larger, when it is -1. Equal magnitudes give +1.
+// |minuend - subtrahend| into ResultDigits; the answer sign is +1 unless the subtrahend is the
+// larger, when it is -1. Equal magnitudes give +1.
 int SubtractOrdered(EngineRegisters& regs, const DigitString& minuend,
                     const DigitString& subtrahend, int notation) {
     if (CompareDigits(minuend, subtrahend) != -1) {
-        DigitString copy = minuend;
-        SubtractDigits(regs, copy, subtrahend, notation);
+        SubtractDigits(regs, minuend, subtrahend, notation);
         return 1;
     }
-    DigitString copy = subtrahend;
-    SubtractDigits(regs, copy, minuend, notation);
+    SubtractDigits(regs, subtrahend, minuend, notation);
     return -1;
 }
 

@@ -18,12 +18,15 @@ int ConvertDigits(EngineRegisters& regs, const DigitString& s, int from, int to)
     const int fractionDigits = places.last - UNITS_PLACE;
     // s is packed: ResultDigits may be written now, and is left as it was on failure.
     if (fractionDigits <= 0) {
-        value.MultiplyByPower(from, -fractionDigits);
-        return UnpackPlaces(value, to, UNITS_PLACE, regs.ResultDigits);
+        return value.MultiplyByPower(from, -fractionDigits)
+                   ? UnpackPlaces(value, to, UNITS_PLACE, regs.ResultDigits)
+                   : -1;
     }
-    value.MultiplyByPower(to, FRACTION_PLACES);
-    FixedNatural divisor;
-    divisor.SetPower(from, fractionDigits);
+    FixedNatural divisor(1);
+    if (!value.MultiplyByPower(to, FRACTION_PLACES) ||
+        !divisor.MultiplyByPower(from, fractionDigits)) {
+        return -1;
+    }
     FixedNatural cut;
     FixedNatural dropped;
     FixedNatural::DivMod(value, divisor, cut, dropped);

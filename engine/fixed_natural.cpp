@@ -2,36 +2,130 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
+
+#include "engine/digit_codec.h"
 
 namespace quarnic {
 
 namespace {
 
 constexpr uint64_t LIMB_BASE = uint64_t{1} << 32;
-
-// The largest power of base that fits a limb, and its exponent: digits go in and out of a
-// FixedNatural that many at a time.
-struct DigitChunk {
-    uint32_t power = 1;
-    int digits = 0;
-};
-
-DigitChunk ChunkFor(int base) {
-    DigitChunk chunk;
-    uint64_t power = 1;
-    while (power * static_cast<uint64_t>(base) < LIMB_BASE) {
-        power *= static_cast<uint64_t>(base);
-        ++chunk.digits;
-    }
-    chunk.power = static_cast<uint32_t>(power);
-    return chunk;
-}
+constexpr uint32_t LIMB_ONE = 1;
 
 uint32_t Low(uint64_t v) {
     return static_cast<uint32_t>(v);
 }
 uint32_t High(uint64_t v) {
     return static_cast<uint32_t>(v >> 32);
+}
+
+// The limb layer: n limbs, least significant first; what leaves them is returned, never dropped.
+
+// r = a + b, b having m <= n limbs (zero above them). r may be a or b.
+// Returns the carry out of the top limb, 0 or 1.
+uint32_t AddLimbs(uint32_t* r, const uint32_t* a, int n, const uint32_t* b, int m) {
+    uint64_t carry = 0;
+    for (int i = 0; i < n; ++i) {
+        carry += uint64_t{a[i]} + (i < m ? b[i] : 0u);
+        r[i] = Low(carry);
+        carry >>= 32;
+    }
+    return Low(carry);
+}
+
+// r += a * factor + carry; r may be a, and r * (f - 1) added to r scales r by f.
+// Returns the limb carried out of the top.
+uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor, uint32_t carry) {
+    for (int i = 0; i < n; ++i) {
+        const uint64_t t = uint64_t{a[i]} * factor + r[i] + carry;
+        r[i] = Low(t);
+        carry = High(t);
+    }
+    return carry;
+}
+
+// r -= a * factor, modulo 2^(32n), given the complement c = 2^(32n) - a of a nonzero a: adding
+// multiples of c is the faster loop. r and c may not overlap. Returns the limb borrowed above.
+uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* complement, int n, uint32_t factor) {
+    return factor - MultiplyAddLimbs(r, complement, n, factor, 0);
+}
+
+// r = a << shift for n >= 1 and 0 <= shift < 32, top limb first, so r may be a or above it.
+// Returns the bits shifted out of the top, as the low bits of a limb.
+uint32_t ShiftLeftLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
+    const uint32_t out = High(uint64_t{a[n - 1]} << shift);
+    for (int i = n - 1; i >= 0; --i) {
+        r[i] = High(((uint64_t{a[i]} << 32) | (i > 0 ? a[i - 1] : 0u)) << shift);
+    }
+    return out;
+}
+
+// r = a >> shift for n >= 1 and 0 <= shift < 32, bottom limb first, so r may be a.
+// Returns the bits shifted out of the bottom, as the high bits of a limb.
+uint32_t ShiftRightLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
+    const uint32_t out = Low(uint64_t{a[0]} << (32 - shift));
+    for (int i = 0; i < n; ++i) {
+        r[i] = Low(((uint64_t{i + 1 < n ? a[i + 1] : 0u} << 32) | a[i]) >> shift);
+    }
+    return out;
+}
+
+// r = a / divisor for a nonzero divisor, top limb first, so r may be a.
+// Returns the remainder.
+uint32_t DivideByLimb(uint32_t* r, const uint32_t* a, int n, uint32_t divisor) {
+    assert(divisor != 0);
+    uint64_t remainder = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        const uint64_t t = (remainder << 32) | a[i];
+        r[i] = Low(t / divisor);
+        remainder = t % divisor;
+    }
+    return Low(remainder);
+}
+
+// One limb of Knuth's long division: u[0..len] < v * 2^32, v of len >= 2 limbs with its top bit
+// set. Returns u / v and leaves u % v in u[0..len); counts in addBacks when v was added back.
+uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, const uint32_t* complement, int len,
+                      int& addBacks) {
+    const uint64_t top = (uint64_t{u[len]} << 32) | u[len - 1];
+    uint64_t qhat = top / v[len - 1];
+    uint64_t rhat = top % v[len - 1];
+    // The next limbs leave the estimate at most one too large.
+    while (rhat < LIMB_BASE &&
+           (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << 32) | u[len - 2]))) {
+        --qhat;
+        rhat += v[len - 1];
+    }
+    if (MultiplySubtractLimbs(u, complement, len, Low(qhat)) <= u[len]) {
+        return Low(qhat);
+    }
+    // It was (about twice in 2^32 limbs): the difference wrapped, and adding v back unwraps it.
+    ++addBacks;
+    AddLimbs(u, u, len, v, len);
+    return Low(qhat) - 1;
+}
+
+// The bits of a digit when base is a power of two, else 0.
+int BitsPerDigit(int base) {
+    return std::has_single_bit(unsigned(base)) ? std::countr_zero(unsigned(base)) : 0;
+}
+
+uint32_t SmallPower(int base, int exponent) {
+    uint32_t power = 1;
+    for (; exponent > 0; --exponent) {
+        power *= unsigned(base);
+    }
+    return power;
+}
+
+// How many digits of base fit a limb: they go in and out of the limbs that many at a time.
+int ChunkDigits(int base) {
+    int digits = 1;
+    while (uint64_t{SmallPower(base, digits)} * unsigned(base) < LIMB_BASE) {
+        ++digits;
+    }
+    return digits;
 }
 
 }  // namespace
@@ -54,188 +148,166 @@ void FixedNatural::Trim() {
     }
 }
 
-void FixedNatural::MultiplyAdd(uint32_t factor, uint32_t addend) {
-    uint64_t carry = addend;
-    for (int i = 0; i < size_; ++i) {
-        const uint64_t t = static_cast<uint64_t>(limb_[i]) * factor + carry;
-        limb_[i] = Low(t);
-        carry = High(t);
-    }
-    if (carry != 0 && size_ < LIMBS) {
-        limb_[size_++] = Low(carry);
-    }
+bool FixedNatural::PutOnTop(uint32_t carry) {
+    limb_[size_] = carry;
+    size_ += carry != 0 ? 1 : 0;
+    return size_ <= LIMBS;
 }
 
-void FixedNatural::SetDigits(const uint8_t* digits, int count, int base) {
+void FixedNatural::SetDigits(std::string_view digits, int base) {
+    const int count = static_cast<int>(digits.size());
+    assert(count * std::bit_width(unsigned(base - 1)) <= 32 * LIMBS);  // room for every carry
     size_ = 0;
-    for (int i = 0; i < count; ++i) {
-        if (digits[i] >= base) {
-            // Packing would overflow a chunk; go one digit at a time.
-            for (int k = 0; k < count; ++k) {
-                MultiplyAdd(static_cast<uint32_t>(base), digits[k]);
+    if (const int bits = BitsPerDigit(base)) {
+        uint64_t pending = 0;
+        for (int i = count - 1, held = 0; i >= 0; --i) {
+            pending |= uint64_t(DigitValue(digits[i])) << held;
+            if ((held += bits) >= 32) {
+                limb_[size_++] = Low(pending);
+                pending >>= 32;
+                held -= 32;
             }
-            Trim();
-            return;
         }
+        limb_[size_++] = Low(pending);
+        Trim();
+        return;
     }
-    const DigitChunk chunk = ChunkFor(base);
-    // The first, short group makes the rest whole chunks.
-    int i = 0;
-    int groupLength = count % chunk.digits;
-    if (groupLength == 0) {
-        groupLength = chunk.digits;
-    }
-    while (i < count) {
+    // A short group first leaves whole chunks.
+    const int chunk = ChunkDigits(base);
+    for (int i = 0, length = (count + chunk - 1) % chunk + 1; i < count;
+         i += length, length = chunk) {
         uint32_t group = 0;
-        uint32_t groupPower = 1;
-        for (int k = 0; k < groupLength; ++k) {
-            group = group * static_cast<uint32_t>(base) + digits[i + k];
-            groupPower *= static_cast<uint32_t>(base);
+        for (int k = i; k < i + length; ++k) {
+            group = group * unsigned(base) + unsigned(DigitValue(digits[k]));
         }
-        MultiplyAdd(groupPower, group);
-        i += groupLength;
-        groupLength = chunk.digits;
-    }
-    Trim();
-}
-
-void FixedNatural::SetPower(int base, int exponent) {
-    size_ = 1;
-    limb_[0] = 1;
-    MultiplyByPower(base, exponent);
-}
-
-void FixedNatural::MultiplyByPower(int base, int exponent) {
-    const DigitChunk chunk = ChunkFor(base);
-    for (; exponent >= chunk.digits; exponent -= chunk.digits) {
-        MultiplyAdd(chunk.power, 0);
-    }
-    for (; exponent > 0; --exponent) {
-        MultiplyAdd(static_cast<uint32_t>(base), 0);
+        PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, SmallPower(base, length) - 1,
+                                  group));
     }
 }
 
-void FixedNatural::Add(const FixedNatural& other) {
-    const int longer = size_ > other.size_ ? size_ : other.size_;
-    uint64_t carry = 0;
-    for (int i = 0; i < longer; ++i) {
-        const uint64_t s = static_cast<uint64_t>(i < size_ ? limb_[i] : 0) +
-                           (i < other.size_ ? other.limb_[i] : 0) + carry;
-        limb_[i] = Low(s);
-        carry = High(s);
+bool FixedNatural::MultiplyByPower(int base, int exponent) {
+    if (const int bits = BitsPerDigit(base); bits != 0 && !IsZero()) {
+        if (BitLength() + bits * exponent > 32 * LIMBS) {
+            return false;
+        }
+        const int limbs = bits * exponent / 32;
+        const uint32_t out =
+            ShiftLeftLimbs(&limb_[limbs], limb_.data(), size_, bits * exponent % 32);
+        std::fill_n(limb_.begin(), limbs, 0u);
+        size_ += limbs;
+        return PutOnTop(out);
     }
-    size_ = longer;
-    if (carry != 0 && size_ < LIMBS) {
-        limb_[size_++] = Low(carry);
+    const int chunk = ChunkDigits(base);
+    for (; exponent > 0 && !IsZero(); exponent -= chunk) {
+        const uint32_t factor = SmallPower(base, std::min(exponent, chunk));
+        if (!PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, factor - 1, 0))) {
+            return false;
+        }
     }
+    return true;
 }
 
 int FixedNatural::BitLength() const {
     return size_ == 0 ? 0 : (size_ - 1) * 32 + std::bit_width(limb_[size_ - 1]);
 }
 
-uint32_t FixedNatural::DivideSmall(uint32_t divisor) {
-    uint64_t remainder = 0;
-    for (int i = size_ - 1; i >= 0; --i) {
-        const uint64_t t = (remainder << 32) | limb_[i];
-        limb_[i] = static_cast<uint32_t>(t / divisor);
-        remainder = t % divisor;
+void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
+                               uint32_t* chunks) {
+    // Below a few limbs, halving costs more in DivMod than dividing limb by limb saves.
+    if (level <= 2) {
+        FixedNatural rest = value;
+        for (int i = 0; i < (1 << level); ++i, rest.Trim()) {
+            chunks[i] =
+                DivideByLimb(rest.limb_.data(), rest.limb_.data(), rest.size_, powers[0].limb_[0]);
+        }
+        return;
     }
-    Trim();
-    return static_cast<uint32_t>(remainder);
+    FixedNatural high;
+    FixedNatural low;
+    DivMod(value, powers[level - 1], high, low);
+    SpellChunks(low, powers, level - 1, chunks);
+    SpellChunks(high, powers, level - 1, chunks + (1 << (level - 1)));
 }
 
-int FixedNatural::GetDigits(int base, uint8_t* leastFirst, int capacity) const {
-    FixedNatural rest = *this;
-    const DigitChunk chunk = ChunkFor(base);
-    int count = 0;
-    while (!rest.IsZero()) {
-        uint32_t group = rest.DivideSmall(chunk.power);
-        const bool last = rest.IsZero();
-        for (int k = 0; k < chunk.digits && (!last || group != 0); ++k) {
-            if (count == capacity) {
-                return -1;
+bool FixedNatural::GetDigits(int base, char* digits, int count) const {
+    if (const int bits = BitsPerDigit(base)) {
+        const bool fits = BitLength() <= bits * count;
+        uint64_t pending = 0;
+        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i, held -= bits) {
+            if (held < bits && next < size_) {
+                pending |= uint64_t{limb_[next++]} << held;
+                held += 32;
             }
-            leastFirst[count++] = static_cast<uint8_t>(group % static_cast<uint32_t>(base));
-            group /= static_cast<uint32_t>(base);
+            digits[i] = DigitChar(static_cast<int>(pending & (base - 1u)));
+            pending >>= bits;
+        }
+        return fits;
+    }
+    // Halving the number into chunks is several times faster than dividing chunk after chunk.
+    std::array<FixedNatural, 10> powers{FixedNatural(SmallPower(base, ChunkDigits(base)))};
+    int level = 0;
+    while (Compare(powers[level]) >= 0) {
+        ++level;
+        // No square of more limbs than the number is needed.
+        if (2 * powers[level - 1].size_ - 1 > size_ ||
+            !Multiply(powers[level - 1], powers[level - 1], powers[level])) {
+            break;
         }
     }
-    return count;
+    std::array<uint32_t, 1 << 9> chunks;  // of 27 bits or more: LIMBS limbs need fewer
+    SpellChunks(*this, powers.data(), level, chunks.data());
+    // Whole chunks past `count` digits must be zero, and the one it cuts short below its power.
+    const int chunkDigits = ChunkDigits(base);
+    for (int chunk = count / chunkDigits; chunk < (1 << level); ++chunk) {
+        if (chunks[chunk] >=
+            (chunk == count / chunkDigits ? SmallPower(base, count % chunkDigits) : 1)) {
+            return false;
+        }
+    }
+    for (int i = count - 1, chunk = 0; i >= 0; ++chunk) {
+        uint32_t group = chunk < (1 << level) ? chunks[chunk] : 0;
+        for (int k = 0; k < chunkDigits && i >= 0; ++k, --i, group /= unsigned(base)) {
+            digits[i] = DigitChar(static_cast<int>(group % unsigned(base)));
+        }
+    }
+    return true;
 }
 
-void FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatural& quotient,
-                          FixedNatural& remainder) {
+int FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatural& quotient,
+                         FixedNatural& remainder) {
+    assert(!d.IsZero());
     quotient.size_ = 0;
     if (n.Compare(d) < 0) {
         remainder = n;
-        return;
+        return 0;
     }
-    if (d.size_ == 1) {
+    if (d.size_ <= 1) {
         quotient = n;
-        remainder.size_ = 1;
-        remainder.limb_[0] = quotient.DivideSmall(d.limb_[0]);
-        remainder.Trim();
-        return;
+        remainder =
+            FixedNatural(DivideByLimb(quotient.limb_.data(), n.limb_.data(), n.size_, d.limb_[0]));
+        quotient.Trim();
+        return 0;
     }
-    // Long division in limbs with the divisor normalised so its top bit is set; each quotient
-    // limb is estimated from the top two limbs and corrected at most twice (Knuth's method D).
-    const int m = n.size_;
+    // Both shifted so that the divisor's top bit is set; the remainder is shifted back.
     const int len = d.size_;
     const int shift = std::countl_zero(d.limb_[len - 1]);
-    std::array<uint32_t, LIMBS> v{};
-    std::array<uint32_t, LIMBS + 1> u{};
-    for (int i = len - 1; i > 0; --i) {
-        v[i] = (d.limb_[i] << shift) | (shift == 0 ? 0 : d.limb_[i - 1] >> (32 - shift));
+    std::array<uint32_t, LIMBS> v;
+    std::array<uint32_t, LIMBS> complement;
+    std::array<uint32_t, LIMBS + 1> u;
+    ShiftLeftLimbs(v.data(), d.limb_.data(), len, shift);
+    std::transform(v.begin(), v.begin() + len, complement.begin(), [](uint32_t x) { return ~x; });
+    AddLimbs(complement.data(), complement.data(), len, &LIMB_ONE, 1);
+    u[n.size_] = ShiftLeftLimbs(u.data(), n.limb_.data(), n.size_, shift);
+    int addBacks = 0;
+    for (int j = n.size_ - len; j >= 0; --j) {
+        quotient.limb_[j] = QuotientLimb(&u[j], v.data(), complement.data(), len, addBacks);
     }
-    v[0] = d.limb_[0] << shift;
-    u[m] = shift == 0 ? 0 : n.limb_[m - 1] >> (32 - shift);
-    for (int i = m - 1; i > 0; --i) {
-        u[i] = (n.limb_[i] << shift) | (shift == 0 ? 0 : n.limb_[i - 1] >> (32 - shift));
-    }
-    u[0] = n.limb_[0] << shift;
-
-    for (int j = m - len; j >= 0; --j) {
-        const uint64_t top = (static_cast<uint64_t>(u[j + len]) << 32) | u[j + len - 1];
-        uint64_t qhat = top / v[len - 1];
-        uint64_t rhat = top % v[len - 1];
-        while (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << 32) | u[j + len - 2])) {
-            --qhat;
-            rhat += v[len - 1];
-            if (rhat >= LIMB_BASE) {
-                break;
-            }
-        }
-        int64_t borrow = 0;
-        for (int i = 0; i < len; ++i) {
-            const uint64_t p = qhat * v[i];
-            const int64_t t =
-                static_cast<int64_t>(u[i + j]) - borrow - static_cast<int64_t>(p & 0xFFFFFFFFu);
-            u[i + j] = static_cast<uint32_t>(t);
-            borrow = static_cast<int64_t>(p >> 32) - (t >> 32);
-        }
-        const int64_t t = static_cast<int64_t>(u[j + len]) - borrow;
-        u[j + len] = static_cast<uint32_t>(t);
-        if (t < 0) {
-            // The estimate was one too large: add the divisor back.
-            --qhat;
-            uint64_t carry = 0;
-            for (int i = 0; i < len; ++i) {
-                const uint64_t s = static_cast<uint64_t>(u[i + j]) + v[i] + carry;
-                u[i + j] = Low(s);
-                carry = High(s);
-            }
-            u[j + len] += Low(carry);
-        }
-        quotient.limb_[j] = static_cast<uint32_t>(qhat);
-    }
-    quotient.size_ = m - len + 1;
+    quotient.size_ = n.size_ - len + 1;
     quotient.Trim();
-    for (int i = 0; i < len; ++i) {
-        remainder.limb_[i] =
-            (u[i] >> shift) | (shift == 0 ? 0 : static_cast<uint32_t>(u[i + 1] << (32 - shift)));
-    }
+    ShiftRightLimbs(remainder.limb_.data(), u.data(), len, shift);
     remainder.size_ = len;
     remainder.Trim();
+    return addBacks;
 }
 
 bool FixedNatural::Multiply(const FixedNatural& a, const FixedNatural& b, FixedNatural& product) {
@@ -246,45 +318,31 @@ bool FixedNatural::Multiply(const FixedNatural& a, const FixedNatural& b, FixedN
     if (a.size_ + b.size_ - 1 > LIMBS) {
         return false;
     }
-    const int size = a.size_ + b.size_ > LIMBS ? LIMBS : a.size_ + b.size_;
-    std::fill(product.limb_.begin(), product.limb_.begin() + size, 0u);
+    product.size_ = a.size_ + b.size_;
+    std::fill_n(product.limb_.begin(), product.size_, 0u);
     for (int i = 0; i < a.size_; ++i) {
-        uint64_t carry = 0;
-        for (int j = 0; j < b.size_; ++j) {
-            const uint64_t t =
-                static_cast<uint64_t>(a.limb_[i]) * b.limb_[j] + product.limb_[i + j] + carry;
-            product.limb_[i + j] = Low(t);
-            carry = High(t);
-        }
-        if (i + b.size_ < size) {
-            product.limb_[i + b.size_] = Low(carry);
-        } else if (carry != 0) {
-            return false;
-        }
+        product.limb_[i + b.size_] =
+            MultiplyAddLimbs(&product.limb_[i], b.limb_.data(), b.size_, a.limb_[i], 0);
     }
-    product.size_ = size;
     product.Trim();
-    return true;
+    return product.size_ <= LIMBS;
 }
 
 // Newton's iteration from above: starting at a power of two no smaller than the root, every
-// step lands on or above it and strictly lower, until the step would not go down.
+// step (root + n / root) / 2 lands on or above it and strictly lower, until n / root >= root.
 void FixedNatural::SquareRoot(const FixedNatural& n, FixedNatural& root) {
-    root.size_ = 0;
-    if (n.IsZero()) {
+    root = FixedNatural(n.IsZero() ? 0 : 1);
+    if (root.IsZero() || !root.MultiplyByPower(2, (n.BitLength() + 1) / 2)) {
         return;
     }
-    root.SetPower(2, (n.BitLength() + 1) / 2);
     FixedNatural quotient;
     FixedNatural remainder;
-    for (;;) {
-        DivMod(n, root, quotient, remainder);
-        quotient.Add(root);
-        quotient.DivideSmall(2);
-        if (quotient.Compare(root) >= 0) {
-            return;
-        }
-        root = quotient;
+    while ((DivMod(n, root, quotient, remainder), quotient.Compare(root) < 0)) {
+        // The sum stays below twice the root: its carry fits, and halving takes it back.
+        root.PutOnTop(AddLimbs(root.limb_.data(), root.limb_.data(), root.size_,
+                               quotient.limb_.data(), quotient.size_));
+        ShiftRightLimbs(root.limb_.data(), root.limb_.data(), root.size_, 1);
+        root.Trim();
     }
 }
 

@@ -5,49 +5,55 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace quarnic {
 
 class FixedNatural {
   public:
     // The largest intermediate is an operand of 1200 places times a notation to the 900th
-    // power, or a product of two operands kept below notation^2101: at most 2101 digits of
-    // 5 bits, 10505 bits. Two limbs spare for digits at or above their notation.
-    static constexpr int LIMBS = 331;
+    // power, or a product that fits 2100 places: at most 2100 digits of 5 bits, 10500 bits.
+    static constexpr int LIMBS = 329;
+
+    FixedNatural() = default;
+    explicit FixedNatural(uint32_t limb) : size_(limb != 0 ? 1 : 0) { limb_[0] = limb; }
 
     bool IsZero() const { return size_ == 0; }
     int Compare(const FixedNatural& other) const;
     int BitLength() const;
 
-    // The number spelled by `count` digit values (most significant first). A digit value may
-    // exceed the base: it then simply weighs its place that many times.
-    void SetDigits(const uint8_t* digits, int count, int base);
-    // base^exponent.
-    void SetPower(int base, int exponent);
-    // Multiplies in place by base^exponent.
-    void MultiplyByPower(int base, int exponent);
-    // Adds in place.
-    void Add(const FixedNatural& other);
-    // Writes the digits in `base`, least significant first; returns how many there are (0 for
-    // zero), or -1 when there would be more than `capacity`. Leaves the number intact.
-    int GetDigits(int base, uint8_t* leastFirst, int capacity) const;
+    // The number spelled by digit characters below `base`, most significant first; no more than
+    // LIMBS limbs hold at the bits of base - 1 each. A power of two as base packs by shifts.
+    void SetDigits(std::string_view digits, int base);
+    // Multiplies in place by base^exponent; false (the number then undefined) when the product
+    // needs more than LIMBS limbs. A power of two as base shifts.
+    [[nodiscard]] bool MultiplyByPower(int base, int exponent);
+    // Spells the number in exactly `count` digit characters of `base`, most significant first
+    // and "0" before them; false (digits untouched) when it needs more. Shifts for a power of two.
+    bool GetDigits(int base, char* digits, int count) const;
 
-    // Divides in place by a nonzero small divisor and returns the remainder.
-    uint32_t DivideSmall(uint32_t divisor);
     // product = a * b. False (product undefined) when it needs more than LIMBS limbs. product
     // may not alias a or b.
     static bool Multiply(const FixedNatural& a, const FixedNatural& b, FixedNatural& product);
-    // quotient = n / d, remainder = n % d for nonzero d. No argument may alias another.
-    static void DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatural& quotient,
-                       FixedNatural& remainder);
+    // quotient = n / d, remainder = n % d for nonzero d. No argument may alias another. Returns
+    // how often a quotient limb's estimate was mended by adding d back (tests aim at that step).
+    static int DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatural& quotient,
+                      FixedNatural& remainder);
     // The integer square root, floor(sqrt(n)). root may not alias n.
     static void SquareRoot(const FixedNatural& n, FixedNatural& root);
 
   private:
-    void MultiplyAdd(uint32_t factor, uint32_t addend);
+    // Puts a carry out of the top limb above it (size_ <= LIMBS before); false when that makes
+    // more than LIMBS limbs.
+    bool PutOnTop(uint32_t carry);
+    // The 2^level chunks of value < powers[0]^(2^level), least significant first, powers[j]
+    // being powers[0]^(2^j): halves by DivMod down to a few limbs, then divides limb by limb.
+    static void SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
+                            uint32_t* chunks);
     void Trim();
 
-    std::array<uint32_t, LIMBS + 1> limb_{};  // least significant first; one spare for DivMod
+    // Least significant first. The last limb takes a product's top before it is found too long.
+    std::array<uint32_t, LIMBS + 1> limb_{};
     int size_ = 0;
 };
 

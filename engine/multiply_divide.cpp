@@ -6,20 +6,10 @@
 
 namespace quarnic {
 
-namespace {
-
-constexpr int LAST_PLACE = DIGIT_PLACES - 1;
-
-// Two numbers with this many significant places between them start so high that their
-// product's first digit lies above place 0: their first places add up to 298 at most.
-constexpr int SURELY_OVERFLOWING_PLACES = 2 * DIGIT_PLACES - INTEGER_PLACES + 2;
-
-}  // namespace
-
 // Place p weighs notation^(299 - p), so a number whose significant places run from f to l is
 // its packed places times notation^(299 - l); the product's units then weigh
 // notation^(598 - la - lb), the weight of place la + lb - 299, cut where that is beyond place
-// 1199. UnpackPlaces leaves ResultDigits as it was when the product does not fit.
+// 1199 by UnpackPlaces (ResultDigits left as it was when the product, or its limbs, overflow).
 int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
                    int notation) {
     const SignificantPlaces pa = FindSignificantPlaces(a);
@@ -28,24 +18,12 @@ int MultiplyDigits(EngineRegisters& regs, const DigitString& a, const DigitStrin
         ClearDigits(regs.ResultDigits);
         return 0;
     }
-    if (pa.Count() + pb.Count() >= SURELY_OVERFLOWING_PLACES) {
-        return -1;
-    }
     FixedNatural product;
     if (!FixedNatural::Multiply(PackPlaces(a, pa.first, pa.last, notation),
                                 PackPlaces(b, pb.first, pb.last, notation), product)) {
         return -1;
     }
-    const int unitsPlace = pa.last + pb.last - UNITS_PLACE;
-    if (unitsPlace <= LAST_PLACE) {
-        return UnpackPlaces(product, notation, unitsPlace, regs.ResultDigits);
-    }
-    FixedNatural cut;
-    FixedNatural dropped;
-    FixedNatural unit;
-    unit.SetPower(notation, unitsPlace - LAST_PLACE);
-    FixedNatural::DivMod(product, unit, cut, dropped);
-    return UnpackPlaces(cut, notation, LAST_PLACE, regs.ResultDigits);
+    return UnpackPlaces(product, notation, pa.last + pb.last - UNITS_PLACE, regs.ResultDigits);
 }
 
 // n / d = N * notation^(ln - 299) / (D * notation^(ld - 299)); cut after 900 fraction places
@@ -64,15 +42,14 @@ int DivideDigits(EngineRegisters& regs, const DigitString& n, const DigitString&
     FixedNatural dividend = PackPlaces(n, pn.first, pn.last, notation);
     FixedNatural divisor = PackPlaces(d, pd.first, pd.last, notation);
     const int scale = FRACTION_PLACES + pd.last - pn.last;
-    if (scale >= 0) {
-        dividend.MultiplyByPower(notation, scale);
-    } else {
-        divisor.MultiplyByPower(notation, -scale);
+    if (scale >= 0 ? !dividend.MultiplyByPower(notation, scale)
+                   : !divisor.MultiplyByPower(notation, -scale)) {
+        return -1;
     }
     FixedNatural quotient;
     FixedNatural remainder;
     FixedNatural::DivMod(dividend, divisor, quotient, remainder);
-    return UnpackPlaces(quotient, notation, LAST_PLACE, regs.ResultDigits);
+    return UnpackPlaces(quotient, notation, DIGIT_PLACES - 1, regs.ResultDigits);
 }
 
 }  // namespace quarnic

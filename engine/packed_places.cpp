@@ -1,9 +1,8 @@
 #include "engine/packed_places.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
 
-#include "engine/digit_codec.h"
 #include "engine/digit_text.h"
 
 namespace quarnic {
@@ -16,27 +15,20 @@ SignificantPlaces FindSignificantPlaces(const DigitString& digits) {
 }
 
 FixedNatural PackPlaces(const DigitString& s, int first, int last, int notation) {
-    std::array<uint8_t, DIGIT_PLACES> values{};
-    const int count = last - first + 1;
-    for (int i = 0; i < count; ++i) {
-        values[i] = static_cast<uint8_t>(DigitValue(s[first + i]));
-    }
     FixedNatural packed;
-    packed.SetDigits(values.data(), count > 0 ? count : 0, notation);
+    packed.SetDigits(DigitPlaces(s, first, last - first + 1), notation);
     return packed;
 }
 
 int UnpackPlaces(const FixedNatural& value, int notation, int last, DigitString& digits) {
-    std::array<uint8_t, DIGIT_PLACES> leastFirst;
-    const int room = last + 1 < DIGIT_PLACES ? last + 1 : DIGIT_PLACES;
-    const int count = value.GetDigits(notation, leastFirst.data(), room > 0 ? room : 0);
-    if (count < 0) {
+    std::array<char, 2 * DIGIT_PLACES> spelled;
+    const int width = std::clamp(last + 1, 0, 2 * DIGIT_PLACES);
+    if (!value.GetDigits(notation, spelled.data(), width)) {
         return -1;
     }
-    ClearDigits(digits);
-    for (int j = 0; j < count; ++j) {
-        digits[last - j] = DigitChar(leastFirst[j]);
-    }
+    const int kept = std::min(width, DIGIT_PLACES);
+    std::fill(std::copy_n(spelled.begin(), kept, digits.begin()), digits.end() - 1, '0');
+    digits[DIGIT_PLACES] = '\0';
     return 0;
 }
 

@@ -19,8 +19,8 @@ SignificantPlaces FindSignificantPlaces(const DigitString& digits);
 // Places first..last of s as one natural number in the notation, place `last` its units.
 FixedNatural PackPlaces(const DigitString& s, int first, int last, int notation);
 
-// Spells value in the notation with its units digit on place `last`, every other place "0".
-// Returns 0, or -1 (digits untouched) when a nonzero digit would fall above place 0.
+// Spells value in the notation with its units digit on place `last` (< 2400, places past 1199
+// cut), every other place "0". Returns 0, or -1 (digits untouched) when it reaches above place 0.
 int UnpackPlaces(const FixedNatural& value, int notation, int last, DigitString& digits);
 
 }  // namespace quarnic

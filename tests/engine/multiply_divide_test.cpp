@@ -122,14 +122,6 @@ TEST(DivideDigits, EveryPlaceIsADigitOfTheNotation) {
         << "62 units over 63/32 are 31.49 units";
 }
 
-TEST(DivideDigits, DigitsAtOrAboveTheNotationWeighTheirPlace) {
-    EngineRegisters regs;
-    ASSERT_EQ(DivideDigits(regs, Digits("1"), Digits("1A"), 10), 0) << "1A is 1 * 10 + 10";
-    EXPECT_EQ(Spell(regs.ResultDigits), "0.05");
-    ASSERT_EQ(DivideDigits(regs, Digits("1A"), Digits("2"), 10), 0);
-    EXPECT_EQ(Spell(regs.ResultDigits), "10");
-}
-
 TEST(DivideDigits, RefusesZeroAndOverflowingQuotientsWritingNothing) {
     EngineRegisters regs;
     regs.ResultDigits = Digits("42");

@@ -18,11 +18,6 @@ using exact::Natural;
 
 constexpr std::string_view ALPHABET = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
 
-int DigitValue(char c) {
-    const size_t at = ALPHABET.find(c);
-    return at == std::string_view::npos ? 0 : static_cast<int>(at);
-}
-
 char DigitChar(int value) {
     return ALPHABET[static_cast<size_t>(std::clamp(value, 0, MAX_NOTATION - 1))];
 }
@@ -69,18 +64,14 @@ int AddDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
     return overflow ? -1 : 0;
 }
 
-void SubtractDigits(EngineRegisters& regs, DigitString& a, const DigitString& b, int notation) {
+void SubtractDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
+                    int notation) {
     Natural minuend = exact::ScaledValue(a, notation);
     const Natural subtrahend = exact::ScaledValue(b, notation);
     if (minuend < subtrahend) {
         minuend = minuend + Capacity(notation);  // lent from nowhere: the difference wraps
     }
     exact::ToDigitString(minuend - subtrahend, notation, regs.ResultDigits);
-    // Every place of a is left less the borrow that reached it from the places after it; that
-    // is, the digit of the difference plus the digit of b, without carry.
-    for (int p = 0; p < DIGIT_PLACES; ++p) {
-        a[p] = DigitChar((DigitValue(regs.ResultDigits[p]) + DigitValue(b[p])) % notation);
-    }
 }
 
 int CompareDigits(const DigitString& a, const DigitString& b) {

@@ -15,7 +15,8 @@ void ClearDigits(DigitString& digits);
 // The sum modulo notation^1200 (-1 when the modulo took something), the difference of a >= b,
 // the comparison of values, each into ResultDigits where it writes one.
 int AddDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b, int notation);
-void SubtractDigits(EngineRegisters& regs, DigitString& a, const DigitString& b, int notation);
+void SubtractDigits(EngineRegisters& regs, const DigitString& a, const DigitString& b,
+                    int notation);
 int CompareDigits(const DigitString& a, const DigitString& b);
 
 // floor(a * b) and floor(n / d) to 900 fraction places; -1 (ResultDigits untouched) when the
