@@ -6,9 +6,9 @@
 
 namespace quarnic {
 
-int FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
-                    int destination, TopDigitRun run, int lastPlace) {
-    return FormatShownAnswer(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation,
+void FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
+                     int destination, TopDigitRun run, int lastPlace) {
+    FormatShownAnswer(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation,
                              destination, run, lastPlace);
 }
 
@@ -17,7 +17,8 @@ int ConvertShownNumber(EngineRegisters& regs, const CalculatorView& view, const 
     if (ConvertDigits(regs, digits, from, to) != 0) {
         return -1;
     }
-    return FormShownNumber(regs, view, sign, to, TO_RESULT_PLAIN_TEXT);
+    FormShownNumber(regs, view, sign, to, TO_RESULT_PLAIN_TEXT);
+    return 0;
 }
 
 }  // namespace quarnic

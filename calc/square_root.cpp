@@ -53,16 +53,12 @@ int ComputeRoot(Calculator& calc, std::string_view operandText) {
 
 // The root goes through the same console form as an answer; its plain text replaces the
 // operand it was taken of, so "=" and further roots work on every digit of it.
-int PublishRoot(Calculator& calc) {
+void PublishRoot(Calculator& calc) {
     EngineRegisters& engine = calc.engine;
     SqrtState& sqrt = calc.sqrt;
     engine.ResultDigits = sqrt.SqrtEstimate;
-    // A root has at most 150 integer digits, so its round-up cannot carry out of place 0;
-    // the failure is still honoured like every answer's.
-    if (FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT,
-                        TopDigitRun::RoundUp, UNITS_PLACE + sqrt.SqrtTruncation) != 0) {
-        return FAILED;
-    }
+    FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT,
+                    TopDigitRun::RoundUp, UNITS_PLACE + sqrt.SqrtTruncation);
     // The round-up for the console may have changed the root; the saved root follows it.
     sqrt.SqrtEstimate = engine.ResultDigits;
     RememberComputedAnswer(calc, sqrt.SqrtNotation);
@@ -76,7 +72,6 @@ int PublishRoot(Calculator& calc) {
         state.AnswerSign = 1;
     }
     ++sqrt.SqrtRepeatCount;
-    return 0;
 }
 
 void RootOfTargetOperand(Calculator& calc) {
@@ -86,10 +81,11 @@ void RootOfTargetOperand(Calculator& calc) {
     if (IsEmptyText(operand)) {
         return;
     }
-    if (ComputeRoot(calc, TextOf(operand)) != 0 || PublishRoot(calc) != 0) {
+    if (ComputeRoot(calc, TextOf(operand)) != 0) {
         ShowErrorDisplay(calc);
         return;
     }
+    PublishRoot(calc);
     NoteRoot(calc);
 }
 

@@ -49,7 +49,7 @@ int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation) {
     return static_cast<int>(run.size());
 }
 
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int lastPlace) {
+void RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int lastPlace) {
     const char top = DigitChar(notation - 1);
     int q = lastPlace + 1;
     while (q > 0 && regs.ResultDigits[q - 1] == top) {
@@ -57,7 +57,7 @@ int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int la
     }
     const int runLength = lastPlace + 1 - q;
     if (runLength == 0 || runLength < capacity || q == 0) {
-        return 0;
+        return;
     }
     DigitString head;
     DigitString unit;
@@ -65,12 +65,66 @@ int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int la
     ClearDigits(unit);
     std::copy(regs.ResultDigits.begin(), regs.ResultDigits.begin() + q, head.begin());
     unit[q - 1] = '1';
-    return AddDigits(regs, head, unit, notation);
+    // Place q - 1 holds less than the top digit, so the unit carries no further.
+    AddDigits(regs, head, unit, notation);
 }
 
 namespace {
 
 using PlainTextWriter = FixedTextWriter<PLAIN_TEXT_BYTES>;
+
+// The console form as numbers: `count` significant digits from place `first`, a point after
+// `pointAfter` of them (none when that is count or more), "0." before them for a number below
+// one shown without exponent, and the power of the notation they are multiplied by (none: 0).
+struct ConsoleNumber {
+    int first = 0;
+    int count = 0;
+    int pointAfter = 0;
+    bool belowOne = false;
+    int exponent = 0;
+};
+
+// How many of the `count` digits from place `first` remain without the zeros they end in.
+int WithoutTrailingZeros(const DigitString& digits, int first, int count) {
+    while (count > 0 && DigitValue(digits[first + count - 1]) == 0) {
+        --count;
+    }
+    return count;
+}
+
+// A number of one or more: its integer digits and the fraction digits that fit beside them, or
+// its top digits and an exponent when the integer digits alone do not fit. An integer ending
+// in more than six zeros shows them as its exponent.
+ConsoleNumber FromOneUp(const DigitString& digits, int lz, int tz, int fit) {
+    const int integerDigits = INTEGER_PLACES - lz;
+    ConsoleNumber form{lz, 0, integerDigits, false, 0};
+    if (integerDigits > fit) {
+        form.count = WithoutTrailingZeros(digits, lz, fit);
+        form.exponent = integerDigits - form.count;
+    } else if (tz < FRACTION_PLACES) {
+        const int fraction = std::min(fit - integerDigits, FRACTION_PLACES - tz);
+        form.count = integerDigits + WithoutTrailingZeros(digits, INTEGER_PLACES, fraction);
+    } else {
+        const int significant = WithoutTrailingZeros(digits, lz, integerDigits);
+        const bool zerosToExponent = integerDigits - significant > 6;
+        form.count = zerosToExponent ? significant : integerDigits;
+        form.exponent = zerosToExponent ? integerDigits - significant : 0;
+    }
+    return form;
+}
+
+// A number below one: "0." and its first fraction digits, or, when its first significant digit
+// lies further down, that digit, a point, the digits after it and a negative exponent.
+ConsoleNumber BelowOne(const DigitString& digits, int lz, int fit) {
+    ConsoleNumber form{lz, WithoutTrailingZeros(digits, lz, std::min(fit, DIGIT_PLACES - lz)), 1,
+                       lz == INTEGER_PLACES, 0};
+    if (form.belowOne) {
+        form.pointAfter = form.count;
+    } else {
+        form.exponent = UNITS_PLACE - lz;
+    }
+    return form;
+}
 
 void PutExponent(PlainTextWriter& out, int notation, int exponent) {
     NotationSymbolText symbol;
@@ -81,149 +135,44 @@ void PutExponent(PlainTextWriter& out, int notation, int exponent) {
     out.PutDecimal(exponent);
 }
 
+void PutConsoleNumber(PlainTextWriter& out, const DigitString& digits, const ConsoleNumber& form,
+                      int sign, int notation) {
+    if (form.count == 0 && form.exponent == 0) {
+        out.Put('0');
+        return;
+    }
+    if (sign == -1) {
+        out.Put('-');
+    }
+    if (form.belowOne) {
+        out.Put("0.");
+    }
+    for (int k = 0; k < form.count; ++k) {
+        if (k == form.pointAfter) {
+            out.Put('.');
+        }
+        out.Put(digits[form.first + k]);
+    }
+    if (form.exponent != 0) {
+        PutExponent(out, notation, form.exponent);
+    }
+}
+
 }  // namespace
 
 void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
+    regs.ResultConsoleText.fill('\0');
     PlainTextWriter out(regs.ResultConsoleText);
     const DigitString& digits = regs.ResultDigits;
     const int lz = LeadingZeroCount(digits);
-    const int tz = TrailingZeroCount(digits);
-    const int fit = regs.DigitsThatFit;
-    if (lz < INTEGER_PLACES) {
-        if (sign == -1) {
-            out.Put('-');
-        }
-        const int integerDigits = INTEGER_PLACES - lz;
-        if (integerDigits > fit) {
-            out.Put(DigitPlaces(digits, lz, fit));
-            PutExponent(out, notation, integerDigits - fit);
-            return;
-        }
-        out.Put(DigitPlaces(digits, lz, integerDigits));
-        if (tz < FRACTION_PLACES) {
-            out.Put('.');
-            out.Put(DigitPlaces(digits, INTEGER_PLACES,
-                                std::min(fit - integerDigits, FRACTION_PLACES - tz)));
-        }
-    } else if (lz < DIGIT_PLACES) {
-        if (sign == -1) {
-            out.Put('-');
-        }
-        out.Put("0.");
-        out.Put(DigitPlaces(digits, lz, std::min(fit, FRACTION_PLACES - tz)));
-        if (lz > INTEGER_PLACES) {
-            PutExponent(out, notation, INTEGER_PLACES - lz);
-        }
-    } else {
-        out.Put('0');
-    }
-}
-
-namespace {
-
-// Index of the first c in the text, or -1.
-int IndexOf(const PlainText& text, char c) {
-    const std::size_t at = TextOf(text).find(c);
-    return at == std::string_view::npos ? -1 : static_cast<int>(at);
-}
-
-int TrailingZerosBefore(const PlainText& text, int end) {
-    int z = 0;
-    while (z < end && text[end - 1 - z] == '0') {
-        ++z;
-    }
-    return z;
-}
-
-// Reads the decimal exponent after "^"; 0 when there is none.
-int ExponentAfterCaret(const PlainText& text) {
-    const int caret = IndexOf(text, '^');
-    if (caret < 0) {
-        return 0;
-    }
-    int value = 0;
-    std::from_chars(text.data() + caret + 1, text.data() + TextLength(text), value);
-    return value;
-}
-
-// Rebuilds "mantissa <symbol>^exponent" with the mantissa's trailing zeros removed and
-// returns how many were removed.
-int StripMantissaZeros(PlainText& text, int notation, int exponent) {
-    const int space = IndexOf(text, ' ');
-    const int zeros = TrailingZerosBefore(text, space);
-    CutText(text, space - zeros);
-    PlainTextWriter out(text);
-    PutExponent(out, notation, exponent);
-    return zeros;
-}
-
-void TidyInteger(PlainText& text, int notation) {
-    if (IndexOf(text, '^') < 0) {
-        const int length = TextLength(text);
-        const int zeros = TrailingZerosBefore(text, length);
-        if (zeros > 6) {
-            CutText(text, length - zeros);
-            PlainTextWriter out(text);
-            PutExponent(out, notation, zeros);
-        }
+    if (lz == DIGIT_PLACES) {
+        out.Put('0');  // zero has no sign
         return;
     }
-    const int exponent = ExponentAfterCaret(text);
-    const int space = IndexOf(text, ' ');
-    const int zeros = TrailingZerosBefore(text, space);
-    StripMantissaZeros(text, notation, exponent + zeros);
-}
-
-void TidyFraction(PlainText& text, int notation) {
-    if (IndexOf(text, '^') < 0) {
-        CutText(text, TextLength(text) - TrailingZerosBefore(text, TextLength(text)));
-    } else {
-        StripMantissaZeros(text, notation, ExponentAfterCaret(text));
-    }
-    const int point = IndexOf(text, '.');
-    if (point == TextLength(text) - 1 || text[point + 1] == ' ') {
-        std::copy(text.begin() + point + 1, text.end(), text.begin() + point);
-        text.back() = '\0';
-    }
-    NormaliseMantissa(text);
-}
-
-}  // namespace
-
-void TidyConsoleNumber(EngineRegisters& regs, int notation) {
-    if (IndexOf(regs.ResultConsoleText, '.') < 0) {
-        TidyInteger(regs.ResultConsoleText, notation);
-    } else {
-        TidyFraction(regs.ResultConsoleText, notation);
-    }
-}
-
-void NormaliseMantissa(PlainText& consoleText) {
-    const int space = IndexOf(consoleText, ' ');
-    if (IndexOf(consoleText, '.') < 0 || space < 0) {
-        return;
-    }
-    const int start = consoleText[0] == '-' ? 1 : 0;
-    const bool zeroPoint = consoleText[start] == '0' && consoleText[start + 1] == '.';
-    if (!zeroPoint || start + 2 >= space) {
-        return;
-    }
-    // "0.d rest <sym>^e" becomes "d.rest <sym>^(e-1)".
-    PlainText old = consoleText;
-    const int caret = IndexOf(old, '^');
-    const int exponent = ExponentAfterCaret(old);
-    ClearText(consoleText);
-    PlainTextWriter out(consoleText);
-    if (start == 1) {
-        out.Put('-');
-    }
-    out.Put(old[start + 2]);
-    if (start + 3 < space) {
-        out.Put('.');
-        out.Put(std::string_view(old.data() + start + 3, static_cast<size_t>(space - start - 3)));
-    }
-    out.Put(std::string_view(old.data() + space, static_cast<size_t>(caret + 1 - space)));
-    out.PutDecimal(exponent - 1);
+    const ConsoleNumber form =
+        lz < INTEGER_PLACES ? FromOneUp(digits, lz, TrailingZeroCount(digits), regs.DigitsThatFit)
+                            : BelowOne(digits, lz, regs.DigitsThatFit);
+    PutConsoleNumber(out, digits, form, sign, notation);
 }
 
 void NotationSymbol(int notation, NotationSymbolText& symbol) {
@@ -239,19 +188,15 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
     }
 }
 
-int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination, TopDigitRun run, int lastPlace) {
-    if (run == TopDigitRun::RoundUp &&
+void FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
+                       int notation, int destination, TopDigitRun run, int lastPlace) {
+    if (run == TopDigitRun::RoundUp) {
         RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, keyWidth, notation),
-                           lastPlace) != 0) {
-        return -1;
+                           lastPlace);
     }
     FitDigitsToConsole(regs, measurer, keyWidth, sign);
     FormatAnswerText(regs, sign, destination);
-    regs.ResultConsoleText.fill('\0');
     FormatConsoleNumber(regs, sign, notation);
-    TidyConsoleNumber(regs, notation);
-    return 0;
 }
 
 }  // namespace quarnic

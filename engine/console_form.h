@@ -17,17 +17,6 @@ class TextMeasurer {
     virtual int TextWidth(std::string_view text) const = 0;
 };
 
-class FixedPitchMeasurer final : public TextMeasurer {
-  public:
-    explicit FixedPitchMeasurer(int pixelsPerCharacter) : pitch_(pixelsPerCharacter) {}
-    int TextWidth(std::string_view text) const override {
-        return pitch_ * static_cast<int>(text.size());
-    }
-
-  private:
-    int pitch_;
-};
-
 // Sets DigitsThatFit: how many significant digits of ResultDigits, with a point and a minus
 // sign when sign is -1, fit on a console 10 * keyWidth pixels wide beside room for an
 // exponent suffix. 0 for a zero answer.
@@ -41,25 +30,17 @@ int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation);
 // When ResultDigits ends in a run of top digits (notation - 1) that reaches its last place
 // `lastPlace` (1199 for an answer, the root's last place for a root), is at least `capacity`
 // long and starts after place 0, drops the run and adds one unit in the place before it: a
-// console full of that run's digits would show nothing else. Returns 0, or -1 when that
-// addition overflows.
-int RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity,
-                       int lastPlace = DIGIT_PLACES - 1);
+// console full of that run's digits would show nothing else.
+void RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity,
+                        int lastPlace = DIGIT_PLACES - 1);
 
-// Appends to ResultConsoleText (cleared by the caller) the DigitsThatFit leading significant
-// digits of ResultDigits with sign, point and, where digits are cut off or skipped, the suffix
-// " <symbol>^<decimal exponent>". A number whose first digit lies below the 300th fraction
-// place still shows that digit with its exponent. Never writes past the buffer's last byte.
+// Writes into ResultConsoleText the console form of ResultDigits with its sign: the
+// DigitsThatFit leading significant digits, without the zeros they end in, with the point and,
+// where digits are cut off or skipped, the suffix " <symbol>^<decimal exponent>". A number
+// below one whose first digit lies past the first fraction place shows that digit first
+// ("1.23 10^-3"), down to the 900th place. Mantissa and exponent are worked out as numbers and
+// written once; never past the buffer's last byte.
 void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation);
-
-// Moves trailing zeros of ResultConsoleText into its exponent (integers with more than six of
-// them, or a text already with an exponent), drops those of a fraction and a bare point, and
-// normalises a "0.xxx" mantissa that has an exponent.
-void TidyConsoleNumber(EngineRegisters& regs, int notation);
-
-// Rewrites a console text "0.123 10^-2" (or with a leading "-") as "1.23 10^-3"; leaves any
-// other text as it is.
-void NormaliseMantissa(PlainText& consoleText);
 
 // The exponent symbol of a notation: "2".."9", "10", then "B".."W" for 11..32; empty for any
 // other value.
@@ -71,11 +52,10 @@ void NotationSymbol(int notation, NotationSymbolText& symbol);
 enum class TopDigitRun { RoundUp, Keep };
 
 // The whole sequence for a shown answer: RoundUpTopDigitRun up to lastPlace against the
-// console's capacity (unless kept), FitDigitsToConsole, FormatAnswerText into `destination`, clear
-// ResultConsoleText, FormatConsoleNumber, TidyConsoleNumber. Returns 0, or -1 when the round-up
-// overflows (nothing formatted then).
-int FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                      int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp,
-                      int lastPlace = DIGIT_PLACES - 1);
+// console's capacity (unless kept), FitDigitsToConsole, FormatAnswerText into `destination`,
+// FormatConsoleNumber.
+void FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
+                       int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp,
+                       int lastPlace = DIGIT_PLACES - 1);
 
 }  // namespace quarnic
