@@ -4,6 +4,8 @@
 // button-less command it stands for.
 #pragma once
 
+#include <concepts>
+
 #include "shell/control_view.h"
 
 namespace quarnic {
@@ -79,6 +81,22 @@ inline bool KeyActionAvailable(const KeyAction& action, const ControlView& view)
             return view.IsControlEnabled(action.id);
         case KeyTarget::MenuItem:
             return view.IsMenuItemEnabled(action.id);
+        case KeyTarget::Command:
+            return true;
+        case KeyTarget::None:
+            break;
+    }
+    return false;
+}
+
+// The same by the program's own availability rule, which answers for any button or menu-item id
+// from its state.
+template <std::predicate<int> IsAvailable>
+bool KeyActionAvailable(const KeyAction& action, IsAvailable isAvailable) {
+    switch (action.target) {
+        case KeyTarget::Button:
+        case KeyTarget::MenuItem:
+            return isAvailable(action.id);
         case KeyTarget::Command:
             return true;
         case KeyTarget::None:
