@@ -30,7 +30,8 @@ NotationDigits TypedNumberIn(const Converter& converter, int notation) {
     if (IsEmptyText(input)) {
         return digits;
     }
-    const std::optional<std::uint64_t> value = ReadNumber(TextOf(input), converter.state.FromNotation);
+    const std::optional<std::uint64_t> value =
+        ReadNumber(TextOf(input), converter.state.FromNotation);
     return value ? SpellNumber(*value, notation) : digits;
 }
 

@@ -60,6 +60,37 @@ void OnPaneKey(Converter& converter, int id) {
     SelectNotation(converter, pane, NotationOfPaneKey(converter.state, pane, offset));
 }
 
+void OnAllClear(Converter& converter) {
+    converter.state.EntryStarted = false;
+    converter.state.ErrorShown = false;
+    ClearText(converter.texts.InputDigits);
+    ClearText(converter.texts.AnswerText);
+    converter.view->ClearInputConsole();
+    converter.view->ClearAnswerConsole();
+}
+
+void OnClearError(Converter& converter) {
+    auto& input = converter.texts.InputDigits;
+    const int length = TextLength(input);
+    if (length <= 1) {
+        OnAllClear(converter);
+        return;
+    }
+    input[length - 1] = '\0';
+    converter.view->ClearInputConsole();
+    converter.view->DrawInputConsole(TextOf(input));
+    ConvertAndShow(converter);
+}
+
+void CopyAnswer(Converter& converter) {
+    ClipboardText text{};
+    AppendNumberAndNotation(text, TextOf(converter.texts.InputDigits),
+                            converter.state.FromNotation);
+    FixedTextWriter(text).Put(" = ");
+    AppendNumberAndNotation(text, TextOf(converter.texts.AnswerText), converter.state.ToNotation);
+    CopyToClipboard(converter, TextOf(text));
+}
+
 void CarryOut(Converter& converter, int id, int lineNotation) {
     if (IsConverterDigitKeyId(id)) {
         OnDigitKey(converter, DigitChar(id - IDC_CONV_DIGIT_0));
@@ -110,28 +141,6 @@ void SetUpConverterStart(Converter& converter) {
     ShowControls(converter);
 }
 
-void OnAllClear(Converter& converter) {
-    converter.state.EntryStarted = false;
-    converter.state.ErrorShown = false;
-    ClearText(converter.texts.InputDigits);
-    ClearText(converter.texts.AnswerText);
-    converter.view->ClearInputConsole();
-    converter.view->ClearAnswerConsole();
-}
-
-void OnClearError(Converter& converter) {
-    auto& input = converter.texts.InputDigits;
-    const int length = TextLength(input);
-    if (length <= 1) {
-        OnAllClear(converter);
-        return;
-    }
-    input[length - 1] = '\0';
-    converter.view->ClearInputConsole();
-    converter.view->DrawInputConsole(TextOf(input));
-    ConvertAndShow(converter);
-}
-
 void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation) {
     FixedTextWriter out(text);
     out.Put(digits);
@@ -145,15 +154,6 @@ void CopyToClipboard(Converter& converter, std::string_view text) {
         converter.view->ShowMessageBox(
             ClipboardBusyMessage(ClipboardUse::Copy, converter.JapaneseUi));
     }
-}
-
-void CopyAnswer(Converter& converter) {
-    ClipboardText text{};
-    AppendNumberAndNotation(text, TextOf(converter.texts.InputDigits),
-                            converter.state.FromNotation);
-    FixedTextWriter(text).Put(" = ");
-    AppendNumberAndNotation(text, TextOf(converter.texts.AnswerText), converter.state.ToNotation);
-    CopyToClipboard(converter, TextOf(text));
 }
 
 bool DispatchConverterCommand(Converter& converter, int id, int lineNotation) {

@@ -26,6 +26,17 @@ void ShowBox(Converter& converter, ConverterPane pane, OtherLabel& shown) {
     }
 }
 
+// A new check goes with unchecking the pane's five other buttons.
+void ShowCheck(Converter& converter, const NotationPane& pane, int checked, int& shown) {
+    if (converter.shown.sent && checked == shown) {
+        return;
+    }
+    shown = checked;
+    for (int id = pane.firstButtonId; id <= pane.firstButtonId + FIXED_NOTATION_COUNT; ++id) {
+        converter.view->SetCheck(id, id == checked);
+    }
+}
+
 }  // namespace
 
 OtherLabel OtherBoxLabel(const ConverterState& state, ConverterPane pane) {
@@ -41,15 +52,8 @@ void ShowControls(Converter& converter) {
     const ConverterAvailability available = AvailabilityOf(converter);
     ShownControls& shown = converter.shown;
     ControlView& view = *converter.view;
-    for (const NotationPane& pane : {FROM_PANE, TO_PANE}) {
-        for (int id = pane.firstButtonId; id <= pane.firstButtonId + FIXED_NOTATION_COUNT; ++id) {
-            const bool checked = id == available.fromChecked || id == available.toChecked;
-            if (!shown.sent || shown.checked[SlotOf(id)] != checked) {
-                shown.checked[SlotOf(id)] = checked;
-                view.SetCheck(id, checked);
-            }
-        }
-    }
+    ShowCheck(converter, FROM_PANE, available.fromChecked, shown.fromChecked);
+    ShowCheck(converter, TO_PANE, available.toChecked, shown.toChecked);
     for (int id = IDC_CONV_FIRST; id <= IDC_CONV_LAST; ++id) {
         if (!shown.sent || shown.enabled[SlotOf(id)] != available.Key(id)) {
             shown.enabled[SlotOf(id)] = available.Key(id);

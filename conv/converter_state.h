@@ -50,7 +50,8 @@ using OtherLabel = std::array<char, OTHER_LABEL_BYTES>;
 struct ShownControls {
     bool sent = false;
     std::array<bool, IDC_CONV_LAST - IDC_CONV_FIRST + 1> enabled{};
-    std::array<bool, IDC_CONV_LAST - IDC_CONV_FIRST + 1> checked{};
+    int fromChecked = 0;
+    int toChecked = 0;
     bool copyAnswer = false;
     OtherLabel fromBox{};
     OtherLabel toBox{};
@@ -92,18 +93,10 @@ bool DispatchConverterCommand(Converter& converter, int id, int lineNotation = 0
 // "X" boxes, which show the pane's selection while it has no button of its own.
 void RepaintConverterContents(const Converter& converter);
 
-// The box beside a pane's "X": the selected notation when it has no button of its own, else
-// empty.
+// The box beside a pane's "X": the selection when it has no button of its own, else empty.
 OtherLabel OtherBoxLabel(const ConverterState& state, ConverterPane pane);
 // Sends the window what changed of the keys, checks, "Co&py answer" and "X" boxes.
 void ShowControls(Converter& converter);
-
-// Part of the command table, callable on their own (tests). A pane's notation keys differ in
-// what follows the new selection alone: the From pane gives the digit keys of its notation, the
-// To pane converts the typed number again.
-void OnAllClear(Converter& converter);
-void OnClearError(Converter& converter);
-void CopyAnswer(Converter& converter);
 
 // "FF (16)": the digits and their notation after the text already in the buffer, as copied.
 void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation);
@@ -119,8 +112,7 @@ void OnDigitKey(Converter& converter, char digit);
 // The typed number in the To notation, or the error text when it cannot be converted.
 void ConvertAndShow(Converter& converter);
 void ShowError(Converter& converter);
-void ShowDigitWarning(Converter& converter);
-// The same warning for a number of the given notation and digit limit (a refused paste).
+// The typing warning for a number of the notation and digit limit.
 void ShowDigitWarning(Converter& converter, int notation, int maxDigits);
 
 }  // namespace quarnic

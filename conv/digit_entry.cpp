@@ -25,7 +25,7 @@ void ExtendNumber(Converter& converter, char digit) {
     if (length < converter.state.MaxDigits && length < MAX_TYPED_DIGITS) {
         input[length] = digit;
     } else {
-        ShowDigitWarning(converter);
+        ShowDigitWarning(converter, converter.state.FromNotation, converter.state.MaxDigits);
     }
 }
 
@@ -51,10 +51,6 @@ void OnDigitKey(Converter& converter, char digit) {
     }
 }
 
-void ShowDigitWarning(Converter& converter) {
-    ShowDigitWarning(converter, converter.state.FromNotation, converter.state.MaxDigits);
-}
-
 void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
     auto& warning = converter.texts.WarningText;
     warning.fill('\0');
@@ -73,7 +69,8 @@ void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
 void ConvertAndShow(Converter& converter) {
     ConverterState& state = converter.state;
     ConverterTexts& texts = converter.texts;
-    const std::optional<std::uint64_t> value = ReadNumber(TextOf(texts.InputDigits), state.FromNotation);
+    const std::optional<std::uint64_t> value =
+        ReadNumber(TextOf(texts.InputDigits), state.FromNotation);
     if (!value || *value == 0) {
         ShowError(converter);
         return;

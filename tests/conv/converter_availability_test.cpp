@@ -77,7 +77,8 @@ TEST(ConverterAvailability, FollowsFromTheStateAlone) {
 
 TEST(ConverterAvailability, OtherMenuItemsAreAlwaysThereAndForeignIdsNever) {
     const ConverterAvailability a = AvailabilityOf(Converter{});
-    for (int id : {IDM_CONV_PASTE, IDM_CONV_ALL_NOTATIONS, IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR}) {
+    for (int id :
+         {IDM_CONV_PASTE, IDM_CONV_ALL_NOTATIONS, IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR}) {
         EXPECT_TRUE(a.Allows(id)) << id;
     }
     for (int id : {0, IDC_CONV_FIRST - 1, IDI_CONV_ABOUT, IDC_CONV_WARN_TEXT, 0xF060}) {
