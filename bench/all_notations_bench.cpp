@@ -20,7 +20,7 @@ struct OpenWindow {
         for (int i = 0; i < MAX_TYPED_DIGITS - 1; ++i) {
             DispatchConverterCommand(converter, IDC_CONV_DIGIT_1);
         }
-        DispatchConverterSystemCommand(converter, IDM_CONV_ALL_NOTATIONS);
+        DispatchConverterCommand(converter, IDM_CONV_ALL_NOTATIONS);
     }
 
     RecordingConverterView view;

@@ -30,14 +30,9 @@ NotationDigits TypedNumberIn(const Converter& converter, int notation) {
     if (IsEmptyText(input)) {
         return digits;
     }
-    PaddedDigits padded{};
-    PaddedDigits converted{};
-    PadDigits(TextOf(input), padded);
-    if (ConvertIntegerDigits(padded, converter.state.FromNotation, TextLength(input), notation,
-                             MAX_TYPED_DIGITS, converted) == 0) {
-        SetText(digits, SignificantDigits(converted));
-    }
-    return digits;
+    const std::optional<std::uint64_t> value =
+        ReadNumber(TextOf(input), converter.state.FromNotation);
+    return value ? SpellNumber(*value, notation) : digits;
 }
 
 GroupedDigits GroupDigits(std::string_view digits) {
@@ -86,8 +81,8 @@ AllNotationsLine LineText(int notation, std::string_view digits, int digitsWidth
 }  // namespace
 
 AllNotationsLine AllNotationsLineText(const Converter& converter, int notation, int digitsWidth) {
-    const LineMarks marks{ReadSelection(converter, ConverterPane::From) == notation,
-                          ReadSelection(converter, ConverterPane::To) == notation};
+    const LineMarks marks{converter.state.FromSelection == notation,
+                          converter.state.ToSelection == notation};
     return LineText(notation, TextOf(TypedNumberIn(converter, notation)), digitsWidth, marks,
                     converter.JapaneseUi);
 }
@@ -130,14 +125,6 @@ void RefreshAllNotations(Converter& converter) {
             converter.view->SetAllNotationsLine(line, TextOf(text));
         }
     }
-}
-
-void ChooseAllNotationsLine(Converter& converter, int notation) {
-    if (!IsValidNotation(notation)) {
-        return;
-    }
-    SelectNotation(converter, ConverterPane::To, notation);
-    RefreshAllNotations(converter);
 }
 
 void CopyAllNotationsLine(Converter& converter, int notation) {

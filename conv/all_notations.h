@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conv/converter_state.h"
+#include "conv/integer_conversion.h"
 #include "shell/layout.h"
 
 namespace quarnic {
@@ -20,7 +21,6 @@ constexpr int NotationOfLine(int line) {
 inline constexpr int GROUP_SIZE = 4;
 inline constexpr int GROUPED_DIGITS_WIDTH = MAX_TYPED_DIGITS + MAX_TYPED_DIGITS / GROUP_SIZE - 1;
 
-using NotationDigits = std::array<char, MAX_TYPED_DIGITS + 1>;
 using GroupedDigits = std::array<char, GROUPED_DIGITS_WIDTH + 1>;
 
 // The typed number in the notation, plain digits, most significant first; empty with nothing
@@ -65,9 +65,6 @@ void CloseAllNotations(Converter& converter);
 // After every key: each line whose text changed goes to the window while it is open.
 void RefreshAllNotations(Converter& converter);
 
-// Enter or a double-click on a line: its notation becomes the To notation, as its button or the
-// "X" stepping would make it.
-void ChooseAllNotationsLine(Converter& converter, int notation);
 // Ctrl+C or "Copy": the line's number as "FF (16)", plain digits and the notation, which both
 // programs' Paste read. With nothing typed there is nothing to copy.
 void CopyAllNotationsLine(Converter& converter, int notation);

@@ -134,7 +134,7 @@ void OnInitDialog(HWND dialog) {
     }
     GrowAboutCentre(dialog, FitListToLines(dialog, list));
     SetAccessibleName(list, UiText(ALL_NOTATIONS_NAME_EN, ALL_NOTATIONS_NAME_JA));
-    const int toLine = ReadSelection(*state.converter, ConverterPane::To) - FIRST_LISTED_NOTATION;
+    const int toLine = state.converter->state.ToSelection - FIRST_LISTED_NOTATION;
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(toLine), 0);
     KeepWindowInView(dialog);
     RestoreWindowPlace(dialog, PLACE_SECTION, false, SIZE{0, 0});
@@ -152,11 +152,11 @@ void OnDestroy(HWND dialog) {
 }
 
 void ChooseSelectedLine() {
-    ChooseAllNotationsLine(*Dialog().converter, SelectedNotation());
+    DispatchConverterCommand(*Dialog().converter, IDC_CONV_ALL_NOTATIONS_LIST, SelectedNotation());
 }
 
 void CopySelectedLine() {
-    CopyAllNotationsLine(*Dialog().converter, SelectedNotation());
+    DispatchConverterCommand(*Dialog().converter, IDC_CONV_ALL_NOTATIONS_COPY, SelectedNotation());
 }
 
 void OnCommand(HWND dialog, int id, int notification) {

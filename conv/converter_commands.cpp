@@ -1,9 +1,7 @@
 // The command table, the notation panes, the clear keys and copying the answer.
 #include "conv/all_notations.h"
-#include "conv/conv_ids.h"
-#include "conv/converter_panes.h"
+#include "conv/converter_availability.h"
 #include "conv/converter_state.h"
-#include "conv/key_ids.h"
 #include "conv/paste.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
@@ -14,62 +12,27 @@ namespace quarnic {
 
 namespace {
 
-bool HasInput(const Converter& converter) {
-    return !IsEmptyText(converter.texts.InputDigits);
+// The pane's selection and the value of its "X" button.
+constexpr int ConverterState::*SelectionMember(ConverterPane pane) {
+    return pane == ConverterPane::From ? &ConverterState::FromSelection
+                                       : &ConverterState::ToSelection;
 }
 
-// The value of the pane's "X" button.
 constexpr int ConverterState::*OtherNotationOf(ConverterPane pane) {
     return pane == ConverterPane::From ? &ConverterState::FromOtherNotation
                                        : &ConverterState::ToOtherNotation;
 }
 
-std::array<char, OTHER_LABEL_BYTES>& OtherLabelOf(Converter& converter, ConverterPane pane) {
-    return pane == ConverterPane::From ? converter.texts.FromOtherLabel
-                                       : converter.texts.ToOtherLabel;
-}
-
-void ClearBox(Converter& converter, ConverterPane pane) {
-    ClearText(OtherLabelOf(converter, pane));
-    converter.view->ClearOtherBox(pane);
-}
-
-void ShowBox(Converter& converter, ConverterPane pane) {
-    auto& label = OtherLabelOf(converter, pane);
-    SetNotationLabel(label, converter.state.*OtherNotationOf(pane));
-    converter.view->DrawOtherBox(pane, TextOf(label));
-}
-
-// While an error is on show the To pane only moves its check; otherwise it converts again.
-void ConvertToSelection(Converter& converter, int toNotation) {
-    if (!converter.state.ErrorShown && HasInput(converter)) {
-        converter.state.ToNotation = toNotation;
-        ConvertAndShow(converter, converter.state.FromNotation, toNotation);
+// While an error is on show, or nothing is typed, the To pane only moves its check.
+void ConvertToSelection(Converter& converter) {
+    if (!converter.state.ErrorShown && !IsEmptyText(converter.texts.InputDigits)) {
+        converter.state.ToNotation = converter.state.ToSelection;
+        ConvertAndShow(converter);
     }
 }
 
-// What a new selection brings besides the check and the box.
-void FollowSelection(Converter& converter, ConverterPane pane, int notation) {
-    if (pane == ConverterPane::From) {
-        ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, notation);
-    } else {
-        ConvertToSelection(converter, notation);
-    }
-}
-
-// Both panes' keys lie at the same offsets from their "2" button.
-struct PaneKey {
-    ConverterPane pane;
-    int offset;  // 0..4 "2".."16", 5 "X", 6 step down, 7 step up
-};
-
-PaneKey PaneKeyOf(int id) {
-    if (id >= IDC_CONV_TO_2) {
-        return {ConverterPane::To, id - IDC_CONV_TO_2};
-    }
-    return {ConverterPane::From, id - IDC_CONV_FROM_2};
-}
-
+// Both panes' keys lie at the same offsets from their "2" button: 0..4 "2".."16", 5 "X", then
+// step down and step up.
 constexpr int OTHER_KEY_OFFSET = FIXED_NOTATION_COUNT;
 constexpr int STEP_DOWN_OFFSET = IDC_CONV_FROM_STEP_DOWN - IDC_CONV_FROM_2;
 constexpr int STEP_UP_OFFSET = IDC_CONV_FROM_STEP_UP - IDC_CONV_FROM_2;
@@ -78,45 +41,23 @@ static_assert(STEP_DOWN_OFFSET == OTHER_KEY_OFFSET + 1 && STEP_UP_OFFSET == STEP
                   IDC_CONV_TO_2 == IDC_CONV_FROM_STEP_UP + 1,
               "the To pane's keys follow the From pane's, in the same order");
 
+// The notation a pane key selects: its own, the "X" value, or that value stepped.
+int NotationOfPaneKey(const ConverterState& state, ConverterPane pane, int offset) {
+    const int other = state.*OtherNotationOf(pane);
+    if (offset < OTHER_KEY_OFFSET) {
+        return FIXED_NOTATIONS[offset];
+    }
+    if (offset == OTHER_KEY_OFFSET) {
+        return other;
+    }
+    return SteppedOtherNotation(other,
+                                offset == STEP_UP_OFFSET ? StepDirection::Up : StepDirection::Down);
+}
+
 void OnPaneKey(Converter& converter, int id) {
-    const PaneKey key = PaneKeyOf(id);
-    if (key.offset < OTHER_KEY_OFFSET) {
-        OnNotationKey(converter, key.pane, FIXED_NOTATIONS[key.offset]);
-    } else if (key.offset == OTHER_KEY_OFFSET) {
-        OnOtherKey(converter, key.pane);
-    } else {
-        OnStepKey(converter, key.pane,
-                  key.offset == STEP_UP_OFFSET ? StepDirection::Up : StepDirection::Down);
-    }
-}
-
-}  // namespace
-
-int ReadSelection(const Converter& converter, ConverterPane pane) {
-    return ReadPaneNotation(*converter.view, ButtonsOf(pane),
-                            converter.state.*OtherNotationOf(pane));
-}
-
-void SelectButton(Converter& converter, ConverterPane pane, int notation) {
-    CheckPaneButton(*converter.view, ButtonsOf(pane), notation);
-}
-
-void SelectNotation(Converter& converter, ConverterPane pane, int notation) {
-    if (HasOwnButton(notation)) {
-        OnNotationKey(converter, pane, notation);
-    } else {
-        converter.state.*OtherNotationOf(pane) = notation;
-        OnOtherKey(converter, pane);
-    }
-}
-
-void SetUpConverterStart(Converter& converter) {
-    converter.state = ConverterState{};
-    converter.texts = ConverterTexts{};
-    SelectButton(converter, ConverterPane::From, converter.state.FromNotation);
-    SelectButton(converter, ConverterPane::To, converter.state.ToNotation);
-    ApplyDigitKeys(*converter.view, IDC_CONV_DIGIT_0, converter.state.FromNotation);
-    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
+    const ConverterPane pane = id >= IDC_CONV_TO_2 ? ConverterPane::To : ConverterPane::From;
+    const int offset = id - (pane == ConverterPane::To ? IDC_CONV_TO_2 : IDC_CONV_FROM_2);
+    SelectNotation(converter, pane, NotationOfPaneKey(converter.state, pane, offset));
 }
 
 void OnAllClear(Converter& converter) {
@@ -124,10 +65,8 @@ void OnAllClear(Converter& converter) {
     converter.state.ErrorShown = false;
     ClearText(converter.texts.InputDigits);
     ClearText(converter.texts.AnswerText);
-    EnablePaneButtons(*converter.view, FROM_PANE, converter.state.FromOtherNotation);
     converter.view->ClearInputConsole();
     converter.view->ClearAnswerConsole();
-    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 
 void OnClearError(Converter& converter) {
@@ -140,32 +79,66 @@ void OnClearError(Converter& converter) {
     input[length - 1] = '\0';
     converter.view->ClearInputConsole();
     converter.view->DrawInputConsole(TextOf(input));
-    ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
+    ConvertAndShow(converter);
 }
 
-void OnNotationKey(Converter& converter, ConverterPane pane, int notation) {
-    WaitCursor wait(*converter.view);
-    SelectButton(converter, pane, notation);
-    ClearBox(converter, pane);
-    FollowSelection(converter, pane, notation);
+void CopyAnswer(Converter& converter) {
+    ClipboardText text{};
+    AppendNumberAndNotation(text, TextOf(converter.texts.InputDigits),
+                            converter.state.FromNotation);
+    FixedTextWriter(text).Put(" = ");
+    AppendNumberAndNotation(text, TextOf(converter.texts.AnswerText), converter.state.ToNotation);
+    CopyToClipboard(converter, TextOf(text));
 }
 
-void OnOtherKey(Converter& converter, ConverterPane pane) {
-    WaitCursor wait(*converter.view);
-    const int other = converter.state.*OtherNotationOf(pane);
-    SelectButton(converter, pane, other);
-    ClearBox(converter, pane);
-    ShowBox(converter, pane);
-    FollowSelection(converter, pane, other);
+void CarryOut(Converter& converter, int id, int lineNotation) {
+    if (IsConverterDigitKeyId(id)) {
+        OnDigitKey(converter, DigitChar(id - IDC_CONV_DIGIT_0));
+    } else if (id == IDC_CONV_ALL_CLEAR) {
+        OnAllClear(converter);
+    } else if (id == IDC_CONV_CLEAR_ERROR) {
+        OnClearError(converter);
+    } else if (IsConverterKeyId(id)) {
+        OnPaneKey(converter, id);
+    } else if (id == IDM_CONV_COPY_ANSWER) {
+        CopyAnswer(converter);
+    } else if (id == IDM_CONV_PASTE) {
+        PasteClipboardIntoFrom(converter);
+    } else if (id == IDM_CONV_ALL_NOTATIONS) {
+        OpenAllNotations(converter);
+    } else if (id == IDM_CONV_ABOUT) {
+        converter.view->ShowAboutBox();
+    } else if (id == IDM_CONV_CONSOLE_COLOR) {
+        converter.view->ShowConsoleColorDialog();
+    } else if (id == IDC_CONV_ALL_NOTATIONS_LIST && IsValidNotation(lineNotation)) {
+        SelectNotation(converter, ConverterPane::To, lineNotation);
+    } else if (id == IDC_CONV_ALL_NOTATIONS_COPY) {
+        CopyAllNotationsLine(converter, lineNotation);
+    }
 }
 
-void OnStepKey(Converter& converter, ConverterPane pane, StepDirection direction) {
+}  // namespace
+
+int SelectionOf(const ConverterState& state, ConverterPane pane) {
+    return state.*SelectionMember(pane);
+}
+
+void SelectNotation(Converter& converter, ConverterPane pane, int notation) {
     WaitCursor wait(*converter.view);
-    int& other = converter.state.*OtherNotationOf(pane);
-    other = SteppedOtherNotation(other, direction);
-    ClearBox(converter, pane);
-    ShowBox(converter, pane);
-    FollowSelection(converter, pane, other);
+    converter.state.*SelectionMember(pane) = notation;
+    if (!HasOwnButton(notation)) {
+        converter.state.*OtherNotationOf(pane) = notation;
+    }
+    if (pane == ConverterPane::To) {
+        ConvertToSelection(converter);
+    }
+}
+
+void SetUpConverterStart(Converter& converter) {
+    converter.state = ConverterState{};
+    converter.texts = ConverterTexts{};
+    converter.shown = ShownControls{};
+    ShowControls(converter);
 }
 
 void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation) {
@@ -183,43 +156,15 @@ void CopyToClipboard(Converter& converter, std::string_view text) {
     }
 }
 
-void CopyAnswer(Converter& converter) {
-    ClipboardText text{};
-    AppendNumberAndNotation(text, TextOf(converter.texts.InputDigits),
-                            converter.state.FromNotation);
-    FixedTextWriter(text).Put(" = ");
-    AppendNumberAndNotation(text, TextOf(converter.texts.AnswerText), converter.state.ToNotation);
-    CopyToClipboard(converter, TextOf(text));
-}
-
-void DispatchConverterCommand(Converter& converter, int id) {
-    if (IsConverterDigitKeyId(id)) {
-        OnDigitKey(converter, DigitChar(id - IDC_CONV_DIGIT_0));
-    } else if (id == IDC_CONV_ALL_CLEAR) {
-        OnAllClear(converter);
-    } else if (id == IDC_CONV_CLEAR_ERROR) {
-        OnClearError(converter);
-    } else if (id >= IDC_CONV_FROM_2 && id <= IDC_CONV_TO_STEP_UP) {
-        OnPaneKey(converter, id);
+bool DispatchConverterCommand(Converter& converter, int id, int lineNotation) {
+    const ConverterAvailability available = AvailabilityOf(converter);
+    if (!available.Allows(id)) {
+        return false;
     }
+    CarryOut(converter, id, lineNotation);
     RefreshAllNotations(converter);
-}
-
-bool DispatchConverterSystemCommand(Converter& converter, int id) {
-    if (id == IDM_CONV_COPY_ANSWER) {
-        CopyAnswer(converter);
-        return true;
-    }
-    if (id == IDM_CONV_PASTE) {
-        PasteClipboardIntoFrom(converter);
-        RefreshAllNotations(converter);
-        return true;
-    }
-    if (id == IDM_CONV_ALL_NOTATIONS) {
-        OpenAllNotations(converter);
-        return true;
-    }
-    return false;
+    ShowControls(converter);
+    return true;
 }
 
 }  // namespace quarnic

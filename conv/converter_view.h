@@ -45,6 +45,10 @@ class ConverterView : public ControlView {
     virtual bool ReadClipboardText(std::string& text) = 0;
     // A message box owned by the main window, with an OK button (UTF-8 text).
     virtual void ShowMessageBox(std::string_view text) = 0;
+
+    // The shell's modal About box and console colour dialog, owned by the main window.
+    virtual void ShowAboutBox() = 0;
+    virtual void ShowConsoleColorDialog() = 0;
 };
 
 }  // namespace quarnic

@@ -35,7 +35,7 @@ constexpr ProgramLayoutRules LAYOUT_RULES{
 class ConverterWindow final : public ProgramWindow {
   public:
     // The first paint comes while the window is shown, before any control exists; it draws
-    // through the view but reads no control until ReadyFlag is set.
+    // the state, which exists from the start.
     void AttachView(HWND window) override {
         static Win32ConverterView view(window, COPY_ANSWER_MENU_ITEM, converter_);
         converter_.JapaneseUi = Shell().JapaneseUi != 0;
@@ -52,10 +52,8 @@ class ConverterWindow final : public ProgramWindow {
     bool TakesCommands() const override { return converter_.view != nullptr; }
     void Paint(HWND window) override { PaintConverterWindow(window, converter_); }
     void OnCommand(int id) override { DispatchConverterCommand(converter_, id); }
-    bool OnSystemCommand(HWND, int id) override {
-        return DispatchConverterSystemCommand(converter_, id);
-    }
-    void OnReady() override { converter_.ReadyFlag = 1; }
+    bool OnSystemCommand(HWND, int id) override { return DispatchConverterCommand(converter_, id); }
+    void OnReady() override {}
 
     void MoveControlsToLayout() override {
         const KeyGeometry g = Shell().layout.Geometry();

@@ -2,7 +2,6 @@
 #include <cstdio>
 
 #include "conv/conv_texts.h"
-#include "conv/converter_panes.h"
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
@@ -15,9 +14,8 @@ namespace {
 void StartNumber(Converter& converter, char digit) {
     ConverterState& state = converter.state;
     converter.texts.InputDigits[0] = digit;
-    state.FromNotation = ReadSelection(converter, ConverterPane::From);
+    state.FromNotation = state.FromSelection;
     state.EntryStarted = true;
-    DisablePaneButtons(*converter.view, FROM_PANE);
     state.MaxDigits = MaxDigits(state.FromNotation);
 }
 
@@ -27,7 +25,7 @@ void ExtendNumber(Converter& converter, char digit) {
     if (length < converter.state.MaxDigits && length < MAX_TYPED_DIGITS) {
         input[length] = digit;
     } else {
-        ShowDigitWarning(converter);
+        ShowDigitWarning(converter, converter.state.FromNotation, converter.state.MaxDigits);
     }
 }
 
@@ -48,13 +46,9 @@ void OnDigitKey(Converter& converter, char digit) {
     if (!IsEmptyText(texts.InputDigits)) {
         converter.view->ClearInputConsole();
         converter.view->DrawInputConsole(TextOf(texts.InputDigits));
-        converter.state.ToNotation = ReadSelection(converter, ConverterPane::To);
-        ConvertAndShow(converter, converter.state.FromNotation, converter.state.ToNotation);
+        converter.state.ToNotation = converter.state.ToSelection;
+        ConvertAndShow(converter);
     }
-}
-
-void ShowDigitWarning(Converter& converter) {
-    ShowDigitWarning(converter, converter.state.FromNotation, converter.state.MaxDigits);
 }
 
 void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
@@ -72,24 +66,19 @@ void ShowDigitWarning(Converter& converter, int notation, int maxDigits) {
     }
 }
 
-void ConvertAndShow(Converter& converter, int fromNotation, int toNotation) {
+void ConvertAndShow(Converter& converter) {
+    ConverterState& state = converter.state;
     ConverterTexts& texts = converter.texts;
-    PadDigits(TextOf(texts.InputDigits), texts.PaddedInput);
-    if (ConvertIntegerDigits(texts.PaddedInput, fromNotation, TextLength(texts.InputDigits),
-                             toNotation, PADDED_DIGITS, texts.PaddedAnswer) == -1) {
+    const std::optional<std::uint64_t> value =
+        ReadNumber(TextOf(texts.InputDigits), state.FromNotation);
+    if (!value || *value == 0) {
         ShowError(converter);
-    } else {
-        ShowAnswer(converter);
+        return;
     }
-}
-
-void ShowAnswer(Converter& converter) {
-    ConverterTexts& texts = converter.texts;
-    // SetText keeps the NUL even for a 100-digit answer, which typed numbers never reach.
-    SetText(texts.AnswerText, SignificantDigits(texts.PaddedAnswer));
+    state.ErrorShown = false;
+    SetText(texts.AnswerText, TextOf(SpellNumber(*value, state.ToNotation)));
     converter.view->ClearAnswerConsole();
     converter.view->DrawAnswerConsole(TextOf(texts.AnswerText));
-    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, true);
 }
 
 void ShowError(Converter& converter) {
@@ -97,7 +86,6 @@ void ShowError(Converter& converter) {
     SetText(converter.texts.AnswerText, CONVERTER_ERROR_TEXT);
     converter.view->ClearAnswerConsole();
     converter.view->DrawAnswerConsole(TextOf(converter.texts.AnswerText));
-    converter.view->EnableMenuItem(IDM_CONV_COPY_ANSWER, false);
 }
 
 }  // namespace quarnic

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "conv/converter_panes.h"
 #include "conv/integer_conversion.h"
+#include "engine/fixed_text.h"
 #include "shell/paste_messages.h"
 #include "shell/paste_parse.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 PastedNumber ParseForFrom(const Converter& converter, std::string_view text) {
     PasteRules rules;
-    rules.notation = ReadSelection(converter, ConverterPane::From);
+    rules.notation = converter.state.FromSelection;
     rules.signAndPoint = false;
     // The digit limit is the notation's, answered with the typing warning rather than a message;
     // no notation allows more digits than notation 2.
@@ -31,14 +31,12 @@ void TakeNumber(Converter& converter, std::string_view digits, int notation) {
     input.fill('\0');
     digits.copy(input.data(), digits.size());
     state.FromNotation = notation;
-    state.EntryStarted = 1;
-    state.ErrorShown = 0;
+    state.EntryStarted = true;
     state.MaxDigits = MaxDigits(notation);
-    DisablePaneButtons(*converter.view, FROM_PANE);
     converter.view->ClearInputConsole();
-    converter.view->DrawInputConsole(input.data());
-    state.ToNotation = ReadSelection(converter, ConverterPane::To);
-    ConvertAndShow(converter, state.FromNotation, state.ToNotation);
+    converter.view->DrawInputConsole(TextOf(input));
+    state.ToNotation = state.ToSelection;
+    ConvertAndShow(converter);
 }
 
 }  // namespace
@@ -49,7 +47,7 @@ void PasteIntoFrom(Converter& converter, std::string_view text) {
     // Typing stops at the notation's digit limit; a paste takes every number below 2^64, such
     // as 2^64 - 1 in notation 32, whose 13 digits the typing limit of 12 would refuse.
     if (number.refusal == PasteRefusal::TooManyDigits ||
-        (number.Accepted() && !IsBelowTwoToThe64(number.IntegerDigits(), number.notation))) {
+        (number.Accepted() && !ReadNumber(number.IntegerDigits(), number.notation))) {
         ShowDigitWarning(converter, number.notation, limit);
         return;
     }

@@ -31,6 +31,8 @@ class Win32ConverterView final : public Win32ControlView<ConverterView> {
 
     int ShowWarningDialog(std::string_view text, bool japanese) override;
     void ShowSystemErrorBox(std::string_view text, std::string_view caption) override;
+    void ShowAboutBox() override { ShowAbout(MainWindow()); }
+    void ShowConsoleColorDialog() override { ShowColorDialog(MainWindow()); }
 
   private:
     // The input part (console, From row and box) at offset 0, the answer part lower down.

@@ -4,6 +4,8 @@
 // button-less command it stands for.
 #pragma once
 
+#include <concepts>
+
 #include "shell/control_view.h"
 
 namespace quarnic {
@@ -71,20 +73,28 @@ inline char TypedAscii(char32_t character) {
     return ascii >= 'a' && ascii <= 'z' ? static_cast<char>(ascii - 'a' + 'A') : ascii;
 }
 
-// Whether the key may act now: a disabled button and a greyed menu item do nothing, as they
-// cannot be clicked.
-inline bool KeyActionAvailable(const KeyAction& action, const ControlView& view) {
+// Whether the key may act now, by the program's own availability rule for button and menu-item
+// ids: a disabled button and a greyed menu item do nothing, as they cannot be clicked.
+template <std::predicate<int> IsAvailable>
+bool KeyActionAvailable(const KeyAction& action, IsAvailable isAvailable) {
     switch (action.target) {
         case KeyTarget::Button:
-            return view.IsControlEnabled(action.id);
         case KeyTarget::MenuItem:
-            return view.IsMenuItemEnabled(action.id);
+            return isAvailable(action.id);
         case KeyTarget::Command:
             return true;
         case KeyTarget::None:
             break;
     }
     return false;
+}
+
+// The same, as the view shows the buttons and menu items.
+inline bool KeyActionAvailable(const KeyAction& action, const ControlView& view) {
+    return KeyActionAvailable(action, [&](int id) {
+        return action.target == KeyTarget::Button ? view.IsControlEnabled(id)
+                                                  : view.IsMenuItemEnabled(id);
+    });
 }
 
 }  // namespace quarnic

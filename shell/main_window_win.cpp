@@ -130,7 +130,11 @@ void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// A program that carries out the About and colour items itself has them first.
 bool OnSystemCommand(HWND window, int id) {
+    if (Program().window->OnSystemCommand(window, id)) {
+        return true;
+    }
     if (id == Program().menu.aboutId) {
         ShowAbout(window);
         return true;
@@ -139,7 +143,7 @@ bool OnSystemCommand(HWND window, int id) {
         ShowColorDialog(window);
         return true;
     }
-    return Program().window->OnSystemCommand(window, id);
+    return false;
 }
 
 }  // namespace

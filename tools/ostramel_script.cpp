@@ -19,8 +19,8 @@ constexpr char PROGRAM[] = "ostramel-script";
 constexpr int COPY_KEY = IDM_CONV_COPY_ANSWER;
 constexpr int PASTE_KEY = IDM_CONV_PASTE;
 constexpr int ALL_NOTATIONS_KEY = IDM_CONV_ALL_NOTATIONS;
-// Enter on a line of the "All notations" window; no control has this id.
-constexpr int ALL_NOTATIONS_TO_KEY = -1;
+// Enter on a line of the "All notations" window.
+constexpr int ALL_NOTATIONS_TO_KEY = IDC_CONV_ALL_NOTATIONS_LIST;
 constexpr std::string_view ALL_NOTATIONS_TO_PREFIX = "ALLTO=";
 
 // One key of the script: a key id, with the text to paste or the notation of the chosen line.
@@ -94,23 +94,6 @@ std::optional<ScriptKey> ScriptKeyOf(const std::string& token) {
     return std::nullopt;
 }
 
-// A disabled button and a greyed menu item cannot be chosen, so such presses do nothing; nor
-// can a line of the "All notations" window while it is closed.
-void Press(Converter& converter, RecordingConverterView& view, const ScriptKey& key) {
-    const int id = key.id;
-    if (id == ALL_NOTATIONS_TO_KEY) {
-        if (converter.allNotations.open) {
-            ChooseAllNotationsLine(converter, key.notation);
-        }
-    } else if (id == COPY_KEY || id == PASTE_KEY || id == ALL_NOTATIONS_KEY) {
-        if (view.IsMenuItemEnabled(id)) {
-            DispatchConverterSystemCommand(converter, id);
-        }
-    } else if (view.IsControlEnabled(id)) {
-        DispatchConverterCommand(converter, id);
-    }
-}
-
 // The typed number in every notation from 2 to 32, plain digits.
 nlohmann::json AllNotations(const Converter& converter) {
     nlohmann::json numbers = nlohmann::json::array();
@@ -181,7 +164,7 @@ int Run(int argc, char** argv) {
         if (key.id == PASTE_KEY) {
             view.SetClipboardText(key.pasteText);
         }
-        Press(converter, view, key);
+        DispatchConverterCommand(converter, key.id, key.notation);
         message = view.Messages() > messagesBefore ? nlohmann::json(view.LastMessage())
                                                    : nlohmann::json(nullptr);
     }

@@ -62,13 +62,16 @@ std::string NotationColumn(int notation) {
 
 class AllNotationsTest : public ConverterTest {
   protected:
-    void Open() { DispatchConverterSystemCommand(converter, IDM_CONV_ALL_NOTATIONS); }
+    void Open() { DispatchConverterCommand(converter, IDM_CONV_ALL_NOTATIONS); }
     ReadLine LineOf(int notation) const {
         return Read(view.AllNotationsLines().at(static_cast<std::size_t>(notation - 2)));
     }
-    void Paste(const std::string& text) {
-        view.SetClipboardText(text);
-        DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    // Enter and Ctrl+C on a line of the window.
+    void Choose(int notation) {
+        DispatchConverterCommand(converter, IDC_CONV_ALL_NOTATIONS_LIST, notation);
+    }
+    void CopyLine(int notation) {
+        DispatchConverterCommand(converter, IDC_CONV_ALL_NOTATIONS_COPY, notation);
     }
 
     // Every line shows the value exactly, right-aligned in groups of four from the right.
@@ -207,12 +210,12 @@ TEST_F(AllNotationsTest, TheMarksSpeakJapaneseWithTheJapaneseTexts) {
 TEST_F(AllNotationsTest, ChoosingALineMakesItsNotationTheToNotationAsItsButtonWould) {
     Type("255");
     Open();
-    ChooseAllNotationsLine(converter, 16);
+    Choose(16);
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_16));
     EXPECT_EQ(converter.state.ToNotation, 16);
     EXPECT_EQ(view.AnswerConsole(), "FF");
     EXPECT_EQ(LineOf(16).marks, "  To");
-    ChooseAllNotationsLine(converter, 7);
+    Choose(7);
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_X)) << "7 lives behind X, stepped to it";
     EXPECT_EQ(converter.state.ToOtherNotation, 7);
     EXPECT_EQ(view.ToBox(), "7");
@@ -224,7 +227,7 @@ TEST_F(AllNotationsTest, ChoosingALineMakesItsNotationTheToNotationAsItsButtonWo
 
 TEST_F(AllNotationsTest, ChoosingALineWithNothingTypedOnlyMovesTheCheck) {
     Open();
-    ChooseAllNotationsLine(converter, 8);
+    Choose(8);
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_8));
     EXPECT_EQ(converter.state.ToNotation, 10);
     EXPECT_EQ(view.AnswerConsole(), "");
@@ -233,19 +236,19 @@ TEST_F(AllNotationsTest, ChoosingALineWithNothingTypedOnlyMovesTheCheck) {
 TEST_F(AllNotationsTest, CopyGivesPlainDigitsAndTheNotationWhichPasteReadsBack) {
     Type("255");
     Open();
-    CopyAllNotationsLine(converter, 16);
+    CopyLine(16);
     EXPECT_EQ(view.Clipboard(), "FF (16)");
-    CopyAllNotationsLine(converter, 2);
+    CopyLine(2);
     EXPECT_EQ(view.Clipboard(), "11111111 (2)") << "no group spaces";
     Press({IDC_CONV_ALL_CLEAR});
-    DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    DispatchConverterCommand(converter, IDM_CONV_PASTE);
     EXPECT_EQ(Input(), "11111111");
     EXPECT_EQ(Answer(), "255");
 }
 
 TEST_F(AllNotationsTest, CopyWithNothingTypedLeavesTheClipboardAlone) {
     Open();
-    CopyAllNotationsLine(converter, 16);
+    CopyLine(16);
     EXPECT_FALSE(view.HasClipboard());
 }
 

@@ -17,8 +17,6 @@ std::vector<int> Range(int first, int last) {
 TEST_F(ConverterTest, StartsOnTenInBothPanesWithNothingToCopy) {
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10));
     EXPECT_TRUE(view.IsChecked(IDC_CONV_TO_10));
-    EXPECT_EQ(ReadSelection(converter, ConverterPane::From), 10);
-    EXPECT_EQ(ReadSelection(converter, ConverterPane::To), 10);
     std::vector<int> enabled = Range(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_9);
     for (int id : Range(IDC_CONV_ALL_CLEAR, IDC_CONV_FROM_X)) {
         enabled.push_back(id);
@@ -53,13 +51,12 @@ TEST_F(ConverterTest, StepButtonsWalkTheOtherNotationCycleInBothPanes) {
 TEST_F(ConverterTest, FixedFromButtonEmptiesTheXBoxAndKeepsXValue) {
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_STEP_UP, IDC_CONV_FROM_8});
     EXPECT_EQ(view.FromBox(), "");
-    EXPECT_EQ(converter.texts.FromOtherLabel[0], '\0');
     EXPECT_FALSE(view.IsControlEnabled(IDC_CONV_FROM_STEP_UP));
     EXPECT_EQ(view.EnabledIds(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_LAST),
               Range(IDC_CONV_DIGIT_0, IDC_CONV_DIGIT_7));
     Press({IDC_CONV_FROM_X});
     EXPECT_EQ(view.FromBox(), "5");
-    EXPECT_EQ(ReadSelection(converter, ConverterPane::From), 5);
+    EXPECT_EQ(converter.state.FromSelection, 5);
 }
 
 TEST_F(ConverterTest, ToSelectionWithNothingTypedOnlyMovesTheCheck) {
@@ -141,6 +138,7 @@ TEST_F(ConverterTest, TheLongestClipboardTextIsComplete) {
 TEST_F(ConverterTest, AnErrorBlocksToPaneConversionsUntilAllClear) {
     Type("12");
     ShowError(converter);
+    ShowControls(converter);
     EXPECT_EQ(view.AnswerConsole(), "ERROR (Press <All Clear>)");
     EXPECT_FALSE(view.IsMenuItemEnabled(IDM_CONV_COPY_ANSWER));
     Press({IDC_CONV_TO_16});
@@ -148,32 +146,60 @@ TEST_F(ConverterTest, AnErrorBlocksToPaneConversionsUntilAllClear) {
     EXPECT_EQ(Answer(), "ERROR (Press <All Clear>)");
     EXPECT_EQ(converter.state.ToNotation, 10);
 
-    Press({IDC_CONV_CLEAR_ERROR});
-    EXPECT_EQ(Answer(), "1") << "Clear Error converts even with the error on show";
-    EXPECT_EQ(converter.state.ErrorShown, 1);
     Press({IDC_CONV_ALL_CLEAR});
     EXPECT_EQ(converter.state.ErrorShown, 0);
 }
 
-TEST_F(ConverterTest, IdsOutsideTheCommandRangeAndOtherSystemCommandsAreLeftAlone) {
+// Clear Error converts even with the error on show; the answer it shows ends the error, so Copy
+// and the To pane work again rather than staying blocked by a stale flag.
+TEST_F(ConverterTest, AnAnswerShownAfterTheErrorEndsIt) {
+    Type("12");
+    ShowError(converter);
+    ShowControls(converter);
+    Press({IDC_CONV_CLEAR_ERROR});
+    EXPECT_EQ(Answer(), "1");
+    EXPECT_EQ(converter.state.ErrorShown, 0);
+    EXPECT_TRUE(view.IsMenuItemEnabled(IDM_CONV_COPY_ANSWER));
+    Press({IDC_CONV_TO_2, IDC_CONV_DIGIT_1});
+    EXPECT_EQ(Answer(), "1011");
+}
+
+// The standard system-menu items (SC_CLOSE and the like) go on to the window's default.
+TEST_F(ConverterTest, IdsThatAreNotTheConvertersAreLeftAlone) {
     Type("9");
-    Press({IDC_CONV_FIRST - 1, IDC_CONV_LAST + 1});
-    EXPECT_FALSE(DispatchConverterSystemCommand(converter, IDM_CONV_ABOUT));
-    EXPECT_FALSE(DispatchConverterSystemCommand(converter, IDM_CONV_CONSOLE_COLOR));
+    for (int id : {IDC_CONV_FIRST - 1, IDI_CONV_ABOUT, IDC_CONV_WARN_TEXT, 0xF060}) {
+        EXPECT_FALSE(DispatchConverterCommand(converter, id)) << id;
+    }
     EXPECT_FALSE(view.HasClipboard());
+    EXPECT_EQ(Input(), "9");
+    EXPECT_EQ(view.AboutBoxes() + view.ColorDialogs(), 0);
+}
+
+TEST_F(ConverterTest, AboutAndTheColourDialogAreTheConvertersCommandsShownByTheWindow) {
+    Type("9");
+    EXPECT_TRUE(DispatchConverterCommand(converter, IDM_CONV_ABOUT));
+    EXPECT_TRUE(DispatchConverterCommand(converter, IDM_CONV_CONSOLE_COLOR));
+    EXPECT_EQ(view.AboutBoxes(), 1);
+    EXPECT_EQ(view.ColorDialogs(), 1);
     EXPECT_EQ(Input(), "9");
 }
 
-TEST_F(ConverterTest, ARepaintShowsXValuesOnlyOnceReady) {
+// A repaint draws from the state alone, which exists before any control does.
+TEST_F(ConverterTest, ARepaintDrawsTheStateEvenBeforeTheControlsExist) {
+    Converter fresh;
+    RecordingConverterView freshView;
+    fresh.view = &freshView;
+    fresh.state.FromSelection = 7;
+    RepaintConverterContents(fresh);
+    EXPECT_EQ(freshView.FromBox(), "7");
+    EXPECT_EQ(freshView.ToBox(), "");
+
     Press({IDC_CONV_FROM_X, IDC_CONV_FROM_STEP_UP, IDC_CONV_TO_16});
     Type("2");
+    view.ClearOtherBox(ConverterPane::From);
     RepaintConverterContents(converter);
-    EXPECT_EQ(view.FromBox(), "") << "a paint before the posted WM_USER leaves the boxes empty";
     EXPECT_EQ(view.InputConsole(), "2");
     EXPECT_EQ(view.AnswerConsole(), "2");
-
-    converter.ReadyFlag = 1;
-    RepaintConverterContents(converter);
     EXPECT_EQ(view.FromBox(), "3");
     EXPECT_EQ(view.ToBox(), "") << "a fixed To button has no box value";
 }

@@ -1,5 +1,5 @@
-// A fresh converter on a recording view, pressed key by key as a user would: presses on
-// disabled controls and greyed menu items are dropped.
+// A fresh converter on a recording view, pressed key by key as a user would, through the
+// converter's one dispatcher, which drops presses on disabled keys and greyed menu items.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -23,14 +23,14 @@ class ConverterTest : public ::testing::Test {
 
     void Press(std::initializer_list<int> ids) {
         for (int id : ids) {
-            if (id == IDM_CONV_COPY_ANSWER) {
-                if (view.IsMenuItemEnabled(id)) {
-                    DispatchConverterSystemCommand(converter, id);
-                }
-            } else if (view.IsControlEnabled(id)) {
-                DispatchConverterCommand(converter, id);
-            }
+            DispatchConverterCommand(converter, id);
         }
+    }
+
+    // The text put on the clipboard and pasted with the system-menu item.
+    void Paste(const std::string& text) {
+        view.SetClipboardText(text);
+        DispatchConverterCommand(converter, IDM_CONV_PASTE);
     }
 
     // Types each character of digits on the digit keys.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "conv/converter_availability.h"
 #include "conv/keyboard_map.h"
 #include "conv/paste.h"
 #include "converter_fixture.h"
@@ -68,9 +69,9 @@ TEST(ConverterKeyboardMap, CopyPasteAndAllNotationsWithCtrl) {
 
 class ConverterKeys : public ConverterTest {
   protected:
-    // The recording view is a ControlView twice over; the converter's view is the one keys see.
     bool Available(const KeyAction& action) const {
-        return KeyActionAvailable(action, static_cast<const ConverterView&>(view));
+        const ConverterAvailability available = AvailabilityOf(converter);
+        return KeyActionAvailable(action, [&](int id) { return available.Allows(id); });
     }
 };
 
@@ -89,7 +90,7 @@ using ConverterPaste = ConverterTest;
 
 TEST_F(ConverterPaste, DigitsOfTheFromNotationAreConvertedAtOnce) {
     Press({IDC_CONV_TO_16});
-    PasteIntoFrom(converter, " 255\r\n");
+    Paste(" 255\r\n");
     EXPECT_EQ(view.InputConsole(), "255");
     EXPECT_EQ(view.AnswerConsole(), "FF");
     EXPECT_EQ(converter.state.EntryStarted, 1);
@@ -100,7 +101,7 @@ TEST_F(ConverterPaste, DigitsOfTheFromNotationAreConvertedAtOnce) {
 
 TEST_F(ConverterPaste, ASuffixSelectsTheFromNotationAndReplacesTheTypedNumber) {
     Type("123");
-    PasteIntoFrom(converter, "ff (16)");
+    Paste("ff (16)");
     EXPECT_EQ(view.InputConsole(), "FF");
     EXPECT_EQ(view.AnswerConsole(), "255");
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_16));
@@ -108,7 +109,7 @@ TEST_F(ConverterPaste, ASuffixSelectsTheFromNotationAndReplacesTheTypedNumber) {
     EXPECT_EQ(converter.state.FromNotation, 16);
     EXPECT_EQ(converter.state.MaxDigits, 16);
     EXPECT_TRUE(view.IsControlEnabled(IDC_CONV_DIGIT_F));
-    PasteIntoFrom(converter, "JJ (20)");
+    Paste("JJ (20)");
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_X));
     EXPECT_EQ(converter.state.FromOtherNotation, 20);
     EXPECT_EQ(view.FromBox(), "20");
@@ -117,33 +118,33 @@ TEST_F(ConverterPaste, ASuffixSelectsTheFromNotationAndReplacesTheTypedNumber) {
 
 TEST_F(ConverterPaste, PrefixesGroupsAndFullWidthDigitsAreRead) {
     Press({IDC_CONV_TO_10});
-    PasteIntoFrom(converter, "0xFF_FF");
+    Paste("0xFF_FF");
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_16));
     EXPECT_EQ(view.InputConsole(), "FFFF");
     EXPECT_EQ(view.AnswerConsole(), "65535");
-    PasteIntoFrom(converter, "\uFF11 048\r\n576 (10)");
+    Paste("\uFF11 048\r\n576 (10)");
     EXPECT_EQ(view.InputConsole(), "1048576");
     // 65 binary digits, grouped: the digit-limit warning of notation 2, as when typing them.
     std::string bits = "0b1";
     for (int i = 0; i < 16; ++i) {
         bits += "_0000";
     }
-    PasteIntoFrom(converter, bits);
+    Paste(bits);
     EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 64 for 2 notation number.");
     EXPECT_EQ(view.InputConsole(), "1048576");
 }
 
 TEST_F(ConverterPaste, MoreDigitsThanTheLimitWarnAsTypingDoesAndChangeNothing) {
     Type("12");
-    PasteIntoFrom(converter, std::string(20, '9'));
+    Paste(std::string(20, '9'));
     EXPECT_EQ(view.Warnings(), 1);
     EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 19 for 10 notation number.");
     EXPECT_EQ(view.InputConsole(), "12");
-    PasteIntoFrom(converter, std::string(17, '1') + " (16)");
+    Paste(std::string(17, '1') + " (16)");
     EXPECT_EQ(view.LastWarning(), "Maximum number of digits is 16 for 16 notation number.");
     EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10));
     // Leading zeros are no digits of the number.
-    PasteIntoFrom(converter, "000" + std::string(19, '9'));
+    Paste("000" + std::string(19, '9'));
     EXPECT_EQ(view.InputConsole(), std::string(19, '9'));
 }
 
@@ -169,10 +170,10 @@ TEST_F(ConverterPaste, EveryNumberBelowTwoToThe64PastesWhateverItsDigits) {
         const std::string suffix = " (" + std::to_string(notation) + ")";
         Press({IDC_CONV_ALL_CLEAR});
         const int warnings = view.Warnings();
-        PasteIntoFrom(converter, Spelled(largest, notation) + suffix);
+        Paste(Spelled(largest, notation) + suffix);
         EXPECT_EQ(view.InputConsole(), Spelled(largest, notation));
         EXPECT_EQ(view.Warnings(), warnings);
-        PasteIntoFrom(converter, Spelled(largest + 1, notation) + suffix);
+        Paste(Spelled(largest + 1, notation) + suffix);
         EXPECT_EQ(view.Warnings(), warnings + 1) << "2^64 is beyond the converter";
         EXPECT_EQ(view.InputConsole(), Spelled(largest, notation));
     }
@@ -183,7 +184,7 @@ TEST_F(ConverterPaste, OtherTextIsRefusedWithAMessage) {
     for (const char* text : {"", "-5", "1.5", "12,34", "12__34", "0", "G (16)", "0x1 (8)",
                              "11111111111111111111G", "1 (99)"}) {
         const int before = view.Messages();
-        PasteIntoFrom(converter, text);
+        Paste(text);
         EXPECT_EQ(view.Messages(), before + 1) << text;
         EXPECT_EQ(view.InputConsole(), "42") << text;
         EXPECT_TRUE(view.IsChecked(IDC_CONV_FROM_10)) << text;
@@ -200,7 +201,7 @@ TEST_F(ConverterPaste, ABusyClipboardReplacesTheQuietGiveUp) {
     EXPECT_EQ(view.LastMessage(),
               "The clipboard is in use by another program.\nNothing was copied.");
     converter.JapaneseUi = true;
-    DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    DispatchConverterCommand(converter, IDM_CONV_PASTE);
     EXPECT_EQ(view.LastMessage(),
               "クリップボードはほかのプログラムが使用中です.\n貼り付けられませんでした.");
     EXPECT_EQ(view.InputConsole(), "255");
@@ -208,7 +209,7 @@ TEST_F(ConverterPaste, ABusyClipboardReplacesTheQuietGiveUp) {
 
 TEST_F(ConverterPaste, PasteItemReadsTheClipboard) {
     view.SetClipboardText("777 (8)");
-    DispatchConverterSystemCommand(converter, IDM_CONV_PASTE);
+    DispatchConverterCommand(converter, IDM_CONV_PASTE);
     EXPECT_EQ(view.AnswerConsole(), "511");
 }
 

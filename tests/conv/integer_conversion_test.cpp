@@ -7,46 +7,19 @@
 #include <string>
 
 #include "engine/digit_codec.h"
+#include "tests/conv/converter_fixture.h"
+#include "tests/support/exact_number.h"
 
 namespace quarnic {
 namespace {
 
 __extension__ typedef unsigned __int128 Uint128;  // holds 2^64 exactly
 
-PaddedDigits Padded(const std::string& digits) {
-    PaddedDigits padded;
-    padded.fill('0');
-    padded[PADDED_DIGITS] = '\0';
-    digits.copy(padded.data() + PADDED_DIGITS - digits.size(), digits.size());
-    return padded;
-}
+using exact::Natural;
 
-std::string Unpadded(const PaddedDigits& padded) {
-    const std::string text(padded.data());
-    const auto first = text.find_first_not_of('0');
-    return first == std::string::npos ? "" : text.substr(first);
-}
-
-// The machine's own arithmetic as the reference: digits of a 64-bit value in notation n.
-std::string DigitsOf(std::uint64_t value, int notation) {
-    std::string digits;
-    do {
-        digits.insert(digits.begin(), DigitChar(static_cast<int>(value % notation)));
-        value /= static_cast<unsigned>(notation);
-    } while (value != 0);
-    return digits;
-}
-
-// Converts through ConvertIntegerDigits as the converter does; "FAIL" on -1.
-std::string Convert(const std::string& digits, int from, int to, int limit = PADDED_DIGITS) {
-    PaddedDigits answer{};
-    const int result = ConvertIntegerDigits(Padded(digits), from, static_cast<int>(digits.size()),
-                                            to, limit, answer);
-    if (result != 0) {
-        return "FAIL";
-    }
-    EXPECT_EQ(answer[PADDED_DIGITS], '\0');
-    return Unpadded(answer);
+const Natural& TwoTo64() {
+    static const Natural value = Natural::Power(2, 64);
+    return value;
 }
 
 TEST(MaxDigits, IsTheLargestPowerNotAbove2To64ForEveryNotation) {
@@ -67,91 +40,70 @@ TEST(MaxDigits, IsTheLargestPowerNotAbove2To64ForEveryNotation) {
     EXPECT_EQ(MaxDigits(33), 0);
 }
 
-TEST(FirstSignificantIndex, FindsTheFirstNonZeroDigitOrReports100) {
-    EXPECT_EQ(FirstSignificantIndex(Padded("")), 100);
-    EXPECT_EQ(FirstSignificantIndex(Padded("1")), 99);
-    EXPECT_EQ(FirstSignificantIndex(Padded("V00")), 97);
-    PaddedDigits full = Padded("");
-    full[0] = 'A';
-    EXPECT_EQ(FirstSignificantIndex(full), 0);
+TEST(ReadNumber, TakesEveryValueBelow2To64AndNothingElse) {
+    EXPECT_EQ(ReadNumber("", 10), 0u);
+    EXPECT_EQ(ReadNumber("00FF", 16), 255u) << "leading zeros count for nothing";
+    EXPECT_EQ(ReadNumber(std::string(64, '1'), 2), UINT64_MAX);
+    EXPECT_EQ(ReadNumber("18446744073709551615", 10), UINT64_MAX);
+    EXPECT_FALSE(ReadNumber("18446744073709551616", 10)) << "2^64";
+    EXPECT_FALSE(ReadNumber("1" + std::string(64, '0'), 2));
+    EXPECT_FALSE(ReadNumber("99999999999999999999999", 10)) << "far past, no wrap-around";
+    EXPECT_FALSE(ReadNumber("8", 8)) << "a digit of no place in the notation";
+    EXPECT_FALSE(ReadNumber("1a", 16)) << "lower case is no digit character";
+    EXPECT_FALSE(ReadNumber("1 2", 10));
 }
 
-TEST(ConvertIntegerDigits, KnownConversions) {
-    EXPECT_EQ(Convert("255", 10, 16), "FF");
-    EXPECT_EQ(Convert("100", 10, 3), "10201");
-    EXPECT_EQ(Convert(std::string(64, '1'), 2, 16), "FFFFFFFFFFFFFFFF");
-    EXPECT_EQ(Convert(std::string(64, '1'), 2, 10), "18446744073709551615");
-    EXPECT_EQ(Convert(std::string(19, '9'), 10, 16), "8AC7230489E7FFFF");
-    EXPECT_EQ(Convert(std::string(12, 'V'), 32, 10), "1152921504606846975");
-    EXPECT_EQ(Convert("V", 32, 2), "11111");
-    EXPECT_EQ(Convert("10", 10, 10), "10");
+TEST(SpellNumber, SpellsZeroAndTheExtremes) {
+    EXPECT_EQ(std::string(SpellNumber(0, 7).data()), "0");
+    EXPECT_EQ(std::string(SpellNumber(UINT64_MAX, 2).data()), std::string(64, '1'));
+    EXPECT_EQ(std::string(SpellNumber(UINT64_MAX, 32).data()), "FVVVVVVVVVVVV");
+    EXPECT_EQ(std::string(SpellNumber(31, 32).data()), "V");
 }
 
-TEST(ConvertIntegerDigits, FailsWithoutSignificantDigitOrBeyondTheLimit) {
-    EXPECT_EQ(Convert("", 10, 16), "FAIL");
-    EXPECT_EQ(Convert("000", 10, 16), "FAIL");
-    EXPECT_EQ(Convert("255", 10, 2, 8), "11111111") << "exactly the limit fits";
-    EXPECT_EQ(Convert("256", 10, 2, 8), "FAIL");
-}
-
-TEST(ConvertIntegerDigits, RefusesArgumentsThatWouldReadOrDividePastItsBuffers) {
-    PaddedDigits answer{};
-    EXPECT_EQ(ConvertIntegerDigits(Padded("12"), 10, 3, 16, 100, answer), -1);
-    EXPECT_EQ(ConvertIntegerDigits(Padded("12"), 10, 2, 0, 100, answer), -1);
-    EXPECT_EQ(ConvertIntegerDigits(Padded("12"), 1, 2, 10, 100, answer), -1);
-    EXPECT_EQ(ConvertIntegerDigits(Padded("12"), 10, 2, 16, 101, answer), -1);
-}
-
-TEST(ConvertIntegerDigits, AHundredDigitAnswerFillsThePaddedBuffer) {
-    PaddedDigits ones = Padded("");
-    ones.fill('1');
-    ones[PADDED_DIGITS] = '\0';
-    PaddedDigits answer{};
-    ASSERT_EQ(ConvertIntegerDigits(ones, 2, 100, 2, 100, answer), 0);
-    EXPECT_EQ(std::string(answer.data()), std::string(100, '1'));
-}
-
-// from^MaxDigits(from): the first value that can no longer be typed in notation from.
-Uint128 TypeableBound(int from) {
-    Uint128 bound = 1;
-    for (int k = 0; k < MaxDigits(from); ++k) {
-        bound *= static_cast<unsigned>(from);
-    }
-    return bound;
-}
-
-// Random typeable values (below 2^64) in random notation pairs against 64-bit arithmetic;
-// every third one is drawn just under the From notation's digit limit.
-TEST(ConvertIntegerDigits, AgreesWithMachineArithmeticOnRandomNumbers) {
-    const unsigned seed = 20261207;
+// Random values in random notation pairs, every third just under 2^64, read and spelled again
+// against the exact reference.
+TEST(ReadNumber, AgreesWithTheExactReferenceOnRandomNumbers) {
+    const unsigned seed = 20261208;
     std::mt19937_64 random(seed);
     std::uniform_int_distribution<int> notation(MIN_NOTATION, MAX_NOTATION);
     for (int i = 0; i < 6000; ++i) {
         const int from = notation(random);
         const int to = notation(random);
-        const Uint128 bound = TypeableBound(from);
-        Uint128 value = (random() >> (random() % 64)) % bound;
+        std::uint64_t value = random() >> (random() % 64);
         if (i % 3 == 0) {
-            value = bound - 1 - random() % 1000;
+            value = UINT64_MAX - random() % 1000;
         }
-        if (value == 0) {
-            continue;
-        }
-        const auto value64 = static_cast<std::uint64_t>(value);
-        const std::string typed = DigitsOf(value64, from);
-        ASSERT_LE(static_cast<int>(typed.size()), MaxDigits(from));
-        ASSERT_EQ(Convert(typed, from, to), DigitsOf(value64, to))
+        const std::string typed = Natural(value).ToDigits(from);
+        const auto read = ReadNumber(typed, from);
+        ASSERT_TRUE(read) << "seed " << seed << ", case " << i << ": " << typed;
+        ASSERT_EQ(std::string(SpellNumber(*read, to).data()), Natural(value).ToDigits(to))
             << "seed " << seed << ", case " << i << ": " << typed << " from " << from << " to "
             << to;
+        ASSERT_FALSE(ReadNumber((TwoTo64() + Natural(value)).ToDigits(from), from)) << typed;
     }
 }
 
-TEST(ConvertIntegerDigits, TheLargestNumberOfEveryNotationConverts) {
+// Every pair of notations at the limit: the largest number typeable in From, its top digit in
+// every place, is converted to every To notation, and one digit more is refused.
+TEST_F(ConverterTest, TheLargestTypeableNumberOfEveryNotationConvertsToEveryOther) {
     for (int from = MIN_NOTATION; from <= MAX_NOTATION; ++from) {
+        SCOPED_TRACE(from);
+        Press({IDC_CONV_ALL_CLEAR});
+        SelectNotation(converter, ConverterPane::From, from);
         const std::string typed(static_cast<std::size_t>(MaxDigits(from)), DigitChar(from - 1));
-        const auto value = static_cast<std::uint64_t>(TypeableBound(from) - 1);
+        Type(typed);
+        ASSERT_EQ(Input(), typed);
+        const Natural largest = Natural::FromDigits(typed, from);
+        ASSERT_TRUE(largest < TwoTo64());
+        ASSERT_FALSE(Natural::FromDigits(typed + DigitChar(from - 1), from) < TwoTo64())
+            << "one digit more would reach 2^64";
+        const int warnings = view.Warnings();
+        Type(std::string(1, DigitChar(from - 1)));
+        EXPECT_EQ(view.Warnings(), warnings + 1);
+        EXPECT_EQ(Input(), typed);
         for (int to = MIN_NOTATION; to <= MAX_NOTATION; ++to) {
-            ASSERT_EQ(Convert(typed, from, to), DigitsOf(value, to)) << from << " -> " << to;
+            SelectNotation(converter, ConverterPane::To, to);
+            ASSERT_EQ(Answer(), largest.ToDigits(to)) << from << " -> " << to;
         }
     }
 }

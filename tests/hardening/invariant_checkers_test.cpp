@@ -305,8 +305,8 @@ TEST_F(ConverterChecker, CatchesAClipboardTextThatIsNotTheShownConversion) {
     EXPECT_THAT(FindClipboardViolation(s_.converter, s_.view), HasSubstr("\"9 (10) = 9 (10)\""));
 }
 
-// The digit limits are the table's: the largest k with n^k not above 2^64. The converter's own
-// limit comes from a floating-point formula, so it is checked against the exact count.
+// The digit limits are the table's: the largest k with n^k not above 2^64, for the checker's
+// exact count and the converter's own rule alike.
 TEST(DigitLimits, ExactCountsMatchTheTableAndTheConverter) {
     const int table[] = {64, 40, 32, 27, 24, 22, 21, 20, 19, 18, 17, 17, 16, 16, 16, 15,
                          15, 15, 14, 14, 14, 14, 13, 13, 13, 13, 13, 13, 13, 12, 12};

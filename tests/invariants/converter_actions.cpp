@@ -38,18 +38,7 @@ std::span<const int> AllConverterActions() {
 }
 
 bool PerformConverterAction(ScriptedConverter& scripted, int id) {
-    if (id == IDM_CONV_COPY_ANSWER || id == IDM_CONV_ALL_NOTATIONS) {
-        if (!scripted.view.IsMenuItemEnabled(id)) {
-            return false;
-        }
-        DispatchConverterSystemCommand(scripted.converter, id);
-        return true;
-    }
-    if (!scripted.view.IsControlEnabled(id)) {
-        return false;
-    }
-    DispatchConverterCommand(scripted.converter, id);
-    return true;
+    return DispatchConverterCommand(scripted.converter, id);
 }
 
 std::string ConverterActionName(int id) {

@@ -1,6 +1,5 @@
-// What a user can do to the converter's window, passed on the way the window does: key
-// commands through DispatchConverterCommand, "Co&py answer" through the system-command
-// dispatcher. A disabled key or greyed menu item cannot be chosen, so such presses are dropped.
+// What a user can do to the converter's window, passed on the way the window does: through
+// DispatchConverterCommand, which drops presses of disabled keys and greyed menu items.
 #pragma once
 
 #include <span>

@@ -59,10 +59,8 @@ constexpr PaneKeys TO_PANE_KEYS{IDC_CONV_TO_2, IDC_CONV_TO_STEP_DOWN, IDC_CONV_T
 // The longest burst of one step key: 25 steps visit every notation behind "X".
 constexpr int LONGEST_STEP_BURST = 26;
 
-// The From selection; a broken pane with nothing checked still yields a notation.
 int FromNotationNow(const ScriptedConverter& scripted) {
-    int notation = ReadSelection(scripted.converter, ConverterPane::From);
-    return notation >= 2 ? notation : 2;
+    return scripted.converter.state.FromSelection;
 }
 
 }  // namespace

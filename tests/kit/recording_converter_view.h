@@ -75,6 +75,9 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
         ++errorBoxes_;
     }
 
+    void ShowAboutBox() override { ++aboutBoxes_; }
+    void ShowConsoleColorDialog() override { ++colorDialogs_; }
+
     // Makes every later warning dialog and the all-notations window fail to appear, as when
     // their templates are missing.
     void FailDialogs() { failDialogs_ = true; }
@@ -93,6 +96,8 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     const std::string& LastWarning() const { return lastWarning_; }
     bool LastWarningJapanese() const { return lastWarningJapanese_; }
     int ErrorBoxes() const { return errorBoxes_; }
+    int AboutBoxes() const { return aboutBoxes_; }
+    int ColorDialogs() const { return colorDialogs_; }
     const std::string& LastErrorBox() const { return lastErrorBox_; }
 
   private:
@@ -111,6 +116,8 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     bool lastWarningJapanese_ = false;
     bool failDialogs_ = false;
     int errorBoxes_ = 0;
+    int aboutBoxes_ = 0;
+    int colorDialogs_ = 0;
     std::string lastErrorBox_;
     bool allNotationsShown_ = false;
     int allNotationsFronts_ = 0;
