@@ -4,10 +4,6 @@
 
 namespace quarnic {
 
-NotationPane CalculatorNotationPane() {
-    return NotationPane{IDC_NOTATION_FIRST, IDC_STEP_DOWN, IDC_STEP_UP};
-}
-
 int ReadNotation(const Calculator& calc) {
     const CalculatorState& state = calc.state;
     return state.CheckedNotationButton < FIXED_NOTATION_COUNT

@@ -7,9 +7,6 @@
 
 namespace quarnic {
 
-// The calculator's one row of notation buttons.
-NotationPane CalculatorNotationPane();
-
 // The notation new numbers are typed in: 2, 4, 8, 10 or 16 for those buttons, OtherNotation
 // for "X".
 int ReadNotation(const Calculator& calc);

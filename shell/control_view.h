@@ -1,5 +1,6 @@
 // The few platform operations the logic of both programs needs on controls and cursor. The
 // Win32 programs implement them on real windows; tests and the script runners record them.
+// Write only: the logic tells the screen what its state says and never asks it.
 #pragma once
 
 namespace quarnic {
@@ -9,13 +10,10 @@ class ControlView {
     virtual ~ControlView() = default;
 
     virtual void EnableControl(int id, bool enabled) = 0;
-    virtual bool IsControlEnabled(int id) const = 0;
-    // Radio-button check (BM_SETCHECK / BM_GETCHECK).
+    // Radio-button check (BM_SETCHECK).
     virtual void SetCheck(int id, bool checked) = 0;
-    virtual bool IsChecked(int id) const = 0;
     // System-menu item, by command id.
     virtual void EnableMenuItem(int id, bool enabled) = 0;
-    virtual bool IsMenuItemEnabled(int id) const = 0;
     // Hourglass while a long operation runs; the arrow again on every path out.
     virtual void SetWaitCursor(bool waiting) = 0;
 };

@@ -6,16 +6,8 @@ void EnableKey(int id, bool enabled) {
     EnableWindow(Control(id), enabled ? TRUE : FALSE);
 }
 
-bool IsKeyEnabled(int id) {
-    return IsWindowEnabled(Control(id)) != 0;
-}
-
 void CheckKey(int id, bool checked) {
     SendMessageW(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
-bool IsKeyChecked(int id) {
-    return SendMessageW(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void EnableSystemMenuItem(HWND window, int id, bool enabled, const SystemMenuItem& relabelled) {

@@ -15,12 +15,11 @@
 namespace quarnic {
 
 void EnableKey(int id, bool enabled);
-bool IsKeyEnabled(int id);
 void CheckKey(int id, bool checked);
-bool IsKeyChecked(int id);
 // The relabelled item gets its text set again whenever it is enabled or greyed, so the menu
 // draws it afresh in its new state; other items only change state.
 void EnableSystemMenuItem(HWND window, int id, bool enabled, const SystemMenuItem& relabelled);
+// Whether a system-menu item can be chosen, for the keyboard of the window's own layer.
 bool IsSystemMenuItemEnabled(HWND window, int id);
 
 template <class View>
@@ -30,13 +29,10 @@ class Win32ControlView : public View {
         : window_(mainWindow), relabelled_(relabelledItem) {}
 
     void EnableControl(int id, bool enabled) override { EnableKey(id, enabled); }
-    bool IsControlEnabled(int id) const override { return IsKeyEnabled(id); }
     void SetCheck(int id, bool checked) override { CheckKey(id, checked); }
-    bool IsChecked(int id) const override { return IsKeyChecked(id); }
     void EnableMenuItem(int id, bool enabled) override {
         EnableSystemMenuItem(window_, id, enabled, relabelled_);
     }
-    bool IsMenuItemEnabled(int id) const override { return IsSystemMenuItemEnabled(window_, id); }
     void SetWaitCursor(bool waiting) override { SetWaitCursorShown(waiting); }
 
     // The clipboard and the logic's message boxes, the same for both programs.

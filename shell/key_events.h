@@ -89,12 +89,4 @@ bool KeyActionAvailable(const KeyAction& action, IsAvailable isAvailable) {
     return false;
 }
 
-// The same, as the view shows the buttons and menu items.
-inline bool KeyActionAvailable(const KeyAction& action, const ControlView& view) {
-    return KeyActionAvailable(action, [&](int id) {
-        return action.target == KeyTarget::Button ? view.IsControlEnabled(id)
-                                                  : view.IsMenuItemEnabled(id);
-    });
-}
-
 }  // namespace quarnic

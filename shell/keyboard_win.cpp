@@ -77,12 +77,6 @@ KeyAction ActionOf(const MSG& message) {
     return Shell().program->characterKeys(character);
 }
 
-bool IsMenuItemEnabled(HWND mainWindow, int id) {
-    const UINT state =
-        GetMenuState(GetSystemMenu(mainWindow, FALSE), static_cast<UINT>(id), MF_BYCOMMAND);
-    return state != static_cast<UINT>(-1) && (state & (MF_DISABLED | MF_GRAYED)) == 0;
-}
-
 // A disabled button and a greyed item cannot be clicked: their keys do nothing either.
 void CarryOut(HWND mainWindow, const KeyAction& action) {
     if (action.target == KeyTarget::Button) {
@@ -94,7 +88,7 @@ void CarryOut(HWND mainWindow, const KeyAction& action) {
         SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(action.id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(button));
     } else if (action.target == KeyTarget::MenuItem) {
-        if (IsMenuItemEnabled(mainWindow, action.id)) {
+        if (IsSystemMenuItemEnabled(mainWindow, action.id)) {
             SendMessageW(mainWindow, WM_SYSCOMMAND, static_cast<WPARAM>(action.id), 0);
         }
     } else if (action.target == KeyTarget::Command) {

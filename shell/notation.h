@@ -33,32 +33,13 @@ int NotationButtonIndex(int notation);
 // A digit key of value v is pressable in notation n exactly when v < n.
 bool DigitKeyEnabled(int value, int notation);
 
-// Gives each of the 32 digit keys (ids firstDigitId .. firstDigitId + 31) an explicit enabled
-// state by the digit-key rule; a notation outside 2..32 changes nothing.
-void ApplyDigitKeys(ControlView& view, int firstDigitId, int notation);
-
 // A row of the six notation radio buttons "2", "4", "8", "10", "16", "X" (consecutive ids from
-// firstButtonId) and the two step buttons beside its "X" box. The calculator has one, the
-// converter two (From and To).
+// firstButtonId) and the two step buttons beside its "X" box.
 struct NotationPane {
     int firstButtonId;
     int stepDownId;
     int stepUpId;
 };
-
-// The notation of the first checked button, in the order "2" .. "16", "X" (which yields
-// otherNotation); 0 when none is checked.
-int ReadPaneNotation(const ControlView& view, const NotationPane& pane, int otherNotation);
-
-// Checks the button of the notation ("X" for any notation without a button of its own),
-// unchecks the other five, and enables the step buttons exactly when "X" is the checked one.
-void CheckPaneButton(ControlView& view, const NotationPane& pane, int notation);
-
-// Enables the six buttons, and the step buttons only while the selection is not a fixed one.
-void EnablePaneButtons(ControlView& view, const NotationPane& pane, int otherNotation);
-
-// Disables the six buttons and both step buttons.
-void DisablePaneButtons(ControlView& view, const NotationPane& pane);
 
 // Decimal text of a notation into a small buffer (at least 3 bytes), NUL-terminated.
 void NotationDecimalText(int notation, char* out, int outSize);

@@ -6,6 +6,7 @@
 
 #include "conv/all_notations.h"
 #include "conv/conv_ids.h"
+#include "conv/converter_availability.h"
 #include "conv/converter_state.h"
 #include "engine/digit_codec.h"
 #include "tests/kit/key_script.h"
@@ -103,13 +104,15 @@ nlohmann::json AllNotations(const Converter& converter) {
     return numbers;
 }
 
-nlohmann::json CheckedId(const RecordingConverterView& view, int firstButtonId) {
-    for (int id = firstButtonId; id < firstButtonId + 6; ++id) {
-        if (view.IsChecked(id)) {
-            return id;
+// The keys the state makes available, as the window shows them.
+nlohmann::json EnabledIds(const ConverterAvailability& available) {
+    nlohmann::json ids = nlohmann::json::array();
+    for (int id = IDC_CONV_FIRST; id <= IDC_CONV_LAST; ++id) {
+        if (available.Key(id)) {
+            ids.push_back(id);
         }
     }
-    return nullptr;
+    return ids;
 }
 
 nlohmann::json StateLine(const Converter& converter, const RecordingConverterView& view,
@@ -132,10 +135,11 @@ nlohmann::json StateLine(const Converter& converter, const RecordingConverterVie
     line["warning"] = view.Warnings() > 0 ? TextOrNull(view.LastWarning().c_str()) : nullptr;
     line["warnings"] = view.Warnings();
     line["clipboard"] = view.HasClipboard() ? TextOrNull(view.Clipboard().c_str()) : nullptr;
-    line["enabled"] = view.EnabledIds(IDC_CONV_FIRST, IDC_CONV_LAST);
-    line["from_checked"] = CheckedId(view, IDC_CONV_FROM_2);
-    line["to_checked"] = CheckedId(view, IDC_CONV_TO_2);
-    line["copy_enabled"] = view.IsMenuItemEnabled(COPY_KEY);
+    const ConverterAvailability available = AvailabilityOf(converter);
+    line["enabled"] = EnabledIds(available);
+    line["from_checked"] = available.fromChecked;
+    line["to_checked"] = available.toChecked;
+    line["copy_enabled"] = available.copyAnswer;
     line["all_notations"] = AllNotations(converter);
     line["all_notations_open"] = converter.allNotations.open;
     line["message"] = message;

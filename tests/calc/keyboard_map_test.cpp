@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_ids.h"
+#include "calc/key_availability.h"
 #include "calc_scenario.h"
 
 namespace quarnic {
@@ -89,23 +90,29 @@ TEST(CalculatorKeyboardMap, OtherModifierCombinationsMeanNothing) {
     EXPECT_EQ(CalculatorNamedKey({NamedKey::LetterV, true, true}), KeyAction{});
 }
 
-using CalculatorKeyAvailability = CalcScenario;
+class CalculatorKeyAvailability : public CalcScenario {
+  protected:
+    bool Available(const KeyAction& action) {
+        return KeyActionAvailable(
+            action, [this](int id) { return CalculatorCommandAvailable(Calc(), id); });
+    }
+};
 
 TEST_F(CalculatorKeyAvailability, KeysOfDisabledButtonsAndGreyedItemsDoNothing) {
     // Notation 10 at start: "A" is disabled, "MR" too, and nothing can be saved or copied.
-    EXPECT_FALSE(KeyActionAvailable(CalculatorCharacterKey(U'a'), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorCharacterKey(U'9'), View()));
-    EXPECT_FALSE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterR)), View()));
-    EXPECT_FALSE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterS)), View()));
-    EXPECT_FALSE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterC)), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterV)), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorNamedKey(Plain(NamedKey::Backspace)), View()));
-    EXPECT_FALSE(KeyActionAvailable(KeyAction{}, View()));
+    EXPECT_FALSE(Available(CalculatorCharacterKey(U'a')));
+    EXPECT_TRUE(Available(CalculatorCharacterKey(U'9')));
+    EXPECT_FALSE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterR))));
+    EXPECT_FALSE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterS))));
+    EXPECT_FALSE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterC))));
+    EXPECT_TRUE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterV))));
+    EXPECT_TRUE(Available(CalculatorNamedKey(Plain(NamedKey::Backspace))));
+    EXPECT_FALSE(Available(KeyAction{}));
     Press("N16 1 Min =");
-    EXPECT_TRUE(KeyActionAvailable(CalculatorCharacterKey(U'a'), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterR)), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterS)), View()));
-    EXPECT_TRUE(KeyActionAvailable(CalculatorNamedKey(WithCtrl(NamedKey::LetterC)), View()));
+    EXPECT_TRUE(Available(CalculatorCharacterKey(U'a')));
+    EXPECT_TRUE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterR))));
+    EXPECT_TRUE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterS))));
+    EXPECT_TRUE(Available(CalculatorNamedKey(WithCtrl(NamedKey::LetterC))));
 }
 
 }  // namespace

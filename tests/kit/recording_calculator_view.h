@@ -30,11 +30,11 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     static constexpr int DIALOG_CLOSE = 0;
 
     void EnableControl(int id, bool enabled) override { controls_.EnableControl(id, enabled); }
-    bool IsControlEnabled(int id) const override { return controls_.IsControlEnabled(id); }
+    bool IsControlEnabled(int id) const { return controls_.IsControlEnabled(id); }
     void SetCheck(int id, bool checked) override { controls_.SetCheck(id, checked); }
-    bool IsChecked(int id) const override { return controls_.IsChecked(id); }
+    bool IsChecked(int id) const { return controls_.IsChecked(id); }
     void EnableMenuItem(int id, bool enabled) override { controls_.EnableMenuItem(id, enabled); }
-    bool IsMenuItemEnabled(int id) const override { return controls_.IsMenuItemEnabled(id); }
+    bool IsMenuItemEnabled(int id) const { return controls_.IsMenuItemEnabled(id); }
     void SetWaitCursor(bool waiting) override { controls_.SetWaitCursor(waiting); }
 
     void ClearConsole() override {

@@ -12,17 +12,17 @@ namespace quarnic {
 class RecordingControlView : public ControlView {
   public:
     void EnableControl(int id, bool enabled) override { disabled_[id] = !enabled; }
-    bool IsControlEnabled(int id) const override {
+    bool IsControlEnabled(int id) const {
         auto it = disabled_.find(id);
         return it == disabled_.end() || !it->second;
     }
     void SetCheck(int id, bool checked) override { checked_[id] = checked; }
-    bool IsChecked(int id) const override {
+    bool IsChecked(int id) const {
         auto it = checked_.find(id);
         return it != checked_.end() && it->second;
     }
     void EnableMenuItem(int id, bool enabled) override { menuGreyed_[id] = !enabled; }
-    bool IsMenuItemEnabled(int id) const override {
+    bool IsMenuItemEnabled(int id) const {
         auto it = menuGreyed_.find(id);
         return it == menuGreyed_.end() || !it->second;
     }

@@ -19,17 +19,13 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     void EnableControl(int id, bool enabled) override {
         RecordingControlView::EnableControl(id, enabled);
     }
-    bool IsControlEnabled(int id) const override {
-        return RecordingControlView::IsControlEnabled(id);
-    }
+    bool IsControlEnabled(int id) const { return RecordingControlView::IsControlEnabled(id); }
     void SetCheck(int id, bool checked) override { RecordingControlView::SetCheck(id, checked); }
-    bool IsChecked(int id) const override { return RecordingControlView::IsChecked(id); }
+    bool IsChecked(int id) const { return RecordingControlView::IsChecked(id); }
     void EnableMenuItem(int id, bool enabled) override {
         RecordingControlView::EnableMenuItem(id, enabled);
     }
-    bool IsMenuItemEnabled(int id) const override {
-        return RecordingControlView::IsMenuItemEnabled(id);
-    }
+    bool IsMenuItemEnabled(int id) const { return RecordingControlView::IsMenuItemEnabled(id); }
     void SetWaitCursor(bool waiting) override { RecordingControlView::SetWaitCursor(waiting); }
 
     void ClearInputConsole() override { inputConsole_.clear(); }
