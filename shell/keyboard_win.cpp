@@ -1,5 +1,6 @@
 #include "shell/keyboard_win.h"
 
+#include "shell/control_view_win.h"
 #include "shell/shell_win.h"
 
 namespace quarnic {
