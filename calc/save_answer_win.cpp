@@ -20,7 +20,7 @@ namespace {
 static_assert(DRIVE_TYPE_UNKNOWN == DRIVE_UNKNOWN && DRIVE_TYPE_NO_ROOT_DIR == DRIVE_NO_ROOT_DIR &&
               DRIVE_TYPE_REMOVABLE == DRIVE_REMOVABLE && DRIVE_TYPE_FIXED == DRIVE_FIXED &&
               DRIVE_TYPE_REMOTE == DRIVE_REMOTE && DRIVE_TYPE_CDROM == DRIVE_CDROM &&
-              DRIVE_TYPE_RAMDISK == DRIVE_RAMDISK && PLATFORM_ID_9X == VER_PLATFORM_WIN32_WINDOWS);
+              DRIVE_TYPE_RAMDISK == DRIVE_RAMDISK);
 
 // The text to write plus a margin.
 constexpr std::uint64_t FREE_SPACE_MARGIN = 1000;
@@ -62,35 +62,14 @@ bool AskFileName(HWND owner, const SaveTexts& texts, wchar_t* fileName) {
     return false;
 }
 
-bool UsesExtendedQuery() {
-    if (Shell().PlatformCode != 0) {
-        return true;
-    }
-    OSVERSIONINFOW version{};
-    version.dwOSVersionInfoSize = sizeof(version);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    BOOL known = GetVersionExW(&version);
-#pragma GCC diagnostic pop
-    return known && UsesExtendedFreeSpaceQuery(0, version.dwPlatformId, version.dwBuildNumber);
-}
-
 // A free-space query that fails decides nothing: the write that follows is checked in full
 // and reports any shortage itself.
 bool HasFreeSpace(const wchar_t* root, std::uint64_t required) {
-    if (UsesExtendedQuery()) {
-        ULARGE_INTEGER available;
-        if (!GetDiskFreeSpaceExW(root, &available, nullptr, nullptr)) {
-            return true;
-        }
-        return available.QuadPart >= required;
-    }
-    DWORD sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
-    if (!GetDiskFreeSpaceW(root, &sectorsPerCluster, &bytesPerSector, &freeClusters,
-                           &totalClusters)) {
+    ULARGE_INTEGER available;
+    if (!GetDiskFreeSpaceExW(root, &available, nullptr, nullptr)) {
         return true;
     }
-    return ClustersHoldBytes(sectorsPerCluster, bytesPerSector, freeClusters, required);
+    return available.QuadPart >= required;
 }
 
 bool TargetPassesChecks(HWND owner, const wchar_t* fileName, std::uint64_t required) {

@@ -27,22 +27,4 @@ bool DriveTakesAnswer(unsigned driveType) {
     }
 }
 
-bool UsesExtendedFreeSpaceQuery(int platformCode, unsigned platformId, unsigned buildNumber) {
-    if (platformCode != 0) {
-        return true;
-    }
-    return platformId == PLATFORM_ID_9X && (buildNumber & 0xFFFFu) > 1000;
-}
-
-bool ClustersHoldBytes(std::uint32_t sectorsPerCluster, std::uint32_t bytesPerSector,
-                       std::uint32_t freeClusters, std::uint64_t required) {
-    // Two 32-bit factors always fit in 64 bits; the third may not.
-    std::uint64_t clusterBytes = std::uint64_t{sectorsPerCluster} * bytesPerSector;
-    if (clusterBytes == 0 || freeClusters == 0) {
-        return required == 0;
-    }
-    std::uint64_t clustersNeeded = required / clusterBytes + (required % clusterBytes != 0 ? 1 : 0);
-    return freeClusters >= clustersNeeded;
-}
-
 }  // namespace quarnic

@@ -1,8 +1,6 @@
-// What saving the answer checks before it writes: the file name, the drive and its free space.
+// What saving the answer checks before it writes: the file name and the drive.
 // Portable, so every refusal can be checked without a disk.
 #pragma once
-
-#include <cstdint>
 
 namespace quarnic {
 
@@ -22,17 +20,5 @@ enum DriveType {
 
 // Unknown, missing, network and CD-ROM drives are refused; every other type may take the file.
 bool DriveTakesAnswer(unsigned driveType);
-
-// Platform id of a Windows 9x system (VER_PLATFORM_WIN32_WINDOWS).
-inline constexpr unsigned PLATFORM_ID_9X = 1;
-
-// The extended free-space query exists on every platform the registry recognised, and on a
-// Windows 95 whose build number (low word) is above 1000 (OSR2 and later).
-bool UsesExtendedFreeSpaceQuery(int platformCode, unsigned platformId, unsigned buildNumber);
-
-// Whether sectorsPerCluster × bytesPerSector × freeClusters is at least required, without the
-// product overflowing.
-bool ClustersHoldBytes(std::uint32_t sectorsPerCluster, std::uint32_t bytesPerSector,
-                       std::uint32_t freeClusters, std::uint64_t required);
 
 }  // namespace quarnic
