@@ -6,6 +6,7 @@
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/shown_answer.h"
+#include "engine/digit_text.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
 #include "shell/paste_messages.h"
@@ -13,19 +14,6 @@
 
 namespace quarnic {
 namespace {
-
-std::string JoinValueText(bool negative, std::string_view integer, std::string_view fraction) {
-    std::string text;
-    if (negative && !(integer.empty() && fraction.empty())) {
-        text += '-';
-    }
-    text += integer.empty() ? std::string_view("0") : integer;
-    if (!fraction.empty()) {
-        text += '.';
-        text += fraction;
-    }
-    return text;
-}
 
 // An operand text ("-", digits, "." and digits, any of them missing) in its plain form.
 std::string PlainValueText(std::string_view operand) {
@@ -39,7 +27,10 @@ std::string PlainValueText(std::string_view operand) {
         point == std::string_view::npos ? std::string_view() : operand.substr(point + 1);
     DropLeadingZeros(integer);
     DropTrailingZeros(fraction);
-    return JoinValueText(negative, integer, fraction);
+    std::string text;
+    StringTextWriter out(text);
+    SpellNumber(out, negative, integer, fraction);
+    return text;
 }
 
 // The operand on show: the one being typed or recalled, or the first while "5 +" shows.

@@ -4,6 +4,7 @@
 
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
+#include "engine/fixed_text.h"
 #include "shell/paste_parse.h"
 
 namespace quarnic {
@@ -226,12 +227,9 @@ void PlaceEntryDigits(const EntryNumber& number, DigitString& digits, int& sign)
 }
 
 std::string PlainNumberText(const EntryNumber& number) {
-    std::string text = number.negative ? "-" : "";
-    text += number.integer;
-    if (!number.fraction.empty()) {
-        text += '.';
-        text += number.fraction;
-    }
+    std::string text;
+    StringTextWriter out(text);
+    SpellNumber(out, number.negative, number.integer, number.fraction);
     return text;
 }
 

@@ -137,22 +137,9 @@ void PutExponent(PlainTextWriter& out, int notation, int exponent) {
 
 void PutConsoleNumber(PlainTextWriter& out, const DigitString& digits, const ConsoleNumber& form,
                       int sign, int notation) {
-    if (form.count == 0 && form.exponent == 0) {
-        out.Put('0');
-        return;
-    }
-    if (sign == -1) {
-        out.Put('-');
-    }
-    if (form.belowOne) {
-        out.Put("0.");
-    }
-    for (int k = 0; k < form.count; ++k) {
-        if (k == form.pointAfter) {
-            out.Put('.');
-        }
-        out.Put(digits[form.first + k]);
-    }
+    const int integerCount = form.belowOne ? 0 : std::min(form.pointAfter, form.count);
+    SpellNumber(out, sign == -1, DigitPlaces(digits, form.first, integerCount),
+                DigitPlaces(digits, form.first + integerCount, form.count - integerCount));
     if (form.exponent != 0) {
         PutExponent(out, notation, form.exponent);
     }
@@ -166,7 +153,7 @@ void FormatConsoleNumber(EngineRegisters& regs, int sign, int notation) {
     const DigitString& digits = regs.ResultDigits;
     const int lz = LeadingZeroCount(digits);
     if (lz == DIGIT_PLACES) {
-        out.Put('0');  // zero has no sign
+        SpellNumber(out, false, {}, {});
         return;
     }
     const ConsoleNumber form =

@@ -56,32 +56,19 @@ int ParseOperandText(std::string_view text, bool negativeAllowed, DigitString& d
     return 0;
 }
 
+SignificantDigits SignificantPartsOf(const DigitString& digits) {
+    const int lz = std::min(LeadingZeroCount(digits), INTEGER_PLACES);
+    const int fractionEnd = std::max(DIGIT_PLACES - TrailingZeroCount(digits), INTEGER_PLACES);
+    return {DigitPlaces(digits, lz, INTEGER_PLACES - lz),
+            DigitPlaces(digits, INTEGER_PLACES, fractionEnd - INTEGER_PLACES)};
+}
+
 void FormatAnswerText(EngineRegisters& regs, int sign, int destination) {
     PlainText& text = destination == TO_SQRT_PLAIN_TEXT ? regs.SqrtPlainText : regs.ResultPlainText;
     ClearText(text);
     FixedTextWriter out(text);
-    const DigitString& digits = regs.ResultDigits;
-    const int lz = LeadingZeroCount(digits);
-    const int tz = TrailingZeroCount(digits);
-    if (lz < INTEGER_PLACES) {
-        if (sign == -1) {
-            out.Put('-');
-        }
-        out.Put(DigitPlaces(digits, lz, INTEGER_PLACES - lz));
-        if (tz < FRACTION_PLACES) {
-            out.Put('.');
-            out.Put(DigitPlaces(digits, INTEGER_PLACES, FRACTION_PLACES - tz));
-        }
-    } else if (lz < DIGIT_PLACES) {
-        if (sign == -1) {
-            out.Put('-');
-        }
-        out.Put('0');
-        out.Put('.');
-        out.Put(DigitPlaces(digits, INTEGER_PLACES, FRACTION_PLACES - tz));
-    } else {
-        out.Put('0');
-    }
+    const SignificantDigits parts = SignificantPartsOf(regs.ResultDigits);
+    SpellNumber(out, sign == -1, parts.integer, parts.fraction);
 }
 
 }  // namespace quarnic

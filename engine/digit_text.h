@@ -22,6 +22,30 @@ void ClearDigits(DigitString& digits);
 // negativeAllowed is false. Fraction digits beyond the 900th are dropped. Digits are trusted.
 int ParseOperandText(std::string_view text, bool negativeAllowed, DigitString& digits, int& sign);
 
+// The one spelling of a number as text, which the console form, the saved text, the clipboard
+// and the history share: "-" when negative (a zero has no sign), the integer digits or "0" for
+// none, then "." and the fraction digits when there are any. The digits come without the zeros
+// that do not count. Out has Put(char) and Put(std::string_view).
+template <class Out>
+void SpellNumber(Out& out, bool negative, std::string_view integer, std::string_view fraction) {
+    if (negative && !(integer.empty() && fraction.empty())) {
+        out.Put('-');
+    }
+    out.Put(integer.empty() ? std::string_view("0") : integer);
+    if (!fraction.empty()) {
+        out.Put('.');
+        out.Put(fraction);
+    }
+}
+
+// The integer digits from the first significant one and the fraction digits up to the last
+// significant one; both empty for zero. A NUL where a digit belongs stops neither scan.
+struct SignificantDigits {
+    std::string_view integer;
+    std::string_view fraction;
+};
+SignificantDigits SignificantPartsOf(const DigitString& digits);
+
 inline constexpr int TO_RESULT_PLAIN_TEXT = 0;
 inline constexpr int TO_SQRT_PLAIN_TEXT = 1;
 

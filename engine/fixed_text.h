@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace quarnic {
@@ -96,6 +97,22 @@ class FixedTextWriter {
   private:
     std::array<char, N>& buffer_;
     std::size_t length_;
+};
+
+// The same writing onto a string, for texts with no fixed bound worth a buffer.
+class StringTextWriter {
+  public:
+    explicit StringTextWriter(std::string& text) : text_(text) {}
+    void Put(char c) { text_ += c; }
+    void Put(std::string_view part) { text_ += part; }
+    void PutDecimal(int value) {
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        text_.append(digits, static_cast<std::size_t>(end - digits));
+    }
+
+  private:
+    std::string& text_;
 };
 
 }  // namespace quarnic

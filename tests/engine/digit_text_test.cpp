@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/fixed_text.h"
 #include "tests/support/exact_number.h"
 
 namespace quarnic {
@@ -110,6 +111,46 @@ TEST(FormatAnswerText, WritesTheSquareRootBufferWhenAsked) {
     regs.ResultDigits = Digits("3");
     FormatAnswerText(regs, 1, TO_RESULT_PLAIN_TEXT);
     EXPECT_STREQ(regs.ResultPlainText.data(), "3") << "the old, longer text is cleared first";
+}
+
+}  // namespace
+}  // namespace quarnic
+
+namespace quarnic {
+namespace {
+
+using exact::Digits;
+
+std::string Spelled(bool negative, std::string_view integer, std::string_view fraction) {
+    std::string text;
+    StringTextWriter out(text);
+    SpellNumber(out, negative, integer, fraction);
+    return text;
+}
+
+// The one spelling every text of a number shares: no sign on zero, "0" for a missing integer
+// part, no point without fraction digits.
+TEST(SpellNumber, SignIntegerPointAndFraction) {
+    EXPECT_EQ(Spelled(false, "12", "5"), "12.5");
+    EXPECT_EQ(Spelled(true, "12", ""), "-12");
+    EXPECT_EQ(Spelled(true, "", "05"), "-0.05");
+    EXPECT_EQ(Spelled(true, "", ""), "0") << "zero has no sign";
+    EXPECT_EQ(Spelled(false, "", ""), "0");
+    EXPECT_EQ(Spelled(false, "FF", ""), "FF");
+}
+
+TEST(SignificantPartsOf, LeavesOutTheZerosThatDoNotCount) {
+    const DigitString number = Digits("0012.5000");
+    const SignificantDigits parts = SignificantPartsOf(number);
+    EXPECT_EQ(parts.integer, "12");
+    EXPECT_EQ(parts.fraction, "5");
+    const DigitString tiny = Digits("0.0" + std::string(897, '0') + "7");
+    const SignificantDigits small = SignificantPartsOf(tiny);
+    EXPECT_EQ(small.integer, "");
+    EXPECT_EQ(small.fraction, std::string(898, '0') + "7");
+    const DigitString nothing = Digits("0");
+    const SignificantDigits zero = SignificantPartsOf(nothing);
+    EXPECT_TRUE(zero.integer.empty() && zero.fraction.empty());
 }
 
 }  // namespace
