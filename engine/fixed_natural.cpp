@@ -244,15 +244,18 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         return fits;
     }
     // Halving the number into chunks is several times faster than dividing chunk after chunk.
-    std::array<FixedNatural, 10> powers{FixedNatural(SmallPower(base, ChunkDigits(base)))};
-    int level = 0;
-    while (Compare(powers[level]) >= 0) {
-        ++level;
-        // No square of more limbs than the number is needed.
-        if (2 * powers[level - 1].size_ - 1 > size_ ||
-            !Multiply(powers[level - 1], powers[level - 1], powers[level])) {
-            break;
+    // The squares of the chunk's power are the same for every number of a base: made once.
+    static std::array<std::array<FixedNatural, 10>, 33> ladders;
+    std::array<FixedNatural, 10>& powers = ladders[static_cast<std::size_t>(base)];
+    if (powers[0].IsZero()) {
+        powers[0] = FixedNatural(SmallPower(base, ChunkDigits(base)));
+        for (int k = 1; k < 10 && 2 * powers[k - 1].size_ - 1 <= LIMBS; ++k) {
+            Multiply(powers[k - 1], powers[k - 1], powers[k]);
         }
+    }
+    int level = 0;
+    while (level < 10 && !powers[level].IsZero() && Compare(powers[level]) >= 0) {
+        ++level;
     }
     std::array<uint32_t, 1 << 9> chunks;  // of 27 bits or more: LIMBS limbs need fewer
     SpellChunks(*this, powers.data(), level, chunks.data());
