@@ -8,8 +8,8 @@
 #include "calc/calculator_layout.h"
 #include "conv/all_notations.h"
 #include "conv/converter_layout.h"
-#include "shell/dialog_template.h"
-#include "tests/shell/recorded_fonts.h"
+#include "common/dialog_template.h"
+#include "tests/common/recorded_fonts.h"
 
 namespace quarnic {
 namespace {

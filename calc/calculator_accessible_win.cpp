@@ -5,8 +5,8 @@
 #include "calc/calculator_layout.h"
 #include "calc/calculator_state.h"
 #include "engine/fixed_text.h"
-#include "shell/accessible_text_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_text_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 

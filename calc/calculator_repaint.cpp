@@ -2,7 +2,7 @@
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

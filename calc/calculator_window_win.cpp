@@ -16,8 +16,8 @@
 #include "calc/keyboard_map.h"
 #include "calc/sqrt_key_win.h"
 #include "calc/win32_calculator_view_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
+#include "common/shell_texts.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

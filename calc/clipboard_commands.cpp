@@ -8,8 +8,8 @@
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/paste_parse.h"
+#include "common/paste_messages.h"
+#include "common/paste_parse.h"
 
 namespace quarnic {
 namespace {

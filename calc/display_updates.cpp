@@ -3,7 +3,7 @@
 #include "calc/calc_ids.h"
 #include "calc/history_notes.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

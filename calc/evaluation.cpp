@@ -7,7 +7,7 @@
 #include "calc/shown_answer.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "shell/wait_cursor.h"
+#include "common/wait_cursor.h"
 
 namespace quarnic {
 namespace {

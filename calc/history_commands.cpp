@@ -8,7 +8,7 @@
 #include "calc/key_availability.h"
 #include "calc/last_calculation.h"
 #include "calc/shown_answer.h"
-#include "shell/paste_messages.h"
+#include "common/paste_messages.h"
 
 namespace quarnic {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
-#include "shell/paste_parse.h"
+#include "common/paste_parse.h"
 
 namespace quarnic {
 namespace {

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "calc/history_file.h"
-#include "shell/settings_parse.h"
+#include "common/settings_parse.h"
 
 namespace quarnic {
 

@@ -17,13 +17,13 @@
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/save_answer_win.h"
-#include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
-#include "shell/dpi_win.h"
-#include "shell/resize_rule.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "host/accessible_text_win.h"
+#include "host/clipboard_win.h"
+#include "host/dpi_win.h"
+#include "common/resize_rule.h"
+#include "common/shell_texts.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {

@@ -12,7 +12,7 @@
 #include "engine/digit_text.h"
 #include "engine/exact_root.h"
 #include "engine/fixed_text.h"
-#include "shell/wait_cursor.h"
+#include "common/wait_cursor.h"
 
 namespace quarnic {
 

@@ -7,7 +7,7 @@
 
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
-#include "shell/layout.h"
+#include "common/layout.h"
 
 namespace quarnic {
 

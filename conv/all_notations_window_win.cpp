@@ -6,11 +6,11 @@
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "engine/fixed_text.h"
-#include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
-#include "shell/dpi_win.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "host/accessible_text_win.h"
+#include "host/clipboard_win.h"
+#include "host/dpi_win.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {

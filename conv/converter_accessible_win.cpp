@@ -4,8 +4,8 @@
 #include "conv/conv_texts.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
-#include "shell/accessible_text_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_text_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 void CreateConverterAccessibleTexts(HWND window) {

@@ -5,8 +5,8 @@
 #include "conv/paste.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/wait_cursor.h"
+#include "common/paste_messages.h"
+#include "common/wait_cursor.h"
 
 namespace quarnic {
 

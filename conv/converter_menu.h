@@ -3,7 +3,7 @@
 
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
-#include "shell/system_menu.h"
+#include "common/system_menu.h"
 
 namespace quarnic {
 

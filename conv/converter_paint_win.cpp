@@ -2,8 +2,8 @@
 
 #include "conv/converter_layout.h"
 #include "conv/converter_state.h"
-#include "shell/console_paint_win.h"
-#include "shell/shell_win.h"
+#include "host/console_paint_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 

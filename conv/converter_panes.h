@@ -2,7 +2,7 @@
 #pragma once
 
 #include "conv/conv_ids.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

@@ -3,7 +3,7 @@
 #include "conv/converter_availability.h"
 #include "conv/converter_panes.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 namespace {

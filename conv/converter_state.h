@@ -8,7 +8,7 @@
 
 #include "conv/conv_ids.h"
 #include "conv/converter_view.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

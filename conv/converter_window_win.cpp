@@ -12,8 +12,8 @@
 #include "conv/converter_state.h"
 #include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
+#include "common/shell_texts.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

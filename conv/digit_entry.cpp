@@ -5,7 +5,7 @@
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
-#include "shell/shell_texts.h"
+#include "common/shell_texts.h"
 
 namespace quarnic {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/digit_codec.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

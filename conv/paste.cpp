@@ -4,8 +4,8 @@
 
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/paste_parse.h"
+#include "common/paste_messages.h"
+#include "common/paste_parse.h"
 
 namespace quarnic {
 namespace {

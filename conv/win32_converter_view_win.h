@@ -9,8 +9,8 @@
 
 #include "conv/converter_state.h"
 #include "conv/converter_view.h"
-#include "shell/control_view_win.h"
-#include "shell/layout.h"
+#include "host/control_view_win.h"
+#include "common/layout.h"
 
 namespace quarnic {
 

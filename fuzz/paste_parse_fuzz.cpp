@@ -14,7 +14,7 @@
 #include "calc/notation_buttons.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_parse.h"
+#include "common/paste_parse.h"
 #include "tests/kit/key_script.h"
 
 namespace quarnic {

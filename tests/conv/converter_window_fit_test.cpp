@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "conv/converter_layout.h"
-#include "shell/layout.h"
+#include "common/layout.h"
 
 namespace quarnic {
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "json_line_win.h"
-#include "shell/dialog_ids.h"
+#include "host/dialog_ids.h"
 
 namespace quarnic::e2e {
 namespace {

@@ -10,7 +10,7 @@
 #include "calc/last_calculation.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 namespace {

@@ -7,7 +7,7 @@
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "engine/digit_codec.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/notation_buttons.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 namespace {

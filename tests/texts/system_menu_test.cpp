@@ -11,7 +11,7 @@
 #include "calc/keyboard_map.h"
 #include "conv/converter_menu.h"
 #include "conv/keyboard_map.h"
-#include "shell/shell_texts.h"
+#include "common/shell_texts.h"
 
 namespace quarnic {
 namespace {
