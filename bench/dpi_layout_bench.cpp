@@ -6,9 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/calculator_layout.h"
+#include "common/dialog_template.h"
 #include "conv/all_notations.h"
 #include "conv/converter_layout.h"
-#include "common/dialog_template.h"
 #include "tests/common/recorded_fonts.h"
 
 namespace quarnic {

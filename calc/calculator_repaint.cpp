@@ -1,8 +1,8 @@
 // What a full repaint of the calculator's window draws on top of its bands.
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
-#include "engine/fixed_text.h"
 #include "common/notation.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 

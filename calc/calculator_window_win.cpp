@@ -9,7 +9,6 @@
 #include "calc/calculator_menu.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
-#include "calc/history.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/history_window_win.h"
@@ -17,6 +16,7 @@
 #include "calc/sqrt_key_win.h"
 #include "calc/win32_calculator_view_win.h"
 #include "common/shell_texts.h"
+#include "history/history.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

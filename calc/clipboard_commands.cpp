@@ -6,10 +6,10 @@
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/shown_answer.h"
-#include "engine/engine.h"
-#include "engine/fixed_text.h"
 #include "common/paste_messages.h"
 #include "common/paste_parse.h"
+#include "engine/engine.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 namespace {

@@ -5,9 +5,9 @@
 #include "calc/notation_switching.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
+#include "common/wait_cursor.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "common/wait_cursor.h"
 
 namespace quarnic {
 namespace {

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "calc/clipboard_commands.h"
-#include "calc/history.h"
-#include "calc/history_entry.h"
 #include "calc/key_availability.h"
 #include "calc/last_calculation.h"
 #include "calc/shown_answer.h"
 #include "common/paste_messages.h"
+#include "history/history.h"
+#include "history/history_entry.h"
 
 namespace quarnic {
 namespace {

@@ -1,8 +1,8 @@
 #include "calc/history_keeping_win.h"
 
 #include "calc/history_texts.h"
-#include "host/settings_store_win.h"
 #include "common/shell_texts.h"
+#include "host/settings_store_win.h"
 #include "host/shell_win.h"
 #include "host/tool_window_win.h"
 

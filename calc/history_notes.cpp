@@ -1,7 +1,7 @@
 #include "calc/history_notes.h"
 
-#include "calc/history.h"
 #include "calc/last_calculation.h"
+#include "history/history.h"
 
 namespace quarnic {
 

@@ -8,8 +8,8 @@ namespace quarnic {
 
 void FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
                      int destination, TopDigitRun run, int lastPlace) {
-    FormatShownAnswer(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation,
-                             destination, run, lastPlace);
+    FormatShownAnswer(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation, destination,
+                      run, lastPlace);
 }
 
 int ConvertShownNumber(EngineRegisters& regs, const CalculatorView& view, const DigitString& digits,

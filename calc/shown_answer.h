@@ -14,8 +14,8 @@ namespace quarnic {
 // rounded up (unless kept), then its plain text into `destination` (TO_RESULT_PLAIN_TEXT or
 // TO_SQRT_PLAIN_TEXT) and its console form into ResultConsoleText.
 void FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
-                    int destination, TopDigitRun run = TopDigitRun::RoundUp,
-                    int lastPlace = DIGIT_PLACES - 1);
+                     int destination, TopDigitRun run = TopDigitRun::RoundUp,
+                     int lastPlace = DIGIT_PLACES - 1);
 
 // A shown answer in another notation: ConvertDigits, then FormShownNumber into
 // ResultPlainText. Returns 0, or -1 when the conversion fails. `digits` may be regs.ResultDigits.

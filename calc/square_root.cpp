@@ -8,11 +8,11 @@
 #include "calc/history_notes.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
+#include "common/wait_cursor.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
 #include "engine/exact_root.h"
 #include "engine/fixed_text.h"
-#include "common/wait_cursor.h"
 
 namespace quarnic {
 

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstddef>
 
-#include "engine/digit_codec.h"
 #include "common/control_view.h"
+#include "engine/digit_codec.h"
 
 namespace quarnic {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/digit_codec.h"
 #include "common/paste_characters.h"
+#include "engine/digit_codec.h"
 
 namespace quarnic {
 namespace {

@@ -9,8 +9,8 @@
 #include <array>
 #include <string_view>
 
-#include "engine/digit_string.h"
 #include "common/paste_characters.h"
+#include "engine/digit_string.h"
 
 namespace quarnic {
 

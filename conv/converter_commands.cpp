@@ -1,12 +1,12 @@
 // The command table, the notation panes, the clear keys and copying the answer.
+#include "common/paste_messages.h"
+#include "common/wait_cursor.h"
 #include "conv/all_notations.h"
 #include "conv/converter_availability.h"
 #include "conv/converter_state.h"
 #include "conv/paste.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "common/paste_messages.h"
-#include "common/wait_cursor.h"
 
 namespace quarnic {
 

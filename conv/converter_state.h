@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "common/notation.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_view.h"
-#include "common/notation.h"
 
 namespace quarnic {
 

@@ -3,6 +3,7 @@
 // view.
 #include <iterator>
 
+#include "common/shell_texts.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "conv/converter_accessible_win.h"
@@ -12,7 +13,6 @@
 #include "conv/converter_state.h"
 #include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
-#include "common/shell_texts.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

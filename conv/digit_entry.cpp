@@ -1,11 +1,11 @@
 // Digit keys, the digit limit and showing the conversion of the typed number.
 #include <cstdio>
 
+#include "common/shell_texts.h"
 #include "conv/conv_texts.h"
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
-#include "common/shell_texts.h"
 
 namespace quarnic {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "conv/integer_conversion.h"
-#include "engine/fixed_text.h"
 #include "common/paste_messages.h"
 #include "common/paste_parse.h"
+#include "conv/integer_conversion.h"
+#include "engine/fixed_text.h"
 
 namespace quarnic {
 namespace {

@@ -7,10 +7,10 @@
 
 #include <string_view>
 
+#include "common/layout.h"
 #include "conv/converter_state.h"
 #include "conv/converter_view.h"
 #include "host/control_view_win.h"
-#include "common/layout.h"
 
 namespace quarnic {
 

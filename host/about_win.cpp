@@ -1,9 +1,9 @@
 // The About box and the readme it opens in Notepad.
 #include <cwchar>
 
-#include "host/dialog_ids.h"
 #include "common/dialog_rules.h"
 #include "common/shell_texts.h"
+#include "host/dialog_ids.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

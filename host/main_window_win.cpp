@@ -2,8 +2,8 @@
 // the program's own goes to its ProgramWindow.
 #include <cwchar>
 
-#include "host/dpi_win.h"
 #include "common/shell_texts.h"
+#include "host/dpi_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

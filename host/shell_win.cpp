@@ -1,8 +1,8 @@
 #include "host/shell_win.h"
 
-#include "host/clipboard_win.h"
 #include "common/platform_rules.h"
 #include "common/shell_texts.h"
+#include "host/clipboard_win.h"
 
 namespace quarnic {
 

@@ -8,11 +8,11 @@
 
 #include <string_view>
 
-#include "host/keyboard_win.h"
 #include "common/layout.h"
 #include "common/settings_location.h"
 #include "common/settings_parse.h"
 #include "common/system_menu.h"
+#include "host/keyboard_win.h"
 
 namespace quarnic {
 

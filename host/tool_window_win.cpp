@@ -3,10 +3,10 @@
 #include <climits>
 #include <cwchar>
 
+#include "common/window_place.h"
 #include "host/dpi_win.h"
 #include "host/settings_store_win.h"
 #include "host/shell_win.h"
-#include "common/window_place.h"
 
 namespace quarnic {
 namespace {

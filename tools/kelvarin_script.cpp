@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "calc/history_file.h"
 #include "calc/history_texts.h"
 #include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
 #include "engine/fixed_text.h"
+#include "history/history_file.h"
 #include "tests/kit/file_history_files.h"
 #include "tests/kit/key_script.h"
 #include "tools/script_io.h"

@@ -5,8 +5,8 @@
 
 #include <ostream>
 
-#include "conv/converter_layout.h"
 #include "common/layout.h"
+#include "conv/converter_layout.h"
 
 namespace quarnic {
 namespace {

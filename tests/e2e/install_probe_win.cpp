@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "json_line_win.h"
 #include "host/dialog_ids.h"
+#include "json_line_win.h"
 
 namespace quarnic::e2e {
 namespace {

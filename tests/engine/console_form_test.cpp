@@ -1,5 +1,4 @@
 #include "engine/console_form.h"
-#include "tests/kit/fixed_pitch_measurer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 
 #include "engine/add_subtract.h"
 #include "engine/digit_text.h"
+#include "tests/kit/fixed_pitch_measurer.h"
 #include "tests/support/exact_number.h"
 
 namespace quarnic {

@@ -8,9 +8,9 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
+#include "common/notation.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "common/notation.h"
 
 namespace quarnic {
 namespace {

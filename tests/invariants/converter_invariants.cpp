@@ -4,10 +4,10 @@
 #include <cstring>
 #include <functional>
 
+#include "common/notation.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "engine/digit_codec.h"
-#include "common/notation.h"
 
 namespace quarnic {
 namespace {

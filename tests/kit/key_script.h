@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "calc/calculator_state.h"
-#include "calc/history.h"
+#include "history/history.h"
 #include "tests/kit/recording_calculator_view.h"
 
 namespace quarnic {

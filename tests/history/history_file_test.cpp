@@ -1,12 +1,12 @@
 // The history file: its text, reading it back (interrupted appends, damage and the set-aside
 // name), and the keeper's writes, on files held in memory.
-#include "calc/history_file.h"
-
-#include "tests/kit/memory_history_files.h"
+#include "history/history_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "tests/kit/memory_history_files.h"
 
 namespace quarnic {
 namespace {

@@ -1,8 +1,8 @@
-#include "calc/history_file.h"
+#include "history/history_file.h"
 
 #include <vector>
 
-#include "calc/history_entry.h"
+#include "history/history_entry.h"
 
 namespace quarnic {
 namespace {

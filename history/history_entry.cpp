@@ -1,10 +1,10 @@
-#include "calc/history_entry.h"
+#include "history/history_entry.h"
 
 #include <charconv>
 
+#include "common/paste_parse.h"
 #include "engine/digit_codec.h"
 #include "engine/digit_text.h"
-#include "common/paste_parse.h"
 
 namespace quarnic {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/history.h"
+#include "history/history.h"
 
 namespace quarnic {
 

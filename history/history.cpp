@@ -1,4 +1,4 @@
-#include "calc/history.h"
+#include "history/history.h"
 
 #include <utility>
 
