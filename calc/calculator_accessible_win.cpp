@@ -5,7 +5,9 @@
 #include "calc/calculator_layout.h"
 #include "calc/calculator_state.h"
 #include "engine/fixed_text.h"
+#include "host/accessible_name_win.h"
 #include "host/accessible_text_win.h"
+#include "host/main_window_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

@@ -9,6 +9,7 @@
 #include "calc/calculator_menu.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
+#include "calc/commands.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/history_window_win.h"
@@ -17,6 +18,7 @@
 #include "calc/win32_calculator_view_win.h"
 #include "common/shell_texts.h"
 #include "history/history.h"
+#include "host/main_window_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

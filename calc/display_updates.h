@@ -21,9 +21,4 @@ void RefreshSqrtKey(Calculator& calc);
 void ClearOtherNotationBox(Calculator& calc);
 void ShowOtherNotationBox(Calculator& calc, int notation);
 
-// What a full repaint of the window draws over its bands: the console, the box of "X" (with
-// the selected notation once the buttons can be read) and the memory mark while memory holds a
-// value.
-void RepaintCalculatorContents(Calculator& calc);
-
 }  // namespace quarnic

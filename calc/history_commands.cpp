@@ -5,6 +5,7 @@
 #include "calc/clipboard_commands.h"
 #include "calc/key_availability.h"
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "calc/shown_answer.h"
 #include "common/paste_messages.h"
 #include "history/history.h"

@@ -1,6 +1,7 @@
 #include "calc/history_notes.h"
 
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "history/history.h"
 
 namespace quarnic {

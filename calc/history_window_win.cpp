@@ -19,6 +19,7 @@
 #include "history/history.h"
 #include "history/history_entry.h"
 #include "history/history_file.h"
+#include "host/accessible_name_win.h"
 #include "host/accessible_text_win.h"
 #include "host/clipboard_win.h"
 #include "host/dpi_win.h"

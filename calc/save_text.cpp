@@ -1,5 +1,7 @@
 // The text of a saved answer: every number with every place the calculator holds, followed by
 // its notation in parentheses, every line ending in CR LF. The history keeps the same lines.
+#include "calc/save_text.h"
+
 #include <charconv>
 #include <string>
 #include <string_view>

@@ -4,7 +4,9 @@
 #include "conv/conv_texts.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
+#include "host/accessible_name_win.h"
 #include "host/accessible_text_win.h"
+#include "host/main_window_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

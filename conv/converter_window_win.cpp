@@ -7,12 +7,14 @@
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "conv/converter_accessible_win.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_menu.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
+#include "host/main_window_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

@@ -1,4 +1,6 @@
 // Digit keys, the digit limit and showing the conversion of the typed number.
+#include "conv/digit_entry.h"
+
 #include <cstdio>
 
 #include "common/shell_texts.h"

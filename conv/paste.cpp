@@ -4,6 +4,8 @@
 
 #include "common/paste_messages.h"
 #include "common/paste_parse.h"
+#include "conv/converter_commands.h"
+#include "conv/digit_entry.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
 

@@ -10,6 +10,8 @@
 #include "common/layout.h"
 #include "conv/converter_state.h"
 #include "conv/converter_view.h"
+#include "host/about_win.h"
+#include "host/color_dialog_win.h"
 #include "host/control_view_win.h"
 
 namespace quarnic {

@@ -1,4 +1,6 @@
 // The About box and the readme it opens in Notepad.
+#include "host/about_win.h"
+
 #include <cwchar>
 
 #include "common/dialog_rules.h"

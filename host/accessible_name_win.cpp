@@ -2,6 +2,8 @@
 // WM_GETOBJECT answers with the system's own accessible object for it, wrapped so that only the
 // name differs. Unlike an annotation, this needs nothing of the system's annotation service
 // beyond the standard object, so every MSAA client, in any process, reads the name.
+#include "host/accessible_name_win.h"
+
 #include <oleacc.h>
 
 #include <cwchar>

@@ -26,8 +26,4 @@ void SetAccessibleText(HWND parent, int id, const wchar_t* text);
 // is, followed by what it shows.
 void SetLabelledText(HWND parent, int id, const wchar_t* what, std::string_view label);
 
-// The name screen readers give a control, in place of its caption, which stays as painted. The
-// name must be a constant text (it is kept, not copied).
-void SetAccessibleName(HWND control, const wchar_t* name);
-
 }  // namespace quarnic

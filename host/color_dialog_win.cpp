@@ -1,6 +1,8 @@
 // The console-colour dialog: three scroll bars, their values and a live preview painted
 // straight onto the dialog. The console colour follows the scroll bars while the dialog is
 // open; Set keeps it, Cancel and the close box bring back the colour it opened with.
+#include "host/color_dialog_win.h"
+
 #include "common/dialog_rules.h"
 #include "host/shell_win.h"
 

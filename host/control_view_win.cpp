@@ -1,5 +1,7 @@
 #include "host/control_view_win.h"
 
+#include "host/main_window_win.h"
+
 namespace quarnic {
 
 void EnableKey(int id, bool enabled) {

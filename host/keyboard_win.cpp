@@ -1,6 +1,7 @@
 #include "host/keyboard_win.h"
 
 #include "host/control_view_win.h"
+#include "host/main_window_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

@@ -1,9 +1,14 @@
 // The main window both programs run in: its creation steps and its window procedure. What is
 // the program's own goes to its ProgramWindow.
+#include "host/main_window_win.h"
+
 #include <cwchar>
 
 #include "common/shell_texts.h"
+#include "host/about_win.h"
+#include "host/color_dialog_win.h"
 #include "host/dpi_win.h"
+#include "host/settings_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {

@@ -1,3 +1,5 @@
+#include "host/settings_win.h"
+
 #include "common/dialog_rules.h"
 #include "host/settings_store_win.h"
 #include "host/shell_win.h"

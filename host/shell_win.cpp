@@ -3,6 +3,7 @@
 #include "common/platform_rules.h"
 #include "common/shell_texts.h"
 #include "host/clipboard_win.h"
+#include "host/main_window_win.h"
 
 namespace quarnic {
 

@@ -1,7 +1,6 @@
-// The application shell both programs are built on: start-up, single instance, message loop,
-// window and key layout, settings file and colour dialog, language and platform, About box and
-// readme, and the main window's procedure. A program describes itself in THIS_PROGRAM and does
-// its own part of the window through a ProgramWindow.
+// The host both programs run in: start-up, single instance, message loop, language and
+// platform, and the helpers both programs' windows share. A program describes itself in
+// THIS_PROGRAM and does its own part of the window through a ProgramWindow.
 #pragma once
 
 #include <windows.h>
@@ -103,7 +102,7 @@ inline constexpr int CONTROL_TABLE_SIZE = 100;
 
 inline constexpr int MODELESS_DIALOG_LIMIT = 4;
 
-// The shell's process-wide values. The program keeps exactly one (Shell()).
+// The host's process-wide values. The program keeps exactly one (Shell()).
 struct ShellState {
     HINSTANCE instance = nullptr;
     HWND mainWindow = nullptr;
@@ -134,32 +133,12 @@ int RunProgram(HINSTANCE instance, const ProgramDescription& program);
 // Every program defines its description under this name; the shell's wWinMain runs it.
 extern const ProgramDescription THIS_PROGRAM;
 
-// The shell's window procedure of both programs' main windows.
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// A child BUTTON for every placement, kept in the control table and shown, labelled in the
-// layout's font.
-void CreateKeys(HWND parent, const KeyPlacement* keys, int count);
-// Moves every placed control (keys, and the carriers of painted texts) to its place and gives
-// the keys the layout's font; nothing is drawn meanwhile, the caller repaints.
-void MoveControls(const KeyPlacement* controls, int count);
-HWND Control(int id);
-
 // --- The steps of WM_CREATE, in MainWindowProc's order ------------------------------------
 void DetectLanguage(HWND window);
 void DetectPlatform();
 // True when another copy is running: it has been brought forward and this window is closing;
 // the caller must create nothing.
 bool BringRunningCopyForward(HWND window);
-// The program's folder, the readme tidying and the colour read.
-void ReadStartupFiles();
-
-// --- WM_SYSCOMMAND / WM_DESTROY -----------------------------------------------------------
-void ShowAbout(HWND owner);
-void OpenReadme();
-void ShowColorDialog(HWND owner);
-// Writes the colour (first instance only) and posts the quit message.
-void SaveSettings();
 
 // --- Helpers for both programs' windows ---------------------------------------------------
 // The English or Japanese text, by JapaneseUi.

@@ -11,6 +11,7 @@
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
+#include "calc/save_text.h"
 #include "engine/fixed_text.h"
 #include "history/history_file.h"
 #include "tests/kit/file_history_files.h"

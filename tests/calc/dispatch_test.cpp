@@ -1,3 +1,4 @@
+#include "calc/commands.h"
 #include "calc_scenario.h"
 
 namespace quarnic {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/commands.h"
 #include "calc/key_ids.h"
 #include "calc_scenario.h"
 

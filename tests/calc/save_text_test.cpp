@@ -1,4 +1,6 @@
 // The saved answer's text, byte for byte.
+#include "calc/save_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>

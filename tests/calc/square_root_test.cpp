@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "engine/digit_codec.h"
 #include "tests/calc/calc_scenario.h"
 #include "tests/support/exact_number.h"

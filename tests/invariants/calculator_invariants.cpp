@@ -8,6 +8,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "common/notation.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"

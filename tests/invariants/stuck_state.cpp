@@ -1,6 +1,7 @@
 #include "tests/invariants/stuck_state.h"
 
 #include "calc/calc_ids.h"
+#include "calc/commands.h"
 #include "calc/notation_buttons.h"
 #include "common/notation.h"
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calc/calculator_state.h"
+#include "calc/commands.h"
 #include "history/history.h"
 #include "tests/kit/recording_calculator_view.h"
 
