@@ -51,7 +51,7 @@ struct CalculatorState {
     OperatorText PendingOperator{};
     NotationLabel OtherNotationLabel{};
     PlainText MemoryText{};
-    NotationLabel MemoryNotation{};  // decimal text of the memory's notation
+    int MemoryNotation = 0;  // the notation the memory's number was stored in; 0 before "Min"
     PlainText MemoryConsoleText{};
     PlainText LastAnswerText{};  // plain text of the last answer of "="
     // The answer as "=" or the square root last computed it, every place: a notation switch

@@ -47,7 +47,7 @@ class CalculatorWindow final : public ProgramWindow {
         static Win32CalculatorView view(window, SAVE_ANSWER_MENU_ITEM);
         view_ = &view;
         calc_.view = &view;
-        calc_.JapaneseUi = Shell().JapaneseUi != 0;
+        calc_.JapaneseUi = Shell().JapaneseUi;
         view.SetHistoryOpener(
             [this] { OpenHistoryWindow(Shell().mainWindow, calc_, history_, keeping_); });
     }
@@ -105,7 +105,7 @@ class CalculatorWindow final : public ProgramWindow {
     // Losing the focus leaves the square-root key drawn pressed: redraw it at once.
     void RedrawPressedSqrtKey() {
         view_->RedrawSqrtKey();
-        calc_.state.SqrtKeyNeedsRedraw = 0;
+        calc_.state.SqrtKeyNeedsRedraw = false;
     }
 
     Calculator calc_;

@@ -91,7 +91,7 @@ bool EvaluateOperands(Calculator& calc) {
         ShowErrorDisplay(calc);
         return false;
     }
-    FormShownNumber(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForView(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT);
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
     RememberComputedAnswer(calc, notation);
     PresentResult(calc, notation, ResultKind::Answer);

@@ -36,7 +36,7 @@ bool EntryNumberIn(const Calculator& calc, const std::string& entryText, int not
     int sign = 1;
     PlaceEntryDigits(number, digits, sign);
     EngineRegisters scratch{};
-    if (ConvertShownNumber(scratch, *calc.view, digits, number.notation, notation, sign) != 0) {
+    if (ConvertAndFormatAnswer(scratch, *calc.view, digits, number.notation, notation, sign) != 0) {
         return false;
     }
     text = WithoutNotation(BuildFullNumberText(scratch.ResultDigits, sign, notation));

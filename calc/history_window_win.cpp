@@ -154,7 +154,7 @@ void HistoryWindow::Open(HWND mainWindow, Calculator& calc, CalculationHistory& 
     calc_ = &calc;
     history_ = &history;
     keeping_ = &keeping;
-    const bool japanese = Shell().JapaneseUi != 0;
+    const bool japanese = Shell().JapaneseUi;
     templateName_ = japanese ? L"HISTORY_DLG_J" : L"HISTORY_DLG";
     HWND dialog =
         CreateDialogParamW(Shell().instance, templateName_, mainWindow, HistoryDialogProc, 0);

@@ -84,7 +84,7 @@ template <class Out>
 void PutRootLine(Out& out, const SqrtState& sqrt, int lastPlace) {
     out.PutDecimal(sqrt.SqrtRepeatCount);
     out.Put(" time(s) SQRT : ");
-    PutNumber(out, sqrt.SqrtEstimate, 1, sqrt.SqrtNotation, lastPlace);
+    PutNumber(out, sqrt.KeptRoot, 1, sqrt.SqrtNotation, lastPlace);
     EndLine(out);
 }
 

@@ -82,8 +82,7 @@ AllNotationsPlaces FitListToLines(HWND dialog, HWND list) {
     const SIZE frame = WindowSizeForClient(style & ~(WS_VSCROLL | WS_HSCROLL),
                                            static_cast<DWORD>(GetWindowLongW(list, GWL_EXSTYLE)), 0,
                                            0, layout.Dpi());
-    const std::wstring widest =
-        WideFromUtf8(TextOf(WidestAllNotationsLine(Shell().JapaneseUi != 0)));
+    const std::wstring widest = WideFromUtf8(TextOf(WidestAllNotationsLine(Shell().JapaneseUi)));
     const auto lineHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     const AllNotationsPlaces fitted =
         FitAllNotationsList(placed, static_cast<int>(frame.cx), static_cast<int>(frame.cy),

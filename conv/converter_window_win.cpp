@@ -40,7 +40,7 @@ class ConverterWindow final : public ProgramWindow {
     // the state, which exists from the start.
     void AttachView(HWND window) override {
         static Win32ConverterView view(window, COPY_ANSWER_MENU_ITEM, converter_);
-        converter_.JapaneseUi = Shell().JapaneseUi != 0;
+        converter_.JapaneseUi = Shell().JapaneseUi;
         converter_.view = &view;
     }
 

@@ -61,7 +61,7 @@ void ReadStartupFiles() {
                           program.files.alternativeReadmeName, shell.paths)) {
         return;  // no folder known: default colour, nothing read or written
     }
-    shell.pathsFormed = 1;
+    shell.pathsFormed = true;
     TidyReadme(shell.paths);
     shell.settings.beside = shell.paths.settings;
     FormUserSettingsPlaces(program.files.programFileName, shell.settings);

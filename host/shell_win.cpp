@@ -109,7 +109,7 @@ bool BringRunningCopyForward(HWND window) {
 }
 
 void DetectLanguage(HWND) {
-    Shell().JapaneseUi = IsJapaneseCodePage(GetACP()) ? 1 : 0;
+    Shell().JapaneseUi = IsJapaneseCodePage(GetACP());
 }
 
 namespace {

@@ -110,7 +110,7 @@ struct ShellState {
     // message loop offers each its messages. Empty slots are null.
     HWND modelessDialogs[MODELESS_DIALOG_LIMIT] = {};
     const ProgramDescription* program = nullptr;
-    int JapaneseUi = 0;
+    bool JapaneseUi = false;
     int PlatformCode = 0;
     ConsoleColor console;
     COLORREF LabelBackground = 0;
@@ -119,8 +119,8 @@ struct ShellState {
     // labelled with (null: the stock system font, at the system DPI).
     HFONT font = nullptr;
     ProgramPaths paths;
-    SettingsPlaces settings;  // where the colour is read from and written to
-    int pathsFormed = 0;      // only a first instance forms them, and only it writes the settings
+    SettingsPlaces settings;   // where the colour is read from and written to
+    bool pathsFormed = false;  // only a first instance forms them, and only it writes the settings
     HWND controls[CONTROL_TABLE_SIZE] = {};
 };
 
