@@ -3,8 +3,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <string_view>
 
 #include "common/notation.h"
 #include "conv/conv_ids.h"

@@ -7,6 +7,7 @@
 
 #include "calc/commands.h"
 #include "calc/key_ids.h"
+#include "calc/save_text.h"
 #include "calc_scenario.h"
 
 namespace quarnic {
