@@ -6,6 +6,7 @@
 
 #include "conv/all_notations.h"
 #include "conv/conv_ids.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_state.h"
 #include "tests/kit/recording_converter_view.h"
 

@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include "calc/calculator_layout.h"
+#include "common/dialog_template.h"
 #include "conv/all_notations.h"
 #include "conv/converter_layout.h"
-#include "shell/dialog_template.h"
-#include "tests/shell/recorded_fonts.h"
+#include "tests/common/recorded_fonts.h"
 
 namespace quarnic {
 namespace {

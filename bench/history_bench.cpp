@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "calc/history.h"
 #include "calc/history_commands.h"
-#include "calc/history_entry.h"
-#include "calc/history_file.h"
+#include "history/history.h"
+#include "history/history_entry.h"
+#include "history/history_file.h"
 #include "tests/kit/file_history_files.h"
 #include "tests/kit/key_script.h"
 

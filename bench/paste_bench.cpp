@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/clipboard_commands.h"
-#include "shell/paste_parse.h"
+#include "common/paste_parse.h"
 #include "tests/kit/key_script.h"
 
 namespace quarnic {

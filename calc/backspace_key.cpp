@@ -25,7 +25,7 @@ void Backspace(Calculator& calc) {
     CalculatorState& state = calc.state;
     PlainText& target = TargetOperand(state);
     const std::string_view text = TextOf(target);
-    if (state.EntryInProgress != 1 || text.empty()) {
+    if (!state.EntryInProgress || text.empty()) {
         return;
     }
     const std::string_view left = text.substr(0, text.size() - 1);
@@ -34,7 +34,7 @@ void Backspace(Calculator& calc) {
         return;
     }
     if (text.back() == '.') {
-        state.PointEntered = 0;
+        state.PointEntered = false;
     }
     target[text.size() - 1] = '\0';
     SetText(state.ConsoleText, TextOf(target));

@@ -5,8 +5,10 @@
 #include "calc/calculator_layout.h"
 #include "calc/calculator_state.h"
 #include "engine/fixed_text.h"
-#include "shell/accessible_text_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_name_win.h"
+#include "host/accessible_text_win.h"
+#include "host/main_window_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 

@@ -4,8 +4,8 @@
 #include "calc/calc_ids.h"
 #include "calc/calc_texts.h"
 #include "calc/history_texts.h"
-#include "shell/shell_texts.h"
-#include "shell/system_menu.h"
+#include "common/shell_texts.h"
+#include "common/system_menu.h"
 
 namespace quarnic {
 

@@ -1,10 +1,11 @@
 #include "calc/calculator_paint_win.h"
 
 #include "calc/calculator_layout.h"
+#include "calc/calculator_repaint.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
-#include "shell/console_paint_win.h"
-#include "shell/shell_win.h"
+#include "host/console_paint_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

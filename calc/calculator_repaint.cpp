@@ -1,8 +1,10 @@
 // What a full repaint of the calculator's window draws on top of its bands.
+#include "calc/calculator_repaint.h"
+
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
+#include "common/notation.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 

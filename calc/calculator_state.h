@@ -51,7 +51,7 @@ struct CalculatorState {
     OperatorText PendingOperator{};
     NotationLabel OtherNotationLabel{};
     PlainText MemoryText{};
-    NotationLabel MemoryNotation{};  // decimal text of the memory's notation
+    int MemoryNotation = 0;  // the notation the memory's number was stored in; 0 before "Min"
     PlainText MemoryConsoleText{};
     PlainText LastAnswerText{};  // plain text of the last answer of "="
     // The answer as "=" or the square root last computed it, every place: a notation switch
@@ -85,19 +85,6 @@ struct Calculator {
     CalculatorView* view = nullptr;
     CalculationHistory* history = nullptr;  // none in tests that do not look at it
 };
-
-// Sets the start state of the record and shows it: every flag and text at its initial value,
-// "10" checked, the digit keys of notation 10, both step buttons and "MR" disabled, "Sa&ve
-// answer..." and Copy greyed, every other key and the six notation buttons enabled.
-void StartCalculator(Calculator& calc, CalculatorView& view);
-
-// The one entry for every command: keys (WM_COMMAND ids) and the calculator's own system-menu
-// items (Copy, Paste, the root setting, Save answer, History). A command that is not available
-// now, and an id that names none, is ignored.
-void DispatchCommand(Calculator& calc, int id);
-
-// Whether id is one of the calculator's own system-menu items, which DispatchCommand takes.
-bool IsCalculatorMenuCommand(int id);
 
 // Measures in the view's console font, for the engine's fitting of an answer to the console.
 class ViewTextMeasurer final : public TextMeasurer {

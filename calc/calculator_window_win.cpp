@@ -9,15 +9,17 @@
 #include "calc/calculator_menu.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
-#include "calc/history.h"
+#include "calc/commands.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/history_window_win.h"
 #include "calc/keyboard_map.h"
 #include "calc/sqrt_key_win.h"
 #include "calc/win32_calculator_view_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
+#include "common/shell_texts.h"
+#include "history/history.h"
+#include "host/main_window_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {
@@ -45,7 +47,7 @@ class CalculatorWindow final : public ProgramWindow {
         static Win32CalculatorView view(window, SAVE_ANSWER_MENU_ITEM);
         view_ = &view;
         calc_.view = &view;
-        calc_.JapaneseUi = Shell().JapaneseUi != 0;
+        calc_.JapaneseUi = Shell().JapaneseUi;
         view.SetHistoryOpener(
             [this] { OpenHistoryWindow(Shell().mainWindow, calc_, history_, keeping_); });
     }
@@ -103,7 +105,7 @@ class CalculatorWindow final : public ProgramWindow {
     // Losing the focus leaves the square-root key drawn pressed: redraw it at once.
     void RedrawPressedSqrtKey() {
         view_->RedrawSqrtKey();
-        calc_.state.SqrtKeyNeedsRedraw = 0;
+        calc_.state.SqrtKeyNeedsRedraw = false;
     }
 
     Calculator calc_;

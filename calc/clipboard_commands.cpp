@@ -6,11 +6,11 @@
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/shown_answer.h"
+#include "common/paste_messages.h"
+#include "common/paste_parse.h"
 #include "engine/digit_text.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/paste_parse.h"
 
 namespace quarnic {
 namespace {
@@ -35,7 +35,7 @@ std::string PlainValueText(std::string_view operand) {
 
 // The operand on show: the one being typed or recalled, or the first while "5 +" shows.
 const PlainText& ShownOperand(const CalculatorState& state) {
-    if (state.SecondOperandActive == 1 && !IsEmptyText(state.SecondOperandText)) {
+    if (state.SecondOperandActive && !IsEmptyText(state.SecondOperandText)) {
         return state.SecondOperandText;
     }
     return state.FirstOperandText;
@@ -80,8 +80,8 @@ PastedOperand FormPastedOperand(const Calculator& calc, const PastedNumber& numb
     fraction.copy(scratch.ResultDigits.data() + INTEGER_PLACES, fraction.size());
     const int sign = number.negative && !number.IsZero() ? -1 : 1;
     // A pasted number keeps the value it was given: no round-up of its top run.
-    FormShownNumber(scratch, *calc.view, sign, number.notation, TO_RESULT_PLAIN_TEXT,
-                    TopDigitRun::Keep);
+    FormatAnswerForView(scratch, *calc.view, sign, number.notation, TO_RESULT_PLAIN_TEXT,
+                        TopDigitRun::Keep);
     return {scratch.ResultPlainText, scratch.ResultConsoleText};
 }
 

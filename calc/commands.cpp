@@ -1,5 +1,7 @@
 // The one entry for every command of the calculator, keys and system-menu items alike: each
 // id to its operation, then the keys and items shown as the state makes them available.
+#include "calc/commands.h"
+
 #include "calc/backspace_key.h"
 #include "calc/calculator_state.h"
 #include "calc/clipboard_commands.h"
@@ -13,6 +15,7 @@
 #include "calc/memory_keys.h"
 #include "calc/notation_buttons.h"
 #include "calc/notation_switching.h"
+#include "calc/save_text.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"

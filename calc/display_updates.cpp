@@ -2,8 +2,8 @@
 
 #include "calc/calc_ids.h"
 #include "calc/history_notes.h"
+#include "common/notation.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/calculator_state.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 
@@ -20,10 +20,5 @@ void RefreshSqrtKey(Calculator& calc);
 // The box of "X": blanked with its label emptied, or showing the value of a notation.
 void ClearOtherNotationBox(Calculator& calc);
 void ShowOtherNotationBox(Calculator& calc, int notation);
-
-// What a full repaint of the window draws over its bands: the console, the box of "X" (with
-// the selected notation once the buttons can be read) and the memory mark while memory holds a
-// value.
-void RepaintCalculatorContents(Calculator& calc);
 
 }  // namespace quarnic

@@ -5,9 +5,9 @@
 #include "calc/notation_switching.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
+#include "common/wait_cursor.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "shell/wait_cursor.h"
 
 namespace quarnic {
 namespace {
@@ -91,7 +91,7 @@ bool EvaluateOperands(Calculator& calc) {
         ShowErrorDisplay(calc);
         return false;
     }
-    FormShownNumber(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForView(calc.engine, *calc.view, sign, notation, TO_RESULT_PLAIN_TEXT);
     RecordAnswer(calc.last, calc.engine.ResultDigits, sign, notation);
     RememberComputedAnswer(calc, notation);
     PresentResult(calc, notation, ResultKind::Answer);

@@ -3,12 +3,13 @@
 #include <vector>
 
 #include "calc/clipboard_commands.h"
-#include "calc/history.h"
-#include "calc/history_entry.h"
 #include "calc/key_availability.h"
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "calc/shown_answer.h"
-#include "shell/paste_messages.h"
+#include "common/paste_messages.h"
+#include "history/history.h"
+#include "history/history_entry.h"
 
 namespace quarnic {
 namespace {
@@ -35,7 +36,7 @@ bool EntryNumberIn(const Calculator& calc, const std::string& entryText, int not
     int sign = 1;
     PlaceEntryDigits(number, digits, sign);
     EngineRegisters scratch{};
-    if (ConvertShownNumber(scratch, *calc.view, digits, number.notation, notation, sign) != 0) {
+    if (ConvertAndFormatAnswer(scratch, *calc.view, digits, number.notation, notation, sign) != 0) {
         return false;
     }
     text = WithoutNotation(BuildFullNumberText(scratch.ResultDigits, sign, notation));

@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "shell/replacing_file_win.h"
+#include "host/replacing_file_win.h"
 
 namespace quarnic {
 namespace {

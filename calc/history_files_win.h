@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "calc/history_file.h"
-#include "shell/settings_parse.h"
+#include "common/settings_parse.h"
+#include "history/history_file.h"
 
 namespace quarnic {
 

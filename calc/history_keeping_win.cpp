@@ -1,10 +1,10 @@
 #include "calc/history_keeping_win.h"
 
 #include "calc/history_texts.h"
-#include "shell/settings_store_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "common/shell_texts.h"
+#include "host/settings_store_win.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {

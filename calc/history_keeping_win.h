@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "calc/history_file.h"
 #include "calc/history_files_win.h"
+#include "history/history_file.h"
 
 namespace quarnic {
 

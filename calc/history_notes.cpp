@@ -1,7 +1,8 @@
 #include "calc/history_notes.h"
 
-#include "calc/history.h"
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
+#include "history/history.h"
 
 namespace quarnic {
 

@@ -10,20 +10,21 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
-#include "calc/history.h"
 #include "calc/history_commands.h"
-#include "calc/history_entry.h"
-#include "calc/history_file.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/save_answer_win.h"
-#include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
-#include "shell/dpi_win.h"
-#include "shell/resize_rule.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "common/resize_rule.h"
+#include "common/shell_texts.h"
+#include "history/history.h"
+#include "history/history_entry.h"
+#include "history/history_file.h"
+#include "host/accessible_name_win.h"
+#include "host/accessible_text_win.h"
+#include "host/clipboard_win.h"
+#include "host/dpi_win.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {
@@ -153,7 +154,7 @@ void HistoryWindow::Open(HWND mainWindow, Calculator& calc, CalculationHistory& 
     calc_ = &calc;
     history_ = &history;
     keeping_ = &keeping;
-    const bool japanese = Shell().JapaneseUi != 0;
+    const bool japanese = Shell().JapaneseUi;
     templateName_ = japanese ? L"HISTORY_DLG_J" : L"HISTORY_DLG";
     HWND dialog =
         CreateDialogParamW(Shell().instance, templateName_, mainWindow, HistoryDialogProc, 0);

@@ -1,7 +1,7 @@
 // The calculator's keyboard: which button, menu item or command a typed key stands for.
 #pragma once
 
-#include "shell/key_events.h"
+#include "common/key_events.h"
 
 namespace quarnic {
 

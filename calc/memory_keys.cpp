@@ -1,7 +1,5 @@
 #include "calc/memory_keys.h"
 
-#include <cstdlib>
-
 #include "calc/calc_ids.h"
 #include "calc/display_updates.h"
 #include "calc/notation_buttons.h"
@@ -21,7 +19,7 @@ void MemoryIn(Calculator& calc) {
     // the one selected after an operator (in which its digits could mean another number).
     const int sourceNotation =
         state.SecondOperandActive ? state.SecondNotation : state.FirstNotation;
-    SetNotationLabel(state.MemoryNotation, sourceNotation);
+    state.MemoryNotation = sourceNotation;
     state.MemoryConsoleText = state.ConsoleText;
     state.MemoryHeld = true;
     calc.view->DrawMemoryMark();
@@ -37,8 +35,7 @@ void MemoryRecall(Calculator& calc) {
     if (!state.MemoryHeld || IsEmptyText(state.MemoryText)) {
         return;
     }
-    PutRecalledOperand(calc, state.MemoryText, state.MemoryConsoleText,
-                       std::atoi(state.MemoryNotation.data()));
+    PutRecalledOperand(calc, state.MemoryText, state.MemoryConsoleText, state.MemoryNotation);
 }
 
 void PutRecalledOperand(Calculator& calc, const PlainText& text, const PlainText& console,

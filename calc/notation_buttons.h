@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/calculator_state.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 

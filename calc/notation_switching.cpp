@@ -5,9 +5,9 @@
 #include "calc/notation_buttons.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
+#include "common/wait_cursor.h"
 #include "engine/engine.h"
 #include "engine/fixed_text.h"
-#include "shell/wait_cursor.h"
 
 namespace quarnic {
 namespace {
@@ -19,10 +19,10 @@ bool ShownAnswerConverts(const CalculatorState& state) {
     return !state.ErrorShown && !state.SecondOperandActive && !IsEmptyText(state.LastAnswerText);
 }
 
-void ConvertShownAnswerInto(Calculator& calc, int notation) {
+void ConvertAnswerIfShown(Calculator& calc, int notation) {
     if (ShownAnswerConverts(calc.state)) {
         calc.state.FirstNotation = notation;
-        ConvertShownAnswer(calc, notation);
+        ShowAnswerInNotation(calc, notation);
     }
 }
 
@@ -30,7 +30,7 @@ void ConvertShownAnswerInto(Calculator& calc, int notation) {
 void SelectAndConvert(Calculator& calc, int n) {
     WaitCursor wait(*calc.view);
     SelectNotation(calc, n);
-    ConvertShownAnswerInto(calc, n);
+    ConvertAnswerIfShown(calc, n);
 }
 
 }  // namespace
@@ -57,13 +57,13 @@ void StepOtherNotation(Calculator& calc, StepDirection direction) {
     SelectAndConvert(calc, SteppedOtherNotation(calc.state.OtherNotation, direction));
 }
 
-void ConvertShownAnswer(Calculator& calc, int to) {
+void ShowAnswerInNotation(Calculator& calc, int to) {
     EngineRegisters& engine = calc.engine;
     const CalculatorState& state = calc.state;
     // An answer negated with "+/-" converts as negative.
     const int sign = state.AnswerSign;
-    if (ConvertShownNumber(engine, *calc.view, state.ComputedAnswer, state.ComputedNotation, to,
-                           sign) != 0) {
+    if (ConvertAndFormatAnswer(engine, *calc.view, state.ComputedAnswer, state.ComputedNotation, to,
+                               sign) != 0) {
         ShowErrorDisplay(calc);
         return;
     }

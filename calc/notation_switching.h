@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calc/calculator_state.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 
@@ -18,6 +18,6 @@ void StepOtherNotation(Calculator& calc, StepDirection direction);
 
 // Converts the computed answer into notation `to` and shows it; a conversion that fails shows
 // the error display.
-void ConvertShownAnswer(Calculator& calc, int to);
+void ShowAnswerInNotation(Calculator& calc, int to);
 
 }  // namespace quarnic

@@ -8,7 +8,7 @@ namespace quarnic {
 
 enum class ResultKind { Answer, Conversion };
 
-// Puts the result FormShownNumber formed (ResultConsoleText, ResultPlainText) on the console
+// Puts the result FormatAnswerForView formed (ResultConsoleText, ResultPlainText) on the console
 // and makes its plain text the first operand of whatever follows.
 void PresentResult(Calculator& calc, int notation, ResultKind kind);
 

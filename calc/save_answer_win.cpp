@@ -9,10 +9,10 @@
 #include "calc/calculator_state.h"
 #include "calc/last_calculation.h"
 #include "calc/save_rules.h"
-#include "shell/replacing_file_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
-#include "shell/wait_cursor.h"
+#include "common/shell_texts.h"
+#include "common/wait_cursor.h"
+#include "host/replacing_file_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

@@ -1,5 +1,7 @@
 // The text of a saved answer: every number with every place the calculator holds, followed by
 // its notation in parentheses, every line ending in CR LF. The history keeps the same lines.
+#include "calc/save_text.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -37,7 +39,7 @@ template <class Out>
 void PutRootLine(Out& out, const SqrtState& sqrt) {
     out.PutDecimal(sqrt.SqrtRepeatCount);
     out.Put(" time(s) SQRT : ");
-    PutNumber(out, sqrt.SqrtEstimate, 1, sqrt.SqrtNotation);
+    PutNumber(out, sqrt.KeptRoot, 1, sqrt.SqrtNotation);
     EndLine(out);
 }
 

@@ -6,18 +6,18 @@
 
 namespace quarnic {
 
-void FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
-                     int destination, TopDigitRun run, int lastPlace) {
-    FormatShownAnswer(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation, destination,
-                      run, lastPlace);
+void FormatAnswerForView(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
+                         int destination, TopDigitRun run, int lastPlace) {
+    FormatAnswerForConsole(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation,
+                           destination, run, lastPlace);
 }
 
-int ConvertShownNumber(EngineRegisters& regs, const CalculatorView& view, const DigitString& digits,
-                       int from, int to, int sign) {
+int ConvertAndFormatAnswer(EngineRegisters& regs, const CalculatorView& view,
+                           const DigitString& digits, int from, int to, int sign) {
     if (ConvertDigits(regs, digits, from, to) != 0) {
         return -1;
     }
-    FormShownNumber(regs, view, sign, to, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForView(regs, view, sign, to, TO_RESULT_PLAIN_TEXT);
     return 0;
 }
 

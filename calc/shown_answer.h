@@ -13,13 +13,13 @@ namespace quarnic {
 // ResultDigits fitted to the view's console, a top run reaching its last place `lastPlace`
 // rounded up (unless kept), then its plain text into `destination` (TO_RESULT_PLAIN_TEXT or
 // TO_SQRT_PLAIN_TEXT) and its console form into ResultConsoleText.
-void FormShownNumber(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
-                     int destination, TopDigitRun run = TopDigitRun::RoundUp,
-                     int lastPlace = DIGIT_PLACES - 1);
+void FormatAnswerForView(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
+                         int destination, TopDigitRun run = TopDigitRun::RoundUp,
+                         int lastPlace = DIGIT_PLACES - 1);
 
-// A shown answer in another notation: ConvertDigits, then FormShownNumber into
+// A shown answer in another notation: ConvertDigits, then FormatAnswerForView into
 // ResultPlainText. Returns 0, or -1 when the conversion fails. `digits` may be regs.ResultDigits.
-int ConvertShownNumber(EngineRegisters& regs, const CalculatorView& view, const DigitString& digits,
-                       int from, int to, int sign);
+int ConvertAndFormatAnswer(EngineRegisters& regs, const CalculatorView& view,
+                           const DigitString& digits, int from, int to, int sign);
 
 }  // namespace quarnic

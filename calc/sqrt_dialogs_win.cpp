@@ -3,9 +3,9 @@
 #include "calc/calc_ids.h"
 #include "calc/calc_texts.h"
 #include "calc/calculator_view.h"
-#include "shell/dialog_rules.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "common/dialog_rules.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {

@@ -1,7 +1,7 @@
 #include "calc/sqrt_key_win.h"
 
 #include "calc/calculator_layout.h"
-#include "shell/shell_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

@@ -8,11 +8,11 @@
 #include "calc/history_notes.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
+#include "common/wait_cursor.h"
 #include "engine/console_form.h"
 #include "engine/digit_text.h"
 #include "engine/exact_root.h"
 #include "engine/fixed_text.h"
-#include "shell/wait_cursor.h"
 
 namespace quarnic {
 
@@ -29,7 +29,7 @@ void RememberAnswerBeforeRoots(Calculator& calc) {
     }
 }
 
-// Leaves the truncated root in SqrtEstimate, or fails for a negative or too long operand and
+// Leaves the truncated root in KeptRoot, or fails for a negative or too long operand and
 // for a number that is not zero but whose root has no digit within the kept places. A zero
 // with a "-" ("0 +/-") is zero, and its root is 0.
 int ComputeRoot(Calculator& calc, std::string_view operandText) {
@@ -45,9 +45,9 @@ int ComputeRoot(Calculator& calc, std::string_view operandText) {
         calc.sqrt.PreSqrtOperandNotation = calc.sqrt.SqrtNotation;
     }
     SqrtState& sqrt = calc.sqrt;
-    ExactSquareRoot(operand, sqrt.SqrtNotation, sqrt.SqrtTruncation, sqrt.SqrtEstimate);
-    const bool rootLost = LeadingZeroCount(sqrt.SqrtEstimate) == DIGIT_PLACES &&
-                          LeadingZeroCount(operand) < DIGIT_PLACES;
+    ExactSquareRoot(operand, sqrt.SqrtNotation, sqrt.SqrtTruncation, sqrt.KeptRoot);
+    const bool rootLost =
+        LeadingZeroCount(sqrt.KeptRoot) == DIGIT_PLACES && LeadingZeroCount(operand) < DIGIT_PLACES;
     return rootLost ? FAILED : 0;
 }
 
@@ -56,11 +56,11 @@ int ComputeRoot(Calculator& calc, std::string_view operandText) {
 void PublishRoot(Calculator& calc) {
     EngineRegisters& engine = calc.engine;
     SqrtState& sqrt = calc.sqrt;
-    engine.ResultDigits = sqrt.SqrtEstimate;
-    FormShownNumber(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT,
-                    TopDigitRun::RoundUp, UNITS_PLACE + sqrt.SqrtTruncation);
+    engine.ResultDigits = sqrt.KeptRoot;
+    FormatAnswerForView(engine, *calc.view, 1, sqrt.SqrtNotation, TO_SQRT_PLAIN_TEXT,
+                        TopDigitRun::RoundUp, UNITS_PLACE + sqrt.SqrtTruncation);
     // The round-up for the console may have changed the root; the saved root follows it.
-    sqrt.SqrtEstimate = engine.ResultDigits;
+    sqrt.KeptRoot = engine.ResultDigits;
     RememberComputedAnswer(calc, sqrt.SqrtNotation);
 
     CalculatorState& state = calc.state;

@@ -14,7 +14,7 @@ struct SqrtState {
     int SqrtTruncation = SQRT_TRUNCATION_AT_START;  // fraction places kept: 100, 200 or 300
     int SqrtRepeatCount = 0;                        // roots taken in a row
     int SqrtNotation = 10;                          // notation of the last root's operand
-    DigitString SqrtEstimate{};    // the last root, as published (after the console round-up)
+    DigitString KeptRoot{};        // the last root, as published (after the console round-up)
     DigitString PreSqrtAnswer{};   // the recorded answer when the first root of a run was taken
     int PreSqrtNotation = 10;      // and the answer notation at that moment
     DigitString PreSqrtOperand{};  // the operand the first root of a run was taken of

@@ -5,8 +5,9 @@
 #include "calc/calculator_paint_win.h"
 #include "calc/save_answer_win.h"
 #include "calc/sqrt_dialogs_win.h"
-#include "shell/accessible_text_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_text_win.h"
+#include "host/main_window_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "calc/calculator_view.h"
-#include "shell/control_view_win.h"
+#include "host/control_view_win.h"
 
 namespace quarnic {
 

@@ -1,6 +1,7 @@
 #include "conv/all_notations.h"
 
 #include "conv/conv_texts.h"
+#include "conv/converter_commands.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
 

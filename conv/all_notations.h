@@ -5,9 +5,9 @@
 #include <array>
 #include <string_view>
 
+#include "common/layout.h"
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
-#include "shell/layout.h"
 
 namespace quarnic {
 

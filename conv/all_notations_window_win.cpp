@@ -5,12 +5,14 @@
 #include "conv/all_notations.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
+#include "conv/converter_commands.h"
 #include "engine/fixed_text.h"
-#include "shell/accessible_text_win.h"
-#include "shell/clipboard_win.h"
-#include "shell/dpi_win.h"
-#include "shell/shell_win.h"
-#include "shell/tool_window_win.h"
+#include "host/accessible_name_win.h"
+#include "host/accessible_text_win.h"
+#include "host/clipboard_win.h"
+#include "host/dpi_win.h"
+#include "host/shell_win.h"
+#include "host/tool_window_win.h"
 
 namespace quarnic {
 namespace {
@@ -80,8 +82,7 @@ AllNotationsPlaces FitListToLines(HWND dialog, HWND list) {
     const SIZE frame = WindowSizeForClient(style & ~(WS_VSCROLL | WS_HSCROLL),
                                            static_cast<DWORD>(GetWindowLongW(list, GWL_EXSTYLE)), 0,
                                            0, layout.Dpi());
-    const std::wstring widest =
-        WideFromUtf8(TextOf(WidestAllNotationsLine(Shell().JapaneseUi != 0)));
+    const std::wstring widest = WideFromUtf8(TextOf(WidestAllNotationsLine(Shell().JapaneseUi)));
     const auto lineHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     const AllNotationsPlaces fitted =
         FitAllNotationsList(placed, static_cast<int>(frame.cx), static_cast<int>(frame.cy),

@@ -4,8 +4,10 @@
 #include "conv/conv_texts.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_paint_win.h"
-#include "shell/accessible_text_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_name_win.h"
+#include "host/accessible_text_win.h"
+#include "host/main_window_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 void CreateConverterAccessibleTexts(HWND window) {

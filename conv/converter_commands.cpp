@@ -1,12 +1,16 @@
 // The command table, the notation panes, the clear keys and copying the answer.
+#include "conv/converter_commands.h"
+
+#include "common/paste_messages.h"
+#include "common/wait_cursor.h"
 #include "conv/all_notations.h"
 #include "conv/converter_availability.h"
+#include "conv/converter_repaint.h"
 #include "conv/converter_state.h"
+#include "conv/digit_entry.h"
 #include "conv/paste.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/wait_cursor.h"
 
 namespace quarnic {
 

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "shell/layout.h"
+#include "common/layout.h"
 
 namespace quarnic {
 

@@ -1,9 +1,9 @@
 // The converter's own system-menu items, after the shell's About and colour items.
 #pragma once
 
+#include "common/system_menu.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
-#include "shell/system_menu.h"
 
 namespace quarnic {
 

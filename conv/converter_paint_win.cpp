@@ -1,9 +1,10 @@
 #include "conv/converter_paint_win.h"
 
 #include "conv/converter_layout.h"
+#include "conv/converter_repaint.h"
 #include "conv/converter_state.h"
-#include "shell/console_paint_win.h"
-#include "shell/shell_win.h"
+#include "host/console_paint_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 

@@ -1,5 +1,5 @@
 // What the converter draws itself in its main window: the bands in the console colour; the
-// consoles and "X" boxes are the shell's figures (shell/console_paint_win.h) at the converter's
+// consoles and "X" boxes are the shell's figures (host/console_paint_win.h) at the converter's
 // two places.
 #pragma once
 

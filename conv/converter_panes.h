@@ -1,8 +1,8 @@
 // The converter's two rows of notation buttons.
 #pragma once
 
+#include "common/notation.h"
 #include "conv/conv_ids.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 

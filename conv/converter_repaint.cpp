@@ -1,9 +1,12 @@
 // What the window shows of the converter's state: the keys, checks and "X" boxes after every
 // command, and everything on top of the background when it repaints.
+#include "conv/converter_repaint.h"
+
+#include "common/notation.h"
 #include "conv/converter_availability.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_panes.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 namespace {

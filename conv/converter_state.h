@@ -3,12 +3,10 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
-#include <string_view>
 
+#include "common/notation.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_view.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 
@@ -76,43 +74,5 @@ struct Converter {
     bool JapaneseUi = false;
     ConverterView* view = nullptr;
 };
-
-// Puts the record into its start state and shows it: both panes on "10", digit keys of
-// notation 10, all four step buttons disabled, both consoles empty, "Co&py answer" greyed.
-// JapaneseUi and view must be set first; the controls must exist.
-void SetUpConverterStart(Converter& converter);
-
-// The one entry for every command of the converter: its keys (WM_COMMAND's low word), its
-// system-menu items and the "All notations" window's choosing (IDC_CONV_ALL_NOTATIONS_LIST) and
-// copying (IDC_CONV_ALL_NOTATIONS_COPY) of the line of lineNotation. A command that is not
-// available now does nothing; afterwards the window shows the new state. Returns whether the
-// command was carried out: the window passes every other id on (the standard system-menu items).
-bool DispatchConverterCommand(Converter& converter, int id, int lineNotation = 0);
-
-// The logic's part of WM_PAINT, after the background: both consoles with their texts and both
-// "X" boxes, which show the pane's selection while it has no button of its own.
-void RepaintConverterContents(const Converter& converter);
-
-// The box beside a pane's "X": the selection when it has no button of its own, else empty.
-OtherLabel OtherBoxLabel(const ConverterState& state, ConverterPane pane);
-// Sends the window what changed of the keys, checks, "Co&py answer" and "X" boxes.
-void ShowControls(Converter& converter);
-
-// "FF (16)": the digits and their notation after the text already in the buffer, as copied.
-void AppendNumberAndNotation(ClipboardText& text, std::string_view digits, int notation);
-// The text on the clipboard, or a message when another program holds it.
-void CopyToClipboard(Converter& converter, std::string_view text);
-
-// Any notation 2..32 selected on the pane, as its button would choose it or "X" stepped to it.
-void SelectNotation(Converter& converter, ConverterPane pane, int notation);
-int SelectionOf(const ConverterState& state, ConverterPane pane);
-
-// Digit entry and conversion.
-void OnDigitKey(Converter& converter, char digit);
-// The typed number in the To notation, or the error text when it cannot be converted.
-void ConvertAndShow(Converter& converter);
-void ShowError(Converter& converter);
-// The typing warning for a number of the notation and digit limit.
-void ShowDigitWarning(Converter& converter, int notation, int maxDigits);
 
 }  // namespace quarnic

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/control_view.h"
+#include "common/control_view.h"
 
 namespace quarnic {
 

@@ -3,17 +3,19 @@
 // view.
 #include <iterator>
 
+#include "common/shell_texts.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "conv/converter_accessible_win.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_layout.h"
 #include "conv/converter_menu.h"
 #include "conv/converter_paint_win.h"
 #include "conv/converter_state.h"
 #include "conv/keyboard_map.h"
 #include "conv/win32_converter_view_win.h"
-#include "shell/shell_texts.h"
-#include "shell/shell_win.h"
+#include "host/main_window_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {
@@ -38,7 +40,7 @@ class ConverterWindow final : public ProgramWindow {
     // the state, which exists from the start.
     void AttachView(HWND window) override {
         static Win32ConverterView view(window, COPY_ANSWER_MENU_ITEM, converter_);
-        converter_.JapaneseUi = Shell().JapaneseUi != 0;
+        converter_.JapaneseUi = Shell().JapaneseUi;
         converter_.view = &view;
     }
 

@@ -1,11 +1,13 @@
 // Digit keys, the digit limit and showing the conversion of the typed number.
+#include "conv/digit_entry.h"
+
 #include <cstdio>
 
+#include "common/shell_texts.h"
 #include "conv/conv_texts.h"
 #include "conv/converter_state.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
-#include "shell/shell_texts.h"
 
 namespace quarnic {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "common/notation.h"
 #include "engine/digit_codec.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 

@@ -1,7 +1,7 @@
 // The converter's keyboard: which button or menu item a typed key stands for.
 #pragma once
 
-#include "shell/key_events.h"
+#include "common/key_events.h"
 
 namespace quarnic {
 

@@ -2,10 +2,12 @@
 
 #include <string>
 
+#include "common/paste_messages.h"
+#include "common/paste_parse.h"
+#include "conv/converter_commands.h"
+#include "conv/digit_entry.h"
 #include "conv/integer_conversion.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_messages.h"
-#include "shell/paste_parse.h"
 
 namespace quarnic {
 namespace {

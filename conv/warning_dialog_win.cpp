@@ -2,7 +2,7 @@
 
 #include "conv/conv_ids.h"
 #include "conv/converter_state.h"
-#include "shell/shell_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

@@ -7,9 +7,9 @@
 #include "conv/converter_state.h"
 #include "conv/warning_dialog_win.h"
 #include "engine/fixed_text.h"
-#include "shell/accessible_text_win.h"
-#include "shell/console_paint_win.h"
-#include "shell/shell_win.h"
+#include "host/accessible_text_win.h"
+#include "host/console_paint_win.h"
+#include "host/shell_win.h"
 
 namespace quarnic {
 namespace {

@@ -7,10 +7,12 @@
 
 #include <string_view>
 
+#include "common/layout.h"
 #include "conv/converter_state.h"
 #include "conv/converter_view.h"
-#include "shell/control_view_win.h"
-#include "shell/layout.h"
+#include "host/about_win.h"
+#include "host/color_dialog_win.h"
+#include "host/control_view_win.h"
 
 namespace quarnic {
 

@@ -175,8 +175,9 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
     }
 }
 
-void FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                       int notation, int destination, TopDigitRun run, int lastPlace) {
+void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+                            int sign, int notation, int destination, TopDigitRun run,
+                            int lastPlace) {
     if (run == TopDigitRun::RoundUp) {
         RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, keyWidth, notation),
                            lastPlace);

@@ -54,8 +54,9 @@ enum class TopDigitRun { RoundUp, Keep };
 // The whole sequence for a shown answer: RoundUpTopDigitRun up to lastPlace against the
 // console's capacity (unless kept), FitDigitsToConsole, FormatAnswerText into `destination`,
 // FormatConsoleNumber.
-void FormatShownAnswer(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth, int sign,
-                       int notation, int destination, TopDigitRun run = TopDigitRun::RoundUp,
-                       int lastPlace = DIGIT_PLACES - 1);
+void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+                            int sign, int notation, int destination,
+                            TopDigitRun run = TopDigitRun::RoundUp,
+                            int lastPlace = DIGIT_PLACES - 1);
 
 }  // namespace quarnic

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calc/history_entry.h"
-#include "calc/history_file.h"
+#include "history/history_entry.h"
+#include "history/history_file.h"
 #include "tests/kit/memory_history_files.h"
 
 namespace quarnic {

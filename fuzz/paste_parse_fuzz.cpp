@@ -12,9 +12,9 @@
 
 #include "calc/clipboard_commands.h"
 #include "calc/notation_buttons.h"
+#include "common/paste_parse.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/paste_parse.h"
 #include "tests/kit/key_script.h"
 
 namespace quarnic {

@@ -28,7 +28,7 @@ msibuild "$output.part" -q "UPDATE Registry SET Root = -1 WHERE Root = 4"
 # wixl has no attributes for a shortcut's name and description from a resource: point each
 # shortcut at its EXE's strings, which Windows shows in the user's language.
 string_id() {
-    sed -n "s/^#define $1 \([0-9]*\).*/\1/p" ../shell/dialog_ids.h
+    sed -n "s/^#define $1 \([0-9]*\).*/\1/p" ../host/dialog_ids.h
 }
 name_id=$(string_id IDS_SHORTCUT_NAME)
 description_id=$(string_id IDS_SHORTCUT_DESCRIPTION)

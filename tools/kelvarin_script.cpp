@@ -1,18 +1,18 @@
 // kelvarin-script [--ja] [--history FILE] KEY...: presses the calculator's keys on a fresh
 // calculator, as the window would, and prints the state after the last one as a line of JSON.
 // The history is kept in memory, or read from and written to FILE as the program does.
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "calc/history_file.h"
 #include "calc/history_texts.h"
 #include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/last_calculation.h"
 #include "calc/notation_buttons.h"
+#include "calc/save_text.h"
 #include "engine/fixed_text.h"
+#include "history/history_file.h"
 #include "tests/kit/file_history_files.h"
 #include "tests/kit/key_script.h"
 #include "tools/script_io.h"
@@ -39,14 +39,14 @@ std::string Text(const std::array<char, N>& buffer) {
 }
 
 nlohmann::json MemoryNotation(const CalculatorState& state) {
-    if (IsEmptyText(state.MemoryNotation)) {
+    if (state.MemoryNotation == 0) {
         return nullptr;
     }
-    return std::atoi(state.MemoryNotation.data());
+    return state.MemoryNotation;
 }
 
 nlohmann::json SavedText(const Calculator& calc) {
-    if (calc.last.Recorded == 0) {
+    if (!calc.last.Recorded) {
         return nullptr;
     }
     quarnic::SavedText text{};
@@ -71,9 +71,9 @@ nlohmann::json StateLine(const ScriptedCalculator& scripted, const nlohmann::jso
     line["notation"] = ReadNotation(calc);
     line["memory"] = Text(state.MemoryText);
     line["memory_notation"] = MemoryNotation(state);
-    line["memory_held"] = state.MemoryHeld == 1;
-    line["error_shown"] = state.ErrorShown == 1;
-    line["answer_shown"] = state.AnswerShown == 1;
+    line["memory_held"] = state.MemoryHeld;
+    line["error_shown"] = state.ErrorShown;
+    line["answer_shown"] = state.AnswerShown;
     line["sqrt_count"] = calc.sqrt.SqrtRepeatCount;
     line["sqrt_truncation"] = calc.sqrt.SqrtTruncation;
     line["enabled"] = EnabledControls(calc);

@@ -7,6 +7,7 @@
 #include "conv/all_notations.h"
 #include "conv/conv_ids.h"
 #include "conv/converter_availability.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_state.h"
 #include "engine/digit_codec.h"
 #include "tests/kit/key_script.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/calculator_layout.h"
-#include "tests/shell/dpi_layout_checks.h"
+#include "tests/common/dpi_layout_checks.h"
 
 namespace quarnic {
 namespace {

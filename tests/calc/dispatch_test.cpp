@@ -1,3 +1,4 @@
+#include "calc/commands.h"
 #include "calc_scenario.h"
 
 namespace quarnic {
@@ -11,13 +12,13 @@ std::string Snapshot(const Calculator& calc, const RecordingCalculatorView& view
     for (int value : std::initializer_list<int>{
              s.SecondOperandActive, s.EntryInProgress, s.PointEntered, s.FirstNotation,
              s.SecondNotation, s.OtherNotation, s.MemoryHeld, s.ErrorShown, s.AnswerShown,
-             s.AnswerNotation, s.SqrtKeyNeedsRedraw}) {
+             s.AnswerNotation, s.SqrtKeyNeedsRedraw, s.MemoryNotation}) {
         snap += std::to_string(value) + ",";
     }
     for (std::string_view text :
          {TextOf(s.FirstOperandText), TextOf(s.SecondOperandText), TextOf(s.ConsoleText),
           TextOf(s.PendingOperator), TextOf(s.OtherNotationLabel), TextOf(s.MemoryText),
-          TextOf(s.MemoryNotation), TextOf(s.MemoryConsoleText), TextOf(s.LastAnswerText)}) {
+          TextOf(s.MemoryConsoleText), TextOf(s.LastAnswerText)}) {
         snap += std::string(text) + "|";
     }
     for (int id : view.EnabledIds(IDC_COMMAND_FIRST, IDC_COMMAND_LAST)) {

@@ -1,6 +1,7 @@
 #include "calc/evaluation.h"
 
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "calc_scenario.h"
 
 namespace quarnic {

@@ -1,14 +1,14 @@
 // The history's entries after key scripts, its one-line and grouped forms, and what the window
 // does with an entry (another notation, Recall, Copy), through the runner's tokens.
-#include "calc/history.h"
+#include "history/history.h"
 
 #include <string>
 #include <vector>
 
 #include "calc/clipboard_commands.h"
 #include "calc/history_commands.h"
-#include "calc/history_entry.h"
 #include "calc_scenario.h"
+#include "history/history_entry.h"
 
 namespace quarnic {
 namespace {

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "calc/commands.h"
 #include "calc/key_ids.h"
+#include "calc/save_text.h"
 #include "calc_scenario.h"
 
 namespace quarnic {

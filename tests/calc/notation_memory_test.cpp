@@ -109,7 +109,7 @@ TEST_F(MemoryKeys, StoresTheOperandOfTheMomentWithTheConsoleText) {
 TEST_F(MemoryKeys, KeepsTheOperandsOwnNotationNotTheSelectedOne) {
     Press("1 2 + N16 Min");
     EXPECT_EQ(Memory(), "12");
-    EXPECT_EQ(std::string(TextOf(State().MemoryNotation)), "10");
+    EXPECT_EQ(State().MemoryNotation, 10);
     Press("MR =");
     EXPECT_EQ(Console(), "24") << "twelve, not 0x12";
 

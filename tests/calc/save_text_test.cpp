@@ -1,4 +1,6 @@
 // The saved answer's text, byte for byte.
+#include "calc/save_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -85,7 +87,7 @@ TEST_F(SavedTextTest, RootsKeepTheAnswerTheyStartedFromAndAddTheLatestRoot) {
     sqrt.SqrtRepeatCount = 3;
     sqrt.PreSqrtAnswer = Digits("16");
     sqrt.PreSqrtNotation = 10;
-    sqrt.SqrtEstimate = Digits("1", "41");
+    sqrt.KeptRoot = Digits("1", "41");
     sqrt.SqrtNotation = 16;
     EXPECT_EQ(Text(), "12 (10) +\r\n4 (10) =\r\n16 (10)\r\n3 time(s) SQRT : 1.41 (16)\r\n");
 }
@@ -111,7 +113,7 @@ TEST_F(SavedTextTest, LongestTextFitsTheBuffer) {
     sqrt.SqrtRepeatCount = 2147483647;
     sqrt.PreSqrtAnswer = full;
     sqrt.PreSqrtNotation = 32;
-    sqrt.SqrtEstimate = full;
+    sqrt.KeptRoot = full;
     sqrt.SqrtNotation = 32;
     const std::string number = std::string(300, 'V') + "." + std::string(900, 'V') + " (32)";
     const std::string expected = "-" + number + " /\r\n-" + number + " =\r\n" + number +

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "calc_scenario.h"
 
 namespace quarnic {

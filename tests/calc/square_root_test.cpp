@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
 #include "engine/digit_codec.h"
 #include "tests/calc/calc_scenario.h"
 #include "tests/support/exact_number.h"
@@ -40,14 +41,14 @@ class SquareRootTest : public CalcScenario {
     void TypeFirstOperand(const std::string& text) {
         SetText(Calc().state.FirstOperandText, text);
         SetText(Calc().state.ConsoleText, text);
-        Calc().state.EntryInProgress = 1;
+        Calc().state.EntryInProgress = true;
     }
     std::string Saved() {
         SavedText text;
         const int length = BuildSavedText(Calc(), text);
         return std::string(text.data(), length);
     }
-    bool ErrorShown() const { return State().ErrorShown == 1 && Console() == ERROR_DISPLAY_TEXT; }
+    bool ErrorShown() const { return State().ErrorShown && Console() == ERROR_DISPLAY_TEXT; }
     const SqrtState& Sqrt() { return Calc().sqrt; }
 };
 
@@ -190,8 +191,8 @@ TEST_F(SquareRootTest, ConsoleRoundUpAlsoChangesTheKeptRoot) {
     Press("SQRT");
     EXPECT_EQ(Console(), "1");
     EXPECT_EQ(First(), "1");
-    EXPECT_EQ(Sqrt().SqrtEstimate[UNITS_PLACE], '1');
-    EXPECT_EQ(Sqrt().SqrtEstimate[INTEGER_PLACES], '0');
+    EXPECT_EQ(Sqrt().KeptRoot[UNITS_PLACE], '1');
+    EXPECT_EQ(Sqrt().KeptRoot[INTEGER_PLACES], '0');
 }
 
 // Through the key, the operand text is the exact truncated root of the typed text: checked on

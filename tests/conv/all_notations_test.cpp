@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "conv/converter_commands.h"
 #include "conv/integer_conversion.h"
 #include "tests/conv/converter_fixture.h"
 #include "tests/support/exact_number.h"

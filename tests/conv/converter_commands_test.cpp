@@ -1,6 +1,10 @@
 // Scenarios of the notation panes, the clear keys and copying the answer.
+#include "conv/converter_commands.h"
+
 #include <vector>
 
+#include "conv/converter_repaint.h"
+#include "conv/digit_entry.h"
 #include "tests/conv/converter_fixture.h"
 
 namespace quarnic {

@@ -7,7 +7,7 @@
 
 #include "conv/all_notations.h"
 #include "conv/converter_layout.h"
-#include "tests/shell/dpi_layout_checks.h"
+#include "tests/common/dpi_layout_checks.h"
 
 namespace quarnic {
 namespace {

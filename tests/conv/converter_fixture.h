@@ -8,6 +8,7 @@
 #include <string>
 
 #include "conv/conv_ids.h"
+#include "conv/converter_commands.h"
 #include "conv/converter_state.h"
 #include "engine/digit_codec.h"
 #include "tests/kit/recording_converter_view.h"

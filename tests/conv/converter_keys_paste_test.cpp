@@ -5,6 +5,7 @@
 #include <string>
 
 #include "conv/converter_availability.h"
+#include "conv/converter_commands.h"
 #include "conv/keyboard_map.h"
 #include "conv/paste.h"
 #include "converter_fixture.h"

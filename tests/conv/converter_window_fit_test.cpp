@@ -5,8 +5,8 @@
 
 #include <ostream>
 
+#include "common/layout.h"
 #include "conv/converter_layout.h"
-#include "shell/layout.h"
 
 namespace quarnic {
 namespace {

@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "conv/converter_commands.h"
 #include "engine/digit_codec.h"
 #include "tests/conv/converter_fixture.h"
 #include "tests/support/exact_number.h"

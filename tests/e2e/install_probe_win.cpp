@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "host/dialog_ids.h"
 #include "json_line_win.h"
-#include "shell/dialog_ids.h"
 
 namespace quarnic::e2e {
 namespace {

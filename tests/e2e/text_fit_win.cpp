@@ -5,8 +5,8 @@
 
 #include "calc/calculator_layout.h"
 #include "conv/converter_layout.h"
+#include "host/dpi_win.h"
 #include "json_line_win.h"
-#include "shell/dpi_win.h"
 #include "window_probe_win.h"
 
 namespace quarnic::e2e {

@@ -1,5 +1,4 @@
 #include "engine/console_form.h"
-#include "tests/kit/fixed_pitch_measurer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +6,7 @@
 
 #include "engine/add_subtract.h"
 #include "engine/digit_text.h"
+#include "tests/kit/fixed_pitch_measurer.h"
 #include "tests/support/exact_number.h"
 
 namespace quarnic {
@@ -33,7 +33,7 @@ Shown Show(const DigitString& digits, int sign, int notation, int fit = 40) {
     EngineRegisters regs;
     regs.ResultDigits = digits;
     const FixedPitchMeasurer measurer(kPitch);
-    FormatShownAnswer(regs, measurer, KeyWidthFor(fit), sign, notation, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForConsole(regs, measurer, KeyWidthFor(fit), sign, notation, TO_RESULT_PLAIN_TEXT);
     return {regs.ResultConsoleText.data(), regs.ResultPlainText.data()};
 }
 
@@ -73,7 +73,7 @@ TEST(FitDigitsToConsole, DigitsThatExactlyFillTheRoomStillFit) {
     EXPECT_EQ(regs.DigitsThatFit, 1) << "\"-\", one digit and the point fill the 21 pixels";
 
     regs.ResultDigits = Digits("1.25");
-    FormatShownAnswer(regs, measurer, 9, 1, 10, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForConsole(regs, measurer, 9, 1, 10, TO_RESULT_PLAIN_TEXT);
     EXPECT_STREQ(regs.ResultConsoleText.data(), "1.2");
 }
 

@@ -79,7 +79,7 @@ struct Reach {
         if (action.kind == CalculatorAction::Kind::Paste) {
             longestPaste = std::max(longestPaste, action.text.size());
         }
-        bool computes = s.SecondOperandActive == 1 && !IsEmptyText(s.PendingOperator) &&
+        bool computes = s.SecondOperandActive && !IsEmptyText(s.PendingOperator) &&
                         !IsEmptyText(s.FirstOperandText) && !IsEmptyText(s.SecondOperandText);
         if (action.id == IDC_EQUALS && computes) {
             operators.insert(s.PendingOperator[0]);

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "shell/settings_parse.h"
+#include "common/settings_parse.h"
 
 namespace quarnic {
 namespace {

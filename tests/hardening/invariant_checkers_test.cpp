@@ -78,7 +78,7 @@ TEST_F(CalculatorChecker, CatchesOperandTextsOutsideThePlainForm) {
 
 TEST_F(CalculatorChecker, CatchesAnOperatorWithoutSecondOperand) {
     Press("5 +");
-    s_.calc.state.SecondOperandActive = 0;
+    s_.calc.state.SecondOperandActive = false;
     EXPECT_THAT(Violation(), HasSubstr("operator is pending"));
 }
 
@@ -108,20 +108,20 @@ TEST_F(CalculatorChecker, CatchesATypedOperandWhoseNotationCanStillChange) {
     s_.view.EnableControl(IDC_NOTATION_FIRST, true);
     EXPECT_THAT(Violation(), HasSubstr("partly enabled"));
     Press("AC 7");
-    s_.calc.state.PointEntered = 1;
+    s_.calc.state.PointEntered = true;
     EXPECT_THAT(Violation(), HasSubstr("PointEntered"));
 }
 
 TEST_F(CalculatorChecker, CatchesAMemoryOutsideItsNotation) {
     Press("N16 F Min");
     EXPECT_THAT(Violation(), IsEmpty());
-    SetText(s_.calc.state.MemoryNotation, "8");
+    s_.calc.state.MemoryNotation = 8;
     EXPECT_THAT(Violation(), HasSubstr("'F', no digit of notation 8"));
-    s_.calc.state.MemoryHeld = 0;
+    s_.calc.state.MemoryHeld = false;
     EXPECT_THAT(Violation(), HasSubstr("'F', no digit of notation 8"))
         << "a memory no longer held still keeps its notation";
     ClearText(s_.calc.state.MemoryText);
-    s_.calc.state.MemoryHeld = 1;
+    s_.calc.state.MemoryHeld = true;
     EXPECT_THAT(Violation(), HasSubstr("empty MemoryText"));
 }
 
@@ -177,7 +177,7 @@ TEST_F(ExactAnswerChecker, CatchesAWrongLastPlaceAndAMissingErrorDisplay) {
     EXPECT_THAT(PressChecked("N2", [](Calculator& calc) { Flip(calc.engine.ResultDigits[700]); }),
                 HasSubstr("the answer differs from the exact value from place 700"));
     Press("AC N10 2");
-    EXPECT_THAT(PressChecked("SQRT", [](Calculator& calc) { Flip(calc.sqrt.SqrtEstimate[399]); }),
+    EXPECT_THAT(PressChecked("SQRT", [](Calculator& calc) { Flip(calc.sqrt.KeptRoot[399]); }),
                 HasSubstr("the kept root differs"));
     Press("AC 1 / 0");
     EXPECT_THAT(PressChecked("=", [](Calculator& calc) { ClearText(calc.state.ConsoleText); }),

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "calc/calc_ids.h"
+#include "calc/commands.h"
 #include "calc/key_availability.h"
 #include "calc/key_ids.h"
 #include "calc/square_root.h"

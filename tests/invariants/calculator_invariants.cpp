@@ -8,9 +8,10 @@
 
 #include "calc/calc_ids.h"
 #include "calc/last_calculation.h"
+#include "calc/save_text.h"
+#include "common/notation.h"
 #include "engine/digit_codec.h"
 #include "engine/fixed_text.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 namespace {
@@ -82,7 +83,7 @@ std::string CheckPlainText(const char* name, const PlainText& buffer, int notati
 }
 
 std::string CheckFlags(const CalculatorState& s) {
-    if (s.SuppressConsolePaint != 0) {
+    if (s.SuppressConsolePaint) {
         return "SuppressConsolePaint is left set after a command";
     }
     return {};
@@ -108,7 +109,7 @@ std::string CheckOperator(const CalculatorState& s) {
     if (!op.empty() && op != "+" && op != "-" && op != "*" && op != "/") {
         return "PendingOperator \"" + std::string(op) + "\" is no operator";
     }
-    if (!op.empty() && s.SecondOperandActive != 1) {
+    if (!op.empty() && !s.SecondOperandActive) {
         return "an operator is pending while SecondOperandActive is 0";
     }
     return {};
@@ -136,36 +137,30 @@ std::string CheckTexts(const CalculatorState& s) {
 
 // A number in the memory, held or left behind, keeps the notation it was stored in.
 std::string CheckMemory(const CalculatorState& s) {
-    std::string broken = CheckBuffer("MemoryNotation", s.MemoryNotation);
-    if (!broken.empty()) {
-        return broken;
-    }
     if (IsEmptyText(s.MemoryText)) {
-        return s.MemoryHeld == 1 ? "MemoryHeld is 1 with an empty MemoryText" : "";
+        return s.MemoryHeld ? "MemoryHeld is set with an empty MemoryText" : "";
     }
-    int notation = std::atoi(s.MemoryNotation.data());
-    if (!IsValidNotation(notation)) {
-        return "the memory's notation \"" + std::string(TextOf(s.MemoryNotation)) +
-               "\" is outside 2..32";
+    if (!IsValidNotation(s.MemoryNotation)) {
+        return "the memory's notation " + std::to_string(s.MemoryNotation) + " is outside 2..32";
     }
-    return CheckPlainText("MemoryText", s.MemoryText, notation);
+    return CheckPlainText("MemoryText", s.MemoryText, s.MemoryNotation);
 }
 
 // The operand being typed: its notation was fixed by the checked button at its first key, the
 // buttons are locked meanwhile, it is short, and PointEntered says whether it holds ".".
 std::string CheckTyping(const CalculatorState& s, const RecordingCalculatorView& view,
                         int selected) {
-    bool second = s.SecondOperandActive == 1;
+    bool second = s.SecondOperandActive;
     std::string_view target = second ? TextOf(s.SecondOperandText) : TextOf(s.FirstOperandText);
     int targetNotation = second ? s.SecondNotation : s.FirstNotation;
     bool hasPoint = target.find('.') != std::string_view::npos;
-    if (s.EntryInProgress == 0) {
-        return s.PointEntered == 0 ? std::string() : "PointEntered is 1 while nothing is typed";
+    if (!s.EntryInProgress) {
+        return s.PointEntered ? "PointEntered is set while nothing is typed" : std::string();
     }
     if (target.empty() || static_cast<int>(target.size()) > LONGEST_TYPED_OPERAND) {
         return "the operand being typed has " + std::to_string(target.size()) + " characters";
     }
-    if (hasPoint != (s.PointEntered == 1)) {
+    if (hasPoint != s.PointEntered) {
         return "PointEntered disagrees with the typed operand \"" + std::string(target) + "\"";
     }
     if (targetNotation != selected) {
@@ -181,7 +176,7 @@ std::string CheckTyping(const CalculatorState& s, const RecordingCalculatorView&
 // After the error display the first operand stays empty until a new one is typed or
 // recalled; an operator and a second operand may follow, so the console can show other text.
 std::string CheckError(const CalculatorState& s) {
-    if (s.ErrorShown == 1 && !IsEmptyText(s.FirstOperandText)) {
+    if (s.ErrorShown && !IsEmptyText(s.FirstOperandText)) {
         return "the error display leaves a first operand";
     }
     return {};
@@ -248,8 +243,8 @@ std::string CheckOtherKeys(const CalculatorState& s, const RecordingCalculatorVi
             return "key " + std::to_string(id) + " is disabled";
         }
     }
-    if (view.IsControlEnabled(IDC_MEMORY_RECALL) != (s.MemoryHeld == 1)) {
-        return std::string("\"MR\" is ") + (s.MemoryHeld == 1 ? "disabled" : "enabled") +
+    if (view.IsControlEnabled(IDC_MEMORY_RECALL) != (s.MemoryHeld)) {
+        return std::string("\"MR\" is ") + (s.MemoryHeld ? "disabled" : "enabled") +
                " while MemoryHeld is " + std::to_string(s.MemoryHeld);
     }
     return {};

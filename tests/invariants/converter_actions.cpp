@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "conv/converter_commands.h"
 #include "conv/key_ids.h"
 #include "engine/digit_codec.h"
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "conv/converter_commands.h"
 #include "conv/converter_state.h"
 #include "tests/kit/recording_converter_view.h"
 

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <functional>
 
+#include "common/notation.h"
 #include "conv/conv_ids.h"
 #include "conv/conv_texts.h"
 #include "engine/digit_codec.h"
-#include "shell/notation.h"
 
 namespace quarnic {
 namespace {
@@ -106,11 +106,11 @@ std::string CheckPaneUse(const ConverterState& s, const RecordingConverterView& 
     if (broken.empty() && !toEnabled) {
         broken = "the To pane is disabled";
     }
-    if (broken.empty() && fromEnabled == (s.EntryStarted == 1)) {
+    if (broken.empty() && fromEnabled == (s.EntryStarted)) {
         broken = std::string("the From pane is ") + (fromEnabled ? "enabled" : "disabled") +
                  " while EntryStarted is " + std::to_string(s.EntryStarted);
     }
-    if (broken.empty() && s.EntryStarted == 1 && from != s.FromNotation) {
+    if (broken.empty() && s.EntryStarted && from != s.FromNotation) {
         broken = "the From selection " + std::to_string(from) + " differs from FromNotation " +
                  std::to_string(s.FromNotation) + " while a number is typed";
     }
@@ -121,7 +121,7 @@ std::string CheckPaneUse(const ConverterState& s, const RecordingConverterView& 
 }
 
 std::string CheckTyped(const ConverterState& s, std::string_view typed) {
-    if (typed.empty() != (s.EntryStarted == 0)) {
+    if (typed.empty() != (!s.EntryStarted)) {
         return "EntryStarted is " + std::to_string(s.EntryStarted) + " with typed digits \"" +
                std::string(typed) + "\"";
     }
@@ -146,12 +146,12 @@ std::string CheckTyped(const ConverterState& s, std::string_view typed) {
 
 std::string CheckAnswer(const ConverterState& s, const RecordingConverterView& view,
                         std::string_view typed, std::string_view answer, int toSelected) {
-    bool answerShown = s.EntryStarted == 1 && s.ErrorShown == 0;
+    bool answerShown = s.EntryStarted && !s.ErrorShown;
     if (view.IsMenuItemEnabled(IDM_CONV_COPY_ANSWER) != answerShown) {
         return std::string("\"Co&py answer\" is ") + (answerShown ? "greyed" : "enabled") +
                " with typed \"" + std::string(typed) + "\", error " + std::to_string(s.ErrorShown);
     }
-    if (s.EntryStarted == 0) {
+    if (!s.EntryStarted) {
         return answer.empty() ? std::string() : "an answer is shown with nothing typed";
     }
     if (!answerShown) {

@@ -255,7 +255,7 @@ std::string ExactAnswers::CheckRoot(const Calculator& calc, const RecordingCalcu
     computedNotation_ = first_.notation;
     std::string broken = FirstDifference("the root", calc.engine.ResultDigits, root);
     if (broken.empty()) {
-        broken = FirstDifference("the kept root", calc.sqrt.SqrtEstimate, root);
+        broken = FirstDifference("the kept root", calc.sqrt.KeptRoot, root);
     }
     return broken;
 }

@@ -1,8 +1,9 @@
 #include "tests/invariants/stuck_state.h"
 
 #include "calc/calc_ids.h"
+#include "calc/commands.h"
 #include "calc/notation_buttons.h"
-#include "shell/notation.h"
+#include "common/notation.h"
 
 namespace quarnic {
 namespace {

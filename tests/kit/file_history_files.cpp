@@ -4,7 +4,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "shell/replacing_file.h"
+#include "common/replacing_file.h"
 
 namespace quarnic {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "calc/history_file.h"
+#include "history/history_file.h"
 
 namespace quarnic {
 

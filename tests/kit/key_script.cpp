@@ -5,6 +5,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/clipboard_commands.h"
+#include "calc/commands.h"
 #include "calc/history_commands.h"
 #include "calc/square_root.h"
 #include "engine/digit_codec.h"

@@ -8,7 +8,8 @@
 #include <string_view>
 
 #include "calc/calculator_state.h"
-#include "calc/history.h"
+#include "calc/commands.h"
+#include "history/history.h"
 #include "tests/kit/recording_calculator_view.h"
 
 namespace quarnic {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/history_file.h"
+#include "history/history_file.h"
 
 namespace quarnic {
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "shell/control_view.h"
+#include "common/control_view.h"
 
 namespace quarnic {
 

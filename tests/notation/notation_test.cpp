@@ -1,4 +1,4 @@
-#include "shell/notation.h"
+#include "common/notation.h"
 
 #include <gtest/gtest.h>
 

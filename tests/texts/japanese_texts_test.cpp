@@ -7,7 +7,7 @@
 
 #include "calc/calc_texts.h"
 #include "calc/history_texts.h"
-#include "shell/paste_messages.h"
+#include "common/paste_messages.h"
 
 namespace quarnic {
 namespace {

@@ -9,9 +9,9 @@
 
 #include "calc/calculator_menu.h"
 #include "calc/keyboard_map.h"
+#include "common/shell_texts.h"
 #include "conv/converter_menu.h"
 #include "conv/keyboard_map.h"
-#include "shell/shell_texts.h"
 
 namespace quarnic {
 namespace {

@@ -1,0 +1,10 @@
+// The console-colour dialog.
+#pragma once
+
+#include <windows.h>
+
+namespace quarnic {
+
+void ShowColorDialog(HWND owner);
+
+}  // namespace quarnic
