@@ -1,7 +1,7 @@
 #include "calc/calculator_paint_win.h"
 
 #include "calc/calculator_layout.h"
-#include "calc/calculator_repaint.h"
+#include "calc/display_updates.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
 #include "host/console_paint_win.h"

@@ -26,6 +26,9 @@ inline constexpr int NOTATION_LABEL_BYTES = 5;
 using OperatorText = std::array<char, OPERATOR_TEXT_BYTES>;
 using NotationLabel = std::array<char, NOTATION_LABEL_BYTES>;
 
+// What a command did that the history keeps; the dispatcher notes it after the command.
+enum class HistoryMoment { None, Equals, LoneEquals, Root, AnswerConverted };
+
 // Every text is NUL-terminated and zero-filled before a new one is copied in.
 struct CalculatorState {
     bool SecondOperandActive =
@@ -59,6 +62,7 @@ struct CalculatorState {
     DigitString ComputedAnswer{};
     int ComputedNotation = 10;
 
+    HistoryMoment Moment = HistoryMoment::None;
     bool SuppressConsolePaint = false;
     bool SqrtKeyNeedsRedraw = false;
 };

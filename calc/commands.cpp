@@ -34,14 +34,35 @@ void EqualsCommand(Calculator& calc) {
         state.SuppressConsolePaint = false;
     }
     if (Evaluate(calc)) {
-        NoteEquals(calc, loneNumber);
+        state.Moment = loneNumber ? HistoryMoment::LoneEquals : HistoryMoment::Equals;
     }
 }
 
-// Fixed notation of a notation button 144..148.
-int FixedNotationOf(int id) {
-    return FIXED_NOTATIONS[id - IDC_NOTATION_FIRST];
-}
+using KeyCommand = void (*)(Calculator&);
+
+struct KeyCommandEntry {
+    int id;
+    KeyCommand run;
+};
+
+// Every key but the digits, the notation buttons "2".."16" and the square root's.
+constexpr KeyCommandEntry KEY_COMMANDS[] = {
+    {IDC_POINT, [](Calculator& calc) { EnterDigit(calc, '.'); }},
+    {IDC_SIGN, ToggleSign},
+    {IDC_ALL_CLEAR, AllClear},
+    {IDC_CLEAR_ENTRY, ClearEntry},
+    {IDC_ADD, [](Calculator& calc) { EnterOperator(calc, "+"); }},
+    {IDC_SUBTRACT, [](Calculator& calc) { EnterOperator(calc, "-"); }},
+    {IDC_MULTIPLY, [](Calculator& calc) { EnterOperator(calc, "*"); }},
+    {IDC_DIVIDE, [](Calculator& calc) { EnterOperator(calc, "/"); }},
+    {IDC_EQUALS, EqualsCommand},
+    {IDC_NOTATION_X, SelectOtherNotation},
+    {IDC_STEP_DOWN, [](Calculator& calc) { StepOtherNotation(calc, StepDirection::Down); }},
+    {IDC_STEP_UP, [](Calculator& calc) { StepOtherNotation(calc, StepDirection::Up); }},
+    {IDC_MEMORY_IN, MemoryIn},
+    {IDC_MEMORY_RECALL, MemoryRecall},
+    {IDK_BACKSPACE, Backspace},
+};
 
 // Every command but the square root's; false for an id that names none.
 bool RunKeyCommand(Calculator& calc, int id) {
@@ -49,62 +70,17 @@ bool RunKeyCommand(Calculator& calc, int id) {
         EnterDigit(calc, DigitChar(id - IDC_DIGIT_FIRST));
         return true;
     }
-    switch (id) {
-        case IDC_POINT:
-            EnterDigit(calc, '.');
-            return true;
-        case IDC_SIGN:
-            ToggleSign(calc);
-            return true;
-        case IDC_ALL_CLEAR:
-            AllClear(calc);
-            return true;
-        case IDC_CLEAR_ENTRY:
-            ClearEntry(calc);
-            return true;
-        case IDC_ADD:
-            EnterOperator(calc, "+");
-            return true;
-        case IDC_SUBTRACT:
-            EnterOperator(calc, "-");
-            return true;
-        case IDC_MULTIPLY:
-            EnterOperator(calc, "*");
-            return true;
-        case IDC_DIVIDE:
-            EnterOperator(calc, "/");
-            return true;
-        case IDC_EQUALS:
-            EqualsCommand(calc);
-            return true;
-        case IDC_NOTATION_2:
-        case IDC_NOTATION_4:
-        case IDC_NOTATION_8:
-        case IDC_NOTATION_10:
-        case IDC_NOTATION_16:
-            SelectFixedNotation(calc, FixedNotationOf(id));
-            return true;
-        case IDC_NOTATION_X:
-            SelectOtherNotation(calc);
-            return true;
-        case IDC_STEP_DOWN:
-            StepOtherNotation(calc, StepDirection::Down);
-            return true;
-        case IDC_STEP_UP:
-            StepOtherNotation(calc, StepDirection::Up);
-            return true;
-        case IDC_MEMORY_IN:
-            MemoryIn(calc);
-            return true;
-        case IDC_MEMORY_RECALL:
-            MemoryRecall(calc);
-            return true;
-        case IDK_BACKSPACE:
-            Backspace(calc);
-            return true;
-        default:
-            return false;
+    if (id >= IDC_NOTATION_FIRST && id < IDC_NOTATION_FIRST + FIXED_NOTATION_COUNT) {
+        SelectFixedNotation(calc, FIXED_NOTATIONS[id - IDC_NOTATION_FIRST]);
+        return true;
     }
+    for (const KeyCommandEntry& command : KEY_COMMANDS) {
+        if (command.id == id) {
+            command.run(calc);
+            return true;
+        }
+    }
+    return false;
 }
 
 // The system-menu commands of the calculator's own.
@@ -164,7 +140,10 @@ void DispatchCommand(Calculator& calc, int id) {
     if (!CalculatorCommandAvailable(calc, id)) {
         return;
     }
+    const bool saveWasAvailable = calc.state.SaveAnswerAvailable;
+    calc.state.Moment = HistoryMoment::None;
     if (RunCommand(calc, id)) {
+        NoteHistory(calc, saveWasAvailable);
         ShowAvailability(calc);
     }
 }

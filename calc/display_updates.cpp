@@ -1,7 +1,7 @@
 #include "calc/display_updates.h"
 
 #include "calc/calc_ids.h"
-#include "calc/history_notes.h"
+#include "calc/notation_buttons.h"
 #include "common/notation.h"
 #include "engine/fixed_text.h"
 
@@ -10,13 +10,6 @@ namespace quarnic {
 void RepaintConsole(Calculator& calc) {
     calc.view->ClearConsole();
     calc.view->DrawConsole(TextOf(calc.state.ConsoleText));
-}
-
-void SetSaveAnswerItem(Calculator& calc, bool enabled) {
-    calc.state.SaveAnswerAvailable = enabled;
-    if (!enabled) {
-        NoteSaveAnswerGreyed(calc);
-    }
 }
 
 void RefreshSqrtKey(Calculator& calc) {
@@ -34,6 +27,19 @@ void ClearOtherNotationBox(Calculator& calc) {
 void ShowOtherNotationBox(Calculator& calc, int notation) {
     SetNotationLabel(calc.state.OtherNotationLabel, notation);
     calc.view->DrawOtherNotationBox(TextOf(calc.state.OtherNotationLabel));
+}
+
+void RepaintCalculatorContents(Calculator& calc) {
+    calc.view->DrawConsole(TextOf(calc.state.ConsoleText));
+    ClearOtherNotationBox(calc);
+    const int notation = ReadNotation(calc);
+    if (!HasOwnButton(notation)) {
+        SetNotationLabel(calc.state.OtherNotationLabel, notation);
+    }
+    calc.view->DrawOtherNotationBox(TextOf(calc.state.OtherNotationLabel));
+    if (calc.state.MemoryHeld) {
+        calc.view->DrawMemoryMark();
+    }
 }
 
 }  // namespace quarnic

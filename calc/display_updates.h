@@ -1,5 +1,5 @@
-// Small screen updates the commands share: the console, the "Sa&ve answer..." item and the
-// square-root key's pending redraw.
+// Small screen updates the commands share (the console, the box of "X", the square-root key's
+// pending redraw) and the full repaint of the window's contents.
 #pragma once
 
 #include "calc/calculator_state.h"
@@ -10,9 +10,6 @@ namespace quarnic {
 // Blank the console, then draw ConsoleText on it.
 void RepaintConsole(Calculator& calc);
 
-// Makes "Sa&ve answer..." available or not; greying it also notes it for the history.
-void SetSaveAnswerItem(Calculator& calc, bool enabled);
-
 // The square-root key is drawn pressed until something redraws it; every key command but the
 // square root's own does that once after a root was taken.
 void RefreshSqrtKey(Calculator& calc);
@@ -20,5 +17,10 @@ void RefreshSqrtKey(Calculator& calc);
 // The box of "X": blanked with its label emptied, or showing the value of a notation.
 void ClearOtherNotationBox(Calculator& calc);
 void ShowOtherNotationBox(Calculator& calc, int notation);
+
+// What a full repaint of the window draws over its bands: the console, the box of "X" (with
+// the selected notation's value when "X" is checked) and the memory mark while memory holds a
+// value.
+void RepaintCalculatorContents(Calculator& calc);
 
 }  // namespace quarnic

@@ -5,25 +5,14 @@
 #include "history/history.h"
 
 namespace quarnic {
+namespace {
 
-void NoteEquals(Calculator& calc, bool loneNumber) {
-    CalculationHistory* history = calc.history;
-    if (history == nullptr) {
-        return;
-    }
-    if (loneNumber) {
-        history->follow = HistoryFollow::Nothing;
-        return;
-    }
+void NoteEquals(Calculator& calc, CalculationHistory* history) {
     history->Add(BuildFullSavedText(calc.last, calc.sqrt));
     history->follow = HistoryFollow::Calculation;
 }
 
-void NoteRoot(Calculator& calc) {
-    CalculationHistory* history = calc.history;
-    if (history == nullptr) {
-        return;
-    }
+void NoteRoot(Calculator& calc, CalculationHistory* history) {
     if (history->follow == HistoryFollow::Calculation && !calc.state.SecondOperandActive) {
         history->ReplaceNewest(BuildFullSavedText(calc.last, calc.sqrt));
         return;
@@ -37,17 +26,38 @@ void NoteRoot(Calculator& calc) {
     history->follow = HistoryFollow::RootRun;
 }
 
-void NoteAnswerConverted(Calculator& calc) {
-    CalculationHistory* history = calc.history;
-    if (history != nullptr && history->follow == HistoryFollow::Calculation) {
+void NoteAnswerConverted(Calculator& calc, CalculationHistory* history) {
+    if (history->follow == HistoryFollow::Calculation) {
         history->ReplaceNewest(BuildFullSavedText(calc.last, calc.sqrt));
     }
 }
 
-void NoteSaveAnswerGreyed(Calculator& calc) {
+}  // namespace
+
+void NoteHistory(Calculator& calc, bool saveWasAvailable) {
     CalculationHistory* history = calc.history;
-    if (history != nullptr && history->follow == HistoryFollow::Calculation) {
+    if (history == nullptr) {
+        return;
+    }
+    if (saveWasAvailable && !calc.state.SaveAnswerAvailable &&
+        history->follow == HistoryFollow::Calculation) {
         history->follow = HistoryFollow::Nothing;
+    }
+    switch (calc.state.Moment) {
+        case HistoryMoment::Equals:
+            NoteEquals(calc, history);
+            break;
+        case HistoryMoment::LoneEquals:
+            history->follow = HistoryFollow::Nothing;
+            break;
+        case HistoryMoment::Root:
+            NoteRoot(calc, history);
+            break;
+        case HistoryMoment::AnswerConverted:
+            NoteAnswerConverted(calc, history);
+            break;
+        case HistoryMoment::None:
+            break;
     }
 }
 

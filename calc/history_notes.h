@@ -1,4 +1,4 @@
-// The moments at which the calculator's history gains or changes an entry. Each does nothing
+// The moments at which the calculator's history gains or changes an entry. Nothing is noted
 // when the calculator keeps no history.
 #pragma once
 
@@ -6,18 +6,11 @@
 
 namespace quarnic {
 
-// After an "=" that showed an answer. The "=" of a lone number ("n + 0") adds nothing and
-// ends the following of the newest entry.
-void NoteEquals(Calculator& calc, bool loneNumber);
-
-// After a root was shown. A root of the answer the newest entry follows changes that entry, as
-// it changes the saved text; any other root starts a root entry or updates the one of its run.
-void NoteRoot(Calculator& calc);
-
-// After the shown answer was converted into another notation.
-void NoteAnswerConverted(Calculator& calc);
-
-// "Sa&ve answer..." was greyed: the answer is no longer on show.
-void NoteSaveAnswerGreyed(Calculator& calc);
+// After a command: greying "Sa&ve answer..." ends the following of the newest entry; an "="
+// that showed an answer adds one (the "=" of a lone number, "n + 0", adds nothing and ends the
+// following); a root of the answer the newest entry follows changes that entry, as it changes
+// the saved text, and any other root starts a root entry or updates the one of its run; an
+// answer converted into another notation changes the entry that follows it.
+void NoteHistory(Calculator& calc, bool saveWasAvailable);
 
 }  // namespace quarnic

@@ -55,7 +55,7 @@ void StartFirstOperand(Calculator& calc, char c) {
     state.FirstNotation = ReadNotation(calc);
     state.EntryInProgress = true;
     DisableNotationButtons(calc);
-    SetSaveAnswerItem(calc, false);
+    calc.state.SaveAnswerAvailable = false;
 }
 
 // Drops the first character of text through CopyCharRange; a one-character text becomes empty.
@@ -185,7 +185,7 @@ void AllClear(Calculator& calc) {
     EnableNotationButtons(calc);
     calc.view->ClearConsole();
     calc.view->EraseMemoryMark();
-    SetSaveAnswerItem(calc, false);
+    calc.state.SaveAnswerAvailable = false;
 }
 
 int CopyCharRange(std::string_view source, char* destination, int first, int last, int capacity) {

@@ -46,7 +46,7 @@ void PutRecalledOperand(Calculator& calc, const PlainText& text, const PlainText
         state.AnswerShown = false;
         state.FirstOperandText = text;
         state.FirstNotation = notation;
-        SetSaveAnswerItem(calc, false);
+        calc.state.SaveAnswerAvailable = false;
     } else {
         state.SecondOperandText = text;
         state.SecondNotation = notation;

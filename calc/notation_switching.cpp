@@ -1,7 +1,6 @@
 #include "calc/notation_switching.h"
 
 #include "calc/display_updates.h"
-#include "calc/history_notes.h"
 #include "calc/notation_buttons.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
@@ -69,7 +68,7 @@ void ShowAnswerInNotation(Calculator& calc, int to) {
     }
     RecordAnswer(calc.last, engine.ResultDigits, sign, to);
     PresentResult(calc, to, ResultKind::Conversion);
-    NoteAnswerConverted(calc);
+    calc.state.Moment = HistoryMoment::AnswerConverted;
 }
 
 }  // namespace quarnic

@@ -27,7 +27,7 @@ void PresentResult(Calculator& calc, int notation, ResultKind kind) {
         state.AnswerShown = true;
     }
     state.FirstOperandText = engine.ResultPlainText;
-    SetSaveAnswerItem(calc, true);
+    state.SaveAnswerAvailable = true;
 }
 
 void ShowErrorDisplay(Calculator& calc) {

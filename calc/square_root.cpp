@@ -5,7 +5,6 @@
 #include "calc/calc_ids.h"
 #include "calc/calculator_state.h"
 #include "calc/display_updates.h"
-#include "calc/history_notes.h"
 #include "calc/result_display.h"
 #include "calc/shown_answer.h"
 #include "common/wait_cursor.h"
@@ -86,7 +85,7 @@ void RootOfTargetOperand(Calculator& calc) {
         return;
     }
     PublishRoot(calc);
-    NoteRoot(calc);
+    calc.state.Moment = HistoryMoment::Root;
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // and the memory mark while memory holds a value.
 #include <string>
 
-#include "calc/calculator_repaint.h"
+#include "calc/display_updates.h"
 #include "calc/display_updates.h"
 #include "calc_scenario.h"
 
