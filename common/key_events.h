@@ -4,8 +4,6 @@
 // button-less command it stands for.
 #pragma once
 
-#include <concepts>
-
 #include "common/control_view.h"
 
 namespace quarnic {
@@ -71,22 +69,6 @@ inline char TypedAscii(char32_t character) {
     }
     const char ascii = static_cast<char>(c);
     return ascii >= 'a' && ascii <= 'z' ? static_cast<char>(ascii - 'a' + 'A') : ascii;
-}
-
-// Whether the key may act now, by the program's own availability rule for button and menu-item
-// ids: a disabled button and a greyed menu item do nothing, as they cannot be clicked.
-template <std::predicate<int> IsAvailable>
-bool KeyActionAvailable(const KeyAction& action, IsAvailable isAvailable) {
-    switch (action.target) {
-        case KeyTarget::Button:
-        case KeyTarget::MenuItem:
-            return isAvailable(action.id);
-        case KeyTarget::Command:
-            return true;
-        case KeyTarget::None:
-            break;
-    }
-    return false;
 }
 
 }  // namespace quarnic

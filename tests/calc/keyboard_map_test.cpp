@@ -6,6 +6,7 @@
 #include "calc/calc_ids.h"
 #include "calc/key_availability.h"
 #include "calc_scenario.h"
+#include "tests/kit/key_action_available.h"
 
 namespace quarnic {
 namespace {

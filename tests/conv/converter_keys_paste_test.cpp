@@ -9,6 +9,7 @@
 #include "conv/keyboard_map.h"
 #include "conv/paste.h"
 #include "converter_fixture.h"
+#include "tests/kit/key_action_available.h"
 
 namespace quarnic {
 namespace {

@@ -12,6 +12,7 @@
 #include "common/shell_texts.h"
 #include "conv/converter_menu.h"
 #include "conv/keyboard_map.h"
+#include "tests/kit/menu_access_key.h"
 
 namespace quarnic {
 namespace {
