@@ -2,6 +2,8 @@
 // id to its operation, then the keys and items shown as the state makes them available.
 #include "calc/commands.h"
 
+#include <concepts>
+
 #include "calc/backspace_key.h"
 #include "calc/calculator_state.h"
 #include "calc/clipboard_commands.h"
@@ -124,6 +126,18 @@ bool RunCommand(Calculator& calc, int id) {
     return RunMenuCommand(calc, id);
 }
 
+// What every command needs after it: the history's note, then the keys and items shown as
+// the state now makes them available.
+template <std::invocable Command>
+void CarryOut(Calculator& calc, Command run) {
+    const bool saveWasAvailable = calc.state.SaveAnswerAvailable;
+    calc.state.Moment = HistoryMoment::None;
+    if (run()) {
+        NoteHistory(calc, saveWasAvailable);
+        ShowAvailability(calc);
+    }
+}
+
 }  // namespace
 
 void StartCalculator(Calculator& calc, CalculatorView& view) {
@@ -140,12 +154,14 @@ void DispatchCommand(Calculator& calc, int id) {
     if (!CalculatorCommandAvailable(calc, id)) {
         return;
     }
-    const bool saveWasAvailable = calc.state.SaveAnswerAvailable;
-    calc.state.Moment = HistoryMoment::None;
-    if (RunCommand(calc, id)) {
-        NoteHistory(calc, saveWasAvailable);
-        ShowAvailability(calc);
-    }
+    CarryOut(calc, [&] { return RunCommand(calc, id); });
+}
+
+void DispatchRecall(Calculator& calc, std::string_view numberAndNotation) {
+    CarryOut(calc, [&] {
+        PasteNumber(calc, numberAndNotation);
+        return true;
+    });
 }
 
 bool IsCalculatorMenuCommand(int id) {

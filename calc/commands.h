@@ -1,6 +1,8 @@
 // The one entry for every command of the calculator, keys and system-menu items alike.
 #pragma once
 
+#include <string_view>
+
 #include "calc/calculator_state.h"
 #include "calc/calculator_view.h"
 
@@ -15,6 +17,10 @@ void StartCalculator(Calculator& calc, CalculatorView& view);
 // items (Copy, Paste, the root setting, Save answer, History). A command that is not available
 // now, and an id that names none, is ignored.
 void DispatchCommand(Calculator& calc, int id);
+
+// A number recalled from the history, with its " (n)": the way of Paste, with the same steps
+// after it as every command.
+void DispatchRecall(Calculator& calc, std::string_view numberAndNotation);
 
 // Whether id is one of the calculator's own system-menu items, which DispatchCommand takes.
 bool IsCalculatorMenuCommand(int id);

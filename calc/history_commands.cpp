@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "calc/clipboard_commands.h"
-#include "calc/key_availability.h"
+#include "calc/commands.h"
 #include "calc/last_calculation.h"
 #include "calc/save_text.h"
 #include "calc/shown_answer.h"
@@ -51,8 +50,7 @@ int EntryNotation(const std::string& entryText) {
 void RecallEntry(Calculator& calc, const std::string& entryText, int notation) {
     std::string text;
     if (EntryNumberIn(calc, entryText, notation, text)) {
-        PasteNumber(calc, text + " (" + std::to_string(notation) + ")");
-        ShowAvailability(calc);
+        DispatchRecall(calc, text + " (" + std::to_string(notation) + ")");
     }
 }
 

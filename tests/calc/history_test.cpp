@@ -194,6 +194,16 @@ TEST_F(HistoryScenario, RecallFillsTheOperandAsPasteDoesWithItsRefusals) {
     EXPECT_TRUE(Checked(IDC_NOTATION_16));
 }
 
+TEST_F(HistoryScenario, ARecalledNumberStopsTheFollowingAsAPasteDoes) {
+    Press("1 + 2 = AC 9 + 7 =");
+    // Recalled over the answer on show, 3 is a new first operand: its root is an entry of its
+    // own, and the calculation that was on show keeps its text.
+    Press("RECALL=2 SQRT");
+    ASSERT_EQ(Count(), 3);
+    EXPECT_EQ(Entry(1), "9 (10) +\r\n7 (10) =\r\n16 (10)\r\n");
+    EXPECT_EQ(Lines(0).size(), 2u);
+}
+
 TEST_F(HistoryScenario, CopyGivesTheShownNumberWithEveryDigitAndNoNotation) {
     Press("2 / 3 = AC 1 + 1 =");
     CopyEntry(Calc(), Entry(1), 10);
