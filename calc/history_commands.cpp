@@ -7,7 +7,6 @@
 #include "calc/save_text.h"
 #include "calc/shown_answer.h"
 #include "common/paste_messages.h"
-#include "history/history.h"
 #include "history/history_entry.h"
 
 namespace quarnic {
@@ -62,17 +61,6 @@ void CopyEntry(Calculator& calc, const std::string& entryText, int notation) {
     if (!calc.view->PutTextOnClipboard(text)) {
         calc.view->ShowMessageBox(ClipboardBusyMessage(ClipboardUse::Copy, calc.JapaneseUi));
     }
-}
-
-void RecallHistoryEntry(Calculator& calc, const CalculationHistory& history, int n) {
-    if (n >= 1 && n <= history.Count()) {
-        const std::string& entry = history.Text(n - 1);
-        RecallEntry(calc, entry, EntryNotation(entry));
-    }
-}
-
-void DeleteHistoryEntry(CalculationHistory& history, int n) {
-    history.Remove(n - 1);
 }
 
 }  // namespace quarnic

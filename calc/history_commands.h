@@ -8,8 +8,6 @@
 
 namespace quarnic {
 
-class CalculationHistory;
-
 // The entry's shown number (its latest root, else its answer) in a notation, without the
 // notation: as written in its own notation, otherwise converted exactly as a shown answer is
 // when the notation is switched. False (text empty) for an unreadable entry or a number that
@@ -26,10 +24,5 @@ void RecallEntry(Calculator& calc, const std::string& entryText, int notation);
 
 // Copy: the number with every digit as plain text, no grouping and no notation.
 void CopyEntry(Calculator& calc, const std::string& entryText, int notation);
-
-// The history commands of the key scripts: n counts from 1, the newest; out of range does
-// nothing.
-void RecallHistoryEntry(Calculator& calc, const CalculationHistory& history, int n);
-void DeleteHistoryEntry(CalculationHistory& history, int n);
 
 }  // namespace quarnic

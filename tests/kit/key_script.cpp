@@ -85,11 +85,15 @@ bool ApplyHistoryToken(ScriptedCalculator& scripted, std::string_view token) {
         return true;
     }
     if (const int n = EntryNumberOfToken(token, RECALL_PREFIX)) {
-        RecallHistoryEntry(scripted.calc, scripted.history, n);
+        // n counts from 1, the newest; out of range does nothing.
+        if (n <= scripted.history.Count()) {
+            const std::string& entry = scripted.history.Text(n - 1);
+            RecallEntry(scripted.calc, entry, EntryNotation(entry));
+        }
         return true;
     }
     if (const int n = EntryNumberOfToken(token, DELETE_PREFIX)) {
-        DeleteHistoryEntry(scripted.history, n);
+        scripted.history.Remove(n - 1);
         return true;
     }
     return false;
