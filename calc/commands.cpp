@@ -40,15 +40,20 @@ void EqualsCommand(Calculator& calc) {
     }
 }
 
-using KeyCommand = void (*)(Calculator&);
+void SaveAnswer(Calculator& calc) {
+    SavedText text{};
+    const int length = BuildSavedText(calc, text);
+    calc.view->SaveAnswerText(std::string_view(text.data(), static_cast<size_t>(length)),
+                              SAVED_TEXT_BYTES);
+}
 
-struct KeyCommandEntry {
+struct CommandEntry {
     int id;
-    KeyCommand run;
+    void (*run)(Calculator&);
 };
 
-// Every key but the digits, the notation buttons "2".."16" and the square root's.
-constexpr KeyCommandEntry KEY_COMMANDS[] = {
+// Every command but the digits, the notation buttons "2".."16" and the square root.
+constexpr CommandEntry COMMANDS[] = {
     {IDC_POINT, [](Calculator& calc) { EnterDigit(calc, '.'); }},
     {IDC_SIGN, ToggleSign},
     {IDC_ALL_CLEAR, AllClear},
@@ -64,10 +69,24 @@ constexpr KeyCommandEntry KEY_COMMANDS[] = {
     {IDC_MEMORY_IN, MemoryIn},
     {IDC_MEMORY_RECALL, MemoryRecall},
     {IDK_BACKSPACE, Backspace},
+    {IDM_COPY, CopyShownValue},
+    {IDM_PASTE, PasteFromClipboard},
+    {IDM_SQRT_SETTING, SqrtSettingDialog},
+    {IDM_SAVE_ANSWER, SaveAnswer},
+    {IDM_HISTORY, [](Calculator& calc) { calc.view->OpenHistoryWindow(); }},
 };
 
-// Every command but the square root's; false for an id that names none.
-bool RunKeyCommand(Calculator& calc, int id) {
+// False for an id that names no command.
+bool RunCommand(Calculator& calc, int id) {
+    if (id == IDC_SQRT) {
+        // The key stays drawn pressed; the next key command redraws it.
+        calc.state.SqrtKeyNeedsRedraw = true;
+        SquareRoot(calc);
+        return true;
+    }
+    if (IsCalculatorCommandId(id)) {
+        RefreshSqrtKey(calc);
+    }
     if (IsCalculatorDigitKeyId(id)) {
         EnterDigit(calc, DigitChar(id - IDC_DIGIT_FIRST));
         return true;
@@ -76,54 +95,13 @@ bool RunKeyCommand(Calculator& calc, int id) {
         SelectFixedNotation(calc, FIXED_NOTATIONS[id - IDC_NOTATION_FIRST]);
         return true;
     }
-    for (const KeyCommandEntry& command : KEY_COMMANDS) {
+    for (const CommandEntry& command : COMMANDS) {
         if (command.id == id) {
             command.run(calc);
             return true;
         }
     }
     return false;
-}
-
-// The system-menu commands of the calculator's own.
-bool RunMenuCommand(Calculator& calc, int id) {
-    switch (id) {
-        case IDM_COPY:
-            CopyShownValue(calc);
-            return true;
-        case IDM_PASTE:
-            PasteFromClipboard(calc);
-            return true;
-        case IDM_SQRT_SETTING:
-            SqrtSettingDialog(calc);
-            return true;
-        case IDM_SAVE_ANSWER: {
-            SavedText text{};
-            const int length = BuildSavedText(calc, text);
-            calc.view->SaveAnswerText(std::string_view(text.data(), static_cast<size_t>(length)),
-                                      SAVED_TEXT_BYTES);
-            return true;
-        }
-        case IDM_HISTORY:
-            calc.view->OpenHistoryWindow();
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool RunCommand(Calculator& calc, int id) {
-    if (id == IDC_SQRT) {
-        // The key stays drawn pressed; the next command redraws it.
-        calc.state.SqrtKeyNeedsRedraw = true;
-        SquareRoot(calc);
-        return true;
-    }
-    if (IsCalculatorCommandId(id)) {
-        RefreshSqrtKey(calc);
-        return RunKeyCommand(calc, id);
-    }
-    return RunMenuCommand(calc, id);
 }
 
 // What every command needs after it: the history's note, then the keys and items shown as
