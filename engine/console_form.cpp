@@ -19,34 +19,37 @@ int DigitRoom(const TextMeasurer& measurer, int keyWidth) {
     return 10 * keyWidth - 27 - measurer.TextWidth(" C-333");
 }
 
+// The length of the longest prefix of text that is at most limit wide with extra beside it. A
+// longer prefix is never narrower, so halving finds it in a dozen measurements.
+int LongestFittingPrefix(const TextMeasurer& measurer, std::string_view text, int extra,
+                         int limit) {
+    int fits = 0;
+    int fails = static_cast<int>(text.size()) + 1;
+    while (fails - fits > 1) {
+        const int middle = fits + (fails - fits) / 2;
+        const bool fit =
+            measurer.TextWidth(text.substr(0, static_cast<size_t>(middle))) + extra <= limit;
+        (fit ? fits : fails) = middle;
+    }
+    return fits;
+}
+
 }  // namespace
 
 void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
                         int sign) {
-    const int pointWidth = measurer.TextWidth(".");
-    const int signedPointWidth = measurer.TextWidth("-.");
-    const int limit = DigitRoom(measurer, keyWidth);
     const int lz = LeadingZeroCount(regs.ResultDigits);
-    const int extra = sign == -1 ? signedPointWidth : pointWidth;
-    int fit = 0;
-    for (int k = 1; k <= DIGIT_PLACES - lz; ++k) {
-        const std::string_view prefix(regs.ResultDigits.data() + lz, static_cast<size_t>(k));
-        if (measurer.TextWidth(prefix) + extra > limit) {
-            break;
-        }
-        fit = k;
-    }
-    regs.DigitsThatFit = fit;
+    const std::string_view digits(regs.ResultDigits.data() + lz,
+                                  static_cast<size_t>(DIGIT_PLACES - lz));
+    regs.DigitsThatFit =
+        LongestFittingPrefix(measurer, digits, measurer.TextWidth(sign == -1 ? "-." : "."),
+                             DigitRoom(measurer, keyWidth));
 }
 
 int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation) {
-    const int limit = DigitRoom(measurer, keyWidth) - measurer.TextWidth(".");
-    std::string run;
-    while (static_cast<int>(run.size()) < DIGIT_PLACES &&
-           measurer.TextWidth(run + DigitChar(notation - 1)) <= limit) {
-        run += DigitChar(notation - 1);
-    }
-    return static_cast<int>(run.size());
+    const std::string run(DIGIT_PLACES, DigitChar(notation - 1));
+    return LongestFittingPrefix(measurer, run, measurer.TextWidth("."),
+                                DigitRoom(measurer, keyWidth));
 }
 
 void RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int lastPlace) {
