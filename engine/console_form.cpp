@@ -15,17 +15,17 @@ namespace {
 
 // Pixels the console gives the digits, with their point and sign: its width less the room
 // for an exponent suffix.
-int DigitRoom(const TextMeasurer& measurer, int keyWidth) {
-    return 10 * keyWidth - 27 - measurer.TextWidth(" C-333");
+int DigitRoom(const TextMeasurer& measurer, int consoleWidth) {
+    return consoleWidth - 27 - measurer.TextWidth(" C-333");
 }
 
 }  // namespace
 
-void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                         int sign) {
     const int pointWidth = measurer.TextWidth(".");
     const int signedPointWidth = measurer.TextWidth("-.");
-    const int limit = DigitRoom(measurer, keyWidth);
+    const int limit = DigitRoom(measurer, consoleWidth);
     const int lz = LeadingZeroCount(regs.ResultDigits);
     const int extra = sign == -1 ? signedPointWidth : pointWidth;
     int fit = 0;
@@ -39,8 +39,8 @@ void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int
     regs.DigitsThatFit = fit;
 }
 
-int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation) {
-    const int limit = DigitRoom(measurer, keyWidth) - measurer.TextWidth(".");
+int ConsoleCapacity(const TextMeasurer& measurer, int consoleWidth, int notation) {
+    const int limit = DigitRoom(measurer, consoleWidth) - measurer.TextWidth(".");
     std::string run;
     while (static_cast<int>(run.size()) < DIGIT_PLACES &&
            measurer.TextWidth(run + DigitChar(notation - 1)) <= limit) {
@@ -175,14 +175,14 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
     }
 }
 
-void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                             int sign, int notation, int destination, TopDigitRun run,
                             int lastPlace) {
     if (run == TopDigitRun::RoundUp) {
-        RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, keyWidth, notation),
+        RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, consoleWidth, notation),
                            lastPlace);
     }
-    FitDigitsToConsole(regs, measurer, keyWidth, sign);
+    FitDigitsToConsole(regs, measurer, consoleWidth, sign);
     FormatAnswerText(regs, sign, destination);
     FormatConsoleNumber(regs, sign, notation);
 }
