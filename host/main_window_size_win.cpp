@@ -7,26 +7,34 @@
 
 namespace quarnic {
 
-SIZE SmallestWindowSize(HWND window) {
+SIZE SmallestWindowSize() {
     const Layout& layout = Shell().layout;
     return WindowSizeForClient(MAIN_WINDOW_STYLE, 0, layout.ClientWidth, layout.ClientHeight,
-                               WindowDpi(window));
+                               Shell().layoutDpi);
 }
 
-void LimitToSmallestSize(HWND window, MINMAXINFO& limits) {
+void LimitToSmallestSize(MINMAXINFO& limits) {
     // Sent before the layout exists, while the window is being created.
     if (Shell().layout.ClientWidth <= 0) {
         return;
     }
-    const SIZE smallest = SmallestWindowSize(window);
+    const SIZE smallest = SmallestWindowSize();
     limits.ptMinTrackSize.x = std::max<LONG>(limits.ptMinTrackSize.x, smallest.cx);
     limits.ptMinTrackSize.y = std::max<LONG>(limits.ptMinTrackSize.y, smallest.cy);
 }
 
 void RelayoutToClient(HWND window) {
     ShellState& shell = Shell();
-    const SIZE client = ClientSize(window);
-    shell.layout = LayoutForClient(shell.layout, client.cx, client.cy);
+    // Measured against the smallest window rather than by the client area: where the real frame
+    // differs from the one the layout's DPI gives (a change of DPI under Wine, which keeps one
+    // DPI), the smallest window still gets the smallest layout.
+    RECT rect;
+    GetWindowRect(window, &rect);
+    const SIZE smallest = SmallestWindowSize();
+    const Layout& layout = shell.layout;
+    shell.layout =
+        LayoutForClient(layout, layout.ClientWidth + (rect.right - rect.left) - smallest.cx,
+                        layout.ClientHeight + (rect.bottom - rect.top) - smallest.cy);
     shell.program->window->MoveControlsToLayout();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }

@@ -6,18 +6,19 @@
 
 namespace quarnic {
 
-// A sizing frame and a maximize box beside the minimize box.
+// A sizing frame and a maximize box beside the minimize box. WS_CAPTION is what an overlapped
+// window gets anyway; it is named so that the frame computed for a client size counts it.
 inline constexpr DWORD MAIN_WINDOW_STYLE =
-    WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX;
 
-// The outer size whose client area is the smallest layout's, with the frame the window has at
-// its DPI.
-SIZE SmallestWindowSize(HWND window);
+// The outer size whose client area is the smallest layout's, with the frame a window has at the
+// layout's DPI.
+SIZE SmallestWindowSize();
 
 // WM_GETMINMAXINFO: no smaller than the smallest layout, once there is one.
-void LimitToSmallestSize(HWND window, MINMAXINFO& limits);
+void LimitToSmallestSize(MINMAXINFO& limits);
 
-// The layout for the client area as it is now, every control moved to it at once with nothing
+// The layout for the window's size as it is now, every control moved to it at once with nothing
 // drawn meanwhile, then one repaint of the whole window (the way a change of DPI relays out).
 void RelayoutToClient(HWND window);
 

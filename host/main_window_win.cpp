@@ -70,6 +70,7 @@ CaptionInk MeasureCaption(HWND window, wchar_t caption) {
 // it replaces is the caller's to delete, once no key uses it any more.
 LayoutInputs MeasureAtDpi(HWND window, int dpi) {
     Shell().font = CreateSystemFontFor(dpi);
+    Shell().layoutDpi = dpi;
     LayoutInputs in;
     const ProgramLayoutRules& rules = Program().layout;
     in.keySampleWidth = SampleWidth(window, rules.keyWidthSample);
@@ -87,9 +88,12 @@ LayoutInputs MeasureAtDpi(HWND window, int dpi) {
 
 // MoveWindow to the computed place at the smallest size, show and paint.
 void ShowMainWindow(HWND window) {
-    const Layout& layout = Shell().layout;
-    const SIZE size = SmallestWindowSize(window);
-    MoveWindow(window, layout.WindowX, layout.WindowY, size.cx, size.cy, FALSE);
+    const SIZE size = SmallestWindowSize();
+    // Centred as the layout centres its own size (truncating toward zero), for the frame the
+    // window really has.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    MoveWindow(window, x, y, size.cx, size.cy, FALSE);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
 }
@@ -128,7 +132,7 @@ void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
     ShellState& shell = Shell();
     HFONT replaced = shell.font;
     shell.layout = LayoutAfterDpiChange(MeasureAtDpi(window, dpi), suggested.left, suggested.top);
-    const SIZE smallest = SmallestWindowSize(window);
+    const SIZE smallest = SmallestWindowSize();
     const int width = std::max<int>(suggested.right - suggested.left, smallest.cx);
     const int height = std::max<int>(suggested.bottom - suggested.top, smallest.cy);
     SetWindowPos(window, nullptr, suggested.left, suggested.top, width, height,
@@ -183,7 +187,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             program.OnReady();
             return 0;
         case WM_GETMINMAXINFO:
-            LimitToSmallestSize(window, *reinterpret_cast<MINMAXINFO*>(lParam));
+            LimitToSmallestSize(*reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
         case WM_SIZE:
             if (program.TakesCommands() && wParam != SIZE_MINIMIZED) {

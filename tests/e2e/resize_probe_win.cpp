@@ -1,5 +1,6 @@
 #include "resize_probe_win.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "json_line_win.h"
@@ -8,7 +9,7 @@ namespace quarnic::e2e {
 namespace {
 
 constexpr int kDragSteps = 12;
-constexpr DWORD kStepMs = 20;
+constexpr DWORD kStepMs = 40;
 constexpr DWORD kSettleMs = 300;
 // A drag may end a pixel short of where the pointer went, depending on where in the frame it
 // took hold.
@@ -29,8 +30,24 @@ void MoveMouseTo(POINT point, DWORD flags) {
     SendInput(1, &input, sizeof input);
 }
 
+// A drag whose end would lie off the screen stops at its edge: the window moves up and left
+// first, as far as the drag needs.
+void MakeRoomToDrag(HWND main, int dx, int dy) {
+    RECT rect;
+    GetWindowRect(main, &rect);
+    const int overRight = std::max<int>(0, rect.right + dx - GetSystemMetrics(SM_CXSCREEN) + 1);
+    const int overBottom = std::max<int>(0, rect.bottom + dy - GetSystemMetrics(SM_CYSCREEN) + 1);
+    const int left = rect.left - overRight, top = rect.top - overBottom;
+    if (left != rect.left || top != rect.top) {
+        SetWindowPos(main, nullptr, std::max(0, left), std::max(0, top), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+        Sleep(kStepMs);
+    }
+}
+
 // Presses on the frame's bottom-right corner and drags it by (dx, dy), as a user would.
 void DragCorner(HWND main, int dx, int dy) {
+    MakeRoomToDrag(main, dx, dy);
     RECT rect;
     GetWindowRect(main, &rect);
     const POINT start{rect.right - 2, rect.bottom - 2};
@@ -42,7 +59,9 @@ void DragCorner(HWND main, int dx, int dy) {
         Sleep(kStepMs);
         MoveMouseTo({start.x + dx * step / kDragSteps, start.y + dy * step / kDragSteps}, 0);
     }
-    Sleep(kStepMs);
+    // The last move settles before the button comes up, which ends the drag where it is.
+    MoveMouseTo({start.x + dx, start.y + dy}, 0);
+    Sleep(kSettleMs);
     MoveMouseTo({start.x + dx, start.y + dy}, MOUSEEVENTF_LEFTUP);
     Sleep(kSettleMs);
 }
