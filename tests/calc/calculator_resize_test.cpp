@@ -61,14 +61,8 @@ TEST(CalculatorResize, TheSmallestSizeIsTodaysLayoutToThePixel) {
                                    where);
         recorded::ExpectSamePlaces(CalculatorTextCarriersFor(g, grid), CalculatorTextCarriersFor(g),
                                    where);
-        const auto stretched = CalculatorBandsFor(g, size.width, size.height, grid);
-        const auto today = CalculatorBandsFor(g, size.width, size.height);
-        for (std::size_t i = 0; i < today.size(); ++i) {
-            EXPECT_TRUE(stretched[i].firstRow == today[i].firstRow &&
-                        stretched[i].lastRow == today[i].lastRow &&
-                        stretched[i].x1 == today[i].x1 && stretched[i].x2 == today[i].x2)
-                << "band " << i << ", " << where;
-        }
+        recorded::ExpectSameBands(CalculatorBandsFor(g, size.width, size.height, grid),
+                                  CalculatorBandsFor(g, size.width, size.height), where);
         const MemoryMarkFigure mark = MemoryMarkAt(g, grid), was = MemoryMarkAt(g);
         EXPECT_TRUE(mark.left == was.left && mark.top == was.top) << where;
     });

@@ -79,6 +79,18 @@ void ExpectBandsClear(const std::array<Band, B>& bands, const std::array<KeyPlac
     }
 }
 
+template <std::size_t B>
+void ExpectSameBands(const std::array<Band, B>& actual, const std::array<Band, B>& expected,
+                     const std::string& where) {
+    for (std::size_t i = 0; i < B; ++i) {
+        const Band& a = actual[i];
+        const Band& e = expected[i];
+        EXPECT_TRUE(a.firstRow == e.firstRow && a.lastRow == e.lastRow && a.x1 == e.x1 &&
+                    a.x2 == e.x2)
+            << "band " << i << ", " << where;
+    }
+}
+
 inline constexpr int TRIED_DPIS[] = {96, 144, 192};
 
 // check(font, layout, size, where) for every tried DPI in both languages and every size tried,
