@@ -115,22 +115,29 @@ TEST(CalculatorResize, TheKeysShareTheExtraSizeAndTheFiguresFollowTheirKeys) {
 
 // The console form decides by the measured width: a wider console never shows fewer digits,
 // and a maximized window at 96 DPI holds well over a hundred of them.
+void ExpectNoFewerDigitsAsTheWindowWidens(const Font& font) {
+    const Layout smallest = CalculatorAt(font);
+    const FixedPitchMeasurer measurer(recorded::CaptionOf(font, L"0")->width);
+    int previous = 0;
+    for (int width = smallest.ClientWidth; width <= 1920; width += 7) {
+        const Layout layout = LayoutForClient(smallest, width, smallest.ClientHeight);
+        const int console =
+            ConsoleWidth(CalculatorConsole(layout.Geometry(), CalculatorGridStretch(layout)));
+        const int capacity = ConsoleCapacity(measurer, console, 10);
+        EXPECT_GE(capacity, previous) << width << " px at " << font.dpi << " DPI";
+        previous = capacity;
+    }
+    if (font.dpi == 96) {
+        EXPECT_GE(previous, 120) << "maximized on 1920 x 1080";
+    }
+}
+
 TEST(CalculatorResize, TheConsoleShowsNoFewerDigitsAsTheWindowWidens) {
     for (const Font& font : recorded::ENGLISH) {
-        const Layout smallest = CalculatorAt(font);
-        const FixedPitchMeasurer measurer(recorded::CaptionOf(font, L"0")->width);
-        int previous = 0;
-        for (int width = smallest.ClientWidth; width <= 1920; width += 7) {
-            const Layout layout = LayoutForClient(smallest, width, smallest.ClientHeight);
-            const int console =
-                ConsoleWidth(CalculatorConsole(layout.Geometry(), CalculatorGridStretch(layout)));
-            const int capacity = ConsoleCapacity(measurer, console, 10);
-            EXPECT_GE(capacity, previous) << width << " px at " << font.dpi << " DPI";
-            previous = capacity;
-        }
-        if (font.dpi == 96) {
-            EXPECT_GE(previous, 120) << "maximized on 1920 x 1080";
-        }
+        ExpectNoFewerDigitsAsTheWindowWidens(font);
+    }
+    for (const Font& font : recorded::JAPANESE) {
+        ExpectNoFewerDigitsAsTheWindowWidens(font);
     }
 }
 
