@@ -74,7 +74,7 @@ def places(state):
     return {i: c["rect"] for i, c in state.controls.items()}
 
 
-def check_dpi_round_trip(case, program, state, what):
+def check_dpi_round_trip(case, program, state, key, what):
     """96 -> 144 -> 96 DPI on a resized window: the suggested size in proportion each time, and
     at 96 DPI again every control where the table put it before."""
     width, height = state.window_rect()[2:]
@@ -85,6 +85,7 @@ def check_dpi_round_trip(case, program, state, what):
                f"{what}: at 144 DPI the window is {at144.window_rect()[2:]}, "
                f"not 1.5 x {width, height}")
     check_layout(case, at144, len(state.controls))
+    check_rows_shared(case, program, at144, key, f"{what} at 144 DPI")
     program.drive("dpi-change", 96, 144)
     back = program.state()
     case.check(all(abs(a - b) <= ROUND_TRIP_TOLERANCE
@@ -122,7 +123,7 @@ def resize_and_maximize(case, kit, key, locale):
                        "the smallest size")
         # A size that stays below the screen's largest window at 144 DPI.
         program.drive("resize", width + 60, height + 40)
-        check_dpi_round_trip(case, program, program.state(), what)
+        check_dpi_round_trip(case, program, program.state(), key, what)
         before_maximizing = program.state()
 
         program.drive("syscmd", SC_MAXIMIZE)
