@@ -31,13 +31,55 @@ void AddOperatorAndMemoryKeys(KeyPlacementList& keys, const KeyGeometry& g) {
              {memoryLeft, Row(g, 7, 7), width, g.keyHeight});
 }
 
+constexpr unsigned KEY_RULE = FOLLOW_GRID_ACROSS | FOLLOW_GRID_DOWN;
+
+constexpr std::array<ResizeRule, CALCULATOR_RESIZE_RULE_COUNT> ResizeRules() {
+    std::array<ResizeRule, CALCULATOR_RESIZE_RULE_COUNT> rules{};
+    std::size_t n = 0;
+    for (int id = IDC_DIGIT_FIRST; id <= IDC_DIGIT_LAST; ++id) {
+        rules[n++] = {id, KEY_RULE};
+    }
+    for (int id :
+         {IDC_POINT, IDC_SIGN, IDC_ALL_CLEAR, IDC_CLEAR_ENTRY, IDC_ADD, IDC_SUBTRACT, IDC_MULTIPLY,
+          IDC_DIVIDE, IDC_EQUALS, IDC_MEMORY_IN, IDC_MEMORY_RECALL, IDC_SQRT}) {
+        rules[n++] = {id, KEY_RULE};
+    }
+    for (int id = IDC_NOTATION_FIRST; id <= IDC_NOTATION_LAST; ++id) {
+        rules[n++] = {id, FOLLOW_GRID_ACROSS};
+    }
+    for (int id : {IDC_STEP_UP, IDC_STEP_DOWN, IDC_OTHER_NOTATION_TEXT}) {
+        rules[n++] = {id, FOLLOW_GRID_ACROSS};
+    }
+    rules[n++] = {IDC_CONSOLE_TEXT, GROW_WITH_RIGHT};
+    return rules;
+}
+
+PixelRect KeyPlace(const CalculatorKeys& keys, int id) {
+    for (const KeyPlacement& key : keys) {
+        if (key.id == id) {
+            return key.rect;
+        }
+    }
+    return {};
+}
+
 }  // namespace
+
+const std::array<ResizeRule, CALCULATOR_RESIZE_RULE_COUNT> CALCULATOR_RESIZE_RULES = ResizeRules();
+
+GridStretch CalculatorGridStretch(const KeyGeometry& g, int extraWidth, int extraHeight) {
+    return KeyGridStretch(g, Row(g, 7, 8), extraWidth, extraHeight);
+}
+
+GridStretch CalculatorGridStretch(const Layout& layout) {
+    return CalculatorGridStretch(layout.Geometry(), layout.ExtraWidth, layout.ExtraHeight);
+}
 
 double CalculatorSideMargin(int, int markSampleWidth) {
     return (markSampleWidth + 4) * 0.25;
 }
 
-CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
+CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g, const GridStretch& grid) {
     CalculatorKeys placements;
     KeyPlacementList keys(placements);
     AddDigitKeys(keys, g, IDC_DIGIT_FIRST);
@@ -46,17 +88,19 @@ CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g) {
     AddNotationRow(keys, g, {IDC_NOTATION_FIRST, IDC_STEP_UP, IDC_STEP_DOWN}, Row(g, 4, 1) - 2);
     keys.Add(IDC_SQRT, L"", KeyKind::OwnerDrawn,
              {Column(g, 5, 1) + 1, Row(g, 5, 5), g.keyWidth, g.keyHeight});
+    FollowTable(placements.data(), placements.size(), CALCULATOR_RESIZE_RULES.data(),
+                CALCULATOR_RESIZE_RULES.size(), grid);
     return placements;
 }
 
-CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g) {
+CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g, const GridStretch& grid) {
     const ConsoleFigure console = CalculatorConsole(g);
     const OtherBoxFigure box = CalculatorOtherBox(g);
-    const MemoryMarkFigure mark = MemoryMarkAt(g);
+    const MemoryMarkFigure mark = MemoryMarkAt(g, grid);
     const auto through = [](int left, int top, int right, int bottom) {
         return PixelRect{left, top, right - left + 1, bottom - top + 1};
     };
-    return CalculatorTextCarriers{{
+    CalculatorTextCarriers carriers{{
         {IDC_CONSOLE_TEXT, L"", KeyKind::PaintedText,
          through(console.left, console.top, console.right, console.bottom)},
         {IDC_OTHER_NOTATION_TEXT, L"", KeyKind::PaintedText,
@@ -64,9 +108,17 @@ CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g) {
         {IDC_MEMORY_MARK_TEXT, L"", KeyKind::PaintedText,
          through(mark.left, mark.top, mark.right, mark.bottom)},
     }};
+    // The mark's carrier is placed from the mark itself, which follows "Min".
+    FollowTable(carriers.data(), carriers.size() - 1, CALCULATOR_RESIZE_RULES.data(),
+                CALCULATOR_RESIZE_RULES.size(), grid);
+    return carriers;
 }
 
-CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight) {
+CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight,
+                                   const GridStretch& grid) {
+    // Written for the smallest client area, then stretched with the keys they lie between.
+    clientWidth -= grid.across.extra;
+    clientHeight -= grid.down.extra;
     const int left = g.margin - 1, right = Column(g, 10, 1) + 1;
     const int opTop = Row(g, 6, 7) - g.halfKey, opBottom = Row(g, 8, 8) - g.halfKey;
     const int betweenClearAndMemory = Column(g, 1, 1) + 1, memoryLeft = Column(g, 9, 1);
@@ -83,15 +135,17 @@ CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int cl
         {opTop, opBottom, Column(g, 5, 6) + 1, Column(g, 5, 7)},       // "/" / "="
         {opTop, opBottom, Column(g, 7, 7) + 1, memoryLeft},            // "=" / "Min"
     };
-    return SharedBandsAnd(g, clientWidth, clientHeight, own);
+    CalculatorBands bands = SharedBandsAnd(g, clientWidth, clientHeight, own);
+    StretchBands(bands, grid);
+    return bands;
 }
 
-ConsoleFigure CalculatorConsole(const KeyGeometry& g) {
-    return ConsoleFigureAt(g, 0);
+ConsoleFigure CalculatorConsole(const KeyGeometry& g, const GridStretch& grid) {
+    return StretchFigure(ConsoleFigureAt(g, 0), grid);
 }
 
-OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g) {
-    return OtherBoxFigureAt(g, 0);
+OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g, const GridStretch& grid) {
+    return StretchFigure(OtherBoxFigureAt(g, 0), grid);
 }
 
 RadicalSign RadicalSignPoints(int keyWidth, int keyHeight) {
@@ -104,9 +158,12 @@ RadicalSign RadicalSignPoints(int keyWidth, int keyHeight) {
                         {w / 5 - 2, h - h / 2 + 2}}};
 }
 
-MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g) {
-    const int x = 3 * g.margin + 9 * g.keyWidth;
-    const int y = 7 * g.spacing + 6 * g.keyHeight;
+MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g, const GridStretch& grid) {
+    const CalculatorKeys smallest = CalculatorKeyPlacements(g);
+    const PixelRect from = KeyPlace(smallest, IDC_MEMORY_IN);
+    const PixelRect to = StretchPlace(from, KEY_RULE, grid);
+    const int x = 3 * g.margin + 9 * g.keyWidth + to.left - from.left;
+    const int y = 7 * g.spacing + 6 * g.keyHeight + to.top - from.top;
     return MemoryMarkFigure{x - 3, y - 10, x + 3, y - 4};
 }
 

@@ -15,23 +15,37 @@ double CalculatorSideMargin(int keySampleWidth, int markSampleWidth);
 inline constexpr int CALCULATOR_KEY_COUNT = 52;
 using CalculatorKeys = std::array<KeyPlacement, CALCULATOR_KEY_COUNT>;
 
-// The controls in their creation order.
-CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g);
+// How each control follows the window's size: the keys follow the key grid both ways, the
+// notation row and the box of "X" follow it across, the console grows with the width. The
+// memory mark follows "Min" (MemoryMarkAt).
+inline constexpr int CALCULATOR_RESIZE_RULE_COUNT = CALCULATOR_KEY_COUNT + 2;
+extern const std::array<ResizeRule, CALCULATOR_RESIZE_RULE_COUNT> CALCULATOR_RESIZE_RULES;
+
+// The key grid of a window whose client area is that much larger than the smallest: the rows
+// from the first digit row down to "CE" and "MR" share the extra height.
+GridStretch CalculatorGridStretch(const KeyGeometry& g, int extraWidth, int extraHeight);
+GridStretch CalculatorGridStretch(const Layout& layout);
+
+// The controls in their creation order; with a grid, where its table puts them.
+CalculatorKeys CalculatorKeyPlacements(const KeyGeometry& g, const GridStretch& grid = {});
 
 // The carriers of the painted texts over their figures: the console's frame, the box of "X" and
 // the memory mark's square (right and bottom edges included).
 inline constexpr int CALCULATOR_TEXT_CARRIER_COUNT = 3;
 using CalculatorTextCarriers = std::array<KeyPlacement, CALCULATOR_TEXT_CARRIER_COUNT>;
-CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g);
+CalculatorTextCarriers CalculatorTextCarriersFor(const KeyGeometry& g,
+                                                 const GridStretch& grid = {});
 
 inline constexpr int CALCULATOR_BAND_COUNT = 17;
 using CalculatorBands = std::array<Band, CALCULATOR_BAND_COUNT>;
 
-CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight);
+// clientWidth and clientHeight are the client area's size now, the grid's extra size included.
+CalculatorBands CalculatorBandsFor(const KeyGeometry& g, int clientWidth, int clientHeight,
+                                   const GridStretch& grid = {});
 
 // The console and notation row, and the box of "X" beside the notation buttons.
-ConsoleFigure CalculatorConsole(const KeyGeometry& g);
-OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g);
+ConsoleFigure CalculatorConsole(const KeyGeometry& g, const GridStretch& grid = {});
+OtherBoxFigure CalculatorOtherBox(const KeyGeometry& g, const GridStretch& grid = {});
 
 struct Point {
     int x = 0;
@@ -43,14 +57,15 @@ using RadicalSign = std::array<Point, 6>;
 RadicalSign RadicalSignPoints(int keyWidth, int keyHeight);
 
 // The memory mark above "Min": filled and framed from (left, top) to (right, bottom), both
-// included. Erasing fills a row more above and below and a column more on the left.
+// included. Erasing fills a row more above and below and a column more on the left. In a larger
+// window it keeps its size and its place beside "Min".
 struct MemoryMarkFigure {
     int left = 0;
     int top = 0;
     int right = 0;
     int bottom = 0;
 };
-MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g);
+MemoryMarkFigure MemoryMarkAt(const KeyGeometry& g, const GridStretch& grid = {});
 
 struct Rgb {
     int red = 0;

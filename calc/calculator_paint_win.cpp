@@ -14,9 +14,14 @@ KeyGeometry CurrentGeometry() {
     return Shell().layout.Geometry();
 }
 
+GridStretch CurrentGrid() {
+    return CalculatorGridStretch(Shell().layout);
+}
+
 void PaintBands(HWND window) {
     const SIZE client = ClientSize(window);
-    const CalculatorBands bands = CalculatorBandsFor(CurrentGeometry(), client.cx, client.cy);
+    const CalculatorBands bands =
+        CalculatorBandsFor(CurrentGeometry(), client.cx, client.cy, CurrentGrid());
     PaintBands(window, bands.data(), static_cast<int>(bands.size()));
 }
 
@@ -29,24 +34,24 @@ COLORREF MemoryMarkColorRef() {
 }  // namespace
 
 void ClearConsole(HWND window) {
-    ClearConsoleFigure(window, CalculatorConsole(CurrentGeometry()));
+    ClearConsoleFigure(window, CalculatorConsole(CurrentGeometry(), CurrentGrid()));
 }
 
 void DrawConsole(HWND window, std::string_view text) {
     const KeyGeometry g = CurrentGeometry();
-    DrawConsoleFigure(window, g, CalculatorConsole(g), text);
+    DrawConsoleFigure(window, g, CalculatorConsole(g, CurrentGrid()), text);
 }
 
 void ClearOtherNotationBox(HWND window) {
-    ClearOtherBox(window, CalculatorOtherBox(CurrentGeometry()));
+    ClearOtherBox(window, CalculatorOtherBox(CurrentGeometry(), CurrentGrid()));
 }
 
 void DrawOtherNotationBox(HWND window, std::string_view label) {
-    DrawOtherBox(window, CalculatorOtherBox(CurrentGeometry()), label);
+    DrawOtherBox(window, CalculatorOtherBox(CurrentGeometry(), CurrentGrid()), label);
 }
 
 void DrawMemoryMark(HWND window) {
-    const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry());
+    const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry(), CurrentGrid());
     MainWindowDC dc(window);
     {
         ScopedPen pen(dc, MemoryMarkColorRef());
@@ -56,7 +61,7 @@ void DrawMemoryMark(HWND window) {
 }
 
 void EraseMemoryMark(HWND window) {
-    const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry());
+    const MemoryMarkFigure mark = MemoryMarkAt(CurrentGeometry(), CurrentGrid());
     MainWindowDC dc(window);
     ScopedPen pen(dc, ConsoleColorRef());
     FillRows(dc, mark.top - 1, mark.bottom + 1, mark.left - 1, mark.right + 1);

@@ -55,10 +55,11 @@ class CalculatorView : public ControlView {
     // told the user "Unable to display dialog" itself.
     virtual bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) = 0;
 
-    // Pixel width of a text in the console's font, and the layout's key width (a tenth of the
-    // console's width); together they decide how many digits of an answer fit.
+    // Pixel width of a text in the console's font, and the console's width now (ConsoleWidth
+    // of its figure: ten key widths in the smallest window, more in a wider one); together
+    // they decide how many digits of an answer fit.
     virtual int MeasureText(std::string_view text) const = 0;
-    virtual int KeyWidth() const = 0;
+    virtual int ConsoleWidth() const = 0;
 
     // Copy and Paste. The clipboard is tried for about half a second; false means another
     // program still holds it, and nothing was copied or read. A clipboard without text reads

@@ -10,6 +10,7 @@
 #include "calc/calculator_paint_win.h"
 #include "calc/calculator_state.h"
 #include "calc/commands.h"
+#include "calc/console_refit.h"
 #include "calc/history_keeping_win.h"
 #include "calc/history_texts.h"
 #include "calc/history_window_win.h"
@@ -81,10 +82,13 @@ class CalculatorWindow final : public ProgramWindow {
 
     void MoveControlsToLayout() override {
         const KeyGeometry g = Shell().layout.Geometry();
-        const CalculatorKeys keys = CalculatorKeyPlacements(g);
+        const GridStretch grid = CalculatorGridStretch(Shell().layout);
+        const CalculatorKeys keys = CalculatorKeyPlacements(g, grid);
         MoveControls(keys.data(), static_cast<int>(keys.size()));
-        const CalculatorTextCarriers carriers = CalculatorTextCarriersFor(g);
+        const CalculatorTextCarriers carriers = CalculatorTextCarriersFor(g, grid);
         MoveControls(carriers.data(), static_cast<int>(carriers.size()));
+        // The console's width changed with the window: more or fewer digits fit now.
+        RefitShownAnswer(calc_);
     }
 
     bool OnOtherMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -8,7 +8,7 @@ namespace quarnic {
 
 void FormatAnswerForView(EngineRegisters& regs, const CalculatorView& view, int sign, int notation,
                          int destination, TopDigitRun run, int lastPlace) {
-    FormatAnswerForConsole(regs, ViewTextMeasurer(view), view.KeyWidth(), sign, notation,
+    FormatAnswerForConsole(regs, ViewTextMeasurer(view), view.ConsoleWidth(), sign, notation,
                            destination, run, lastPlace);
 }
 

@@ -29,8 +29,9 @@ void DrawBorder(HDC dc, int w, int b, bool pressed, const SqrtKeyColors& colors)
     DrawLine(dc, 1, b - 1, w - 1, b - 1);
 }
 
-void DrawRadicalSign(HDC dc) {
-    const RadicalSign sign = RadicalSignPoints(Shell().layout.KeyWidth, Shell().layout.KeyHeight);
+// Drawn for the key's size, which grows with the window.
+void DrawRadicalSign(HDC dc, int keyWidth, int keyHeight) {
+    const RadicalSign sign = RadicalSignPoints(keyWidth, keyHeight);
     POINT points[6];
     for (std::size_t i = 0; i < sign.size(); ++i) {
         points[i] = POINT{sign[i].x, sign[i].y};
@@ -58,7 +59,7 @@ void DrawSqrtKey(const DRAWITEMSTRUCT& item, const SqrtKeyColors& colors) {
         // The focus rectangle inverts: a second one takes the first away.
         DrawFocusRect(dc, &focus);
     }
-    DrawRadicalSign(dc);
+    DrawRadicalSign(dc, w + 1, b + 1);
 }
 
 }  // namespace quarnic

@@ -2,6 +2,7 @@
 
 #include "calc/calc_ids.h"
 #include "calc/calculator_accessible_win.h"
+#include "calc/calculator_layout.h"
 #include "calc/calculator_paint_win.h"
 #include "calc/save_answer_win.h"
 #include "calc/sqrt_dialogs_win.h"
@@ -63,8 +64,10 @@ int Win32CalculatorView::MeasureText(std::string_view text) const {
     return TextWidthNarrow(MainWindow(), text.data(), static_cast<int>(text.size()));
 }
 
-int Win32CalculatorView::KeyWidth() const {
-    return Shell().layout.KeyWidth;
+int Win32CalculatorView::ConsoleWidth() const {
+    const Layout& layout = Shell().layout;
+    return quarnic::ConsoleWidth(
+        CalculatorConsole(layout.Geometry(), CalculatorGridStretch(layout)));
 }
 
 void Win32CalculatorView::SaveAnswerText(std::string_view text, std::size_t longestSize) {

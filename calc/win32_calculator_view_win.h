@@ -26,7 +26,7 @@ class Win32CalculatorView final : public Win32ControlView<CalculatorView> {
     void ClosePleaseWait() override;
     bool RunSqrtSettingDialog(int checkedButtonId, SqrtSettingEvents& events) override;
     int MeasureText(std::string_view text) const override;
-    int KeyWidth() const override;
+    int ConsoleWidth() const override;
     void SaveAnswerText(std::string_view text, std::size_t longestSize) override;
     void OpenHistoryWindow() override;
 

@@ -6,6 +6,10 @@ namespace quarnic {
 
 namespace {
 
+// The frame Wine and Windows give a window of fixed size at every DPI, which the window's size
+// rule counts in.
+constexpr int FIXED_FRAME = 3;
+
 // Floor and ceiling of a half, for overhangs below zero too.
 int HalfDown(int n) {
     return n >= 0 ? n / 2 : -((1 - n) / 2);
@@ -52,6 +56,8 @@ Layout ComputeLayout(const LayoutInputs& in) {
     int caption = in.platformCode == PLATFORM_LATER_NT ? in.captionHeight : in.menuHeight;
     out.WindowWidth = 2 * out.Margin() + 10 * out.KeyWidth + 6;
     out.WindowHeight = caption + in.heightSpacingUnits * out.SpacingUnit + 8 * out.KeyHeight + 9;
+    out.ClientWidth = out.WindowWidth - 2 * FIXED_FRAME;
+    out.ClientHeight = out.WindowHeight - caption - 2 * FIXED_FRAME;
     // C++ division truncates toward zero, as the centring wants on screens smaller than the window.
     out.WindowX = (in.screenWidth - out.WindowWidth) / 2;
     out.WindowY = (in.screenHeight - out.WindowHeight) / 2;
@@ -62,6 +68,13 @@ Layout LayoutAfterDpiChange(const LayoutInputs& atNewDpi, int suggestedLeft, int
     Layout out = ComputeLayout(atNewDpi);
     out.WindowX = suggestedLeft;
     out.WindowY = suggestedTop;
+    return out;
+}
+
+Layout LayoutForClient(const Layout& smallest, int clientWidth, int clientHeight) {
+    Layout out = smallest;
+    out.ExtraWidth = std::max(0, clientWidth - smallest.ClientWidth);
+    out.ExtraHeight = std::max(0, clientHeight - smallest.ClientHeight);
     return out;
 }
 
@@ -140,6 +153,56 @@ PixelRect NotationLabelRect(const KeyGeometry& g, const ConsoleFigure& console) 
     const int left = console.left + 5;
     const int right = console.left + 3 * g.keyWidth - 5;
     return PixelRect{left, console.rowTop, right - left, console.rowBottom - console.rowTop};
+}
+
+GridStretch KeyGridStretch(const KeyGeometry& g, int gridBottom, int extraWidth, int extraHeight) {
+    const int gridTop = Row(g, 5, 2);
+    return GridStretch{{g.margin, 10 * g.keyWidth + 1, extraWidth},
+                       {gridTop, gridBottom - gridTop, extraHeight}};
+}
+
+PixelRect StretchPlace(const PixelRect& place, unsigned edges, const GridStretch& grid) {
+    const ControlRect r =
+        FollowGrid({place.left, place.top, place.width, place.height}, edges, grid);
+    return PixelRect{r.x, r.y, r.width, r.height};
+}
+
+ConsoleFigure StretchFigure(const ConsoleFigure& c, const GridStretch& grid) {
+    const GridSpan& x = grid.across;
+    const GridSpan& y = grid.down;
+    return ConsoleFigure{StretchFirstPixel(x, c.left),   StretchLastPixel(x, c.right),
+                         StretchFirstPixel(y, c.top),    StretchLastPixel(y, c.bottom),
+                         StretchFirstPixel(y, c.rowTop), StretchLastPixel(y, c.rowBottom)};
+}
+
+OtherBoxFigure StretchFigure(const OtherBoxFigure& b, const GridStretch& grid) {
+    const GridSpan& x = grid.across;
+    const GridSpan& y = grid.down;
+    return OtherBoxFigure{
+        StretchFirstPixel(x, b.frameLeft),     StretchFirstPixel(y, b.frameTop),
+        StretchLastPixel(x, b.frameRight),     StretchLastPixel(y, b.frameBottom),
+        StretchFirstPixel(y, b.clearFirstRow), StretchLastPixel(y, b.clearLastRow),
+        StretchFirstPixel(x, b.clearX1),       StretchEdge(x, b.clearX2),
+        StretchFirstPixel(x, b.textLeft),      StretchFirstPixel(y, b.textTop),
+        StretchEdge(x, b.textRight),           StretchEdge(y, b.textBottom)};
+}
+
+Band StretchBand(const Band& band, const GridStretch& grid) {
+    return Band{StretchFirstPixel(grid.down, band.firstRow),
+                StretchLastPixel(grid.down, band.lastRow), StretchFirstPixel(grid.across, band.x1),
+                StretchEdge(grid.across, band.x2)};
+}
+
+void FollowTable(KeyPlacement* places, std::size_t count, const ResizeRule* table,
+                 std::size_t tableSize, const GridStretch& grid) {
+    for (std::size_t i = 0; i < count; ++i) {
+        for (std::size_t r = 0; r < tableSize; ++r) {
+            if (table[r].id == places[i].id) {
+                places[i].rect = StretchPlace(places[i].rect, table[r].edges, grid);
+                break;
+            }
+        }
+    }
 }
 
 }  // namespace quarnic

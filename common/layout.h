@@ -8,6 +8,8 @@
 #include <array>
 #include <cstddef>
 
+#include "common/resize_rule.h"
+
 namespace quarnic {
 
 // A caption's line in the font a button draws it with, and the rows its ink covers counted
@@ -63,6 +65,13 @@ struct Layout {
     int WindowX = 0;
     int WindowY = 0;
     int StepUpHeight = 0;
+    // The smallest client area: the window less a fixed window's frame and caption. Every
+    // figure is written for it; a larger window stretches them by its grid (GridStretch).
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    // How much larger the client area is now than the smallest one.
+    int ExtraWidth = 0;
+    int ExtraHeight = 0;
 
     int Margin() const { return static_cast<int>(SideMargin); }
     int HalfKey() const { return static_cast<int>(HalfKeyHeight); }
@@ -81,6 +90,10 @@ Layout ComputeLayout(const LayoutInputs& in);
 // to what was measured at the new DPI, the window at the top-left corner of the rectangle
 // Windows suggests rather than centred.
 Layout LayoutAfterDpiChange(const LayoutInputs& atNewDpi, int suggestedLeft, int suggestedTop);
+
+// The layout for a client area of that size: the smallest one's figures, and the extra size,
+// never below none.
+Layout LayoutForClient(const Layout& smallest, int clientWidth, int clientHeight);
 
 struct PixelRect {
     int left = 0;
@@ -199,5 +212,33 @@ OtherBoxFigure OtherBoxFigureAt(const KeyGeometry& g, int offset);
 
 // The label at the left end of a notation row (right/bottom exclusive).
 PixelRect NotationLabelRect(const KeyGeometry& g, const ConsoleFigure& console);
+
+// The key grid of both windows: across, the console's columns from its left frame to its right
+// one; down, from the top of the first digit row to gridBottom (the bottom of the lowest keys).
+GridStretch KeyGridStretch(const KeyGeometry& g, int gridBottom, int extraWidth, int extraHeight);
+
+// The figures of the smallest layout where a larger window's grid puts them.
+PixelRect StretchPlace(const PixelRect& place, unsigned edges, const GridStretch& grid);
+ConsoleFigure StretchFigure(const ConsoleFigure& console, const GridStretch& grid);
+OtherBoxFigure StretchFigure(const OtherBoxFigure& box, const GridStretch& grid);
+Band StretchBand(const Band& band, const GridStretch& grid);
+
+template <std::size_t N>
+void StretchBands(std::array<Band, N>& bands, const GridStretch& grid) {
+    for (Band& band : bands) {
+        band = StretchBand(band, grid);
+    }
+}
+
+// Each control to the place its rule in the table gives it; a control the table does not name
+// keeps its place (the tables name every one).
+void FollowTable(KeyPlacement* places, std::size_t count, const ResizeRule* table,
+                 std::size_t tableSize, const GridStretch& grid);
+
+// The width the console form fits its digits to (FitDigitsToConsole): from the console's left
+// frame to its right one, ten key widths at the smallest size.
+inline int ConsoleWidth(const ConsoleFigure& console) {
+    return console.right - console.left;
+}
 
 }  // namespace quarnic

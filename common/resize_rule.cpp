@@ -19,4 +19,30 @@ ControlRect FollowResize(const ControlRect& original, unsigned edges, int dx, in
     return rect;
 }
 
+int StretchEdge(const GridSpan& span, int edge) {
+    if (span.extra == 0 || edge <= span.start) {
+        return edge;
+    }
+    if (span.length <= 0 || edge >= span.start + span.length) {
+        return edge + span.extra;
+    }
+    const long long inside = edge - span.start;
+    const long long stretched =
+        (inside * (span.length + span.extra) * 2 + span.length) / (2LL * span.length);
+    return span.start + static_cast<int>(stretched);
+}
+
+ControlRect FollowGrid(const ControlRect& original, unsigned edges, const GridStretch& grid) {
+    ControlRect rect = FollowResize(original, edges, grid.across.extra, grid.down.extra);
+    if (edges & FOLLOW_GRID_ACROSS) {
+        rect.x = StretchEdge(grid.across, original.x);
+        rect.width = StretchEdge(grid.across, original.x + original.width) - rect.x;
+    }
+    if (edges & FOLLOW_GRID_DOWN) {
+        rect.y = StretchEdge(grid.down, original.y);
+        rect.height = StretchEdge(grid.down, original.y + original.height) - rect.y;
+    }
+    return rect;
+}
+
 }  // namespace quarnic

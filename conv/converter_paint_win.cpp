@@ -11,7 +11,9 @@ namespace quarnic {
 void PaintConverterWindow(HWND window, Converter& converter) {
     PaintSession paint(window);
     const SIZE client = ClientSize(window);
-    const auto bands = ConverterBands(Shell().layout.Geometry(), client.cx, client.cy);
+    const Layout& layout = Shell().layout;
+    const auto bands =
+        ConverterBands(layout.Geometry(), client.cx, client.cy, ConverterGridStretch(layout));
     PaintBands(window, bands.data(), static_cast<int>(bands.size()));
     // The consoles and boxes are the logic's to decide; a window that never got its view (a
     // second copy closing itself) shows only its background.

@@ -59,9 +59,10 @@ class ConverterWindow final : public ProgramWindow {
 
     void MoveControlsToLayout() override {
         const KeyGeometry g = Shell().layout.Geometry();
-        const auto controls = ConverterControls(g);
+        const GridStretch grid = ConverterGridStretch(Shell().layout);
+        const auto controls = ConverterControls(g, grid);
         MoveControls(controls.data(), static_cast<int>(controls.size()));
-        const auto carriers = ConverterTextCarriers(g);
+        const auto carriers = ConverterTextCarriers(g, grid);
         MoveControls(carriers.data(), static_cast<int>(carriers.size()));
     }
 

@@ -27,6 +27,10 @@ KeyGeometry CurrentGeometry() {
     return Shell().layout.Geometry();
 }
 
+GridStretch CurrentGrid() {
+    return ConverterGridStretch(Shell().layout);
+}
+
 }  // namespace
 
 // Each pane's "X" box lies in its part of the window.
@@ -39,20 +43,23 @@ int Win32ConverterView::OffsetOf(Part part) {
 }
 
 void Win32ConverterView::ClearConsoleOf(Part part) {
-    ClearConsoleFigure(MainWindow(), ConsoleFigureAt(CurrentGeometry(), OffsetOf(part)));
+    ClearConsoleFigure(MainWindow(),
+                       ConverterConsole(CurrentGeometry(), OffsetOf(part), CurrentGrid()));
 }
 
 void Win32ConverterView::DrawConsoleOf(Part part, const char* text) {
     const KeyGeometry g = CurrentGeometry();
-    DrawConsoleFigure(MainWindow(), g, ConsoleFigureAt(g, OffsetOf(part)), text);
+    DrawConsoleFigure(MainWindow(), g, ConverterConsole(g, OffsetOf(part), CurrentGrid()), text);
 }
 
 void Win32ConverterView::ClearOtherBoxOf(Part part) {
-    quarnic::ClearOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)));
+    quarnic::ClearOtherBox(MainWindow(),
+                           ConverterOtherBox(CurrentGeometry(), OffsetOf(part), CurrentGrid()));
 }
 
 void Win32ConverterView::DrawOtherBoxOf(Part part, const char* label) {
-    quarnic::DrawOtherBox(MainWindow(), OtherBoxFigureAt(CurrentGeometry(), OffsetOf(part)), label);
+    quarnic::DrawOtherBox(
+        MainWindow(), ConverterOtherBox(CurrentGeometry(), OffsetOf(part), CurrentGrid()), label);
 }
 
 void Win32ConverterView::ClearInputConsole() {

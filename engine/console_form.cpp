@@ -15,8 +15,8 @@ namespace {
 
 // Pixels the console gives the digits, with their point and sign: its width less the room
 // for an exponent suffix.
-int DigitRoom(const TextMeasurer& measurer, int keyWidth) {
-    return 10 * keyWidth - 27 - measurer.TextWidth(" C-333");
+int DigitRoom(const TextMeasurer& measurer, int consoleWidth) {
+    return consoleWidth - 27 - measurer.TextWidth(" C-333");
 }
 
 // The length of the longest prefix of text that is at most limit wide with extra beside it. A
@@ -36,20 +36,20 @@ int LongestFittingPrefix(const TextMeasurer& measurer, std::string_view text, in
 
 }  // namespace
 
-void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                         int sign) {
     const int lz = LeadingZeroCount(regs.ResultDigits);
     const std::string_view digits(regs.ResultDigits.data() + lz,
                                   static_cast<size_t>(DIGIT_PLACES - lz));
     regs.DigitsThatFit =
         LongestFittingPrefix(measurer, digits, measurer.TextWidth(sign == -1 ? "-." : "."),
-                             DigitRoom(measurer, keyWidth));
+                             DigitRoom(measurer, consoleWidth));
 }
 
-int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation) {
+int ConsoleCapacity(const TextMeasurer& measurer, int consoleWidth, int notation) {
     const std::string run(DIGIT_PLACES, DigitChar(notation - 1));
     return LongestFittingPrefix(measurer, run, measurer.TextWidth("."),
-                                DigitRoom(measurer, keyWidth));
+                                DigitRoom(measurer, consoleWidth));
 }
 
 void RoundUpTopDigitRun(EngineRegisters& regs, int notation, int capacity, int lastPlace) {
@@ -178,14 +178,14 @@ void NotationSymbol(int notation, NotationSymbolText& symbol) {
     }
 }
 
-void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                             int sign, int notation, int destination, TopDigitRun run,
                             int lastPlace) {
     if (run == TopDigitRun::RoundUp) {
-        RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, keyWidth, notation),
+        RoundUpTopDigitRun(regs, notation, ConsoleCapacity(measurer, consoleWidth, notation),
                            lastPlace);
     }
-    FitDigitsToConsole(regs, measurer, keyWidth, sign);
+    FitDigitsToConsole(regs, measurer, consoleWidth, sign);
     FormatAnswerText(regs, sign, destination);
     FormatConsoleNumber(regs, sign, notation);
 }

@@ -18,14 +18,14 @@ class TextMeasurer {
 };
 
 // Sets DigitsThatFit: how many significant digits of ResultDigits, with a point and a minus
-// sign when sign is -1, fit on a console 10 * keyWidth pixels wide beside room for an
-// exponent suffix. 0 for a zero answer.
-void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+// sign when sign is -1, fit on a console consoleWidth pixels wide (its frame's span; ten key
+// widths in the smallest window) beside room for an exponent suffix. 0 for a zero answer.
+void FitDigitsToConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                         int sign);
 
 // How many digits the console has room for beside a point and an exponent suffix, whatever the
 // number on show: a run of the notation's top digit (notation - 1) measured in its font.
-int ConsoleCapacity(const TextMeasurer& measurer, int keyWidth, int notation);
+int ConsoleCapacity(const TextMeasurer& measurer, int consoleWidth, int notation);
 
 // When ResultDigits ends in a run of top digits (notation - 1) that reaches its last place
 // `lastPlace` (1199 for an answer, the root's last place for a root), is at least `capacity`
@@ -54,7 +54,7 @@ enum class TopDigitRun { RoundUp, Keep };
 // The whole sequence for a shown answer: RoundUpTopDigitRun up to lastPlace against the
 // console's capacity (unless kept), FitDigitsToConsole, FormatAnswerText into `destination`,
 // FormatConsoleNumber.
-void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int keyWidth,
+void FormatAnswerForConsole(EngineRegisters& regs, const TextMeasurer& measurer, int consoleWidth,
                             int sign, int notation, int destination,
                             TopDigitRun run = TopDigitRun::RoundUp,
                             int lastPlace = DIGIT_PLACES - 1);

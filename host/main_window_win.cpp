@@ -2,12 +2,14 @@
 // the program's own goes to its ProgramWindow.
 #include "host/main_window_win.h"
 
+#include <algorithm>
 #include <cwchar>
 
 #include "common/shell_texts.h"
 #include "host/about_win.h"
 #include "host/color_dialog_win.h"
 #include "host/dpi_win.h"
+#include "host/main_window_size_win.h"
 #include "host/settings_win.h"
 #include "host/shell_win.h"
 
@@ -68,6 +70,7 @@ CaptionInk MeasureCaption(HWND window, wchar_t caption) {
 // it replaces is the caller's to delete, once no key uses it any more.
 LayoutInputs MeasureAtDpi(HWND window, int dpi) {
     Shell().font = CreateSystemFontFor(dpi);
+    Shell().layoutDpi = dpi;
     LayoutInputs in;
     const ProgramLayoutRules& rules = Program().layout;
     in.keySampleWidth = SampleWidth(window, rules.keyWidthSample);
@@ -83,11 +86,14 @@ LayoutInputs MeasureAtDpi(HWND window, int dpi) {
     return in;
 }
 
-// MoveWindow to the computed place and size, show and paint.
+// MoveWindow to the computed place at the smallest size, show and paint.
 void ShowMainWindow(HWND window) {
-    const Layout& layout = Shell().layout;
-    MoveWindow(window, layout.WindowX, layout.WindowY, layout.WindowWidth, layout.WindowHeight,
-               FALSE);
+    const SIZE size = SmallestWindowSize();
+    // Centred as the layout centres its own size (truncating toward zero), for the frame the
+    // window really has.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2;
+    MoveWindow(window, x, y, size.cx, size.cy, FALSE);
     ShowWindow(window, SW_SHOWNORMAL);
     UpdateWindow(window);
 }
@@ -118,21 +124,24 @@ LRESULT OnCreate(HWND window) {
     return 0;
 }
 
-// The window moved to a monitor of another DPI: everything is laid out again by the rules of
-// the start, at the new DPI, and the window takes its new size where Windows suggests. The
+// The window moved to a monitor of another DPI: the smallest layout is made again by the rules
+// of the start, at the new DPI, the window takes the rectangle Windows suggests (its size in
+// proportion to the DPI), never smaller than that layout, and the layout follows its size. The
 // logic's state is untouched, so what is typed and shown stays.
 void OnDpiChanged(HWND window, int dpi, const RECT& suggested) {
     ShellState& shell = Shell();
     HFONT replaced = shell.font;
     shell.layout = LayoutAfterDpiChange(MeasureAtDpi(window, dpi), suggested.left, suggested.top);
-    Program().window->MoveControlsToLayout();
+    const SIZE smallest = SmallestWindowSize();
+    const int width = std::max<int>(suggested.right - suggested.left, smallest.cx);
+    const int height = std::max<int>(suggested.bottom - suggested.top, smallest.cy);
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Also when the size stayed and no WM_SIZE came: the keys take the new font here.
+    RelayoutToClient(window);
     if (replaced != nullptr) {
         DeleteObject(replaced);
     }
-    const Layout& layout = shell.layout;
-    SetWindowPos(window, nullptr, layout.WindowX, layout.WindowY, layout.WindowWidth,
-                 layout.WindowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // A program that carries out the About and colour items itself has them first.
@@ -177,6 +186,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_USER:
             program.OnReady();
             return 0;
+        case WM_GETMINMAXINFO:
+            LimitToSmallestSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
+        case WM_SIZE:
+            if (program.TakesCommands() && wParam != SIZE_MINIMIZED) {
+                RelayoutToClient(window);
+            }
+            return 0;
+        case WM_ERASEBKGND:
+            EraseAroundKeys(window, reinterpret_cast<HDC>(wParam));
+            return 1;
         case WM_DPICHANGED:
             if (program.TakesCommands()) {
                 OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

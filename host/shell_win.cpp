@@ -3,6 +3,7 @@
 #include "common/platform_rules.h"
 #include "common/shell_texts.h"
 #include "host/clipboard_win.h"
+#include "host/main_window_size_win.h"
 #include "host/main_window_win.h"
 
 namespace quarnic {
@@ -83,9 +84,9 @@ int RunProgram(HINSTANCE instance, const ProgramDescription& program) {
     }
     // The window moves, sizes and shows itself while it is being created; these are
     // placeholders only.
-    shell.mainWindow = CreateWindowExW(0, program.names.className, program.names.creationCaption,
-                                       WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 300,
-                                       100, nullptr, nullptr, instance, nullptr);
+    shell.mainWindow =
+        CreateWindowExW(0, program.names.className, program.names.creationCaption,
+                        MAIN_WINDOW_STYLE, 100, 100, 300, 100, nullptr, nullptr, instance, nullptr);
     if (shell.mainWindow == nullptr) {
         return 0;
     }

@@ -115,6 +115,9 @@ struct ShellState {
     ConsoleColor console;
     COLORREF LabelBackground = 0;
     Layout layout;
+    // The DPI the layout was made for: the window's frame is sized for it too (under Wine a
+    // change of DPI reaches the window while the system still answers for the old one).
+    int layoutDpi = USER_DEFAULT_SCREEN_DPI;
     // The system font for the layout's DPI, that the main window paints and its keys are
     // labelled with (null: the stock system font, at the system DPI).
     HFONT font = nullptr;

@@ -70,13 +70,13 @@ inline bool Overlap(const PixelRect& a, const PixelRect& b) {
            b.top < a.top + a.height;
 }
 
-// keys, then the carriers of painted texts (which may lie over each other's figures, not keys).
+// keys, then the carriers of painted texts (which may lie over each other's figures, not keys),
+// in a client area of that size.
 template <std::size_t K, std::size_t C>
-void ExpectLaidOut(const Font& font, const Layout& layout, const std::array<KeyPlacement, K>& keys,
-                   const std::array<KeyPlacement, C>& carriers,
-                   int radioCaptionsClippedFromDpi = 10000) {
-    const int clientWidth = layout.WindowWidth - 2 * FIXED_FRAME;
-    const int clientHeight = layout.WindowHeight - font.captionHeight - 2 * FIXED_FRAME;
+void ExpectLaidOutIn(const Font& font, int clientWidth, int clientHeight,
+                     const std::array<KeyPlacement, K>& keys,
+                     const std::array<KeyPlacement, C>& carriers,
+                     int radioCaptionsClippedFromDpi = 10000) {
     for (const KeyPlacement& key : keys) {
         if (key.kind != KeyKind::OwnerDrawn) {
             ExpectCaptionFits(font, key, radioCaptionsClippedFromDpi);
@@ -102,6 +102,16 @@ void ExpectLaidOut(const Font& font, const Layout& layout, const std::array<KeyP
     for (const KeyPlacement& carrier : carriers) {
         inside(carrier);
     }
+}
+
+// The same in the window of the layout's own size, the smallest.
+template <std::size_t K, std::size_t C>
+void ExpectLaidOut(const Font& font, const Layout& layout, const std::array<KeyPlacement, K>& keys,
+                   const std::array<KeyPlacement, C>& carriers,
+                   int radioCaptionsClippedFromDpi = 10000) {
+    const int clientWidth = layout.WindowWidth - 2 * FIXED_FRAME;
+    const int clientHeight = layout.WindowHeight - font.captionHeight - 2 * FIXED_FRAME;
+    ExpectLaidOutIn(font, clientWidth, clientHeight, keys, carriers, radioCaptionsClippedFromDpi);
 }
 
 // Whether two sets of places agree control by control.

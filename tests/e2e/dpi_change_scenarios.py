@@ -2,8 +2,9 @@
 dpi_scenarios, which records what fresh starts at 144 and 192 DPI give). Wine has one DPI for
 all monitors and never sends WM_DPICHANGED, so the driver delivers it from inside the program, as
 Windows would: 96 -> 144 -> 192 -> 96, to the main window, then to its tool window. After each
-change every control must stand where a fresh start at that DPI puts it, what was typed and shown
-must still be there, and back at 96 DPI the window must look exactly as before, pixel for pixel.
+change the main window takes the suggested rectangle (its size in proportion to the DPI); made the
+size of a fresh start there, every control must stand where that start puts it, what was typed and
+shown must still be there, and back at 96 DPI the window must look exactly as before, pixel for pixel.
 Screenshots of every step are kept; the time each change took is printed."""
 
 import subprocess
@@ -119,10 +120,11 @@ def step_through_main_window(case, kit, program, key, fresh, name):
     first = kit.screenshot(state, f"{name}-96")
     old, times, worst = 96, [], 0
     for dpi in STEPS:
+        old_size = program.state().window_rect()[2:]
         times.append(change_to(program, dpi, old))
         old = dpi
-        state = program.state()
         what = f"{name} after the change to {dpi} DPI"
+        state = take_fresh_size(case, program, dpi, old_size, fresh[dpi]["size"], what)
         worst = max(worst, check_places(case, {c["id"]: c["rect"] for c in state.raw["controls"]},
                                         fresh[dpi]["places"], what))
         case.equal(state.window_rect()[2:], fresh[dpi]["size"], f"{what}: window size")
@@ -130,6 +132,18 @@ def step_through_main_window(case, kit, program, key, fresh, name):
         last = kit.screenshot(state, f"{name}-{dpi}" + ("-back" if dpi == 96 else ""))
     case.equal(identical(first, last), "0", f"{name}: pixels differing after the return to 96 DPI")
     return times, worst
+
+
+def take_fresh_size(case, program, dpi, old_size, fresh_size, what):
+    """The main window takes the suggested rectangle, its size in proportion to the DPI (or the
+    smallest layout's there, if larger); at a fresh start's size it must then stand as one."""
+    old_dpi = {144: 96, 192: 144, 96: 192}[dpi]
+    size = program.state().window_rect()[2:]
+    expected = [max(round(s * dpi / old_dpi), f) for s, f in zip(old_size, fresh_size)]
+    case.check(all(abs(a - b) <= TOLERANCE for a, b in zip(size, expected)),
+               f"{what}: the window is {list(size)}, not in proportion ({expected})")
+    program.drive("resize", *fresh_size)
+    return program.state()
 
 
 def step_through_tool_window(case, kit, program, key, fresh, name):

@@ -34,6 +34,8 @@
 //   history ACTION [ARGS]             the calculator's history window (history_probe_win.h)
 //   tool-window | tool-window-click ID | tool-window-double-click LINE   the open tool window
 //                                     (tool_window_probe_win.h)
+//   resize WIDTH HEIGHT               the main window to that outer size by a real drag of its
+//                                     frame, else SetWindowPos (resize_probe_win.h)
 //   dpi-change NEW OLD [tool]         WM_DPICHANGED from inside the program, to the main window
 //                                     or its open tool window (menu_probe_win.h): the suggested
 //                                     rectangle and the time the change took
@@ -53,6 +55,7 @@
 #include "install_probe_win.h"
 #include "json_line_win.h"
 #include "menu_probe_win.h"
+#include "resize_probe_win.h"
 #include "text_fit_win.h"
 #include "tool_window_probe_win.h"
 #include "window_probe_win.h"
@@ -739,6 +742,10 @@ int DpiChange(const Context& context) {
     return Succeed(JsonLine().Raw("change", answer));
 }
 
+int Resize(const Context& context) {
+    return ResizeCommand(RequireMain(context), context.args);
+}
+
 using Handler = int (*)(const Context&);
 
 // Commands kept in files of their own take the window class and the arguments.
@@ -783,6 +790,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"set-clipboard", SetClipboard},
         {L"history", History},
         {L"dpi-change", DpiChange},
+        {L"resize", Resize},
         {L"tool-window", FromClassAndArgs<ToolWindowCommand>},
         {L"tool-window-click", FromClassAndArgs<ToolWindowClickCommand>},
         {L"tool-window-double-click", FromClassAndArgs<ToolWindowDoubleClickCommand>},

@@ -17,11 +17,11 @@ using exact::Spell;
 
 constexpr int kPitch = 8;
 
-// A key width at which exactly `digits` digits and a point fit (positive answers): the limit
-// 10 * key - 27 - 6 * pitch must hold (digits + 1) * pitch but not (digits + 2) * pitch.
-// Good for 40 digits (key width 41).
-int KeyWidthFor(int digits) {
-    return ((digits + 1) * kPitch + 27 + 6 * kPitch + 9) / 10;
+// A console width (ten key widths) at which exactly `digits` digits and a point fit (positive
+// answers): the limit width - 27 - 6 * pitch must hold (digits + 1) * pitch but not
+// (digits + 2) * pitch. Good for 40 digits (410).
+int ConsoleWidthFor(int digits) {
+    return (((digits + 1) * kPitch + 27 + 6 * kPitch + 9) / 10) * 10;
 }
 
 struct Shown {
@@ -33,7 +33,8 @@ Shown Show(const DigitString& digits, int sign, int notation, int fit = 40) {
     EngineRegisters regs;
     regs.ResultDigits = digits;
     const FixedPitchMeasurer measurer(kPitch);
-    FormatAnswerForConsole(regs, measurer, KeyWidthFor(fit), sign, notation, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForConsole(regs, measurer, ConsoleWidthFor(fit), sign, notation,
+                           TO_RESULT_PLAIN_TEXT);
     return {regs.ResultConsoleText.data(), regs.ResultPlainText.data()};
 }
 
@@ -45,19 +46,19 @@ TEST(FitDigitsToConsole, CountsTheDigitsThatFitBesideTheSuffixRoom) {
     const FixedPitchMeasurer measurer(kPitch);
     EngineRegisters regs;
     regs.ResultDigits = Digits("1." + std::string(100, '1'));
-    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    FitDigitsToConsole(regs, measurer, ConsoleWidthFor(40), 1);
     EXPECT_EQ(regs.DigitsThatFit, 40);
-    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), -1);
+    FitDigitsToConsole(regs, measurer, ConsoleWidthFor(40), -1);
     EXPECT_EQ(regs.DigitsThatFit, 39) << "the minus sign takes one digit's room";
     // 45 digits at the runner's key width of 45.
-    FitDigitsToConsole(regs, measurer, 45, 1);
+    FitDigitsToConsole(regs, measurer, 450, 1);
     EXPECT_EQ(regs.DigitsThatFit, 45);
 
     regs.ResultDigits = Digits("123");
-    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    FitDigitsToConsole(regs, measurer, ConsoleWidthFor(40), 1);
     EXPECT_EQ(regs.DigitsThatFit, 40) << "the zeros after the last digit count as digits too";
     regs.ResultDigits = Digits("0");
-    FitDigitsToConsole(regs, measurer, KeyWidthFor(40), 1);
+    FitDigitsToConsole(regs, measurer, ConsoleWidthFor(40), 1);
     EXPECT_EQ(regs.DigitsThatFit, 0);
 }
 
@@ -67,13 +68,13 @@ TEST(FitDigitsToConsole, DigitsThatExactlyFillTheRoomStillFit) {
     const FixedPitchMeasurer measurer(7);
     EngineRegisters regs;
     regs.ResultDigits = Digits("1.25");
-    FitDigitsToConsole(regs, measurer, 9, 1);
+    FitDigitsToConsole(regs, measurer, 90, 1);
     EXPECT_EQ(regs.DigitsThatFit, 2);
-    FitDigitsToConsole(regs, measurer, 9, -1);
+    FitDigitsToConsole(regs, measurer, 90, -1);
     EXPECT_EQ(regs.DigitsThatFit, 1) << "\"-\", one digit and the point fill the 21 pixels";
 
     regs.ResultDigits = Digits("1.25");
-    FormatAnswerForConsole(regs, measurer, 9, 1, 10, TO_RESULT_PLAIN_TEXT);
+    FormatAnswerForConsole(regs, measurer, 90, 1, 10, TO_RESULT_PLAIN_TEXT);
     EXPECT_STREQ(regs.ResultConsoleText.data(), "1.2");
 }
 
@@ -121,10 +122,10 @@ TEST(RoundUpTopDigitRun, TinyNumbersKeepTheirValue) {
 
 TEST(ConsoleCapacity, CountsTheNotationsTopDigitBesideAPoint) {
     const FixedPitchMeasurer measurer(kPitch);
-    EXPECT_EQ(ConsoleCapacity(measurer, KeyWidthFor(40), 10), 40);
-    EXPECT_EQ(ConsoleCapacity(measurer, KeyWidthFor(40), 32), 40);
-    EXPECT_EQ(ConsoleCapacity(FixedPitchMeasurer(7), 9, 2), 2) << "exactly filling the room";
-    EXPECT_EQ(ConsoleCapacity(measurer, 3, 10), 0) << "no room at all";
+    EXPECT_EQ(ConsoleCapacity(measurer, ConsoleWidthFor(40), 10), 40);
+    EXPECT_EQ(ConsoleCapacity(measurer, ConsoleWidthFor(40), 32), 40);
+    EXPECT_EQ(ConsoleCapacity(FixedPitchMeasurer(7), 90, 2), 2) << "exactly filling the room";
+    EXPECT_EQ(ConsoleCapacity(measurer, 30, 10), 0) << "no room at all";
 }
 
 TEST(ConsoleForm, LongIntegersKeepTheirTopDigitsAndCountTheRest) {

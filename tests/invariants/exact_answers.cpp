@@ -33,8 +33,7 @@ bool ReadOperand(std::string_view text, DigitString& digits, int& sign) {
 // How many of the notation's top digits the console has room for, beside a point and the room
 // for an exponent, measured in the view's font: the same for every number on show.
 int ConsoleRoom(int notation, const RecordingCalculatorView& view) {
-    const int limit =
-        10 * view.KeyWidth() - 27 - view.MeasureText(" C-333") - view.MeasureText(".");
+    const int limit = view.ConsoleWidth() - 27 - view.MeasureText(" C-333") - view.MeasureText(".");
     std::string run;
     while (view.MeasureText(run + DigitChar(notation - 1)) <= limit) {
         run += DigitChar(notation - 1);

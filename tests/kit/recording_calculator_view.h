@@ -94,7 +94,9 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     int MeasureText(std::string_view text) const override {
         return PIXELS_PER_CHARACTER * static_cast<int>(text.size());
     }
-    int KeyWidth() const override { return PIXELS_PER_CHARACTER * MEASURING_STRING_LENGTH / 10; }
+    // Ten key widths, a key a tenth of the measuring string, until a test widens the window.
+    int ConsoleWidth() const override { return consoleWidth_; }
+    void SetConsoleWidth(int width) { consoleWidth_ = width; }
 
     // What the next run of the setting dialog does: the radio buttons clicked, in order, and
     // how it ends (DIALOG_OK, DIALOG_CANCEL or DIALOG_CLOSE).
@@ -141,6 +143,7 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     std::vector<int> sqrtDialogClicks_;
     int sqrtDialogEnding_ = DIALOG_OK;
     std::string savedText_;
+    int consoleWidth_ = PIXELS_PER_CHARACTER * MEASURING_STRING_LENGTH / 10 * 10;
     std::size_t savedLongestSize_ = 0;
     int historyOpenings_ = 0;
 };
