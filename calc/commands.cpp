@@ -129,6 +129,9 @@ bool RunMenuCommand(Calculator& calc, int id) {
         case IDM_HISTORY:
             calc.view->OpenHistoryWindow();
             return true;
+        case IDM_ALWAYS_ON_TOP:
+            calc.view->ToggleAlwaysOnTop();
+            return true;
         default:
             return false;
     }
@@ -171,7 +174,7 @@ void DispatchCommand(Calculator& calc, int id) {
 
 bool IsCalculatorMenuCommand(int id) {
     return id == IDM_COPY || id == IDM_PASTE || id == IDM_SQRT_SETTING || id == IDM_SAVE_ANSWER ||
-           id == IDM_HISTORY;
+           id == IDM_HISTORY || id == IDM_ALWAYS_ON_TOP;
 }
 
 }  // namespace quarnic

@@ -74,6 +74,10 @@ void CentreOnScreen(HWND window) {
 
 }  // namespace
 
+// The window can be sized and maximized; its smallest size is its layout's.
+constexpr DWORD MAIN_WINDOW_STYLE =
+    WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_MAXIMIZEBOX;
+
 int RunProgram(HINSTANCE instance, const ProgramDescription& program) {
     ShellState& shell = Shell();
     shell.instance = instance;
@@ -83,9 +87,9 @@ int RunProgram(HINSTANCE instance, const ProgramDescription& program) {
     }
     // The window moves, sizes and shows itself while it is being created; these are
     // placeholders only.
-    shell.mainWindow = CreateWindowExW(0, program.names.className, program.names.creationCaption,
-                                       WS_OVERLAPPED | WS_SYSMENU | WS_MINIMIZEBOX, 100, 100, 300,
-                                       100, nullptr, nullptr, instance, nullptr);
+    shell.mainWindow =
+        CreateWindowExW(0, program.names.className, program.names.creationCaption,
+                        MAIN_WINDOW_STYLE, 100, 100, 300, 100, nullptr, nullptr, instance, nullptr);
     if (shell.mainWindow == nullptr) {
         return 0;
     }
