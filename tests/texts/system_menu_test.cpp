@@ -1,6 +1,6 @@
 // Both programs' system menus as the shell builds them: the standard items, then About, the
-// console colour and the program's own items. Alt+Space and a letter must reach one item, and an
-// item that a Ctrl key chooses names that key.
+// console colour, the program's own items and "Always on top". Alt+Space and a letter must reach
+// one item, and an item that a Ctrl key chooses names that key.
 #include <gtest/gtest.h>
 
 #include <map>
