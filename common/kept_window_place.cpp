@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 namespace quarnic {
 namespace {
 
-constexpr wchar_t ALWAYS_ON_TOP_KEY[] = L"AlwaysOnTop";
+// The keys of the section: the place's in the order of KeptPlaceTexts, then the setting's.
+constexpr const wchar_t* WINDOW_KEYS[] = {L"X",      L"Y",         L"Width",
+                                          L"Height", L"Maximized", L"AlwaysOnTop"};
+constexpr int KEY_COUNT = static_cast<int>(std::size(WINDOW_KEYS));
+constexpr int ALWAYS_ON_TOP_KEY = KEY_COUNT - 1;
 constexpr int NUMBER_CAPACITY = 16;
 
 bool ParseFlag(const wchar_t* text, bool& flag) {
@@ -37,15 +42,13 @@ std::optional<KeptWindowPlace> ParseKeptWindowPlace(const KeptPlaceTexts& texts)
 }
 
 WindowSettings ReadWindowSettings(const ProfileStore& store, const wchar_t* path) {
-    wchar_t values[6][NUMBER_CAPACITY] = {};
-    const wchar_t* const keys[6] = {L"X",      L"Y",         L"Width",
-                                    L"Height", L"Maximized", ALWAYS_ON_TOP_KEY};
-    for (int i = 0; i < 6; ++i) {
-        store.ReadValue(path, WINDOW_SECTION, keys[i], L"", values[i], NUMBER_CAPACITY);
+    wchar_t values[KEY_COUNT][NUMBER_CAPACITY] = {};
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        store.ReadValue(path, WINDOW_SECTION, WINDOW_KEYS[i], L"", values[i], NUMBER_CAPACITY);
     }
     WindowSettings settings;
     settings.place = ParseKeptWindowPlace({values[0], values[1], values[2], values[3], values[4]});
-    ParseFlag(values[5], settings.alwaysOnTop);
+    ParseFlag(values[ALWAYS_ON_TOP_KEY], settings.alwaysOnTop);
     return settings;
 }
 
@@ -56,13 +59,13 @@ SavedTo SaveWindowSettings(ProfileStore& store, const SettingsPlaces& places,
     FormatNumber(place.normal.y, y);
     FormatNumber(place.normal.width, width);
     FormatNumber(place.normal.height, height);
-    const SettingValue values[] = {{L"X", x},
-                                   {L"Y", y},
-                                   {L"Width", width},
-                                   {L"Height", height},
-                                   {L"Maximized", place.maximized ? L"1" : L"0"},
-                                   {ALWAYS_ON_TOP_KEY, alwaysOnTop ? L"1" : L"0"}};
-    return SaveSettingValues(store, places, WINDOW_SECTION, values, 6);
+    const wchar_t* const texts[KEY_COUNT] = {
+        x, y, width, height, place.maximized ? L"1" : L"0", alwaysOnTop ? L"1" : L"0"};
+    SettingValue values[KEY_COUNT];
+    for (int i = 0; i < KEY_COUNT; ++i) {
+        values[i] = SettingValue{WINDOW_KEYS[i], texts[i]};
+    }
+    return SaveSettingValues(store, places, WINDOW_SECTION, values, KEY_COUNT);
 }
 
 WindowStart ChooseWindowStart(const std::optional<KeptWindowPlace>& kept, const WindowPlace& layout,

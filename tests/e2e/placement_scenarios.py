@@ -45,6 +45,8 @@ def check_place_and_size_come_back(case, kit, key, locale):
         wanted = (40, 60, width + 120, height + 80)
         program.drive("place", *wanted)
         case.equal(program.state().window_rect(), wanted, "window after SetWindowPos")
+        # Closed while minimized, the window keeps the place it had before.
+        program.drive("minimize")
         case.equal(program.close(), 0, "exit code")
     case.equal(window_section(program),
                {"X": "40", "Y": "60", "Width": str(wanted[2]), "Height": str(wanted[3]),
