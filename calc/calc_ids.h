@@ -98,6 +98,8 @@
 #define IDM_COPY 176
 #define IDM_PASTE 192
 #define IDM_HISTORY 208
+/* "Always on top", the shell's checked item. */
+#define IDM_ALWAYS_ON_TOP 224
 
 /* Colour dialog (RGBSHOW_DLG): each value text is its scroll bar's id minus 3. */
 #define IDC_CALC_RED_VALUE 154

@@ -37,7 +37,7 @@ constexpr ProgramLayoutRules LAYOUT_RULES{
 
 constexpr ProgramMenu MENU{IDM_ABOUT, IDM_CONSOLE_COLOR, CALCULATOR_MENU_ITEMS,
                            static_cast<int>(std::size(CALCULATOR_MENU_ITEMS)),
-                           &SAVE_ANSWER_MENU_ITEM};
+                           &SAVE_ANSWER_MENU_ITEM, IDM_ALWAYS_ON_TOP};
 
 // The one calculator of the process, its view and the key colours read at creation.
 class CalculatorWindow final : public ProgramWindow {

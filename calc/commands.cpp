@@ -74,6 +74,7 @@ constexpr CommandEntry COMMANDS[] = {
     {IDM_SQRT_SETTING, SqrtSettingDialog},
     {IDM_SAVE_ANSWER, SaveAnswer},
     {IDM_HISTORY, [](Calculator& calc) { calc.view->OpenHistoryWindow(); }},
+    {IDM_ALWAYS_ON_TOP, [](Calculator& calc) { calc.view->ToggleAlwaysOnTop(); }},
 };
 
 // False for an id that names no command.
@@ -144,7 +145,7 @@ void DispatchRecall(Calculator& calc, std::string_view numberAndNotation) {
 
 bool IsCalculatorMenuCommand(int id) {
     return id == IDM_COPY || id == IDM_PASTE || id == IDM_SQRT_SETTING || id == IDM_SAVE_ANSWER ||
-           id == IDM_HISTORY;
+           id == IDM_HISTORY || id == IDM_ALWAYS_ON_TOP;
 }
 
 }  // namespace quarnic

@@ -14,8 +14,8 @@ namespace quarnic {
 void StartCalculator(Calculator& calc, CalculatorView& view);
 
 // The one entry for every command: keys (WM_COMMAND ids) and the calculator's own system-menu
-// items (Copy, Paste, the root setting, Save answer, History). A command that is not available
-// now, and an id that names none, is ignored.
+// items (Copy, Paste, the root setting, Save answer, History) with the shell's "Always on top". A
+// command that is not available now, and an id that names none, is ignored.
 void DispatchCommand(Calculator& calc, int id);
 
 // A number recalled from the history, with its " (n)": the way of Paste, with the same steps

@@ -4,6 +4,7 @@
 #include "calc/calc_texts.h"
 #include "calc/calculator_view.h"
 #include "common/dialog_rules.h"
+#include "host/main_window_place_win.h"
 #include "host/shell_win.h"
 #include "host/tool_window_win.h"
 
@@ -119,7 +120,7 @@ void ClosePleaseWaitDialog(HWND mainWindow) {
     if (pleaseWaitDialog != nullptr) {
         DestroyWindow(pleaseWaitDialog);
     }
-    SetTopmost(mainWindow, HWND_NOTOPMOST);
+    SetTopmost(mainWindow, SettledWindowOrder());
 }
 
 bool RunSqrtSettingDialog(HWND owner, int checkedButtonId, SqrtSettingEvents& events) {

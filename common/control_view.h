@@ -16,6 +16,9 @@ class ControlView {
     virtual void EnableMenuItem(int id, bool enabled) = 0;
     // Hourglass while a long operation runs; the arrow again on every path out.
     virtual void SetWaitCursor(bool waiting) = 0;
+    // "Always on top" turned over. The setting is the shell's, kept with its other settings; the
+    // shell shows it as the item's check and the window's place in front.
+    virtual void ToggleAlwaysOnTop() = 0;
 };
 
 }  // namespace quarnic

@@ -49,6 +49,25 @@ int ParseColorComponent(const wchar_t* value) {
     return ClampComponent(sign * magnitude);
 }
 
+bool ParseSettingNumber(const wchar_t* text, int& value) {
+    constexpr int MOST_DIGITS = 9;  // within an int whatever they are
+    const bool negative = text[0] == L'-';
+    const wchar_t* digits = text + (negative || text[0] == L'+' ? 1 : 0);
+    int magnitude = 0;
+    int count = 0;
+    for (; digits[count] >= L'0' && digits[count] <= L'9'; ++count) {
+        if (count == MOST_DIGITS) {
+            return false;
+        }
+        magnitude = magnitude * 10 + (digits[count] - L'0');
+    }
+    if (count == 0 || digits[count] != L'\0') {
+        return false;
+    }
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 bool FormProgramPaths(const wchar_t* programFile, const wchar_t* readmeName,
                       const wchar_t* alternativeReadmeName, ProgramPaths& out) {
     const wchar_t* lastSlash = std::wcsrchr(programFile, L'\\');

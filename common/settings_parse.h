@@ -19,6 +19,11 @@ inline constexpr int COLOR_VALUE_CHARS = 5;
 // else ends the number, no digits gives 0); the result is clamped to 0..255.
 int ParseColorComponent(const wchar_t* value);
 
+// A whole number as the programs write their settings: an optional sign and at most nine
+// decimal digits, nothing before or after. False for any other text, which leaves value as it
+// was: a value the program did not write is no value at all.
+bool ParseSettingNumber(const wchar_t* text, int& value);
+
 inline constexpr int PATH_CAPACITY = 520;
 using PathText = std::array<wchar_t, PATH_CAPACITY>;
 

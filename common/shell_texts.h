@@ -31,6 +31,9 @@ inline constexpr wchar_t ABOUT_ITEM_EN[] = L"&About...";
 inline constexpr wchar_t ABOUT_ITEM_JA[] = L"御案内(&A)...";
 inline constexpr wchar_t CONSOLE_COLOR_ITEM_EN[] = L"Set console co&lor...";
 inline constexpr wchar_t CONSOLE_COLOR_ITEM_JA[] = L"コンソールカラーの設定(&L)...";
+// A checked item: the main window stays in front of other programs' windows.
+inline constexpr wchar_t ALWAYS_ON_TOP_ITEM_EN[] = L"Always &on top";
+inline constexpr wchar_t ALWAYS_ON_TOP_ITEM_JA[] = L"常に手前に表示(&O)";
 // The calculator's Paste item (the converter's has a letter of its own).
 inline constexpr wchar_t PASTE_ITEM_EN[] = L"&Paste\tCtrl+V";
 inline constexpr wchar_t PASTE_ITEM_JA[] = L"貼り付け(&P)\tCtrl+V";

@@ -74,6 +74,8 @@
 #define IDM_CONV_PASTE 176
 /* Opens the "All notations" window, or brings it to the front (Ctrl+L). */
 #define IDM_CONV_ALL_NOTATIONS 192
+/* "Always on top", the shell's checked item. */
+#define IDM_CONV_ALWAYS_ON_TOP 208
 
 /* The "All notations" window (ALLNOTATIONS_DLG, ALLNOTATIONS_DLG_J): its list of the notations
    2..32 and its Copy button. Enter is IDOK, Esc IDCANCEL, as in every dialog. */

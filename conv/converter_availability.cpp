@@ -31,6 +31,7 @@ bool ConverterAvailability::Allows(int id) const {
         case IDM_CONV_ALL_NOTATIONS:
         case IDM_CONV_ABOUT:
         case IDM_CONV_CONSOLE_COLOR:
+        case IDM_CONV_ALWAYS_ON_TOP:
             return true;
         default:
             return false;

@@ -114,6 +114,8 @@ void CarryOut(Converter& converter, int id, int lineNotation) {
         converter.view->ShowAboutBox();
     } else if (id == IDM_CONV_CONSOLE_COLOR) {
         converter.view->ShowConsoleColorDialog();
+    } else if (id == IDM_CONV_ALWAYS_ON_TOP) {
+        converter.view->ToggleAlwaysOnTop();
     } else if (id == IDC_CONV_ALL_NOTATIONS_LIST && IsValidNotation(lineNotation)) {
         SelectNotation(converter, ConverterPane::To, lineNotation);
     } else if (id == IDC_CONV_ALL_NOTATIONS_COPY) {

@@ -26,7 +26,7 @@ constexpr ProgramFiles FILES{L"OSTRAMEL.EXE", L"OSTRAMEL.TXT", nullptr};
 
 constexpr ProgramMenu MENU{IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR, CONVERTER_MENU_ITEMS,
                            static_cast<int>(std::size(CONVERTER_MENU_ITEMS)),
-                           &COPY_ANSWER_MENU_ITEM};
+                           &COPY_ANSWER_MENU_ITEM, IDM_CONV_ALWAYS_ON_TOP};
 
 // A one and 67 zeros: a tenth of its width is a key's width, a quarter of that the margin.
 constexpr ProgramLayoutRules LAYOUT_RULES{

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "host/clipboard_win.h"
+#include "host/main_window_place_win.h"
 #include "host/shell_win.h"
 
 namespace quarnic {
@@ -34,6 +35,7 @@ class Win32ControlView : public View {
         EnableSystemMenuItem(window_, id, enabled, relabelled_);
     }
     void SetWaitCursor(bool waiting) override { SetWaitCursorShown(waiting); }
+    void ToggleAlwaysOnTop() override { TurnOverAlwaysOnTop(window_); }
 
     // The clipboard and the logic's message boxes, the same for both programs.
     bool PutTextOnClipboard(std::string_view text) override {

@@ -9,6 +9,7 @@
 #include "host/about_win.h"
 #include "host/color_dialog_win.h"
 #include "host/dpi_win.h"
+#include "host/main_window_place_win.h"
 #include "host/main_window_size_win.h"
 #include "host/settings_win.h"
 #include "host/shell_win.h"
@@ -39,6 +40,8 @@ void AddSystemMenuItems(HWND window) {
     for (int i = 0; i < items.ownItemCount; ++i) {
         InsertMenuItem(menu, 8 + i, items.ownItems[i]);
     }
+    InsertMenuItem(menu, 8 + items.ownItemCount,
+                   {items.alwaysOnTopId, ALWAYS_ON_TOP_ITEM_EN, ALWAYS_ON_TOP_ITEM_JA});
     EnableMenuItem(menu, static_cast<UINT>(items.relabelledItem->id),
                    MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
 }
@@ -98,19 +101,29 @@ void ShowMainWindow(HWND window) {
     UpdateWindow(window);
 }
 
+// The settings are read first, since they say where the window opens. A window that opens where
+// it was kept shows once its keys exist, so it is laid out at its kept size before anything shows.
 void CreateMainWindowContents(HWND window) {
     if (BringRunningCopyForward(window)) {
         return;
     }
     SetMainWindowTitle(window);
     AddSystemMenuItems(window);
+    ReadStartupFiles();
     Shell().layout = ComputeLayout(MeasureAtDpi(window, WindowDpi(window)));
     ProgramWindow& program = *Program().window;
     program.AttachView(window);
-    ShowMainWindow(window);
+    const bool placeKept = Shell().keptPlace.has_value();
+    if (!placeKept) {
+        ShowMainWindow(window);
+    }
     program.CreateKeysAndStart(window);
-    ReadStartupFiles();
-    // The window was first painted before the settings were read: show their colour.
+    if (placeKept) {
+        ShowMainWindowAtKeptPlace(window);
+    }
+    ShowAlwaysOnTop(window);
+    // The text carriers for screen readers take their names as the window paints, and a window
+    // shown before its keys was painted before they existed.
     InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -184,6 +197,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             }
             return DefWindowProcW(window, message, wParam, lParam);
         case WM_USER:
+            ShowKeptMaximizedWindow(window);
             program.OnReady();
             return 0;
         case WM_GETMINMAXINFO:
@@ -197,6 +211,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_ERASEBKGND:
             EraseAroundKeys(window, reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_WINDOWPOSCHANGED:
+            NoteNormalPlace(window);
+            return DefWindowProcW(window, message, wParam, lParam);
         case WM_DPICHANGED:
             if (program.TakesCommands()) {
                 OnDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -1,6 +1,7 @@
 #include "host/settings_win.h"
 
 #include "common/dialog_rules.h"
+#include "host/main_window_place_win.h"
 #include "host/settings_store_win.h"
 #include "host/shell_win.h"
 
@@ -66,8 +67,12 @@ void ReadStartupFiles() {
     shell.settings.beside = shell.paths.settings;
     FormUserSettingsPlaces(program.files.programFileName, shell.settings);
     Win32ProfileStore store;
-    ColorSetting color = ReadColorSetting(store, SettingsFileToRead(store, shell.settings));
+    const wchar_t* file = SettingsFileToRead(store, shell.settings);
+    ColorSetting color = ReadColorSetting(store, file);
     shell.console = ConsoleColor{color.red, color.green, color.blue};
+    const WindowSettings window = ReadWindowSettings(store, file);
+    shell.keptPlace = window.place;
+    shell.alwaysOnTop = window.alwaysOnTop;
 }
 
 void SaveSettings() {
@@ -77,6 +82,7 @@ void SaveSettings() {
         Win32ProfileStore store;
         SaveColorSetting(store, shell.settings,
                          ColorSetting{shell.console.red, shell.console.green, shell.console.blue});
+        SaveWindowSettings(store, shell.settings, PlaceToKeep(shell.mainWindow), shell.alwaysOnTop);
     }
     PostQuitMessage(0);
 }

@@ -3,10 +3,10 @@
 
 namespace quarnic {
 
-// The program's folder, the readme tidying and the colour read.
+// The program's folder, the readme tidying and the settings read: the colour and the window's.
 void ReadStartupFiles();
 
-// Writes the colour (first instance only) and posts the quit message.
+// Writes the colour and the window's settings (first instance only) and posts the quit message.
 void SaveSettings();
 
 }  // namespace quarnic

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
+#include "common/kept_window_place.h"
 #include "common/layout.h"
 #include "common/settings_location.h"
 #include "common/settings_parse.h"
@@ -57,7 +59,7 @@ struct ProgramFiles {
 };
 
 // The system-menu items after the standard ones: the shell's About and colour items under the
-// program's ids, then the program's own items.
+// program's ids, then the program's own items, then the shell's "Always on top".
 struct ProgramMenu {
     int aboutId;
     int colorId;
@@ -65,6 +67,8 @@ struct ProgramMenu {
     int ownItemCount;
     // The one item greyed from the start, and relabelled whenever its state changes.
     const SystemMenuItem* relabelledItem;
+    // The program's dispatcher takes it and turns the setting over through its view.
+    int alwaysOnTopId;
 };
 
 // The key width is a tenth of the key sample's width; the margin is the program's rule on the
@@ -124,6 +128,9 @@ struct ShellState {
     ProgramPaths paths;
     SettingsPlaces settings;   // where the colour is read from and written to
     bool pathsFormed = false;  // only a first instance forms them, and only it writes the settings
+    std::optional<KeptWindowPlace> keptPlace;  // where the settings say the window stood
+    WindowPlace normalPlace;  // where it stands while neither minimized nor maximized
+    bool alwaysOnTop = false;
     HWND controls[CONTROL_TABLE_SIZE] = {};
 };
 

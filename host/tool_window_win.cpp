@@ -12,13 +12,7 @@ namespace quarnic {
 namespace {
 
 constexpr int NOT_ON_FILE = INT_MIN;
-constexpr int MAX_WORK_AREAS = 16;
 constexpr int NUMBER_TEXT_CAPACITY = 16;
-
-struct WorkAreas {
-    ScreenRect areas[MAX_WORK_AREAS];
-    int count = 0;
-};
 
 // The primary monitor's work area goes first, as BringIntoView expects.
 BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM parameter) {
@@ -41,12 +35,6 @@ BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM parameter) {
     return TRUE;
 }
 
-WorkAreas VisibleWorkAreas() {
-    WorkAreas found;
-    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 void MoveIntoView(HWND window, WindowPlace place, bool withSize, SIZE minimum) {
     const WorkAreas screens = VisibleWorkAreas();
     place = BringIntoView(place, screens.areas, screens.count, static_cast<int>(minimum.cx),
@@ -56,6 +44,12 @@ void MoveIntoView(HWND window, WindowPlace place, bool withSize, SIZE minimum) {
 }
 
 }  // namespace
+
+WorkAreas VisibleWorkAreas() {
+    WorkAreas found;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
 
 void AddModelessDialog(HWND dialog) {
     for (HWND& slot : Shell().modelessDialogs) {
@@ -83,12 +77,9 @@ int ReadSettingNumber(const wchar_t* section, const wchar_t* key, int defaultVal
     wchar_t text[NUMBER_TEXT_CAPACITY] = {};
     store.ReadValue(SettingsFileToRead(store, shell.settings), section, key, L"", text,
                     NUMBER_TEXT_CAPACITY);
-    wchar_t* end = nullptr;
-    long value = std::wcstol(text, &end, 10);
-    if (end == text || *end != L'\0' || value < INT_MIN + 1 || value > INT_MAX) {
-        return defaultValue;
-    }
-    return static_cast<int>(value);
+    int value = defaultValue;
+    ParseSettingNumber(text, value);
+    return value;
 }
 
 void WriteSettingNumbers(const wchar_t* section, const SettingNumber* values, int count) {

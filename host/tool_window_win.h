@@ -7,6 +7,7 @@
 
 #include "common/dialog_template.h"
 #include "common/resize_rule.h"
+#include "common/window_place.h"
 
 namespace quarnic {
 
@@ -15,8 +16,18 @@ namespace quarnic {
 void AddModelessDialog(HWND dialog);
 void RemoveModelessDialog(HWND dialog);
 
+inline constexpr int MAX_WORK_AREAS = 16;
+
+struct WorkAreas {
+    ScreenRect areas[MAX_WORK_AREAS];
+    int count = 0;
+};
+
+// The work area of every monitor, the primary monitor's first, as BringIntoView takes them.
+WorkAreas VisibleWorkAreas();
+
 // A number from the program's settings file (the one the colour is read from), or defaultValue
-// when the file, the key or a number in it is missing.
+// when the file or the key is missing or the value is no setting number (ParseSettingNumber).
 int ReadSettingNumber(const wchar_t* section, const wchar_t* key, int defaultValue);
 
 struct SettingNumber {

@@ -38,6 +38,19 @@ TEST_F(Dispatch, IdsThatNameNoKeyChangeNothing) {
     }
 }
 
+// The shell keeps "Always on top"; the calculator's dispatcher takes the item as its own and only
+// hands it on, in the middle of a calculation as anywhere else.
+TEST_F(Dispatch, AlwaysOnTopIsHandedToTheViewAndChangesNothingElse) {
+    EXPECT_TRUE(IsCalculatorMenuCommand(IDM_ALWAYS_ON_TOP));
+    Press("NX 5 + 3 Min");
+    const std::string before = Snapshot(Calc(), View());
+    DispatchCommand(Calc(), IDM_ALWAYS_ON_TOP);
+    EXPECT_TRUE(View().AlwaysOnTop());
+    EXPECT_EQ(Snapshot(Calc(), View()), before);
+    DispatchCommand(Calc(), IDM_ALWAYS_ON_TOP);
+    EXPECT_FALSE(View().AlwaysOnTop());
+}
+
 TEST_F(Dispatch, SquareRootKeyIsRedrawnOnceByTheNextCommand) {
     Press("SQRT");
     EXPECT_EQ(State().SqrtKeyNeedsRedraw, 1);

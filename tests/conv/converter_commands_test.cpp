@@ -188,6 +188,18 @@ TEST_F(ConverterTest, AboutAndTheColourDialogAreTheConvertersCommandsShownByTheW
     EXPECT_EQ(Input(), "9");
 }
 
+// The shell keeps the setting; the dispatcher only hands the item on, whatever is typed or shown.
+TEST_F(ConverterTest, AlwaysOnTopIsTurnedOverThroughTheViewAtAnyTime) {
+    Type("255");
+    const std::string input = Input();
+    EXPECT_TRUE(DispatchConverterCommand(converter, IDM_CONV_ALWAYS_ON_TOP));
+    EXPECT_TRUE(view.AlwaysOnTop());
+    EXPECT_TRUE(DispatchConverterCommand(converter, IDM_CONV_ALWAYS_ON_TOP));
+    EXPECT_FALSE(view.AlwaysOnTop());
+    EXPECT_EQ(Input(), input);
+    EXPECT_EQ(view.AboutBoxes() + view.ColorDialogs(), 0);
+}
+
 // A repaint draws from the state alone, which exists before any control does.
 TEST_F(ConverterTest, ARepaintDrawsTheStateEvenBeforeTheControlsExist) {
     Converter fresh;

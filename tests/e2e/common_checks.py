@@ -55,8 +55,9 @@ def settings_file(colour=None, raw=None):
     return f"[Color]\r\nRed={red}\r\nGreen={green}\r\nBlue={blue}\r\n".encode("ascii")
 
 
-def read_settings(path):
-    """{key: value} of the [Color] section, or None when there is no file."""
+def read_settings(path, wanted="Color"):
+    """{key: value} of the section ([Color] unless wanted names another), or None when there is
+    no file."""
     if not path.exists():
         return None
     values, section = {}, None
@@ -64,7 +65,7 @@ def read_settings(path):
         line = line.strip()
         if line.startswith("["):
             section = line.strip("[]")
-        elif "=" in line and section == "Color":
+        elif "=" in line and section == wanted:
             key, value = line.split("=", 1)
             values[key.strip()] = value.strip()
     return values

@@ -13,6 +13,7 @@
 //   dialog-press ID                   presses a button that closes the dialog (1 = OK)
 //   dialog-command ID | dialog-scroll ID CODE [POS]   clicks or scrolls inside the open dialog
 //   clipboard | minimize | close      the clipboard text; SW_MINIMIZE; WM_CLOSE and wait
+//   place X Y WIDTH HEIGHT            SetWindowPos of the main window from outside
 //   hold-clipboard ID MS              keeps the clipboard open for MS while posting syscmd ID
 //   decoy TITLE MS                    a hidden window of the class with another title, for MS
 //   metrics | key-captions            DPI and system metrics; the keys' captions measured
@@ -615,6 +616,27 @@ int Minimize(const Context& context) {
     return IsIconic(main) ? Succeed(JsonLine()) : Fail("the window did not minimize");
 }
 
+// Moves and sizes the main window from outside, as a user's drag of its caption and frame ends.
+int Place(const Context& context) {
+    if (context.args.size() < 4) {
+        return Fail("usage: place X Y WIDTH HEIGHT");
+    }
+    HWND main = RequireMain(context);
+    if (!main) {
+        return Fail("window not found");
+    }
+    int values[4];
+    for (int i = 0; i < 4; ++i) {
+        values[i] = _wtoi(context.args[static_cast<size_t>(i)].c_str());
+    }
+    if (!SetWindowPos(main, nullptr, values[0], values[1], values[2], values[3],
+                      SWP_NOZORDER | SWP_NOACTIVATE)) {
+        return Fail("the window did not move");
+    }
+    LetProgramCatchUp(main);
+    return Succeed(JsonLine());
+}
+
 int Close(const Context& context) {
     HWND main = RequireMain(context);
     if (!main) {
@@ -770,6 +792,7 @@ const std::map<std::wstring, Handler>& Commands() {
         {L"dialog-press", DialogPress},
         {L"clipboard", Clipboard},
         {L"minimize", Minimize},
+        {L"place", Place},
         {L"close", Close},
         {L"titles", Titles},
         {L"dialog-command", DialogCommand},

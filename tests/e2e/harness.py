@@ -27,6 +27,7 @@ import history_scenarios  # noqa: E402,F401
 import exact_digits_scenarios  # noqa: E402,F401
 import sound_states_scenarios  # noqa: E402,F401
 import resize_scenarios  # noqa: E402,F401
+import placement_scenarios  # noqa: E402,F401
 from scenario_kit import SCENARIOS, Case, Kit, ProgramSpec  # noqa: E402
 from wine_session import E2EError, VirtualDisplay, WinePrefix  # noqa: E402
 

@@ -22,6 +22,7 @@ std::string DescribeMenuItem(HMENU menu, int pos) {
         .Flag("separator", (state & MF_SEPARATOR) != 0)
         .Flag("grayed", (state & MF_GRAYED) != 0)
         .Flag("disabled", (state & MF_DISABLED) != 0)
+        .Flag("checked", (state & MF_CHECKED) != 0)
         .Finish();
 }
 

@@ -18,8 +18,8 @@ inline constexpr char kProbeExport[] = "QuarnicMenuProbeHook";
 // %TEMP%\quarnic-e2e-probe-<requester>.json, the same in both processes of one prefix.
 std::wstring ProbeAnswerFile(DWORD requester_process_id);
 
-// Every system-menu item of the main window (id, text, separator, greyed, disabled) as a JSON
-// array, or "null" when the probe could not run.
+// Every system-menu item of the main window (id, text, separator, greyed, disabled, checked) as a
+// JSON array, or "null" when the probe could not run.
 std::string ProbeSystemMenu(HWND main);
 
 // Sends the window, from inside its process, the WM_DPICHANGED Windows sends when it reaches a

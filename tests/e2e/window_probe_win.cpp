@@ -146,6 +146,9 @@ std::string DescribeMainWindow(HWND main) {
         .Text("class", ClassOf(main))
         .Flag("visible", IsWindowVisible(main) != FALSE)
         .Flag("iconic", IsIconic(main) != FALSE)
+        .Flag("zoomed", IsZoomed(main) != FALSE)
+        .Flag("topmost", (GetWindowLongW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0)
+        .Flag("foreground", GetForegroundWindow() == main)
         .Numbers("window",
                  {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top})
         .Numbers("client_origin", {origin.x, origin.y})

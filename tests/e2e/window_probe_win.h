@@ -22,9 +22,10 @@ HWND WaitForMainWindow(const std::wstring& window_class, const wchar_t* title, D
 std::wstring WindowText(HWND window);
 std::wstring ClassOf(HWND window);
 
-// The whole visible state of the main window as one JSON object: title, geometry, every child
-// control (id, class, text, enabled, checked, rectangle in client coordinates) and every
-// system-menu item (id, text, enabled, greyed).
+// The whole visible state of the main window as one JSON object: title, geometry, whether it is
+// minimized, maximized, topmost and in front, every child control (id, class, text, enabled,
+// checked, rectangle in client coordinates) and every system-menu item (id, text, enabled,
+// greyed, checked).
 std::string DescribeMainWindow(HWND main);
 
 // A dialog or message box of the main window's process, preferring the enabled one (the top of

@@ -36,6 +36,8 @@ class RecordingCalculatorView : public RecordingClipboard<CalculatorView> {
     void EnableMenuItem(int id, bool enabled) override { controls_.EnableMenuItem(id, enabled); }
     bool IsMenuItemEnabled(int id) const { return controls_.IsMenuItemEnabled(id); }
     void SetWaitCursor(bool waiting) override { controls_.SetWaitCursor(waiting); }
+    void ToggleAlwaysOnTop() override { controls_.ToggleAlwaysOnTop(); }
+    bool AlwaysOnTop() const { return controls_.AlwaysOnTop(); }
 
     void ClearConsole() override {
         console_.clear();

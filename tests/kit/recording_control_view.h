@@ -31,6 +31,9 @@ class RecordingControlView : public ControlView {
         ++cursorChanges_;
     }
 
+    void ToggleAlwaysOnTop() override { alwaysOnTop_ = !alwaysOnTop_; }
+    bool AlwaysOnTop() const { return alwaysOnTop_; }
+
     bool WaitCursorShown() const { return waitCursor_; }
     int CursorChanges() const { return cursorChanges_; }
 
@@ -50,6 +53,7 @@ class RecordingControlView : public ControlView {
     std::map<int, bool> checked_;
     std::map<int, bool> menuGreyed_;
     bool waitCursor_ = false;
+    bool alwaysOnTop_ = false;
     int cursorChanges_ = 0;
 };
 

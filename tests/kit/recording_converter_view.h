@@ -27,6 +27,8 @@ class RecordingConverterView : public RecordingClipboard<ConverterView>,
     }
     bool IsMenuItemEnabled(int id) const { return RecordingControlView::IsMenuItemEnabled(id); }
     void SetWaitCursor(bool waiting) override { RecordingControlView::SetWaitCursor(waiting); }
+    void ToggleAlwaysOnTop() override { RecordingControlView::ToggleAlwaysOnTop(); }
+    bool AlwaysOnTop() const { return RecordingControlView::AlwaysOnTop(); }
 
     void ClearInputConsole() override { inputConsole_.clear(); }
     void DrawInputConsole(std::string_view text) override {

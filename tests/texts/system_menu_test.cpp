@@ -1,6 +1,6 @@
 // Both programs' system menus as the shell builds them: the standard items, then About, the
-// console colour and the program's own items. Alt+Space and a letter must reach one item, and an
-// item that a Ctrl key chooses names that key.
+// console colour, the program's own items and "Always on top". Alt+Space and a letter must reach
+// one item, and an item that a Ctrl key chooses names that key.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -23,23 +23,37 @@ constexpr wchar_t STANDARD_KEYS[] = L"RMSNXC";
 
 struct ProgramMenu {
     const char* name;
-    std::vector<SystemMenuItem> own;
+    // Every item the shell adds, in the menu's order: About, the colour, the program's own
+    // items, "Always on top".
+    std::vector<SystemMenuItem> added;
     KeyAction (*namedKey)(const NamedKeyPress&);
 };
 
+std::vector<SystemMenuItem> AddedItems(int aboutId, int colorId,
+                                       std::vector<SystemMenuItem> ownItems, int alwaysOnTopId) {
+    std::vector<SystemMenuItem> items = {{aboutId, ABOUT_ITEM_EN, ABOUT_ITEM_JA},
+                                         {colorId, CONSOLE_COLOR_ITEM_EN, CONSOLE_COLOR_ITEM_JA}};
+    items.insert(items.end(), ownItems.begin(), ownItems.end());
+    items.push_back({alwaysOnTopId, ALWAYS_ON_TOP_ITEM_EN, ALWAYS_ON_TOP_ITEM_JA});
+    return items;
+}
+
 std::vector<ProgramMenu> Programs() {
     return {{"calculator",
-             {std::begin(CALCULATOR_MENU_ITEMS), std::end(CALCULATOR_MENU_ITEMS)},
+             AddedItems(IDM_ABOUT, IDM_CONSOLE_COLOR,
+                        {std::begin(CALCULATOR_MENU_ITEMS), std::end(CALCULATOR_MENU_ITEMS)},
+                        IDM_ALWAYS_ON_TOP),
              CalculatorNamedKey},
             {"converter",
-             {std::begin(CONVERTER_MENU_ITEMS), std::end(CONVERTER_MENU_ITEMS)},
+             AddedItems(IDM_CONV_ABOUT, IDM_CONV_CONSOLE_COLOR,
+                        {std::begin(CONVERTER_MENU_ITEMS), std::end(CONVERTER_MENU_ITEMS)},
+                        IDM_CONV_ALWAYS_ON_TOP),
              ConverterNamedKey}};
 }
 
 std::vector<const wchar_t*> AddedTexts(const ProgramMenu& program, bool japanese) {
-    std::vector<const wchar_t*> texts = {japanese ? ABOUT_ITEM_JA : ABOUT_ITEM_EN,
-                                         japanese ? CONSOLE_COLOR_ITEM_JA : CONSOLE_COLOR_ITEM_EN};
-    for (const SystemMenuItem& item : program.own) {
+    std::vector<const wchar_t*> texts;
+    for (const SystemMenuItem& item : program.added) {
         texts.push_back(japanese ? item.japaneseText : item.englishText);
     }
     return texts;
@@ -93,7 +107,7 @@ TEST(SystemMenus, AnItemShowsTheCtrlKeyThatChoosesItAndNoOther) {
     for (const ProgramMenu& program : Programs()) {
         for (const auto& [letter, key] : CTRL_LETTERS) {
             const KeyAction action = program.namedKey({key, true, false});
-            for (const SystemMenuItem& item : program.own) {
+            for (const SystemMenuItem& item : program.added) {
                 const bool chosen = action.target == KeyTarget::MenuItem && action.id == item.id;
                 for (const wchar_t* text : {item.englishText, item.japaneseText}) {
                     EXPECT_EQ(ShownCtrlLetter(text) == letter, chosen)
@@ -115,6 +129,8 @@ TEST(SystemMenus, TextsOfTheItemsThatChanged) {
     EXPECT_STREQ(COPY_ANSWER_ITEM_JA, L"答のコピー(&P)\tCtrl+C");
     EXPECT_STREQ(CONVERTER_PASTE_ITEM_EN, L"Past&e\tCtrl+V");
     EXPECT_STREQ(CONVERTER_PASTE_ITEM_JA, L"貼り付け(&E)\tCtrl+V");
+    EXPECT_STREQ(ALWAYS_ON_TOP_ITEM_EN, L"Always &on top");
+    EXPECT_STREQ(ALWAYS_ON_TOP_ITEM_JA, L"常に手前に表示(&O)");
 }
 
 }  // namespace
