@@ -120,10 +120,11 @@ Limb SmallPower(int base, int exponent) {
     return power;
 }
 
-// How many digits of base fit a limb: they go in and out of the limbs that many at a time.
-int ChunkDigits(int base) {
+// How many digits of base fit `bits` bits, a limb's by default: they go in and out of the limbs
+// that many at a time.
+int ChunkDigits(int base, int bits = LIMB_BITS) {
     int digits = 1;
-    while (WideLimb{SmallPower(base, digits)} * unsigned(base) < LIMB_BASE) {
+    while (WideLimb{SmallPower(base, digits)} * unsigned(base) >> bits == 0) {
         ++digits;
     }
     return digits;
@@ -160,13 +161,14 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
     assert(count * std::bit_width(unsigned(base - 1)) <= LIMB_BITS * LIMBS);  // room for carries
     size_ = 0;
     if (const int bits = BitsPerDigit(base)) {
-        WideLimb pending = 0;
+        Limb pending = 0;
         for (int i = count - 1, held = 0; i >= 0; --i) {
-            pending |= WideLimb(DigitValue(digits[i])) << held;
+            const Limb digit = Limb(DigitValue(digits[i]));
+            pending |= digit << held;
             if ((held += bits) >= LIMB_BITS) {
-                limb_[size_++] = Low(pending);
-                pending >>= LIMB_BITS;
+                limb_[size_++] = pending;
                 held -= LIMB_BITS;
+                pending = digit >> (bits - held);  // the bits that did not fit
             }
         }
         limb_[size_++] = Low(pending);
@@ -233,23 +235,24 @@ void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* po
 bool FixedNatural::GetDigits(int base, char* digits, int count) const {
     if (const int bits = BitsPerDigit(base)) {
         const bool fits = BitLength() <= bits * count;
-        WideLimb pending = 0;
-        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i, held -= bits) {
-            if (held < bits && next < size_) {
-                pending |= WideLimb{limb_[next++]} << held;
-                held += LIMB_BITS;
-            }
-            digits[i] = DigitChar(static_cast<int>(pending & (base - 1u)));
-            pending >>= bits;
+        // pending holds `held` bits; a digit that needs more takes them from the next limb.
+        Limb pending = 0;
+        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i) {
+            const Limb limb = held < bits && next < size_ ? limb_[next++] : 0;
+            digits[i] = DigitChar(static_cast<int>((pending | limb << held) & (base - 1u)));
+            pending = held < bits ? limb >> (bits - held) : pending >> bits;
+            held += held < bits ? LIMB_BITS - bits : -bits;
         }
         return fits;
     }
     // Halving the number into chunks is several times faster than dividing chunk after chunk.
     // The squares of the chunk's power are the same for every number of a base: made once.
+    // Chunks of 32 bits whatever the limb: their digits come by the fast 32-bit division.
+    const int chunkDigits = ChunkDigits(base, 32);
     static std::array<std::array<FixedNatural, 10>, 33> ladders;
     std::array<FixedNatural, 10>& powers = ladders[static_cast<std::size_t>(base)];
     if (powers[0].IsZero()) {
-        powers[0] = FixedNatural(SmallPower(base, ChunkDigits(base)));
+        powers[0] = FixedNatural(SmallPower(base, chunkDigits));
         for (int k = 1; k < 10 && 2 * powers[k - 1].size_ - 1 <= LIMBS; ++k) {
             Multiply(powers[k - 1], powers[k - 1], powers[k]);
         }
@@ -258,10 +261,9 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
     while (level < 10 && !powers[level].IsZero() && Compare(powers[level]) >= 0) {
         ++level;
     }
-    std::array<Limb, 1 << 9> chunks;  // of 28 bits or more (59 of 64): LIMBS limbs need fewer
+    std::array<Limb, 1 << 9> chunks;  // of 28 bits or more: LIMBS limbs need fewer
     SpellChunks(*this, powers.data(), level, chunks.data());
     // Whole chunks past `count` digits must be zero, and the one it cuts short below its power.
-    const int chunkDigits = ChunkDigits(base);
     for (int chunk = count / chunkDigits; chunk < (1 << level); ++chunk) {
         if (chunks[chunk] >=
             (chunk == count / chunkDigits ? SmallPower(base, count % chunkDigits) : 1)) {
@@ -269,7 +271,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         }
     }
     for (int i = count - 1, chunk = 0; i >= 0; ++chunk) {
-        Limb group = chunk < (1 << level) ? chunks[chunk] : 0;
+        uint32_t group = chunk < (1 << level) ? uint32_t(chunks[chunk]) : 0;
         for (int k = 0; k < chunkDigits && i >= 0; ++k, --i, group /= unsigned(base)) {
             digits[i] = DigitChar(static_cast<int>(group % unsigned(base)));
         }

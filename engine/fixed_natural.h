@@ -3,6 +3,7 @@
 // Allocates nothing.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -28,6 +29,13 @@ class FixedNatural {
 
     FixedNatural() = default;
     explicit FixedNatural(Limb limb) : size_(limb != 0 ? 1 : 0) { limb_[0] = limb; }
+    // Copies the limbs in use alone: nothing reads the others, which nothing clears either.
+    FixedNatural(const FixedNatural& other) { *this = other; }
+    FixedNatural& operator=(const FixedNatural& other) {
+        size_ = other.size_;
+        std::copy_n(other.limb_.begin(), size_, limb_.begin());
+        return *this;
+    }
 
     bool IsZero() const { return size_ == 0; }
     int Compare(const FixedNatural& other) const;
@@ -64,7 +72,7 @@ class FixedNatural {
     void Trim();
 
     // Least significant first. The last limb takes a product's top before it is found too long.
-    std::array<Limb, LIMBS + 1> limb_{};
+    std::array<Limb, LIMBS + 1> limb_;
     int size_ = 0;
 };
 
