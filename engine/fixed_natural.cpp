@@ -171,7 +171,7 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
                 pending = digit >> (bits - held);  // the bits that did not fit
             }
         }
-        limb_[size_++] = Low(pending);
+        limb_[size_++] = pending;
         Trim();
         return;
     }
