@@ -99,9 +99,9 @@ void Notations(benchmark::internal::Benchmark* b) {
 }
 
 // "*" and "/" in every kind of notation: the powers of two pack by shifts, the others by
-// multiplying, and 31 has the most digits that are not a power of two.
+// multiplying; 31 has the most limbs of them, 3 and 7 the most digits to a limb.
 void AllKindsOfNotation(benchmark::internal::Benchmark* b) {
-    for (int notation : {2, 3, 4, 8, 10, 16, 31, 32}) {
+    for (int notation : {2, 3, 4, 7, 8, 10, 16, 31, 32}) {
         b->Arg(notation);
     }
     b->Unit(benchmark::kMicrosecond);

@@ -10,97 +10,98 @@ namespace quarnic {
 
 namespace {
 
-constexpr uint64_t LIMB_BASE = uint64_t{1} << 32;
-constexpr uint32_t LIMB_ONE = 1;
+constexpr int LIMB_BITS = FixedNatural::LIMB_BITS;
+constexpr WideLimb LIMB_BASE = WideLimb{1} << LIMB_BITS;
+constexpr Limb LIMB_ONE = 1;
 
-uint32_t Low(uint64_t v) {
-    return static_cast<uint32_t>(v);
+Limb Low(WideLimb v) {
+    return static_cast<Limb>(v);
 }
-uint32_t High(uint64_t v) {
-    return static_cast<uint32_t>(v >> 32);
+Limb High(WideLimb v) {
+    return static_cast<Limb>(v >> LIMB_BITS);
 }
 
 // The limb layer: n limbs, least significant first; what leaves them is returned, never dropped.
 
 // r = a + b, b having m <= n limbs (zero above them). r may be a or b.
 // Returns the carry out of the top limb, 0 or 1.
-uint32_t AddLimbs(uint32_t* r, const uint32_t* a, int n, const uint32_t* b, int m) {
-    uint64_t carry = 0;
+Limb AddLimbs(Limb* r, const Limb* a, int n, const Limb* b, int m) {
+    WideLimb carry = 0;
     for (int i = 0; i < n; ++i) {
-        carry += uint64_t{a[i]} + (i < m ? b[i] : 0u);
+        carry += WideLimb{a[i]} + (i < m ? b[i] : 0u);
         r[i] = Low(carry);
-        carry >>= 32;
+        carry >>= LIMB_BITS;
     }
     return Low(carry);
 }
 
 // r += a * factor + carry; r may be a, and r * (f - 1) added to r scales r by f.
 // Returns the limb carried out of the top.
-uint32_t MultiplyAddLimbs(uint32_t* r, const uint32_t* a, int n, uint32_t factor, uint32_t carry) {
+Limb MultiplyAddLimbs(Limb* r, const Limb* a, int n, Limb factor, Limb carry) {
     for (int i = 0; i < n; ++i) {
-        const uint64_t t = uint64_t{a[i]} * factor + r[i] + carry;
+        const WideLimb t = WideLimb{a[i]} * factor + r[i] + carry;
         r[i] = Low(t);
         carry = High(t);
     }
     return carry;
 }
 
-// r -= a * factor, modulo 2^(32n), given the complement c = 2^(32n) - a of a nonzero a: adding
-// multiples of c is the faster loop. r and c may not overlap. Returns the limb borrowed above.
-uint32_t MultiplySubtractLimbs(uint32_t* r, const uint32_t* complement, int n, uint32_t factor) {
+// r -= a * factor, modulo LIMB_BASE^n, given the complement c = LIMB_BASE^n - a of a nonzero a:
+// adding multiples of c is the faster loop. r and c may not overlap. Returns the borrow above.
+Limb MultiplySubtractLimbs(Limb* r, const Limb* complement, int n, Limb factor) {
     return factor - MultiplyAddLimbs(r, complement, n, factor, 0);
 }
 
-// r = a << shift for n >= 1 and 0 <= shift < 32, top limb first, so r may be a or above it.
-// Returns the bits shifted out of the top, as the low bits of a limb.
-uint32_t ShiftLeftLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
-    const uint32_t out = High(uint64_t{a[n - 1]} << shift);
+// r = a << shift for n >= 1 and 0 <= shift < LIMB_BITS, top limb first, so r may be a or above
+// it. Returns the bits shifted out of the top, as the low bits of a limb.
+Limb ShiftLeftLimbs(Limb* r, const Limb* a, int n, int shift) {
+    const Limb out = High(WideLimb{a[n - 1]} << shift);
     for (int i = n - 1; i >= 0; --i) {
-        r[i] = High(((uint64_t{a[i]} << 32) | (i > 0 ? a[i - 1] : 0u)) << shift);
+        r[i] = High(((WideLimb{a[i]} << LIMB_BITS) | (i > 0 ? a[i - 1] : 0u)) << shift);
     }
     return out;
 }
 
-// r = a >> shift for n >= 1 and 0 <= shift < 32, bottom limb first, so r may be a.
+// r = a >> shift for n >= 1 and 0 <= shift < LIMB_BITS, bottom limb first, so r may be a.
 // Returns the bits shifted out of the bottom, as the high bits of a limb.
-uint32_t ShiftRightLimbs(uint32_t* r, const uint32_t* a, int n, int shift) {
-    const uint32_t out = Low(uint64_t{a[0]} << (32 - shift));
+Limb ShiftRightLimbs(Limb* r, const Limb* a, int n, int shift) {
+    const Limb out = Low(WideLimb{a[0]} << (LIMB_BITS - shift));
     for (int i = 0; i < n; ++i) {
-        r[i] = Low(((uint64_t{i + 1 < n ? a[i + 1] : 0u} << 32) | a[i]) >> shift);
+        r[i] = Low(((WideLimb{i + 1 < n ? a[i + 1] : 0u} << LIMB_BITS) | a[i]) >> shift);
     }
     return out;
 }
 
 // r = a / divisor for a nonzero divisor, top limb first, so r may be a.
 // Returns the remainder.
-uint32_t DivideByLimb(uint32_t* r, const uint32_t* a, int n, uint32_t divisor) {
+Limb DivideByLimb(Limb* r, const Limb* a, int n, Limb divisor) {
     assert(divisor != 0);
-    uint64_t remainder = 0;
+    WideLimb remainder = 0;
     for (int i = n - 1; i >= 0; --i) {
-        const uint64_t t = (remainder << 32) | a[i];
+        const WideLimb t = (remainder << LIMB_BITS) | a[i];
         r[i] = Low(t / divisor);
         remainder = t % divisor;
     }
     return Low(remainder);
 }
 
-// One limb of Knuth's long division: u[0..len] < v * 2^32, v of len >= 2 limbs with its top bit
-// set. Returns u / v and leaves u % v in u[0..len); counts in addBacks when v was added back.
-uint32_t QuotientLimb(uint32_t* u, const uint32_t* v, const uint32_t* complement, int len,
-                      int& addBacks) {
-    const uint64_t top = (uint64_t{u[len]} << 32) | u[len - 1];
-    uint64_t qhat = top / v[len - 1];
-    uint64_t rhat = top % v[len - 1];
+// One limb of Knuth's long division: u[0..len] < v * LIMB_BASE, v of len >= 2 limbs with its
+// top bit set. Returns u / v and leaves u % v in u[0..len); counts in addBacks when v was added
+// back.
+Limb QuotientLimb(Limb* u, const Limb* v, const Limb* complement, int len, int& addBacks) {
+    const WideLimb top = (WideLimb{u[len]} << LIMB_BITS) | u[len - 1];
+    WideLimb qhat = top / v[len - 1];
+    WideLimb rhat = top % v[len - 1];
     // The next limbs leave the estimate at most one too large.
     while (rhat < LIMB_BASE &&
-           (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << 32) | u[len - 2]))) {
+           (qhat >= LIMB_BASE || qhat * v[len - 2] > ((rhat << LIMB_BITS) | u[len - 2]))) {
         --qhat;
         rhat += v[len - 1];
     }
     if (MultiplySubtractLimbs(u, complement, len, Low(qhat)) <= u[len]) {
         return Low(qhat);
     }
-    // It was (about twice in 2^32 limbs): the difference wrapped, and adding v back unwraps it.
+    // It was (about twice in LIMB_BASE limbs): the difference wrapped; adding v back unwraps it.
     ++addBacks;
     AddLimbs(u, u, len, v, len);
     return Low(qhat) - 1;
@@ -111,18 +112,19 @@ int BitsPerDigit(int base) {
     return std::has_single_bit(unsigned(base)) ? std::countr_zero(unsigned(base)) : 0;
 }
 
-uint32_t SmallPower(int base, int exponent) {
-    uint32_t power = 1;
+Limb SmallPower(int base, int exponent) {
+    Limb power = 1;
     for (; exponent > 0; --exponent) {
         power *= unsigned(base);
     }
     return power;
 }
 
-// How many digits of base fit a limb: they go in and out of the limbs that many at a time.
-int ChunkDigits(int base) {
+// How many digits of base fit `bits` bits, a limb's by default: they go in and out of the limbs
+// that many at a time.
+int ChunkDigits(int base, int bits = LIMB_BITS) {
     int digits = 1;
-    while (uint64_t{SmallPower(base, digits)} * unsigned(base) < LIMB_BASE) {
+    while (WideLimb{SmallPower(base, digits)} * unsigned(base) >> bits == 0) {
         ++digits;
     }
     return digits;
@@ -148,7 +150,7 @@ void FixedNatural::Trim() {
     }
 }
 
-bool FixedNatural::PutOnTop(uint32_t carry) {
+bool FixedNatural::PutOnTop(Limb carry) {
     limb_[size_] = carry;
     size_ += carry != 0 ? 1 : 0;
     return size_ <= LIMBS;
@@ -156,19 +158,20 @@ bool FixedNatural::PutOnTop(uint32_t carry) {
 
 void FixedNatural::SetDigits(std::string_view digits, int base) {
     const int count = static_cast<int>(digits.size());
-    assert(count * std::bit_width(unsigned(base - 1)) <= 32 * LIMBS);  // room for every carry
+    assert(count * std::bit_width(unsigned(base - 1)) <= LIMB_BITS * LIMBS);  // room for carries
     size_ = 0;
     if (const int bits = BitsPerDigit(base)) {
-        uint64_t pending = 0;
+        Limb pending = 0;
         for (int i = count - 1, held = 0; i >= 0; --i) {
-            pending |= uint64_t(DigitValue(digits[i])) << held;
-            if ((held += bits) >= 32) {
-                limb_[size_++] = Low(pending);
-                pending >>= 32;
-                held -= 32;
+            const Limb digit = Limb(DigitValue(digits[i]));
+            pending |= digit << held;
+            if ((held += bits) >= LIMB_BITS) {
+                limb_[size_++] = pending;
+                held -= LIMB_BITS;
+                pending = digit >> (bits - held);  // the bits that did not fit
             }
         }
-        limb_[size_++] = Low(pending);
+        limb_[size_++] = pending;
         Trim();
         return;
     }
@@ -176,7 +179,7 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
     const int chunk = ChunkDigits(base);
     for (int i = 0, length = (count + chunk - 1) % chunk + 1; i < count;
          i += length, length = chunk) {
-        uint32_t group = 0;
+        Limb group = 0;
         for (int k = i; k < i + length; ++k) {
             group = group * unsigned(base) + unsigned(DigitValue(digits[k]));
         }
@@ -187,19 +190,19 @@ void FixedNatural::SetDigits(std::string_view digits, int base) {
 
 bool FixedNatural::MultiplyByPower(int base, int exponent) {
     if (const int bits = BitsPerDigit(base); bits != 0 && !IsZero()) {
-        if (BitLength() + bits * exponent > 32 * LIMBS) {
+        if (BitLength() + bits * exponent > LIMB_BITS * LIMBS) {
             return false;
         }
-        const int limbs = bits * exponent / 32;
-        const uint32_t out =
-            ShiftLeftLimbs(&limb_[limbs], limb_.data(), size_, bits * exponent % 32);
+        const int limbs = bits * exponent / LIMB_BITS;
+        const Limb out =
+            ShiftLeftLimbs(&limb_[limbs], limb_.data(), size_, bits * exponent % LIMB_BITS);
         std::fill_n(limb_.begin(), limbs, 0u);
         size_ += limbs;
         return PutOnTop(out);
     }
     const int chunk = ChunkDigits(base);
     for (; exponent > 0 && !IsZero(); exponent -= chunk) {
-        const uint32_t factor = SmallPower(base, std::min(exponent, chunk));
+        const Limb factor = SmallPower(base, std::min(exponent, chunk));
         if (!PutOnTop(MultiplyAddLimbs(limb_.data(), limb_.data(), size_, factor - 1, 0))) {
             return false;
         }
@@ -208,11 +211,11 @@ bool FixedNatural::MultiplyByPower(int base, int exponent) {
 }
 
 int FixedNatural::BitLength() const {
-    return size_ == 0 ? 0 : (size_ - 1) * 32 + std::bit_width(limb_[size_ - 1]);
+    return size_ == 0 ? 0 : (size_ - 1) * LIMB_BITS + int(std::bit_width(limb_[size_ - 1]));
 }
 
 void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
-                               uint32_t* chunks) {
+                               Limb* chunks) {
     // Below a few limbs, halving costs more in DivMod than dividing limb by limb saves.
     if (level <= 2) {
         FixedNatural rest = value;
@@ -232,23 +235,24 @@ void FixedNatural::SpellChunks(const FixedNatural& value, const FixedNatural* po
 bool FixedNatural::GetDigits(int base, char* digits, int count) const {
     if (const int bits = BitsPerDigit(base)) {
         const bool fits = BitLength() <= bits * count;
-        uint64_t pending = 0;
-        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i, held -= bits) {
-            if (held < bits && next < size_) {
-                pending |= uint64_t{limb_[next++]} << held;
-                held += 32;
-            }
-            digits[i] = DigitChar(static_cast<int>(pending & (base - 1u)));
-            pending >>= bits;
+        // pending holds `held` bits; a digit that needs more takes them from the next limb.
+        Limb pending = 0;
+        for (int i = count - 1, held = 0, next = 0; fits && i >= 0; --i) {
+            const Limb limb = held < bits && next < size_ ? limb_[next++] : 0;
+            digits[i] = DigitChar(static_cast<int>((pending | limb << held) & (base - 1u)));
+            pending = held < bits ? limb >> (bits - held) : pending >> bits;
+            held += held < bits ? LIMB_BITS - bits : -bits;
         }
         return fits;
     }
     // Halving the number into chunks is several times faster than dividing chunk after chunk.
     // The squares of the chunk's power are the same for every number of a base: made once.
+    // Chunks of 32 bits whatever the limb: their digits come by the fast 32-bit division.
+    const int chunkDigits = ChunkDigits(base, 32);
     static std::array<std::array<FixedNatural, 10>, 33> ladders;
     std::array<FixedNatural, 10>& powers = ladders[static_cast<std::size_t>(base)];
     if (powers[0].IsZero()) {
-        powers[0] = FixedNatural(SmallPower(base, ChunkDigits(base)));
+        powers[0] = FixedNatural(SmallPower(base, chunkDigits));
         for (int k = 1; k < 10 && 2 * powers[k - 1].size_ - 1 <= LIMBS; ++k) {
             Multiply(powers[k - 1], powers[k - 1], powers[k]);
         }
@@ -257,10 +261,9 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
     while (level < 10 && !powers[level].IsZero() && Compare(powers[level]) >= 0) {
         ++level;
     }
-    std::array<uint32_t, 1 << 9> chunks;  // of 27 bits or more: LIMBS limbs need fewer
+    std::array<Limb, 1 << 9> chunks;  // of 28 bits or more: LIMBS limbs need fewer
     SpellChunks(*this, powers.data(), level, chunks.data());
     // Whole chunks past `count` digits must be zero, and the one it cuts short below its power.
-    const int chunkDigits = ChunkDigits(base);
     for (int chunk = count / chunkDigits; chunk < (1 << level); ++chunk) {
         if (chunks[chunk] >=
             (chunk == count / chunkDigits ? SmallPower(base, count % chunkDigits) : 1)) {
@@ -268,7 +271,7 @@ bool FixedNatural::GetDigits(int base, char* digits, int count) const {
         }
     }
     for (int i = count - 1, chunk = 0; i >= 0; ++chunk) {
-        uint32_t group = chunk < (1 << level) ? chunks[chunk] : 0;
+        uint32_t group = chunk < (1 << level) ? uint32_t(chunks[chunk]) : 0;
         for (int k = 0; k < chunkDigits && i >= 0; ++k, --i, group /= unsigned(base)) {
             digits[i] = DigitChar(static_cast<int>(group % unsigned(base)));
         }
@@ -294,11 +297,11 @@ int FixedNatural::DivMod(const FixedNatural& n, const FixedNatural& d, FixedNatu
     // Both shifted so that the divisor's top bit is set; the remainder is shifted back.
     const int len = d.size_;
     const int shift = std::countl_zero(d.limb_[len - 1]);
-    std::array<uint32_t, LIMBS> v;
-    std::array<uint32_t, LIMBS> complement;
-    std::array<uint32_t, LIMBS + 1> u;
+    std::array<Limb, LIMBS> v;
+    std::array<Limb, LIMBS> complement;
+    std::array<Limb, LIMBS + 1> u;
     ShiftLeftLimbs(v.data(), d.limb_.data(), len, shift);
-    std::transform(v.begin(), v.begin() + len, complement.begin(), [](uint32_t x) { return ~x; });
+    std::transform(v.begin(), v.begin() + len, complement.begin(), [](Limb x) { return Limb(~x); });
     AddLimbs(complement.data(), complement.data(), len, &LIMB_ONE, 1);
     u[n.size_] = ShiftLeftLimbs(u.data(), n.limb_.data(), n.size_, shift);
     int addBacks = 0;

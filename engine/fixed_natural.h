@@ -1,22 +1,41 @@
 // A natural number in fixed storage, the one form the arithmetic computes in: digit strings
-// are packed into 32-bit limbs, multiplied, divided and rooted exactly, and unpacked again.
+// are packed into limbs, multiplied, divided and rooted exactly, and unpacked again.
 // Allocates nothing.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 namespace quarnic {
 
+// 64-bit limbs where the compiler has 128-bit products (a quarter of the steps of 32-bit ones),
+// else 32-bit limbs; QUARNIC_NARROW_LIMBS asks for those, so that a 64-bit host tests them too.
+#if defined(__SIZEOF_INT128__) && !defined(QUARNIC_NARROW_LIMBS)
+using Limb = uint64_t;
+using WideLimb = __uint128_t;
+#else
+using Limb = uint32_t;
+using WideLimb = uint64_t;
+#endif
+
 class FixedNatural {
   public:
+    static constexpr int LIMB_BITS = 8 * sizeof(Limb);
     // The largest intermediate is an operand of 1200 places times a notation to the 900th
     // power, or a product that fits 2100 places: at most 2100 digits of 5 bits, 10500 bits.
-    static constexpr int LIMBS = 329;
+    static constexpr int LIMBS = (10500 + LIMB_BITS - 1) / LIMB_BITS;
 
     FixedNatural() = default;
-    explicit FixedNatural(uint32_t limb) : size_(limb != 0 ? 1 : 0) { limb_[0] = limb; }
+    explicit FixedNatural(Limb limb) : size_(limb != 0 ? 1 : 0) { limb_[0] = limb; }
+    // Copies the limbs in use alone: nothing reads the others, which nothing clears either.
+    FixedNatural(const FixedNatural& other) { *this = other; }
+    FixedNatural& operator=(const FixedNatural& other) {
+        size_ = other.size_;
+        std::copy_n(other.limb_.begin(), size_, limb_.begin());
+        return *this;
+    }
 
     bool IsZero() const { return size_ == 0; }
     int Compare(const FixedNatural& other) const;
@@ -45,15 +64,15 @@ class FixedNatural {
   private:
     // Puts a carry out of the top limb above it (size_ <= LIMBS before); false when that makes
     // more than LIMBS limbs.
-    bool PutOnTop(uint32_t carry);
+    bool PutOnTop(Limb carry);
     // The 2^level chunks of value < powers[0]^(2^level), least significant first, powers[j]
     // being powers[0]^(2^j): halves by DivMod down to a few limbs, then divides limb by limb.
     static void SpellChunks(const FixedNatural& value, const FixedNatural* powers, int level,
-                            uint32_t* chunks);
+                            Limb* chunks);
     void Trim();
 
     // Least significant first. The last limb takes a product's top before it is found too long.
-    std::array<uint32_t, LIMBS + 1> limb_{};
+    std::array<Limb, LIMBS + 1> limb_;
     int size_ = 0;
 };
 

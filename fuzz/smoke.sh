@@ -14,10 +14,11 @@ trap 'rm -rf "$corpus"' EXIT
 # place and its sign; a key sequence of up to
 # 200 keys takes one to a few bytes a key; pasted texts reach past the 1200 digits of a full
 # operand; a history file of a few entries with long numbers; two full operands of 1200
-# digits for the arithmetic; the five values of a kept window place and three work areas.
+# digits for the arithmetic (on the limbs of this host, then on 32-bit ones); the five values of
+# a kept window place and three work areas.
 for run in operand_text_fuzz:1300 converter_keys_fuzz:600 calculator_keys_fuzz:600 \
     paste_parse_fuzz:1300 history_file_fuzz:4000 engine_arithmetic_fuzz:2500 \
-    kept_window_place_fuzz:200; do
+    engine_arithmetic_narrow_fuzz:2500 kept_window_place_fuzz:200; do
     target=${run%%:*}
     mkdir -p "$corpus/$target"
     echo "-- $target, ${seconds} s"

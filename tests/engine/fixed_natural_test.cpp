@@ -24,8 +24,13 @@ namespace {
 
 using exact::Natural;
 
-constexpr int LIMB_BITS = 32;
+constexpr int LIMB_BITS = FixedNatural::LIMB_BITS;
 constexpr int MOST_BITS = LIMB_BITS * FixedNatural::LIMBS;
+
+// The limbs that hold as many bits as `count` limbs of 32 bits.
+constexpr int LimbsOf32(int count) {
+    return count * 32 / LIMB_BITS;
+}
 
 FixedNatural Packed(const Natural& value, int base = 16) {
     FixedNatural packed;
@@ -41,14 +46,24 @@ Natural Unpacked(const FixedNatural& value, int base = 16) {
     return Natural::FromDigits(digits, base);
 }
 
-// A number of `limbs` limbs, each either random or one of the carry-provoking 0, 1, 2^31 and
-// 2^32 - 1.
+// A random number below 2^bits, bits a multiple of 32.
+Natural RandomBits(std::mt19937& rng, int bits) {
+    Natural value;
+    for (int i = 0; i < bits; i += 32) {
+        value = value * Natural(uint64_t{1} << 32) + Natural(static_cast<uint32_t>(rng()));
+    }
+    return value;
+}
+
+// A number of `limbs` limbs, each either random or one of the carry-provoking 0, 1, half the
+// limb base and the top limb.
 Natural RandomLimbs(std::mt19937& rng, int limbs) {
-    const uint32_t edges[] = {0u, 1u, 0x80000000u, 0xFFFFFFFFu};
+    const Natural limbBase = Natural::Power(2, LIMB_BITS);
+    const Natural edges[] = {Natural(0), Natural(1), Natural::Power(2, LIMB_BITS - 1),
+                             limbBase - Natural(1)};
     Natural value;
     for (int i = 0; i < limbs; ++i) {
-        const uint32_t limb = rng() % 3 == 0 ? edges[rng() % 4] : static_cast<uint32_t>(rng());
-        value = value * Natural(uint64_t{1} << 32) + Natural(limb);
+        value = value * limbBase + (rng() % 3 == 0 ? edges[rng() % 4] : RandomBits(rng, LIMB_BITS));
     }
     return value;
 }
@@ -57,8 +72,10 @@ TEST(FixedNatural, PacksAndSpellsEveryNotationExactly) {
     std::mt19937 rng(27);
     const std::string alphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
     for (int base = 2; base <= 32; ++base) {
-        // Lengths around the chunks of every notation, and up to a product's 2100 places.
-        for (int length : {0, 1, 5, 6, 7, 19, 20, 21, 31, 32, 33, 64, 65, 600, 1200, 2100}) {
+        // Lengths around the chunks of every notation (of 32- and of 64-bit limbs), and up to a
+        // product's 2100 places.
+        for (int length :
+             {0, 1, 5, 6, 7, 12, 13, 19, 20, 21, 31, 32, 33, 39, 40, 41, 64, 65, 600, 1200, 2100}) {
             std::string digits;
             for (int i = 0; i < length; ++i) {
                 digits += alphabet[rng() % static_cast<unsigned>(base)];
@@ -100,8 +117,8 @@ TEST(FixedNatural, SpellsIntoExactlyTheCountOrWritesNothing) {
 TEST(FixedNatural, ProductsQuotientsAndRemaindersMatchTheReference) {
     std::mt19937 rng(2700);
     for (int i = 0; i < 400; ++i) {
-        const int aLimbs = 1 + static_cast<int>(rng() % 160);
-        const int bLimbs = 1 + static_cast<int>(rng() % (i % 4 == 0 ? 3 : 160));
+        const int aLimbs = 1 + static_cast<int>(rng() % LimbsOf32(160));
+        const int bLimbs = 1 + static_cast<int>(rng() % (i % 4 == 0 ? 3 : LimbsOf32(160)));
         const Natural a = RandomLimbs(rng, aLimbs);
         const Natural b = RandomLimbs(rng, bLimbs);
         SCOPED_TRACE("case " + std::to_string(i));
@@ -129,23 +146,24 @@ TEST(FixedNatural, ProductsQuotientsAndRemaindersMatchTheReference) {
 // the estimate q while the quotient is q - 1: the step that adds the divisor back must run.
 TEST(FixedNatural, TheDivisionAddsTheDivisorBackWhenItsEstimateIsTooLarge) {
     std::mt19937 rng(31);
-    const Natural limb(uint64_t{1} << 32);
+    const Natural limb = Natural::Power(2, LIMB_BITS);
+    const Natural half = Natural::Power(2, LIMB_BITS - 1);
     int addBacks = 0;
     int cases = 0;
     for (int length : {3, 4, 17, 160}) {
         for (int i = 0; i < 25; ++i, ++cases) {
             // Top limb with its high bit set, so the division shifts nothing; the low limbs
             // anything but zero.
-            const Natural highPart = Natural(0x80000000u + rng() % 0x80000000u) * limb +
-                                     Natural(static_cast<uint32_t>(rng()));
-            const Natural lowPart =
-                RandomLimbs(rng, length - 3) * limb + Natural(1 + rng() % 0xFFFFFFFEu);
-            const Natural scale = Natural::Power(2, 32 * (length - 2));
+            const Natural highPart =
+                (half + RandomBits(rng, LIMB_BITS) % half) * limb + RandomBits(rng, LIMB_BITS);
+            const Natural lowPart = RandomLimbs(rng, length - 3) * limb + Natural(1) +
+                                    RandomBits(rng, LIMB_BITS) % (limb - Natural(2));
+            const Natural scale = Natural::Power(2, LIMB_BITS * (length - 2));
             const Natural divisor = highPart * scale + lowPart;
-            const Natural estimate(2 + rng() % 0xFFFFFFF0u);
+            const Natural estimate = Natural(2) + RandomBits(rng, LIMB_BITS) % (limb - Natural(16));
             // Below the estimate's limb, more quotient limbs that take the ordinary path.
             const Natural tail = RandomLimbs(rng, i % 3);
-            const Natural shift = Natural::Power(2, 32 * (i % 3));
+            const Natural shift = Natural::Power(2, LIMB_BITS * (i % 3));
             const Natural dividend = estimate * highPart * scale * shift + tail;
             FixedNatural quotient;
             FixedNatural remainder;
@@ -162,7 +180,7 @@ TEST(FixedNatural, TheDivisionAddsTheDivisorBackWhenItsEstimateIsTooLarge) {
 
 TEST(FixedNatural, SquareRootsAreFloorsOfTheRealRoot) {
     std::mt19937 rng(4);
-    for (int limbs : {1, 2, 3, 50, 200, 329}) {
+    for (int limbs : {1, 2, 3, 50, LimbsOf32(200), FixedNatural::LIMBS}) {
         for (int i = 0; i < 10; ++i) {
             const Natural n = RandomLimbs(rng, limbs);
             FixedNatural root;

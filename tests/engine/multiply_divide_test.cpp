@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "engine/digit_codec.h"
 #include "engine/digit_text.h"
 #include "tests/support/exact_number.h"
+#include "tests/support/random_operands.h"
 
 namespace quarnic {
 namespace {
@@ -135,6 +137,58 @@ TEST(DivideDigits, RefusesZeroAndOverflowingQuotientsWritingNothing) {
     EXPECT_EQ(Spell(regs.ResultDigits), top);
     EXPECT_EQ(DivideDigits(regs, Digits("0"), Digits("7"), 10), 0);
     EXPECT_EQ(Spell(regs.ResultDigits), "0");
+}
+
+// The engine's product and quotient of a and b against the exact ones cut after the 900th
+// place: the same code, and the same digit on every place when they fit.
+void ExpectExactProductAndQuotient(const DigitString& a, const DigitString& b, int notation) {
+    const exact::Natural sa = exact::ScaledValue(a, notation);
+    const exact::Natural sb = exact::ScaledValue(b, notation);
+    const exact::Natural unit = exact::Natural::Power(notation, FRACTION_PLACES);
+    EngineRegisters regs;
+    DigitString expected;
+    const bool productFits = exact::ToDigitString(sa * sb / unit, notation, expected);
+    ASSERT_EQ(MultiplyDigits(regs, a, b, notation), productFits ? 0 : -1) << "product";
+    if (productFits) {
+        EXPECT_EQ(Spell(regs.ResultDigits), Spell(expected)) << "product";
+    }
+    const bool quotientFits = exact::ToDigitString(sa * unit / sb, notation, expected);
+    ASSERT_EQ(DivideDigits(regs, a, b, notation), quotientFits ? 0 : -1) << "quotient";
+    if (quotientFits) {
+        EXPECT_EQ(Spell(regs.ResultDigits), Spell(expected)) << "quotient";
+    }
+}
+
+// Full operands in the notations with the most limbs (31) and the most digits to a limb (3, 7),
+// where packing, the power of the scale and the spelling do the most work, and the results that
+// just fit or just overflow 300 integer places or reach the 1200th place.
+TEST(MultiplyDivide, FullOperandsGiveTheExactResultInNotationsOfManyLimbsOrDigitsToALimb) {
+    exact::RandomOperands random(1200);
+    for (int notation : {3, 7, 10, 31}) {
+        SCOPED_TRACE("notation " + std::to_string(notation));
+        const std::string top(INTEGER_PLACES, DigitChar(notation - 1));
+        const DigitString largest = Digits(top + "." + std::string(900, DigitChar(notation - 1)));
+        const DigitString full = random.Operand(300, 900, notation);
+        const DigitString smallest = Digits("0." + std::string(899, '0') + "1");
+        const struct {
+            DigitString a;
+            DigitString b;
+        } cases[] = {
+            {random.Operand(150, 450, notation), random.Operand(150, 450, notation)},
+            {full, random.Operand(100, 200, notation)},
+            {full, random.Operand(1, 900, notation)},
+            {random.Operand(0, 900, notation), full},
+            {largest, largest},
+            {Digits(top), Digits("1." + std::string(298, '0') + "1")},  // just over
+            {Digits(top), Digits("1." + std::string(299, '0') + "1")},  // just fits
+            {largest, Digits("1")},
+            {smallest, random.Operand(300, 900, notation)},
+            {random.Operand(300, 0, notation), smallest},
+        };
+        for (const auto& c : cases) {
+            ExpectExactProductAndQuotient(c.a, c.b, notation);
+        }
+    }
 }
 
 TEST(MultiplyDivide, OperandsMayBeTheResultRegister) {
